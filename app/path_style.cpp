@@ -1,0 +1,34 @@
+#include "app/path_style.h"
+
+#include <QDir>
+
+PathStyle PathStyle::windows()
+{
+    return {QLatin1Char('\\'), QLatin1Char(';'),
+            {QStringLiteral("c:\\jdk1.3.1"), QStringLiteral("c:\\jdk1.3")},
+            QStringLiteral("C:\\j2mewsdk4doja"), QStringLiteral("javac.exe")};
+}
+
+PathStyle PathStyle::posix()
+{
+    return {QLatin1Char('/'), QLatin1Char(':'),
+            {QStringLiteral("/usr/java/jdk1.3.1"), QStringLiteral("/usr/java/jdk1.3")},
+            QDir::homePath() + QStringLiteral("/j2mewsdk4doja"), QStringLiteral("javac")};
+}
+
+PathStyle PathStyle::native()
+{
+#ifdef Q_OS_WIN
+    return windows();
+#else
+    return posix();
+#endif
+}
+
+QString PathStyle::join(const QString &base, const QStringList &pieces) const
+{
+    QString result = base;
+    for (const QString &piece : pieces)
+        result += separator + piece;
+    return result;
+}

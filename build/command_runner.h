@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+// The outcome of one tool run: the program's exit code (non-zero when it could
+// not start or crashed) and everything it printed, with LF line ends.
+struct CommandResult {
+    int result = 0;
+    QString output;
+};
+
+// Runs one command line in the process's current directory and returns when
+// the tool has ended. One runner serves all the tools of one action.
+class CommandRunner
+{
+public:
+    virtual ~CommandRunner() = default;
+    virtual CommandResult RunCommand(const QString &commandLine) = 0;
+};
+
+class CommandRunnerFactory
+{
+public:
+    virtual ~CommandRunnerFactory() = default;
+    // Null when no runner can be had.
+    virtual std::unique_ptr<CommandRunner> CreateCommandRunner() = 0;
+};
+
+bool CommandSucceeded(const CommandResult &run);
+QString NormalizeOutput(const QString &output);
+bool SetWorkingDirectory(const QString &folder);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+struct AppSettings;
+struct PathStyle;
+
+// The download page bin/<name>.htm.
+QString MakeHtmlText(const AppSettings &settings);
+// Replaces the page atomically; empty on success, else the reason.
+QString WriteHtmlFile(const AppSettings &settings, const PathStyle &style);
+QString htmlFilePath(const AppSettings &settings, const PathStyle &style);

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs every Debian package the build, the program and the tests need.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ ccache pkg-config
+  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+  libcurl4-openssl-dev
+  default-jdk-headless
+  python3 python3-pyftpdlib curl
+  xvfb xauth fonts-ipafont-gothic
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  [ "$(id -u)" -eq 0 ] && sudo= || sudo=sudo
+  $sudo apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,4 @@
+#include "ui/about_dialog.h"
+
+// Stub: filled in with the about box.
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent) {}

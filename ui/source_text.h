@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class Workbench;
+struct Services;
+
+// The file's text with every line ended by CR LF, or empty when it cannot be read.
+QString OpenText(Workbench &bench, const QString &fileName);
+// Writes the editor text to SourcePath when a project is open; logs the outcome.
+void SaveSource(Services &services);
+void mnuFileSave_Click(Services &services);
+// Before the editor text is replaced or the window closes: asks about unsaved
+// edits. False when the user chose Cancel.
+bool MaySourceBeLeft(Services &services);
