@@ -1,0 +1,288 @@
+#include "app/profile_file.h"
+
+#include "app/code_page.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <limits>
+
+namespace {
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArray trimBlanks(const QByteArray &bytes)
+{
+    qsizetype begin = 0;
+    qsizetype end = bytes.size();
+    while (begin < end && isBlank(bytes[begin]))
+        ++begin;
+    while (end > begin && isBlank(bytes[end - 1]))
+        --end;
+    return bytes.mid(begin, end - begin);
+}
+
+bool isShiftJisLeadByte(unsigned char c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+int utf8SequenceLength(unsigned char c)
+{
+    if (c >= 0xF0)
+        return 4;
+    if (c >= 0xE0)
+        return 3;
+    if (c >= 0xC0)
+        return 2;
+    return 1;
+}
+
+// Line breaks inside a value would turn the rest of it into lines of their own.
+QString withoutLineBreaks(QString value)
+{
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return value;
+}
+
+} // namespace
+
+ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
+{
+    ProfileDocument doc;
+    QByteArray body = bytes;
+    if (body.startsWith(kUtf8Bom)) {
+        doc.m_bom = kUtf8Bom;
+        body.remove(0, kUtf8Bom.size());
+    }
+    qsizetype start = 0;
+    while (start < body.size()) {
+        const qsizetype lf = body.indexOf('\n', start);
+        Line line;
+        if (lf < 0) {
+            line.text = body.mid(start);
+            start = body.size();
+        } else {
+            line.text = body.mid(start, lf - start);
+            line.end = "\n";
+            start = lf + 1;
+        }
+        if (line.text.endsWith('\r')) {
+            line.text.chop(1);
+            line.end.prepend('\r');
+        }
+        doc.classify(line);
+        doc.m_lines.append(line);
+    }
+    return doc;
+}
+
+ProfileDocument ProfileDocument::load(const QString &path)
+{
+    return loadForUpdate(path).value_or(ProfileDocument());
+}
+
+std::optional<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return ProfileDocument();
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFile::NoError)
+        return std::nullopt;
+    return fromBytes(bytes);
+}
+
+void ProfileDocument::classify(Line &line) const
+{
+    const QByteArray trimmed = trimBlanks(line.text);
+    if (trimmed.startsWith('[')) {
+        const qsizetype close = trimmed.indexOf(']');
+        const QByteArray name = close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1);
+        line.kind = Kind::Section;
+        line.name = decode(trimBlanks(name)).toCaseFolded();
+        return;
+    }
+    const qsizetype equals = trimmed.indexOf('=');
+    if (equals > 0 && !trimmed.startsWith(';')) {
+        line.kind = Kind::Key;
+        line.name = decode(trimBlanks(trimmed.left(equals))).toCaseFolded();
+    }
+}
+
+ProfileDocument::Line ProfileDocument::newLine(const QByteArray &text) const
+{
+    Line line;
+    line.text = text;
+    line.end = "\r\n";
+    classify(line);
+    return line;
+}
+
+QString ProfileDocument::decode(const QByteArray &bytes) const
+{
+    return m_bom.isEmpty() ? fromCodePage(bytes) : QString::fromUtf8(bytes);
+}
+
+std::optional<QByteArray> ProfileDocument::encode(const QString &text) const
+{
+    if (!m_bom.isEmpty())
+        return text.toUtf8();
+    return toCodePage(text);
+}
+
+int ProfileDocument::findSection(const QString &section) const
+{
+    const QString wanted = section.trimmed().toCaseFolded();
+    for (int i = 0; i < m_lines.size(); ++i) {
+        if (m_lines[i].kind == Kind::Section && m_lines[i].name == wanted)
+            return i;
+    }
+    return -1;
+}
+
+int ProfileDocument::sectionEnd(int sectionLine) const
+{
+    int i = sectionLine + 1;
+    while (i < m_lines.size() && m_lines[i].kind != Kind::Section)
+        ++i;
+    return i;
+}
+
+int ProfileDocument::findKey(int sectionLine, const QString &key) const
+{
+    const QString wanted = key.trimmed().toCaseFolded();
+    const int end = sectionEnd(sectionLine);
+    for (int i = sectionLine + 1; i < end; ++i) {
+        if (m_lines[i].kind == Kind::Key && m_lines[i].name == wanted)
+            return i;
+    }
+    return -1;
+}
+
+// Cuts to the byte limit without splitting a double-byte character.
+QByteArray ProfileDocument::cutValue(const QByteArray &value) const
+{
+    if (value.size() <= kMaxValueBytes)
+        return value;
+    qsizetype i = 0;
+    while (i < value.size()) {
+        const auto c = static_cast<unsigned char>(value[i]);
+        const int width = !m_bom.isEmpty() ? utf8SequenceLength(c) : (isShiftJisLeadByte(c) ? 2 : 1);
+        if (i + width > kMaxValueBytes)
+            break;
+        i += width;
+    }
+    return value.left(i);
+}
+
+std::optional<QString> ProfileDocument::value(const QString &section, const QString &key) const
+{
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        return std::nullopt;
+    const int keyLine = findKey(sectionLine, key);
+    if (keyLine < 0)
+        return std::nullopt;
+    const QByteArray &text = m_lines[keyLine].text;
+    const QByteArray raw = trimBlanks(text.mid(text.indexOf('=') + 1));
+    return decode(cutValue(raw));
+}
+
+QString ProfileDocument::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    return value(section, key).value_or(defaultValue);
+}
+
+qint32 ProfileDocument::readInt(const QString &section, const QString &key, qint32 defaultValue) const
+{
+    const std::optional<QString> text = value(section, key);
+    if (!text)
+        return defaultValue;
+    // The number its leading decimal digits spell; too large a number stops
+    // at the largest 32-bit value instead of wrapping round to a negative one.
+    qint64 number = 0;
+    for (const QChar c : *text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            break;
+        number = qMin<qint64>(number * 10 + (c.unicode() - '0'), std::numeric_limits<qint32>::max());
+    }
+    return static_cast<qint32>(number);
+}
+
+bool ProfileDocument::setValue(const QString &section, const QString &key, const QString &value)
+{
+    const std::optional<QByteArray> sectionBytes = encode(section);
+    const std::optional<QByteArray> keyBytes = encode(key);
+    const std::optional<QByteArray> valueBytes = encode(withoutLineBreaks(value));
+    if (!sectionBytes || !keyBytes || !valueBytes)
+        return false;
+
+    const int sectionLine = findSection(section);
+    if (sectionLine >= 0) {
+        const int keyLine = findKey(sectionLine, key);
+        if (keyLine >= 0) {
+            Line &line = m_lines[keyLine];
+            const QByteArray storedKey = trimBlanks(line.text.left(line.text.indexOf('=')));
+            line.text = storedKey + '=' + *valueBytes;
+            return true;
+        }
+        // After the section's last non-empty line, so blank lines that
+        // separate it from the next section stay where they are.
+        int insertAt = sectionEnd(sectionLine);
+        while (insertAt > sectionLine + 1 && trimBlanks(m_lines[insertAt - 1].text).isEmpty())
+            --insertAt;
+        if (m_lines[insertAt - 1].end.isEmpty())
+            m_lines[insertAt - 1].end = "\r\n";
+        m_lines.insert(insertAt, newLine(*keyBytes + '=' + *valueBytes));
+        return true;
+    }
+
+    if (!m_lines.isEmpty() && m_lines.last().end.isEmpty())
+        m_lines.last().end = "\r\n";
+    m_lines.append(newLine('[' + *sectionBytes + ']'));
+    m_lines.append(newLine(*keyBytes + '=' + *valueBytes));
+    return true;
+}
+
+QByteArray ProfileDocument::toBytes() const
+{
+    QByteArray bytes = m_bom;
+    for (const Line &line : m_lines)
+        bytes += line.text + line.end;
+    return bytes;
+}
+
+bool updateProfileFile(const QString &path, const std::function<bool(ProfileDocument &)> &change)
+{
+    // Two running copies each rewrite the whole file; the lock keeps one
+    // from dropping the other's key.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(5000))
+        return false;
+
+    const bool isNew = !QFileInfo::exists(path);
+    std::optional<ProfileDocument> doc = ProfileDocument::loadForUpdate(path);
+    if (!doc || !change(*doc))
+        return false;
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (isNew)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QByteArray bytes = doc->toBytes();
+    if (file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}

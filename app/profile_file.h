@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+
+// A settings file under the Windows profile rules: section and key names
+// match without regard to case, the first of duplicated sections or keys
+// wins, values are trimmed of blanks and cut to 1023 bytes, a write replaces
+// a value in place or appends the key to its section (or the section to the
+// file), and every other line is kept byte for byte.
+class ProfileDocument
+{
+public:
+    static constexpr int kMaxValueBytes = 1023;
+
+    static ProfileDocument fromBytes(const QByteArray &bytes);
+    // A missing or unreadable file reads as an empty document.
+    static ProfileDocument load(const QString &path);
+    // Null when the file is there but cannot be read: it must not be rewritten then.
+    static std::optional<ProfileDocument> loadForUpdate(const QString &path);
+
+    std::optional<QString> value(const QString &section, const QString &key) const;
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    qint32 readInt(const QString &section, const QString &key, qint32 defaultValue) const;
+    // False when the value cannot be written in the file's code page.
+    bool setValue(const QString &section, const QString &key, const QString &value);
+
+    QByteArray toBytes() const;
+
+private:
+    enum class Kind { Other, Section, Key };
+    struct Line {
+        QByteArray text;  // without its line end
+        QByteArray end;   // "\r\n", "\n" or empty for an unterminated last line
+        Kind kind = Kind::Other;
+        QString name;     // section or key name, folded to lower case
+    };
+
+    void classify(Line &line) const;
+    Line newLine(const QByteArray &text) const;
+    int findSection(const QString &section) const;
+    int findKey(int sectionLine, const QString &key) const;
+    int sectionEnd(int sectionLine) const;
+    QString decode(const QByteArray &bytes) const;
+    std::optional<QByteArray> encode(const QString &text) const;
+    QByteArray cutValue(const QByteArray &value) const;
+
+    QByteArray m_bom;  // a UTF-8 byte-order mark: the file is then read and written as UTF-8
+    QList<Line> m_lines;
+};
+
+// Read-modify-replace of the file under a lock, through QSaveFile. A new file
+// is made owner-only (it holds the FTP password). False when the file could
+// not be written; it is then left as it was.
+bool updateProfileFile(const QString &path, const std::function<bool(ProfileDocument &)> &change);
