@@ -1,7 +1,11 @@
+#include "app/entry.h"
+
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setOrganizationName(QStringLiteral("Quenvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quenvel"));
+    return runDesktop(app);
 }

@@ -1,0 +1,99 @@
+#include "app/captions.h"
+
+#include <QHash>
+
+namespace {
+
+const QHash<int, QString> &japaneseTable()
+{
+    static const QHash<int, QString> table = {
+        {1000, QStringLiteral("ファイル(&F)")},
+        {1001, QStringLiteral("プロジェクトの新規作成(&N)")},
+        {1002, QStringLiteral("プロジェクトを開く(&O)...")},
+        {1003, QStringLiteral("閉じる(&C)")},
+        {1004, QStringLiteral("保存(&S)")},
+        {1005, QStringLiteral("名前を付けて保存(&A)...")},
+        {1006, QStringLiteral("すべて保存(&L)")},
+        {1007, QStringLiteral("プロパティ(&I)")},
+        {1008, QStringLiteral("ページ設定(&U)...")},
+        {1009, QStringLiteral("印刷プレビュー(&V)")},
+        {1010, QStringLiteral("印刷(&P)...")},
+        {1011, QStringLiteral("送信(&D)...")},
+        {1012, QStringLiteral("終了(&X)")},
+        {1013, QStringLiteral("編集(&E)")},
+        {1014, QStringLiteral("元に戻す(&U)")},
+        {1015, QStringLiteral("切り取り(&T)")},
+        {1016, QStringLiteral("コピー(&C)")},
+        {1017, QStringLiteral("貼り付け(&P)")},
+        {1018, QStringLiteral("形式を選択して貼り付け(&S)...")},
+        {1019, QStringLiteral("ヘルプ(&H)")},
+        {1020, QStringLiteral("目次(&C)")},
+        {1021, QStringLiteral("トピックの検索(&S)...")},
+        {1022, QStringLiteral("バージョン情報(&A)")},
+        {1040, QStringLiteral("新規作成")},
+        {1041, QStringLiteral("開く")},
+        {1042, QStringLiteral("保存")},
+        {1043, QStringLiteral("印刷")},
+        {1044, QStringLiteral("切り取り")},
+        {1045, QStringLiteral("コピー")},
+        {1046, QStringLiteral("貼り付け")},
+        {1052, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Quenvel")},
+        {1053, QStringLiteral("ｼｽﾃﾑ情報(&S)...")},
+        {1054, QStringLiteral("OK")},
+        {1055, QStringLiteral("このソフトウェアは無保証で提供されます。")},
+        {1056, QStringLiteral("ver 1.0")},
+        {1057, QStringLiteral("Quenvel")},
+        {1058, QStringLiteral("iアプリを楽しく作ろう!")},
+        {1071, QStringLiteral("プロジェクトを開く")},
+    };
+    return table;
+}
+
+const QHash<int, QString> &englishTable()
+{
+    static const QHash<int, QString> table = {
+        {1000, QStringLiteral("File")},
+        {1001, QStringLiteral("New")},
+        {1002, QStringLiteral("Open")},
+        {1004, QStringLiteral("Save")},
+        {1007, QStringLiteral("Properties")},
+        {1012, QStringLiteral("Exit")},
+        {1013, QStringLiteral("Edit")},
+        {1015, QStringLiteral("Cut")},
+        {1016, QStringLiteral("Copy")},
+        {1017, QStringLiteral("Past")},
+        {1019, QStringLiteral("Help")},
+        {1020, QStringLiteral("Index")},
+        {1022, QStringLiteral("Version")},
+    };
+    return table;
+}
+
+constexpr int kFirstEnglishId = 992;
+constexpr int kLastEnglishId = 1055;
+
+std::optional<QString> lookup(const QHash<int, QString> &table, int id)
+{
+    const auto it = table.constFind(id);
+    if (it == table.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+} // namespace
+
+UiLanguage uiLanguageFor(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C)
+        return UiLanguage::Japanese;
+    const QString first = locale.uiLanguages().value(0);
+    return first.startsWith(QLatin1String("en"), Qt::CaseInsensitive) ? UiLanguage::English
+                                                                       : UiLanguage::Japanese;
+}
+
+std::optional<QString> captionText(int id, UiLanguage language)
+{
+    if (language == UiLanguage::English && id >= kFirstEnglishId && id <= kLastEnglishId)
+        return lookup(englishTable(), id);
+    return lookup(japaneseTable(), id);
+}

@@ -1,0 +1,401 @@
+#include "ui/main_window.h"
+
+#include "app/caption_rule.h"
+#include "app/settings_store.h"
+#include "app/window_placement.h"
+#include "build/build_pipeline.h"
+#include "build/emulator_launch.h"
+#include "deploy/options_dialog.h"
+#include "deploy/upload.h"
+#include "project/new_project_dialog.h"
+#include "project/open_project.h"
+#include "project/project_chooser.h"
+#include "ui/about_dialog.h"
+#include "ui/edit_commands.h"
+#include "ui/help_window.h"
+#include "ui/picture_button.h"
+#include "ui/source_text.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+
+int toPixels(double twips)
+{
+    return qRound(twips / kTwipsPerPixel);
+}
+
+// The panes show CR LF as one line break; a lone CR has no line of its own.
+QString forDisplay(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.remove(QLatin1Char('\r'));
+    return text;
+}
+
+QPlainTextEdit *makePane(QWidget *parent, const QString &name)
+{
+    auto *pane = new QPlainTextEdit(parent);
+    pane->setObjectName(name);
+    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return pane;
+}
+
+QLabel *makeDecoration(QWidget *parent, const QString &name, const QString &resource, int leftTwips, int topTwips)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setPixmap(renderPicture(resource, QSize(32, 32), parent->devicePixelRatioF()));
+    picture->setGeometry(toPixels(leftTwips), toPixels(topTwips), 32, 32);
+    return picture;
+}
+
+} // namespace
+
+frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientFactory &ftp,
+                 const Clock &clock, PlacementStore &placement, UiLanguage language)
+    : m_store(store)
+    , m_placement(placement)
+    , m_language(language)
+    , m_services{store, *this, runners, ftp, clock}
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quenvel"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quenvel.svg")));
+    createControls();
+    createMenus();
+    createStatusBar();
+    connectButtons();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+    Compile = new PictureButton(QStringLiteral(":/images/compile_released.svg"),
+                                QStringLiteral(":/images/compile_pressed.svg"), client);
+    Compile->setObjectName(QStringLiteral("Compile"));
+    Compile->move(0, 0);
+    Run = new PictureButton(QStringLiteral(":/images/run_released.svg"),
+                            QStringLiteral(":/images/run_pressed.svg"), client);
+    Run->setObjectName(QStringLiteral("Run"));
+    Run->move(toPixels(1680), 0);
+    Upload = new PictureButton(QStringLiteral(":/images/upload_released.svg"),
+                               QStringLiteral(":/images/upload_pressed.svg"), client);
+    Upload->setObjectName(QStringLiteral("Upload"));
+    Upload->move(toPixels(3360), 0);
+    makeDecoration(client, QStringLiteral("Image1"), QStringLiteral(":/images/icon1.svg"), 5040, 120);
+    makeDecoration(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), 5520, 120);
+    makeDecoration(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), 6000, 0);
+
+    SourceCode = makePane(client, QStringLiteral("SourceCode"));
+    SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
+    Log = makePane(client, QStringLiteral("Log"));
+    Log->setReadOnly(true);
+    Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
+}
+
+void frmMain::createMenus()
+{
+    // Design captions are the caption ids; SetCaptionsFromResources puts the
+    // texts in place when the window loads.
+    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption, auto slot,
+                          QKeySequence shortcut = {}) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("1000"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    addItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("1001"),
+            [this] { runAction([this] { mnuFileNew_Click(m_services); }); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+    addItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("1002"),
+            [this] { runAction([this] { mnuFileOpen_Click(m_services); }); });
+    mnuFile->addSeparator();
+    addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
+            [this] { runAction([this] { mnuFileSave_Click(m_services); }); });
+    mnuFile->addSeparator();
+    addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
+            [this] { mnuFileProperties_Click(); });
+    mnuFile->addSeparator();
+    for (int i = 1; i <= 3; ++i) {
+        QAction *recent = mnuFile->addAction(QString());
+        recent->setObjectName(QStringLiteral("mnuFileMRU%1").arg(i));
+        recent->setVisible(false);
+    }
+    QAction *recentSeparator = mnuFile->addSeparator();
+    recentSeparator->setObjectName(QStringLiteral("mnuFileBar5"));
+    recentSeparator->setVisible(false);
+    addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("1012"), [this] { close(); });
+
+    QMenu *mnuEdit = menuBar()->addMenu(QStringLiteral("1013"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    addItem(mnuEdit, QStringLiteral("mnuEditCut"), QStringLiteral("1015"),
+            [this] { CutToClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_X));
+    addItem(mnuEdit, QStringLiteral("mnuEditCopy"), QStringLiteral("1016"),
+            [this] { CopyToClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(mnuEdit, QStringLiteral("mnuEditPaste"), QStringLiteral("1017"),
+            [this] { PasteFromClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("1019"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("1020"),
+            [this] { mnuHelpContents_Click(this); });
+    mnuHelp->addSeparator();
+    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("1022"), [this] { mnuHelpAbout_Click(); });
+}
+
+void frmMain::createStatusBar()
+{
+    QStatusBar *sbStatusBar = statusBar();
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), sbStatusBar);
+    status->setObjectName(QStringLiteral("sbStatusText"));
+    m_datePanel = new QLabel(sbStatusBar);
+    m_timePanel = new QLabel(sbStatusBar);
+    sbStatusBar->addWidget(status, 1);
+    sbStatusBar->addPermanentWidget(m_datePanel);
+    sbStatusBar->addPermanentWidget(m_timePanel);
+    updateClock();
+    auto *clockTimer = new QTimer(this);
+    connect(clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
+    clockTimer->start(1000);
+}
+
+void frmMain::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_datePanel->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
+    m_timePanel->setText(now.toString(QStringLiteral("HH:mm")));
+}
+
+void frmMain::connectButtons()
+{
+    connect(Compile, &PictureButton::clicked, this, [this] { runAction([this] { Compile_Click(m_services); }); });
+
+    connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
+    connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
+    connect(Run, &PictureButton::clicked, this, [this] { runAction([this] { Run_Click(m_services); }); });
+
+    connect(Upload, &PictureButton::mouseDown, this, [this] { setBusyCursor(); });
+    connect(Upload, &PictureButton::mouseUp, this, [this] { restoreCursor(); });
+    connect(Upload, &PictureButton::clicked, this, [this] { runAction([this] { Upload_Click(m_services); }); });
+}
+
+// One action at a time: tools and transfers keep the window painted, and a
+// click queued meanwhile must not start a second action inside the first.
+void frmMain::runAction(const std::function<void()> &action)
+{
+    if (m_actionRunning)
+        return;
+    m_actionRunning = true;
+    action();
+    m_actionRunning = false;
+    if (m_closePending) {
+        m_closePending = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+}
+
+void frmMain::Form_Load()
+{
+    m_store.LoadSettings();
+    m_flags = WindowFlags();
+    SetCaptionsFromResources(this, m_language);
+    move(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
+         toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
+    resize(QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra());
+    Form_Resize();
+}
+
+QSize frmMain::frameExtra() const
+{
+    return frameGeometry().size() - size();
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::Form_Resize()
+{
+    // Minimised, the platform owns the size; the rule waits for the restore.
+    if (isMinimized())
+        return;
+    const QSize outer = frameGeometry().size();
+    const PaneLayout layout = layoutForWindow(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
+    const QSize minimum = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra();
+    setMinimumSize(minimum);
+    if (size().width() < minimum.width() || size().height() < minimum.height())
+        resize(size().expandedTo(minimum));
+    SourceCode->setGeometry(0, toPixels(600), toPixels(layout.sourceWidth), toPixels(layout.sourceHeight));
+    Log->setGeometry(0, toPixels(layout.logTop), toPixels(layout.logWidth), toPixels(layout.logHeight));
+}
+
+void frmMain::SaveWindowPlacement()
+{
+    if (isMinimized())
+        return;
+    const QRect outer = frameGeometry();
+    writePlacement(m_placement, {float(outer.x() * kTwipsPerPixel), float(outer.y() * kTwipsPerPixel),
+                                 float(outer.width() * kTwipsPerPixel), float(outer.height() * kTwipsPerPixel)});
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // A tool or transfer still running: close as soon as it has ended.
+    if (m_actionRunning) {
+        m_closePending = true;
+        event->ignore();
+        return;
+    }
+    if (!MaySourceBeLeft(m_services)) {
+        event->ignore();
+        return;
+    }
+    closeOtherWindows();
+    SaveWindowPlacement();
+    event->accept();
+}
+
+void frmMain::closeOtherWindows()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
+}
+
+void frmMain::mnuFileProperties_Click()
+{
+    if (!m_options) {
+        m_options = new frmOptions(m_store);
+        m_options->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_options->show();
+    m_options->raise();
+    m_options->activateWindow();
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+QString frmMain::logText() const
+{
+    return m_logText;
+}
+
+void frmMain::appendLog(const QString &text)
+{
+    m_logText += text;
+    // Appending at the end keeps the pane from laying out the whole text again.
+    QTextCursor cursor(Log->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(forDisplay(text));
+    Log->moveCursor(QTextCursor::End);
+    Log->ensureCursorVisible();
+}
+
+void frmMain::clearLog()
+{
+    m_logText.clear();
+    Log->clear();
+}
+
+QString frmMain::sourceText() const
+{
+    QString text = SourceCode->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+void frmMain::setSourceText(const QString &text)
+{
+    SourceCode->setPlainText(forDisplay(text));
+    SourceCode->document()->setModified(false);
+}
+
+bool frmMain::isSourceModified() const
+{
+    return SourceCode->document()->isModified();
+}
+
+void frmMain::setSourceModified(bool modified)
+{
+    SourceCode->document()->setModified(modified);
+}
+
+void frmMain::setBusyCursor()
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void frmMain::restoreCursor()
+{
+    if (!m_busy)
+        return;
+    m_busy = false;
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void frmMain::processEvents()
+{
+    // Paint, but leave clicks and keys queued until the action has ended.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void frmMain::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+Workbench::SaveAnswer frmMain::askSaveChanges()
+{
+    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"), QStringLiteral("変更を保存しますか?"),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return SaveAnswer::Save;
+    if (answer == QMessageBox::No)
+        return SaveAnswer::Discard;
+    return SaveAnswer::Cancel;
+}
+
+QString frmMain::chooseProject(const QString &listingPattern)
+{
+    if (!m_chooser)
+        m_chooser = new frmProject(this);
+    return m_chooser->LoadProject(listingPattern);
+}
+
+QString frmMain::createNewProject()
+{
+    dlgNewProject dialog(m_store, this);
+    return dialog.LoadProject();
+}

@@ -1,0 +1,54 @@
+#include "ui/picture_button.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+QPixmap renderPicture(const QString &resource, QSize size, qreal devicePixelRatio)
+{
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+    }
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+PictureButton::PictureButton(const QString &releasedPicture, const QString &pressedPicture, QWidget *parent)
+    : QLabel(parent)
+{
+    const QSize size(96, 40);
+    const qreal ratio = qApp->devicePixelRatio();
+    m_released = renderPicture(releasedPicture, size, ratio);
+    m_pressedPicture = renderPicture(pressedPicture, size, ratio);
+    setFixedSize(size);
+    showPicture(false);
+}
+
+void PictureButton::showPicture(bool pressed)
+{
+    m_pressed = pressed;
+    setPixmap(pressed ? m_pressedPicture : m_released);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent *event)
+{
+    showPicture(true);
+    Q_EMIT mouseDown();
+    event->accept();
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    showPicture(false);
+    Q_EMIT mouseUp();
+    // The click comes after the released picture is back, and only when the
+    // left button is let go over the picture.
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Q_EMIT clicked();
+    event->accept();
+}

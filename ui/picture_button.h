@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+
+// A button that is a picture: the pressed picture while any mouse button is
+// held down on it, the released one otherwise. Only the left button clicks.
+class PictureButton : public QLabel
+{
+    Q_OBJECT
+public:
+    PictureButton(const QString &releasedPicture, const QString &pressedPicture, QWidget *parent = nullptr);
+
+    bool isShowingPressed() const { return m_pressed; }
+
+Q_SIGNALS:
+    void mouseDown();
+    void mouseUp();
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void showPicture(bool pressed);
+
+    QPixmap m_released;
+    QPixmap m_pressedPicture;
+    bool m_pressed = false;
+};
+
+// An SVG resource drawn at the given size in logical pixels, sharp at any DPI.
+QPixmap renderPicture(const QString &resource, QSize size, qreal devicePixelRatio);
