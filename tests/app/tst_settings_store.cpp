@@ -1,0 +1,286 @@
+#include "app/settings_store.h"
+#include "app/toolchain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A POSIX style whose JDK probes lie in the test's own folder.
+PathStyle testStyle(const QString &root)
+{
+    PathStyle style = PathStyle::posix();
+    style.jdkProbes = {root + QStringLiteral("/jdk1.3.1"), root + QStringLiteral("/jdk1.3")};
+    style.defaultDojaPath = QStringLiteral("/opt/j2mewsdk4doja");
+    return style;
+}
+
+void makeCompiler(const QString &jdk, const QString &name)
+{
+    QVERIFY(QDir().mkpath(jdk + QStringLiteral("/bin")));
+    writeFile(jdk + QStringLiteral("/bin/") + name, "#!/bin/sh\n");
+}
+
+} // namespace
+
+class SettingsStoreTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void defaultsWithoutFile();
+    void firstSaveWritesProjectSectionAheadOfGlobal();
+    void handEditsSurviveSaving();
+    void findsTheJdk_data();
+    void findsTheJdk();
+    void emptyJavaPathShowsTheMessageEvenWithAJdk();
+    void versionComesFromTheLastProjectsSection();
+    void classPathsFollowDojaPathUntilWrittenByHand();
+    void windowsSpellingsLetterForLetter_data();
+    void windowsSpellingsLetterForLetter();
+    void adoptProjectGovernsWithoutTheFile();
+    void twoStoresWritingDifferentKeysKeepBoth();
+    void unwritableFileKeepsMemory();
+};
+
+void SettingsStoreTest::defaultsWithoutFile()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    QStringList messages;
+    store.setMessageHandler([&](const QString &text) { messages << text; });
+    store.LoadSettings();
+    const AppSettings &s = store.settings();
+    QCOMPARE(s.lastProject, QStringLiteral("Test"));
+    QCOMPARE(s.FtpId, QStringLiteral("foo"));
+    QCOMPARE(s.FtpPassword, QStringLiteral("zkw"));
+    QCOMPARE(s.FtpPath, QString());
+    QCOMPARE(s.WebUrl, QStringLiteral("www.example.com"));
+    QCOMPARE(s.FtpUrl, QStringLiteral("www.example.com"));
+    QCOMPARE(s.DOJA_PATH, QStringLiteral("/opt/j2mewsdk4doja"));
+    QCOMPARE(s.major, 1);
+    QCOMPARE(s.minor, 0);
+    QCOMPARE(s.ProjectFolder, QStringLiteral("/opt/j2mewsdk4doja/apps/Test"));
+    QCOMPARE(s.javacPath, QStringLiteral("/bin/javac"));
+    QCOMPARE(messages, QStringList{QString::fromUtf8(kNoJdkMessage)});
+    QVERIFY(messages.first().contains(QStringLiteral("ませんでした。\r\nTovra.ini")));
+    QVERIFY(!QFile::exists(store.settingsFilePath()));
+}
+
+void SettingsStoreTest::firstSaveWritesProjectSectionAheadOfGlobal()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    store.LoadSettings();
+    store.SaveSettings();
+    QCOMPARE(readFile(store.settingsFilePath()),
+             QByteArray("[Test]\r\nName=Test\r\nmajor=1\r\nminor=0\r\n"
+                        "[Global]\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\nFtpPath=\r\n"
+                        "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
+                        "lastProject=Test\r\n"));
+    store.LoadSettings();
+    QVERIFY(!readFile(store.settingsFilePath()).contains("CLASSPATH"));
+}
+
+void SettingsStoreTest::handEditsSurviveSaving()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    writeFile(store.settingsFilePath(),
+              "; my settings\r\n[global]\r\nftpurl = ftp.example.org \r\nMyOwnKey=kept\r\n\r\n"
+              "[Hello]\r\nmajor=3\r\nminor=7\r\n");
+    store.LoadSettings();
+    QCOMPARE(store.settings().FtpUrl, QStringLiteral("ftp.example.org"));
+    store.settings().lastProject = QStringLiteral("Hello");
+    store.settings().major = 3;
+    store.settings().minor = 8;
+    store.SaveSettings();
+    store.SaveSettings();
+    QCOMPARE(readFile(store.settingsFilePath()),
+             QByteArray("; my settings\r\n[global]\r\nftpurl=ftp.example.org\r\nMyOwnKey=kept\r\n"
+                        "WebUrl=www.example.com\r\nFtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\n"
+                        "DOJA_PATH=/opt/j2mewsdk4doja\r\nlastProject=Hello\r\n\r\n"
+                        "[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
+}
+
+void SettingsStoreTest::findsTheJdk_data()
+{
+    QTest::addColumn<QStringList>("compilers");  // "folder/name" made under the test root
+    QTest::addColumn<QString>("expected");       // relative to the root, empty for none
+    QTest::newRow("both: 1.3.1 first") << QStringList{"jdk1.3.1/javac", "jdk1.3/javac"} << "jdk1.3.1";
+    QTest::newRow("only 1.3") << QStringList{"jdk1.3/javac"} << "jdk1.3";
+    QTest::newRow("name in the wrong case is not found") << QStringList{"jdk1.3.1/JAVAC"} << "";
+    QTest::newRow("a folder named like the compiler is no compiler") << QStringList{} << "";
+    QTest::newRow("none") << QStringList{} << "";
+}
+
+void SettingsStoreTest::findsTheJdk()
+{
+    QFETCH(QStringList, compilers);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    for (const QString &compiler : compilers)
+        makeCompiler(dir.filePath(compiler.section(QLatin1Char('/'), 0, 0)), compiler.section(QLatin1Char('/'), 1));
+    if (QString::fromLatin1(QTest::currentDataTag()).startsWith(QLatin1String("a folder")))
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("jdk1.3.1/bin/javac"))));
+    const PathStyle style = testStyle(dir.path());
+    QCOMPARE(FindJdk(style), expected.isEmpty() ? QString() : dir.filePath(expected));
+
+    SettingsStore store(dir.path(), style);
+    int messages = 0;
+    store.setMessageHandler([&](const QString &) { ++messages; });
+    store.LoadSettings();
+    QCOMPARE(store.settings().JAVA_PATH, expected.isEmpty() ? QString() : dir.filePath(expected));
+    QCOMPARE(messages, expected.isEmpty() ? 1 : 0);
+    if (!expected.isEmpty())
+        QCOMPARE(store.settings().javacPath, dir.filePath(expected) + QStringLiteral("/bin/javac"));
+}
+
+void SettingsStoreTest::emptyJavaPathShowsTheMessageEvenWithAJdk()
+{
+    QTemporaryDir dir;
+    makeCompiler(dir.filePath(QStringLiteral("jdk1.3.1")), QStringLiteral("javac"));
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    writeFile(store.settingsFilePath(), "[Global]\r\nJAVA_PATH=\r\n");
+    int messages = 0;
+    store.setMessageHandler([&](const QString &) { ++messages; });
+    store.LoadSettings();
+    QCOMPARE(store.settings().JAVA_PATH, QString());
+    QCOMPARE(messages, 1);
+
+    writeFile(store.settingsFilePath(), "[Global]\r\nJAVA_PATH=/elsewhere/jdk\r\n");
+    store.LoadSettings();
+    QCOMPARE(messages, 1);
+    QCOMPARE(store.settings().jarPath, QStringLiteral("/elsewhere/jdk/bin/jar"));
+}
+
+void SettingsStoreTest::versionComesFromTheLastProjectsSection()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    writeFile(store.settingsFilePath(),
+              "[Global]\r\nlastProject=Hello\r\n[Hello]\r\nmajor=3\r\nminor=7\r\n[Test]\r\nminor=99\r\n");
+    store.LoadSettings();
+    QCOMPARE(store.settings().major, 3);
+    QCOMPARE(store.settings().minor, 7);
+    store.settings().minor += 1;
+    store.SaveSettings();
+    store.LoadSettings();
+    QCOMPARE(store.settings().minor, 8);
+    QVERIFY(readFile(store.settingsFilePath()).contains("[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
+}
+
+void SettingsStoreTest::classPathsFollowDojaPathUntilWrittenByHand()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    writeFile(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk with blank\r\n");
+    store.LoadSettings();
+    QCOMPARE(store.settings().CLASSPATH, QStringLiteral(".:\"/sdk with blank/lib/dojaapi.jar\""));
+    QCOMPARE(store.settings().BOOTCLASSPATH, store.settings().CLASSPATH);
+    store.SaveSettings();
+    QVERIFY(!readFile(store.settingsFilePath()).contains("CLASSPATH"));
+
+    writeFile(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk\r\nCLASSPATH=/mine.jar\r\n");
+    store.LoadSettings();
+    QCOMPARE(store.settings().CLASSPATH, QStringLiteral("/mine.jar"));
+    QCOMPARE(store.settings().BOOTCLASSPATH, QStringLiteral(".:\"/sdk/lib/dojaapi.jar\""));
+}
+
+void SettingsStoreTest::windowsSpellingsLetterForLetter_data()
+{
+    QTest::addColumn<QString>("javaPath");
+    QTest::addColumn<QString>("dojaPath");
+    QTest::addColumn<QString>("project");
+    QTest::addColumn<QStringList>("expected");  // javac, jar, preverify, ProjectFolder, SourcePath, CLASSPATH
+    QTest::newRow("D:\\sdk and Hello")
+        << "D:\\jdk" << "D:\\sdk" << "Hello"
+        << QStringList{"D:\\jdk\\bin\\javac", "D:\\jdk\\bin\\jar", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\Hello",
+                       "D:\\sdk\\apps\\Hello\\src\\Hello.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\""};
+    QTest::newRow("defaults") << "c:\\jdk1.3.1" << "C:\\j2mewsdk4doja" << "Test"
+                              << QStringList{"c:\\jdk1.3.1\\bin\\javac", "c:\\jdk1.3.1\\bin\\jar",
+                                             "C:\\j2mewsdk4doja\\bin\\preverify", "C:\\j2mewsdk4doja\\apps\\Test",
+                                             "C:\\j2mewsdk4doja\\apps\\Test\\src\\Test.java",
+                                             ".;\"C:\\j2mewsdk4doja\\lib\\dojaapi.jar\""};
+    QTest::newRow("trailing backslash doubles") << "D:\\jdk\\" << "D:\\sdk\\" << "A"
+                                                << QStringList{"D:\\jdk\\\\bin\\javac", "D:\\jdk\\\\bin\\jar",
+                                                               "D:\\sdk\\\\bin\\preverify", "D:\\sdk\\\\apps\\A",
+                                                               "D:\\sdk\\\\apps\\A\\src\\A.java",
+                                                               ".;\"D:\\sdk\\\\lib\\dojaapi.jar\""};
+    QTest::newRow("no JDK") << "" << "D:\\sdk" << "A"
+                            << QStringList{"\\bin\\javac", "\\bin\\jar", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\A",
+                                           "D:\\sdk\\apps\\A\\src\\A.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\""};
+}
+
+void SettingsStoreTest::windowsSpellingsLetterForLetter()
+{
+    QFETCH(QString, javaPath);
+    QFETCH(QString, dojaPath);
+    QFETCH(QString, project);
+    QFETCH(QStringList, expected);
+    const PathStyle style = PathStyle::windows();
+    AppSettings s;
+    s.JAVA_PATH = javaPath;
+    s.DOJA_PATH = dojaPath;
+    s.lastProject = project;
+    deriveToolchainPaths(s, style);
+    QCOMPARE((QStringList{s.javacPath, s.jarPath, s.preverifyPath, s.ProjectFolder, s.SourcePath,
+                          defaultClassPath(dojaPath, style)}),
+             expected);
+    QCOMPARE(s.javaPath, javaPath + QStringLiteral("\\bin\\java"));
+}
+
+void SettingsStoreTest::adoptProjectGovernsWithoutTheFile()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    writeFile(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\n[New]\r\nminor=5\r\n");
+    store.LoadSettings();
+    store.adoptProject(QStringLiteral("New"));
+    QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
+    QCOMPARE(store.settings().minor, 5);
+    QCOMPARE(store.settings().SourcePath, QStringLiteral("/opt/j2mewsdk4doja/apps/New/src/New.java"));
+}
+
+void SettingsStoreTest::twoStoresWritingDifferentKeysKeepBoth()
+{
+    QTemporaryDir dir;
+    SettingsStore first(dir.path(), testStyle(dir.path()));
+    SettingsStore second(dir.path(), testStyle(dir.path()));
+    QVERIFY(first.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A")));
+    QVERIFY(second.WriteIniString(QStringLiteral("Global"), QStringLiteral("FtpId"), QStringLiteral("b")));
+    QCOMPARE(first.ReadIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), {}), QStringLiteral("A"));
+    QCOMPARE(first.ReadIniString(QStringLiteral("Global"), QStringLiteral("FtpId"), {}), QStringLiteral("b"));
+    QCOMPARE(second.ReadIniInt(QStringLiteral("A"), QStringLiteral("minor"), 4), 4);
+}
+
+void SettingsStoreTest::unwritableFileKeepsMemory()
+{
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
+    store.LoadSettings();
+    store.settings().FtpId = QStringLiteral("kept");
+    store.SaveSettings();
+    QVERIFY(!store.WriteIniString(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1")));
+    QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
+    QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
+}
+
+QTEST_GUILESS_MAIN(SettingsStoreTest)
+#include "tst_settings_store.moc"
