@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -221,8 +222,25 @@ void frmMain::Form_Load()
     SetCaptionsFromResources(this, m_language);
     move(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
          toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
+    applyStartSize();
+    m_startSizePending = true;
+}
+
+void frmMain::applyStartSize()
+{
     resize(QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra());
     Form_Resize();
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The frame is known only once the window is shown, and the start size
+    // is the outer size, frame included.
+    if (m_startSizePending) {
+        m_startSizePending = false;
+        applyStartSize();
+    }
 }
 
 QSize frmMain::frameExtra() const
@@ -316,7 +334,7 @@ void frmMain::appendLog(const QString &text)
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(forDisplay(text));
     Log->moveCursor(QTextCursor::End);
-    Log->ensureCursorVisible();
+    Log->verticalScrollBar()->setValue(Log->verticalScrollBar()->maximum());
 }
 
 void frmMain::clearLog()

@@ -55,6 +55,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
@@ -62,6 +63,7 @@ private:
     void createStatusBar();
     void connectButtons();
     void Form_Resize();
+    void applyStartSize();
     void closeOtherWindows();
     void runAction(const std::function<void()> &action);
     void updateClock();
@@ -79,6 +81,7 @@ private:
     bool m_busy = false;
     bool m_actionRunning = false;
     bool m_closePending = false;
+    bool m_startSizePending = false;
 
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;
