@@ -108,6 +108,10 @@ void frmMain::createControls()
     Log = makePane(client, QStringLiteral("Log"));
     Log->setReadOnly(true);
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
+    m_logFlush = new QTimer(this);
+    m_logFlush->setSingleShot(true);
+    m_logFlush->setInterval(0);
+    connect(m_logFlush, &QTimer::timeout, this, &frmMain::flushLog);
 }
 
 void frmMain::createMenus()
@@ -329,17 +333,37 @@ QString frmMain::logText() const
 void frmMain::appendLog(const QString &text)
 {
     m_logText += text;
-    // Appending at the end keeps the pane from laying out the whole text again.
+    // The pane catches up at the next turn of the event loop: a tool's
+    // output in many pieces is laid out once, at the end of the text.
+    m_pendingLog += text;
+    if (!m_logFlush->isActive())
+        m_logFlush->start();
+}
+
+void frmMain::flushLog()
+{
+    if (m_pendingLog.isEmpty())
+        return;
     QTextCursor cursor(Log->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(forDisplay(text));
-    Log->moveCursor(QTextCursor::End);
+    cursor.insertText(forDisplay(m_pendingLog));
+    m_pendingLog.clear();
+    Log_Change();
+}
+
+// The newest line stays in view: the caret at the end, nothing selected.
+void frmMain::Log_Change()
+{
+    QTextCursor end(Log->document());
+    end.movePosition(QTextCursor::End);
+    Log->setTextCursor(end);
     Log->verticalScrollBar()->setValue(Log->verticalScrollBar()->maximum());
 }
 
 void frmMain::clearLog()
 {
     m_logText.clear();
+    m_pendingLog.clear();
     Log->clear();
 }
 

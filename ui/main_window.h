@@ -15,6 +15,7 @@ class PictureButton;
 class PlacementStore;
 class QLabel;
 class QPlainTextEdit;
+class QTimer;
 class SettingsStore;
 class frmOptions;
 class frmProject;
@@ -63,6 +64,8 @@ private:
     void createStatusBar();
     void connectButtons();
     void Form_Resize();
+    void Log_Change();
+    void flushLog();
     void applyStartSize();
     void closeOtherWindows();
     void runAction(const std::function<void()> &action);
@@ -78,6 +81,8 @@ private:
     Services m_services;
     WindowFlags m_flags;
     QString m_logText;
+    QString m_pendingLog;
+    QTimer *m_logFlush = nullptr;
     bool m_busy = false;
     bool m_actionRunning = false;
     bool m_closePending = false;
