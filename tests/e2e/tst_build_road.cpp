@@ -243,7 +243,8 @@ void BuildRoadTest::folderInTheArchivesPlaceFailsPackaging()
 {
     RealProject project;
     QVERIFY(project.valid);
-    QVERIFY(project.box.makeFolder(QStringLiteral("bin/Hello.jar")));
+    // Not empty: jar would replace an empty folder.
+    QVERIFY(project.box.writeFile(QStringLiteral("bin/Hello.jar/keep"), "x"));
     QVERIFY(project.build());
 
     const QString log = project.buildLog();
