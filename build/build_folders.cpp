@@ -33,6 +33,6 @@ QString PrepareBuildFolders(const AppSettings &settings, const PathStyle &style)
 bool holdsVisibleFile(const QString &folder)
 {
     // Without QDir::Hidden and QDir::System, dot files, sockets and broken
-    // links are left out, as hidden and system files were.
+    // links are left out: none of them is a resource to pack.
     return !QDir(folder).entryList(QDir::Files).isEmpty();
 }
