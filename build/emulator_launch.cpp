@@ -1,6 +1,45 @@
 #include "build/emulator_launch.h"
 
 #include "app/services.h"
+#include "app/settings_store.h"
+#include "build/build_commands.h"
+#include "build/build_messages.h"
+#include "build/command_runner.h"
+#include "build/log_output.h"
+#include "ui/workbench.h"
 
-// Stub: filled in with the emulator launch.
-bool Run_Click(Services &) { return false; }
+namespace {
+
+// Everything between the gate and CanUpload; true when java ran and ended well.
+bool launch(Services &services)
+{
+    Workbench &bench = services.bench;
+    const AppSettings &settings = services.store.settings();
+    const QString line = emulatorCommandLine(settings, services.store.style());
+    SetWorkingDirectory(settings.ProjectFolder);
+    AppendLogLine(bench, line);
+    // The line is painted before the emulator blocks the window.
+    bench.processEvents();
+
+    const std::unique_ptr<CommandRunner> runner = services.runners.CreateCommandRunner();
+    if (!runner) {
+        AppendLogLine(bench, QString::fromUtf8(kNoRunner));
+        return false;
+    }
+    const CommandResult run = runner->RunCommand(line);
+    AppendLog(bench, NormalizeOutput(run.output) + QStringLiteral("\r\n"));
+    // A java that could not be started reports a non-zero result like any
+    // other failure; that is the one sign the runner gives.
+    return run.result == 0;
+}
+
+} // namespace
+
+bool Run_Click(Services &services)
+{
+    if (!services.bench.flags().CanRun)
+        return false;
+    const bool ended = launch(services);
+    services.bench.flags().CanUpload = true;
+    return ended;
+}

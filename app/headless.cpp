@@ -1,0 +1,150 @@
+#include "app/headless.h"
+
+#include "app/headless_workbench.h"
+#include "app/services.h"
+#include "app/settings_store.h"
+#include "build/build_pipeline.h"
+#include "build/emulator_launch.h"
+#include "deploy/upload.h"
+#include "project/open_project.h"
+
+#include <QTextStream>
+#include <optional>
+
+namespace {
+
+enum class Action { Build, Run, Upload, Help };
+
+struct Request {
+    Action action = Action::Help;
+    QString name;
+};
+
+struct Parsed {
+    std::optional<Request> request;
+    QString error;  // when there is no request
+};
+
+const char kUsage[] =
+    "使い方: quenvel [--build 名前 | --run 名前 | --upload 名前 | --help]\n"
+    "\n"
+    "ウィンドウを開かずにプロジェクトを開き、ボタンひとつ分の操作を行います。\n"
+    "  --build 名前    プロジェクトをビルドします (ビルドボタンと同じ)\n"
+    "  --run 名前      エミュレータでアプリケーションを実行します (実行ボタンと同じ)\n"
+    "  --upload 名前   成果物をFTPサーバへ転送します (アップロードボタンと同じ)\n"
+    "  --help          この説明を表示します\n"
+    "\n"
+    "設定は実行ファイルと同じフォルダのTovra.iniから読みこみます。\n"
+    "ログは標準出力に、メッセージは標準エラー出力に書きます。\n"
+    "終了コード: 0 操作が正常に終了した、1 失敗した、2 引数に誤りがある。\n"
+    "引数なしで起動すると、ウィンドウが開きます。\n";
+
+std::optional<Action> actionFor(const QString &option)
+{
+    if (option == QLatin1String("--build"))
+        return Action::Build;
+    if (option == QLatin1String("--run"))
+        return Action::Run;
+    if (option == QLatin1String("--upload"))
+        return Action::Upload;
+    if (option == QLatin1String("--help"))
+        return Action::Help;
+    return std::nullopt;
+}
+
+Parsed usageError(const QString &text)
+{
+    return {std::nullopt, text};
+}
+
+Parsed parse(const QStringList &arguments)
+{
+    const QStringList args = arguments.mid(1);
+    if (args.isEmpty())
+        return usageError(QStringLiteral("操作が指定されていません。"));
+    const QString &option = args.first();
+    const std::optional<Action> action = actionFor(option);
+    if (!action)
+        return usageError(QStringLiteral("不明なオプションです: ") + option);
+    const qsizetype expected = *action == Action::Help ? 1 : 2;
+    if (args.size() < expected)
+        return usageError(option + QStringLiteral(" にはプロジェクト名が必要です。"));
+    if (args.size() > expected)
+        return usageError(QStringLiteral("余分な引数があります: ") + args.mid(expected).join(QLatin1Char(' ')));
+    const QString name = expected == 2 ? args.at(1) : QString();
+    // An empty name would ask for the chooser, which has no one to answer it.
+    if (expected == 2 && name.isEmpty())
+        return usageError(option + QStringLiteral(" にはプロジェクト名が必要です。"));
+    return {Request{*action, name}, {}};
+}
+
+bool perform(Action action, Services &services)
+{
+    switch (action) {
+    case Action::Build:
+        return Compile_Click(services);
+    case Action::Run:
+        return Run_Click(services);
+    case Action::Upload:
+        return Upload_Click(services);
+    case Action::Help:
+        break;
+    }
+    return false;
+}
+
+// Points the store's messages at err for as long as the run lasts.
+class StoreMessages
+{
+public:
+    StoreMessages(SettingsStore &store, HeadlessWorkbench &bench) : m_store(store)
+    {
+        m_store.setMessageHandler([&bench](const QString &text) { bench.showMessage(text); });
+    }
+    ~StoreMessages() { m_store.setMessageHandler(nullptr); }
+    StoreMessages(const StoreMessages &) = delete;
+    StoreMessages &operator=(const StoreMessages &) = delete;
+
+private:
+    SettingsStore &m_store;
+};
+
+} // namespace
+
+bool isHeadlessInvocation(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i).startsWith(QLatin1String("--")))
+            return true;
+    }
+    return false;
+}
+
+int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunnerFactory &runners,
+                FtpClientFactory &ftp, const Clock &clock, QTextStream &out, QTextStream &err)
+{
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    const Parsed parsed = parse(arguments);
+    if (!parsed.request) {
+        err << parsed.error << QLatin1Char('\n')
+            << QStringLiteral("quenvel --help で使い方を表示します。") << QLatin1Char('\n');
+        err.flush();
+        return 2;
+    }
+    if (parsed.request->action == Action::Help) {
+        out << QString::fromUtf8(kUsage);
+        out.flush();
+        return 0;
+    }
+
+    HeadlessWorkbench bench(out, err);
+    const StoreMessages messages(store, bench);
+    Services services{store, bench, runners, ftp, clock};
+    store.LoadSettings();
+    bench.setSourceText(OpenProject(services, parsed.request->name));
+    const bool ended = perform(parsed.request->action, services);
+    bench.finish();
+    return ended ? 0 : 1;
+}

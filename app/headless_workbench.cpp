@@ -1,0 +1,56 @@
+#include "app/headless_workbench.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QTextStream>
+
+QString toLfLineEnds(const QString &text)
+{
+    static const QRegularExpression crsBeforeLf(QStringLiteral("\r+\n"));
+    QString result = text;
+    return result.replace(crsBeforeLf, QStringLiteral("\n"));
+}
+
+HeadlessWorkbench::HeadlessWorkbench(QTextStream &out, QTextStream &err)
+    : m_out(out)
+    , m_err(err)
+{
+}
+
+void HeadlessWorkbench::appendLog(const QString &text)
+{
+    m_log += text;
+    QString piece = m_heldBack + text;
+    qsizetype keep = piece.size();
+    while (keep > 0 && piece.at(keep - 1) == QLatin1Char('\r'))
+        --keep;
+    m_heldBack = piece.mid(keep);
+    piece.truncate(keep);
+    m_out << toLfLineEnds(piece);
+    m_out.flush();
+}
+
+void HeadlessWorkbench::finish()
+{
+    m_out << m_heldBack;
+    m_heldBack.clear();
+    m_out.flush();
+}
+
+void HeadlessWorkbench::setSourceText(const QString &text)
+{
+    m_source = text;
+    m_modified = false;
+}
+
+void HeadlessWorkbench::processEvents()
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::processEvents();
+}
+
+void HeadlessWorkbench::showMessage(const QString &text)
+{
+    m_err << toLfLineEnds(text) << QLatin1Char('\n');
+    m_err.flush();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "ui/workbench.h"
+
+#include <QString>
+
+class QTextStream;
+
+// The window of a run without one: the log goes to one stream as it grows,
+// with LF line ends, and message boxes go to the other. It keeps the log and
+// the editor text in memory like the window does, and chooses nothing.
+class HeadlessWorkbench : public Workbench
+{
+public:
+    HeadlessWorkbench(QTextStream &out, QTextStream &err);
+
+    // Writes what is still held back at the end of the log.
+    void finish();
+
+    QString logText() const override { return m_log; }
+    void appendLog(const QString &text) override;
+    // Empties the log in memory; what was printed stays printed.
+    void clearLog() override { m_log.clear(); }
+
+    QString sourceText() const override { return m_source; }
+    void setSourceText(const QString &text) override;
+    bool isSourceModified() const override { return m_modified; }
+    void setSourceModified(bool modified) override { m_modified = modified; }
+
+    WindowFlags &flags() override { return m_flags; }
+
+    void setBusyCursor() override {}
+    void restoreCursor() override {}
+    void processEvents() override;
+
+    void showMessage(const QString &text) override;
+    SaveAnswer askSaveChanges() override { return SaveAnswer::Discard; }
+    QString chooseProject(const QString &) override { return {}; }
+    QString createNewProject() override { return {}; }
+
+private:
+    QTextStream &m_out;
+    QTextStream &m_err;
+    QString m_log;
+    QString m_heldBack;  // CRs at the end of the last piece, until the next one shows what they end
+    QString m_source;
+    bool m_modified = false;
+    WindowFlags m_flags;
+};
+
+// CR LF, and the CR CR LF that normalised tool output may hold, become LF.
+QString toLfLineEnds(const QString &text);

@@ -1,0 +1,84 @@
+#include "project_sandbox.h"
+
+#include "app/code_page.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+QString templateSource(const QString &name)
+{
+    return QStringLiteral("import com.nttdocomo.ui.*;\r\n"
+                          "public class %1 extends IApplication {\r\n"
+                          "    public void start() {\r\n"
+                          "    }\r\n"
+                          "}\r\n")
+        .arg(name);
+}
+
+PathStyle sandboxStyle(const QString &root)
+{
+    PathStyle style = PathStyle::posix();
+    style.jdkProbes = {root + QStringLiteral("/no-jdk1.3.1"), root + QStringLiteral("/no-jdk1.3")};
+    style.defaultDojaPath = root + QStringLiteral("/no-sdk");
+    return style;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+ProjectSandbox::ProjectSandbox() : ProjectSandbox(Options{}) {}
+
+ProjectSandbox::ProjectSandbox(const Options &options)
+    : m_options(options)
+    , store(appDir(), sandboxStyle(root()))
+{
+    m_valid = QDir().mkpath(appDir()) && writeIni();
+    if (m_valid && options.createSdk)
+        m_valid = QDir().mkpath(sdkDir() + QStringLiteral("/apps"));
+    store.LoadSettings();
+    if (m_valid && options.createSdk)
+        m_valid = writeProject();
+    bench.windowFlags = {true, true, true};
+}
+
+bool ProjectSandbox::writeIni()
+{
+    const QString text = QStringLiteral("[Global]\r\nlastProject=%1\r\nJAVA_PATH=%2\r\nDOJA_PATH=%3\r\n")
+                             .arg(m_options.name, m_options.javaPath, sdkDir())
+                         + m_options.extraGlobalLines;
+    const std::optional<QByteArray> bytes = toCodePage(text);
+    return bytes && writeBytes(store.settingsFilePath(), *bytes);
+}
+
+bool ProjectSandbox::writeProject()
+{
+    const std::optional<QByteArray> source = toCodePage(templateSource(m_options.name));
+    return source && makeFolder(QStringLiteral("bin")) && makeFolder(QStringLiteral("res"))
+           && writeFile(QStringLiteral("src/") + m_options.name + QStringLiteral(".java"), *source);
+}
+
+bool ProjectSandbox::writeFile(const QString &relative, const QByteArray &bytes) const
+{
+    return writeBytes(inProject(relative), bytes);
+}
+
+bool ProjectSandbox::makeFolder(const QString &relative) const
+{
+    return QDir().mkpath(inProject(relative));
+}
