@@ -1,11 +1,47 @@
+#include "app/clock.h"
 #include "app/entry.h"
+#include "app/headless.h"
+#include "app/settings_store.h"
+#include "build/process_runner.h"
+#include "deploy/curl_ftp_client.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Quenvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quenvel"));
+}
+
+// One action without a window: no display is needed, so no QApplication.
+int runWithoutWindow(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    SettingsStore store(QCoreApplication::applicationDirPath(), PathStyle::native());
+    ProcessCommandRunnerFactory runners;
+    CurlFtpClientFactory ftp;
+    SystemClock clock;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runHeadless(QCoreApplication::arguments(), store, runners, ftp, clock, out, err);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (isHeadlessInvocation(arguments))
+        return runWithoutWindow(argc, argv);
+
     QApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quenvel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quenvel"));
+    nameApplication();
     return runDesktop(app);
 }
