@@ -1,0 +1,182 @@
+#include "build/command_line.h"
+#include "build/process_runner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// Runs in the given folder and gives the folder back as it was.
+CommandResult runIn(const QString &folder, const QString &line)
+{
+    const QString previous = QDir::currentPath();
+    SetWorkingDirectory(folder);
+    const CommandResult result = ProcessCommandRunnerFactory().CreateCommandRunner()->RunCommand(line);
+    SetWorkingDirectory(previous);
+    return result;
+}
+
+} // namespace
+
+class CommandRunnerTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void splitsLikeTheWindowsTools_data();
+    void splitsLikeTheWindowsTools();
+    void expandsWildcards_data();
+    void expandsWildcards();
+    void judgesAndNormalizes_data();
+    void judgesAndNormalizes();
+    void runsRealPrograms_data();
+    void runsRealPrograms();
+    void shellSyntaxIsData();
+    void missingProgramSaysWhy();
+    void runawayOutputIsBounded();
+    void runsInTheCurrentDirectory();
+};
+
+void CommandRunnerTest::splitsLikeTheWindowsTools_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("blanks") << "a  b\tc" << QStringList{"a", "b", "c"};
+    QTest::newRow("quoted program") << "\"/opt/my jdk/bin/javac\" -d tmpclasses"
+                                    << QStringList{"/opt/my jdk/bin/javac", "-d", "tmpclasses"};
+    QTest::newRow("quotes in the middle of an argument")
+        << "x -classpath .:\"/a b/lib/dojaapi.jar\":./src/" << QStringList{"x", "-classpath", ".:/a b/lib/dojaapi.jar:./src/"};
+    QTest::newRow("empty quotes give an empty argument") << "x \"\" y" << QStringList{"x", "", "y"};
+    QTest::newRow("two blanks before the class name")
+        << "java -Dkvem.home=\"/s d\"  com.Tester jam" << QStringList{"java", "-Dkvem.home=/s d", "com.Tester", "jam"};
+    QTest::newRow("unclosed quote runs to the end") << "x \"a b" << QStringList{"x", "a b"};
+    QTest::newRow("leading and trailing blanks") << "  x  " << QStringList{"x"};
+    QTest::newRow("Japanese") << "x テスト.jar" << QStringList{"x", "テスト.jar"};
+}
+
+void CommandRunnerTest::splitsLikeTheWindowsTools()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, arguments);
+    QCOMPARE(splitCommandLine(line, QDir::tempPath() + QStringLiteral("/no-such-folder")), arguments);
+}
+
+void CommandRunnerTest::expandsWildcards_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("star, sorted, hidden left out") << "jar cMf x.jar *"
+                                                   << QStringList{"jar", "cMf", "x.jar", "B.class", "a.class", "pkg", "src", "z b.png"};
+    QTest::newRow("folder part") << "javac src/*.java" << QStringList{"javac", "src/Hello.java", "src/Main.java"};
+    QTest::newRow("question mark") << "x ?.class" << QStringList{"x", "B.class", "a.class"};
+    QTest::newRow("no match stays literal") << "x *.gif" << QStringList{"x", "*.gif"};
+    QTest::newRow("quoted star stays literal") << "x \"*\"" << QStringList{"x", "*"};
+    QTest::newRow("program is never expanded") << "* x" << QStringList{"*", "x"};
+}
+
+void CommandRunnerTest::expandsWildcards()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    for (const char *name : {"a.class", "B.class", ".hidden", "z b.png"})
+        touch(dir.filePath(QLatin1String(name)));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pkg")));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("src")));
+    touch(dir.filePath(QStringLiteral("src/Main.java")));
+    touch(dir.filePath(QStringLiteral("src/Hello.java")));
+    touch(dir.filePath(QStringLiteral("src/notes.txt")));
+    QCOMPARE(splitCommandLine(line, dir.path()), arguments);
+}
+
+void CommandRunnerTest::judgesAndNormalizes_data()
+{
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<bool>("succeeded");
+    QTest::addColumn<QString>("normalized");
+    QTest::newRow("silent success") << 0 << "" << true << "";
+    QTest::newRow("warnings with result 0 fail") << 0 << "Note: deprecated\n" << false << "Note: deprecated\r\n";
+    QTest::newRow("result not 0") << 1 << "" << false << "";
+    QTest::newRow("LF becomes CR LF") << 1 << "a\nb" << false << "a\r\nb";
+    QTest::newRow("CR LF becomes CR CR LF") << 1 << "a\r\nb\r\n" << false << "a\r\r\nb\r\r\n";
+}
+
+void CommandRunnerTest::judgesAndNormalizes()
+{
+    QFETCH(int, result);
+    QFETCH(QString, output);
+    QFETCH(bool, succeeded);
+    QFETCH(QString, normalized);
+    QCOMPARE(CommandSucceeded({result, output}), succeeded);
+    QCOMPARE(NormalizeOutput(output), normalized);
+}
+
+void CommandRunnerTest::runsRealPrograms_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("silent") << "/bin/true" << 0 << "";
+    QTest::newRow("exit code") << "/bin/sh -c \"exit 3\"" << 3 << "";
+    QTest::newRow("stderr merged, CR LF delivered as LF")
+        << "/bin/sh -c \"printf 'out\\r\\n'; printf 'err\\n' >&2\"" << 0 << "out\nerr\n";
+    QTest::newRow("blanks and Japanese as one argument") << "/bin/echo \"テスト プロジェクト\"" << 0 << "テスト プロジェクト\n";
+}
+
+void CommandRunnerTest::runsRealPrograms()
+{
+    QFETCH(QString, line);
+    QFETCH(int, result);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    const CommandResult run = runIn(dir.path(), line);
+    QCOMPARE(run.result, result);
+    QCOMPARE(run.output, output);
+}
+
+void CommandRunnerTest::shellSyntaxIsData()
+{
+    QTemporaryDir dir;
+    const CommandResult run = runIn(dir.path(), QStringLiteral("/bin/echo $(touch made1) `touch made2` ; touch made3 & touch made4 | x > made5"));
+    QCOMPARE(run.result, 0);
+    QCOMPARE(run.output, QStringLiteral("$(touch made1) `touch made2` ; touch made3 & touch made4 | x > made5\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void CommandRunnerTest::missingProgramSaysWhy()
+{
+    QTemporaryDir dir;
+    const CommandResult run = runIn(dir.path(), QStringLiteral("\"/no/such/bin/javac\" -d tmpclasses"));
+    QVERIFY(run.result != 0);
+    QVERIFY(run.output.startsWith(QStringLiteral("/no/such/bin/javac を起動できませんでした")));
+    QVERIFY(!run.output.contains(QLatin1Char('\n')));
+}
+
+void CommandRunnerTest::runawayOutputIsBounded()
+{
+    QTemporaryDir dir;
+    const CommandResult run = runIn(dir.path(), QStringLiteral("/usr/bin/head -c 100000000 /dev/zero"));
+    QCOMPARE(run.result, 0);
+    QVERIFY(run.output.size() <= kMaxCapturedOutput + 100);
+    QVERIFY(run.output.endsWith(QStringLiteral("\n(出力が長すぎるため、ここで打ち切りました)")));
+}
+
+void CommandRunnerTest::runsInTheCurrentDirectory()
+{
+    QTemporaryDir dir;
+    touch(dir.filePath(QStringLiteral("only-here.txt")));
+    const CommandResult run = runIn(dir.path(), QStringLiteral("/bin/ls *.txt"));
+    QCOMPARE(run.output, QStringLiteral("only-here.txt\n"));
+    QVERIFY(!SetWorkingDirectory(dir.filePath(QStringLiteral("missing"))));
+}
+
+QTEST_GUILESS_MAIN(CommandRunnerTest)
+#include "tst_command_runner.moc"
