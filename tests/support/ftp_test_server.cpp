@@ -1,0 +1,44 @@
+#include "ftp_test_server.h"
+
+#include "test_paths.h"
+
+bool FtpTestServer::start()
+{
+    if (m_port != 0)
+        return true;
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(QStringLiteral("/usr/bin/python3"),
+                    {sourceDir() + QStringLiteral("/tests/support/ftp_server.py"), m_root.path()});
+    if (!m_process.waitForStarted(5000)) {
+        m_error = QStringLiteral("the FTP server did not start: ") + m_process.errorString();
+        return false;
+    }
+    while (!m_process.canReadLine()) {
+        if (!m_process.waitForReadyRead(10000)) {
+            m_error = QStringLiteral("the FTP server printed no port (is python3-pyftpdlib installed?)");
+            stop();
+            return false;
+        }
+    }
+    m_port = m_process.readLine().trimmed().toInt();
+    return m_port > 0;
+}
+
+int FtpTestServer::loginCount()
+{
+    m_process.waitForReadyRead(100);
+    m_output += m_process.readAll();
+    return int(m_output.count("LOGIN "));
+}
+
+void FtpTestServer::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.closeWriteChannel();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    m_port = 0;
+}
