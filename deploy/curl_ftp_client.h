@@ -9,7 +9,7 @@ class CurlFtpClientFactory : public FtpClientFactory
 {
 public:
     // How long the server may stay silent before the connection counts as broken.
-    explicit CurlFtpClientFactory(int responseTimeoutSeconds = 20, int connectTimeoutSeconds = 15);
+    explicit CurlFtpClientFactory(int responseTimeoutSeconds = 20, int connectTimeoutSeconds = 10);
     std::unique_ptr<FtpClient> create() override;
 
 private:
