@@ -1,4 +1,170 @@
 #include "deploy/options_dialog.h"
 
-// Stub: filled in with the server settings dialog.
-frmOptions::frmOptions(SettingsStore &store, QWidget *parent) : QDialog(parent), m_store(store) {}
+#include "app/settings_store.h"
+
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+namespace {
+
+QString text(const char *utf8) { return QString::fromUtf8(utf8); }
+
+QLabel *makeLabel(const char *objectName, const char *caption, QWidget *parent)
+{
+    auto *label = new QLabel(text(caption), parent);
+    label->setObjectName(QLatin1String(objectName));
+    return label;
+}
+
+QLineEdit *makeBox(const char *objectName, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(objectName));
+    return box;
+}
+
+// A decorative picture, or null when the program was built without it.
+QLabel *makePicture(const QString &resource, QWidget *parent)
+{
+    if (!QFile::exists(resource))
+        return nullptr;
+    QSvgRenderer renderer(resource);
+    if (!renderer.isValid())
+        return nullptr;
+    const int side = 24;
+    const qreal ratio = parent->devicePixelRatioF();
+    QPixmap pixmap(QSize(side, side) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(0, 0, side, side));
+    painter.end();
+    auto *picture = new QLabel(parent);
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+} // namespace
+
+frmOptions::frmOptions(SettingsStore &store, QWidget *parent)
+    : QDialog(parent)
+    , m_store(store)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(text("ｵﾌﾟｼｮﾝ"));
+    createControls();
+    createLayout();
+    Form_Load();
+}
+
+void frmOptions::createControls()
+{
+    txtFtp = makeBox("txtFtp", this);
+    txtFtpPath = makeBox("txtFtpPath", this);
+    txtFtpId = makeBox("txtFtpId", this);
+    txtFtpPassword = makeBox("txtFtpPassword", this);
+    txtWeb = makeBox("txtWeb", this);
+    // The password is meant to be read back by the user: no masking.
+    txtFtpPassword->setEchoMode(QLineEdit::Normal);
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel = new QPushButton(text("キャンセル"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    // Only Esc has a button of its own (Cancel, through QDialog); Enter in a
+    // box stores nothing behind the user's back.
+    cmdOK->setAutoDefault(false);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
+
+    setTabOrder(txtFtp, txtFtpPath);
+    setTabOrder(txtFtpPath, txtFtpId);
+    setTabOrder(txtFtpId, txtFtpPassword);
+    setTabOrder(txtFtpPassword, txtWeb);
+    setTabOrder(txtWeb, cmdOK);
+    setTabOrder(cmdOK, cmdCancel);
+}
+
+void frmOptions::createLayout()
+{
+    auto *grid = new QGridLayout;
+    grid->setColumnMinimumWidth(0, 24);
+    const struct {
+        const char *objectName;
+        const char *caption;
+        QLineEdit *box;
+        bool narrow;
+        const char *picture;
+    } rows[] = {
+        {"Label4", "FTPサーバ名", txtFtp, false, ":/images/icon1.svg"},
+        {"lblProject", "iアプリの保存場所", txtFtpPath, false, nullptr},
+        {"Label5", "アカウント", txtFtpId, true, ":/images/icon2.svg"},
+        {"Label6", "パスワード", txtFtpPassword, true, nullptr},
+        {"Label3", "WebサーバのURL", txtWeb, false, ":/images/icon3.svg"},
+    };
+    int row = 0;
+    for (const auto &r : rows) {
+        if (r.picture) {
+            if (QLabel *picture = makePicture(QString::fromLatin1(r.picture), this))
+                grid->addWidget(picture, row, 0);
+        }
+        grid->addWidget(makeLabel(r.objectName, r.caption, this), row, 1);
+        if (r.narrow) {
+            r.box->setFixedWidth(140);
+            grid->addWidget(r.box, row, 2, Qt::AlignLeft);
+        } else {
+            r.box->setMinimumWidth(280);
+            grid->addWidget(r.box, row, 2);
+        }
+        ++row;
+    }
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(makeLabel("Label1", "iアプリをアップロードするサーバの情報を設定します。", this));
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+void frmOptions::Form_Load()
+{
+    m_store.LoadSettings();
+    const AppSettings &s = m_store.settings();
+    txtWeb->setText(s.WebUrl);
+    txtFtp->setText(s.FtpUrl);
+    txtFtpPath->setText(s.FtpPath);
+    txtFtpId->setText(s.FtpId);
+    txtFtpPassword->setText(s.FtpPassword);
+}
+
+void frmOptions::cmdOK_Click()
+{
+    AppSettings &s = m_store.settings();
+    s.WebUrl = txtWeb->text();
+    s.FtpUrl = txtFtp->text();
+    s.FtpPath = txtFtpPath->text();
+    s.FtpId = txtFtpId->text();
+    s.FtpPassword = txtFtpPassword->text();
+    s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
+    m_store.SaveSettings();
+    m_store.LoadSettings();
+    close();
+}
+
+void frmOptions::cmdCancel_Click()
+{
+    close();
+}

@@ -1,6 +1,187 @@
 #include "deploy/upload.h"
 
+#include "app/clock.h"
 #include "app/services.h"
+#include "app/settings_store.h"
+#include "build/html_writer.h"
+#include "build/jam_writer.h"
+#include "build/log_output.h"
+#include "deploy/ftp_client.h"
+#include "ui/workbench.h"
 
-// Stub: filled in with the upload.
-bool Upload_Click(Services &) { return false; }
+#include <limits>
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString text(const char *utf8) { return QString::fromUtf8(utf8); }
+
+// The FTP client paints the window while it transfers, so a second click can
+// arrive in the middle of an upload; it must not start a second one.
+bool g_uploadRunning = false;
+
+class RunningGuard
+{
+public:
+    RunningGuard() { g_uploadRunning = true; }
+    ~RunningGuard() { g_uploadRunning = false; }
+    RunningGuard(const RunningGuard &) = delete;
+    RunningGuard &operator=(const RunningGuard &) = delete;
+};
+
+class Upload
+{
+public:
+    explicit Upload(Services &services)
+        : m_services(services)
+        , m_settings(services.store.settings())
+        , m_style(services.store.style())
+    {
+    }
+
+    bool run();
+
+private:
+    void log(const QString &message) { AppendLog(m_services.bench, kCrLf + message); }
+    bool raiseVersion();
+    bool writeProducts();
+    bool send(FtpClient &ftp);
+    bool sendFiles(FtpClient &ftp);
+    void logConnectFailure(FtpClient &ftp, int result);
+
+    Services &m_services;
+    AppSettings &m_settings;
+    const PathStyle &m_style;
+};
+
+bool Upload::run()
+{
+    if (!raiseVersion() || !writeProducts())
+        return false;
+    const std::unique_ptr<FtpClient> ftp = m_services.ftp.create();
+    if (!ftp) {
+        log(text("FTPクライアントを作成できませんでした。アップロードを中止します。"));
+        return false;
+    }
+    const bool stored = send(*ftp);
+    log(m_settings.FtpUrl + text("との接続は切断されました。"));
+    ftp->GetReply();
+    ftp->Close();
+    return stored;
+}
+
+bool Upload::raiseVersion()
+{
+    // Wrapping round would announce an older version to the phone.
+    if (m_settings.minor == std::numeric_limits<qint32>::max()) {
+        log(text("バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。"));
+        return false;
+    }
+    m_settings.minor += 1;
+    m_services.store.SaveSettings();
+    // The store reports nothing; a version that did not reach the file would
+    // be announced once more after the next start.
+    const qint32 stored = m_services.store.ReadIniInt(m_settings.lastProject, QStringLiteral("minor"),
+                                                      m_settings.minor - 1);
+    if (stored != m_settings.minor)
+        log(m_services.store.settingsFilePath() + text("の保存に失敗しました。"));
+    return true;
+}
+
+bool Upload::writeProducts()
+{
+    log(text("JAMファイルの生成中..."));
+    const QString jam = jamFilePath(m_settings, m_style);
+    if (!WriteJamFile(m_settings, m_style, m_services.clock.now()).isEmpty()) {
+        log(jam + text("の保存に失敗しました。アップロードを中止します。"));
+        return false;
+    }
+    log(jam + text("に生成しました。"));
+
+    AppendLog(m_services.bench, kCrLf + text("HTMLファイルの生成中...") + kCrLf);
+    const QString html = htmlFilePath(m_settings, m_style);
+    if (!WriteHtmlFile(m_settings, m_style).isEmpty()) {
+        log(html + text("の保存に失敗しました。アップロードを中止します。"));
+        return false;
+    }
+    AppendLog(m_services.bench, kCrLf + text("HTMLファイルを保存しました。") + html + kCrLf);
+    return true;
+}
+
+bool Upload::send(FtpClient &ftp)
+{
+    const QString &host = m_settings.FtpUrl;
+    log(host + text("に接続しています。"));
+    const int result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
+    if (result != FtpClient::Connected) {
+        logConnectFailure(ftp, result);
+        return false;
+    }
+    log(host + text("に接続しました。"));
+    if (!sendFiles(ftp))
+        return false;
+    log(text("アップロード作業は成功しました。"));
+    log(text("ケータイで http://") + m_settings.WebUrl + QLatin1Char('/') + m_settings.lastProject
+        + text(".htm にアクセスしてください。"));
+    return true;
+}
+
+bool Upload::sendFiles(FtpClient &ftp)
+{
+    const QString &name = m_settings.lastProject;
+    const QString jar = m_style.join(m_settings.ProjectFolder, {QStringLiteral("bin"), name + QStringLiteral(".jar")});
+    const struct {
+        QString extension;
+        QString localPath;
+        int mode;
+    } files[] = {
+        {QStringLiteral(".jar"), jar, FtpClient::Binary},
+        {QStringLiteral(".jam"), jamFilePath(m_settings, m_style), FtpClient::Text},
+        {QStringLiteral(".htm"), htmlFilePath(m_settings, m_style), FtpClient::Text},
+    };
+    for (const auto &file : files) {
+        log(name + file.extension + text("をサーバにアップロードしています。"));
+        const int put = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode);
+        if (put != FtpClient::Stored) {
+            AppendLog(m_services.bench, QString::number(put) + text("...失敗"));
+            log(text("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
+                     "アクセス権の設定を確認し、もう一度試してみてください。"));
+            return false;
+        }
+        AppendLog(m_services.bench, QString::number(put) + text("...成功"));
+    }
+    return true;
+}
+
+void Upload::logConnectFailure(FtpClient &ftp, int result)
+{
+    const QString &host = m_settings.FtpUrl;
+    switch (result) {
+    case FtpClient::HostNotFound:
+        log(host + text("が見つかりません。"));
+        log(text("URLが正しいかどうか確認してください。"));
+        break;
+    case FtpClient::NoConnection:
+    case FtpClient::ConnectionBroken:
+        log(host + text("との接続に障害が起きました。"));
+        log(text("もう一度再接続してみてください。"));
+        break;
+    case FtpClient::LoginRefused:
+        log(text("ユーザ名またはパスワードが正しくありません。"));
+        break;
+    default:
+        log(text("エラーコード：") + QString::number(result) + QLatin1Char(' ') + ftp.GetReply());
+        break;
+    }
+}
+
+} // namespace
+
+bool Upload_Click(Services &services)
+{
+    if (g_uploadRunning || !services.bench.flags().CanUpload)
+        return false;
+    const RunningGuard guard;
+    return Upload(services).run();
+}
