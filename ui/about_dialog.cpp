@@ -148,7 +148,7 @@ void frmAbout::applyAboutCaptions()
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Quenvel"));
     cmdSysInfo->setText(QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
     cmdOK->setText(QStringLiteral("OK"));
-    lblDisclaimer->setText(QStringLiteral("本ソフトウェアは現状のまま無保証で提供されます。"));
+    lblDisclaimer->setText(QStringLiteral("本ソフトウェアは無保証で提供されます。"));
     lblVersion->setText(QStringLiteral("ver 1.0"));
     lblTitle->setText(QStringLiteral("Quenvel"));
     lblDescription->setText(QStringLiteral("iアプリを楽しく作ろう!"));

@@ -106,7 +106,7 @@ void AboutTest::captionsAndTags_data()
     QTest::newRow("cmdSysInfo") << "cmdSysInfo" << "1053" << QStringLiteral("ｼｽﾃﾑ情報(&S)...");
     QTest::newRow("cmdOK") << "cmdOK" << "1054" << "OK";
     QTest::newRow("lblDisclaimer") << "lblDisclaimer" << "1055"
-                                   << QStringLiteral("本ソフトウェアは現状のまま無保証で提供されます。");
+                                   << QStringLiteral("本ソフトウェアは無保証で提供されます。");
     QTest::newRow("lblVersion") << "lblVersion" << "1056" << QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0");
     QTest::newRow("lblTitle") << "lblTitle" << "1057" << "Quenvel";
     QTest::newRow("lblDescription") << "lblDescription" << "1058"
