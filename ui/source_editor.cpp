@@ -1,0 +1,75 @@
+#include "ui/source_editor.h"
+
+#include "ui/edit_commands.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+namespace {
+
+// Declining the override lets the shortcut map hand the key to the window's
+// action; declining the key press keeps the editor from acting on its own
+// when no action takes the key.
+bool declineEditMenuKey(QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    if (!isEditMenuShortcut(static_cast<QKeyEvent *>(event)))
+        return false;
+    event->ignore();
+    return true;
+}
+
+} // namespace
+
+bool isEditMenuShortcut(const QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::ControlModifier)
+        return false;
+    const int key = event->key();
+    return key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V;
+}
+
+SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+bool SourceEditor::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && declineEditMenuKey(event))
+        return true;
+    return QPlainTextEdit::event(event);
+}
+
+void SourceEditor::keyPressEvent(QKeyEvent *event)
+{
+    if (declineEditMenuKey(event))
+        return;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+QMimeData *SourceEditor::createMimeDataFromSelection() const
+{
+    return plainTextMimeData(clipboardTextOfSelection(textCursor()));
+}
+
+bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
+{
+    // Like the Edit menu's Paste: content without text still replaces the
+    // selection, by nothing.
+    return source != nullptr;
+}
+
+void SourceEditor::insertFromMimeData(const QMimeData *source)
+{
+    replaceSelection(this, source->hasText() ? source->text() : QString());
+}
+
+bool EditMenuShortcutPassThrough::eventFilter(QObject *watched, QEvent *event)
+{
+    if (declineEditMenuKey(event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}
