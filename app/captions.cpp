@@ -40,7 +40,7 @@ const QHash<int, QString> &japaneseTable()
         {1052, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Quenvel")},
         {1053, QStringLiteral("ｼｽﾃﾑ情報(&S)...")},
         {1054, QStringLiteral("OK")},
-        {1055, QStringLiteral("このソフトウェアは無保証で提供されます。")},
+        {1055, QStringLiteral("本ソフトウェアは無保証で提供されます。")},
         {1056, QStringLiteral("ver 1.0")},
         {1057, QStringLiteral("Quenvel")},
         {1058, QStringLiteral("iアプリを楽しく作ろう!")},

@@ -1,10 +1,12 @@
 #include "ui/about_dialog.h"
 
+#include "app/caption_rule.h"
 #include "ui/registry.h"
 #include "ui/sys_info.h"
 
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -141,22 +143,9 @@ void frmAbout::createControls()
     cmdOK->setFocus();
 }
 
-// Until the caption table is in place: the Japanese texts of ids 1052 to
-// 1058. The caption rule (SetCaptionsFromResources) replaces this.
-void frmAbout::applyAboutCaptions()
-{
-    setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Quenvel"));
-    cmdSysInfo->setText(QStringLiteral("ｼｽﾃﾑ情報(&S)..."));
-    cmdOK->setText(QStringLiteral("OK"));
-    lblDisclaimer->setText(QStringLiteral("本ソフトウェアは無保証で提供されます。"));
-    lblVersion->setText(QStringLiteral("ver 1.0"));
-    lblTitle->setText(QStringLiteral("Quenvel"));
-    lblDescription->setText(QStringLiteral("iアプリを楽しく作ろう!"));
-}
-
 void frmAbout::Form_Load()
 {
-    applyAboutCaptions();
+    SetCaptionsFromResources(this, uiLanguageFor(QLocale::system()));
     lblVersion->setText(aboutVersionText(programVersion()));
     lblTitle->setText(QStringLiteral("Quenvel"));
 }

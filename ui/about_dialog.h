@@ -37,7 +37,6 @@ protected:
 private:
     void createControls();
     void Form_Load();
-    void applyAboutCaptions();
 
     QLabel *picIcon = nullptr;
     QLabel *lblTitle = nullptr;

@@ -14,6 +14,7 @@
 #include "ui/edit_commands.h"
 #include "ui/help_window.h"
 #include "ui/picture_button.h"
+#include "ui/source_editor.h"
 #include "ui/source_text.h"
 
 #include <QApplication>
@@ -43,15 +44,13 @@ QString forDisplay(QString text)
     return text;
 }
 
-QPlainTextEdit *makePane(QWidget *parent, const QString &name)
+void setUpPane(QPlainTextEdit *pane, const QString &name)
 {
-    auto *pane = new QPlainTextEdit(parent);
     pane->setObjectName(name);
     pane->setLineWrapMode(QPlainTextEdit::NoWrap);
     pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     pane->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    return pane;
 }
 
 QLabel *makeDecoration(QWidget *parent, const QString &name, const QString &resource, int leftTwips, int topTwips)
@@ -103,10 +102,14 @@ void frmMain::createControls()
     makeDecoration(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), 5520, 120);
     makeDecoration(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), 6000, 0);
 
-    SourceCode = makePane(client, QStringLiteral("SourceCode"));
+    SourceCode = new SourceEditor(client);
+    setUpPane(SourceCode, QStringLiteral("SourceCode"));
     SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
-    Log = makePane(client, QStringLiteral("Log"));
+    Log = new QPlainTextEdit(client);
+    setUpPane(Log, QStringLiteral("Log"));
     Log->setReadOnly(true);
+    // Ctrl+C in the log still copies the editor's selection, as Edit > Copy does.
+    Log->installEventFilter(new EditMenuShortcutPassThrough(Log));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
     m_logFlush = new QTimer(this);
     m_logFlush->setSingleShot(true);
