@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace {
 
@@ -33,6 +34,9 @@ int runDesktop(QApplication &app)
 
     store.LoadSettings();
     auto splash = std::make_unique<frmSplash>();
+    splash->adjustSize();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        splash->move(screen->availableGeometry().center() - splash->rect().center());
     splash->show();
     WaitSeconds(1, [] { QCoreApplication::processEvents(); });
     splash->repaint();
