@@ -1,0 +1,151 @@
+// The whole road through the main window, as a user takes it: New project,
+// Build, Run, Upload, with the stand-in tools and a real FTP server.
+#include "app/settings_store.h"
+#include "app/window_placement.h"
+#include "build/process_runner.h"
+#include "deploy/curl_ftp_client.h"
+#include "dialog_driver.h"
+#include "fixed_clock.h"
+#include "ftp_test_server.h"
+#include "test_paths.h"
+#include "ui/main_window.h"
+#include "ui/picture_button.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class NoPlacement : public PlacementStore
+{
+public:
+    std::optional<QString> value(const QString &) const override { return std::nullopt; }
+    void setValue(const QString &, const QString &) override {}
+};
+
+bool copyFolder(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(target))
+                return false;
+        } else if (!QFile::copy(source, target)) {
+            return false;
+        }
+        QFile::setPermissions(target, it.fileInfo().permissions());
+    }
+    return true;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class WindowRoadTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void newBuildRunUpload();
+};
+
+void WindowRoadTest::newBuildRunUpload()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (!QFile::exists(standinDir() + QStringLiteral("/jdk/bin/javac")))
+        QSKIP("the stand-in JDK has not been assembled");
+    FtpTestServer server;
+    QVERIFY2(server.start(), qPrintable(server.errorString()));
+
+    QTemporaryDir dir;
+    const QString doja = dir.filePath(QStringLiteral("doja sdk"));
+    QVERIFY(copyFolder(standinDir() + QStringLiteral("/doja"), doja));
+    const QString appDir = dir.filePath(QStringLiteral("app"));
+    QVERIFY(QDir().mkpath(appDir));
+    QFile ini(appDir + QStringLiteral("/Tovra.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write(QStringLiteral("[Global]\r\nJAVA_PATH=%1/jdk\r\nDOJA_PATH=%2\r\nFtpUrl=%3\r\nFtpId=user\r\n"
+                             "FtpPassword=secret\r\nFtpPath=\r\nWebUrl=www.example.com/i\r\n")
+                  .arg(standinDir(), doja, server.hostAndPort())
+                  .toUtf8());
+    ini.close();
+
+    SettingsStore store(appDir, PathStyle::posix());
+    ProcessCommandRunnerFactory runners;
+    CurlFtpClientFactory ftp(10, 10);
+    FixedClock clock;
+    NoPlacement placement;
+    frmMain window(store, runners, ftp, clock, placement, UiLanguage::Japanese);
+    DialogDriver driver;
+    store.setMessageHandler([&](const QString &text) { driver.messages << text; });
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // New project.
+    driver.newProjectName = QStringLiteral("Hello");
+    window.findChild<QAction *>(QStringLiteral("mnuFileNew"))->trigger();
+    const QString folder = doja + QStringLiteral("/apps/Hello");
+    QCOMPARE(driver.messages, QStringList{QStringLiteral("プロジェクト [Hello] を生成しました。\r\n"
+                                                         "Javaソースコードの場所は %1/src です。\r\n"
+                                                         "リソースファイルの場所は %1/res です。")
+                                              .arg(folder)});
+    const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class Hello extends IApplication {\r\n"
+                                          "    public void start() {\r\n    }\r\n}\r\n");
+    QCOMPARE(window.sourceText(), source);
+    QCOMPARE(window.logText(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
+
+    // Build.
+    QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Compile")), Qt::LeftButton);
+    const QString api = QStringLiteral("\"%1/lib/dojaapi.jar\"").arg(doja);
+    QCOMPARE(window.logText(),
+             QStringLiteral("%1/src/Hello.javaを保存しました。\r\n\r\n"
+                            "\"%2/jdk/bin/javac\" -d tmpclasses -classpath .:%3:./src/ -bootclasspath .:%3 src/*.java\r\n"
+                            "JAMファイルを保存しました。 %1/bin/Hello.jam\r\n"
+                            "HTMLファイルを保存しました。%1/bin/Hello.htm\r\n"
+                            "コンパイルは正常に終了しました。\r\n")
+                 .arg(folder, standinDir(), api));
+    QCOMPARE(readFile(folder + QStringLiteral("/src/Hello.java")), source.toUtf8());
+    const QByteArray jam = readFile(folder + QStringLiteral("/bin/Hello.jam"));
+    QVERIFY(jam.contains("AppSize = " + QByteArray::number(QFileInfo(folder + QStringLiteral("/bin/Hello.jar")).size())));
+
+    // Run.
+    const qsizetype afterBuild = window.logText().size();
+    QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Run")), Qt::LeftButton);
+    const QString runLog = window.logText().mid(afterBuild);
+    QVERIFY2(runLog.contains(QStringLiteral(" com.nttdocomo.dojaemu.tests.Tester jam phone1color bin/Hello.jam\r\n")),
+             qPrintable(runLog));
+    QVERIFY2(runLog.contains(QStringLiteral("Hello を起動しました")), qPrintable(runLog));
+    QVERIFY(window.flags().CanUpload);
+
+    // Upload.
+    const qsizetype afterRun = window.logText().size();
+    QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Upload")), Qt::LeftButton);
+    const QString uploadLog = window.logText().mid(afterRun);
+    QVERIFY2(uploadLog.endsWith(QStringLiteral("\r\nアップロード作業は成功しました。"
+                                               "\r\nケータイで http://www.example.com/i/Hello.htm にアクセスしてください。"
+                                               "\r\n%1との接続は切断されました。")
+                                    .arg(server.hostAndPort())),
+             qPrintable(uploadLog));
+    for (const char *name : {"Hello.jar", "Hello.jam", "Hello.htm"})
+        QCOMPARE(readFile(server.root() + QLatin1Char('/') + QLatin1String(name)),
+                 readFile(folder + QStringLiteral("/bin/") + QLatin1String(name)));
+    QVERIFY(readFile(folder + QStringLiteral("/bin/Hello.jam")).contains("AppVer = 1.1\r\n"));
+    QCOMPARE(store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), -1), 1);
+    QCOMPARE(driver.messages.size(), 1);
+}
+
+QTEST_MAIN(WindowRoadTest)
+#include "tst_window_road.moc"
