@@ -2,8 +2,53 @@
 
 #include "app/app_settings.h"
 #include "app/path_style.h"
+#include "app/text_file.h"
 
-// Stub: filled in with the page writer.
-QString MakeHtmlText(const AppSettings &) { return {}; }
-QString WriteHtmlFile(const AppSettings &, const PathStyle &) { return QStringLiteral("not written"); }
-QString htmlFilePath(const AppSettings &s, const PathStyle &style) { return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".htm")}); }
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// The page is published on the web: a quote or an angle bracket in a name or
+// an address must not end an attribute or open an element.
+QString escaped(const QString &text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '&': result += QStringLiteral("&amp;"); break;
+        case '<': result += QStringLiteral("&lt;"); break;
+        case '>': result += QStringLiteral("&gt;"); break;
+        case '\'': result += QStringLiteral("&#39;"); break;
+        case '"': result += QStringLiteral("&quot;"); break;
+        default: result += c;
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+QString htmlFilePath(const AppSettings &s, const PathStyle &style)
+{
+    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".htm")});
+}
+
+QString MakeHtmlText(const AppSettings &s)
+{
+    const QString name = escaped(s.lastProject);
+    const QString web = escaped(s.WebUrl);
+    return QStringLiteral("<HTML><HEAD><TITLE>") + name + QStringLiteral("</TITLE></HEAD>") + kLineEnd
+           + QStringLiteral("<BODY><BR><BR>") + kLineEnd
+           + QStringLiteral("<OBJECT declare id='b' data='http://") + web + QLatin1Char('/') + name
+           + QStringLiteral(".jam' type='application/x-jam'>") + kLineEnd
+           + name + QStringLiteral("</OBJECT><BR>") + kLineEnd
+           + QStringLiteral("<A ijam='#b' href='") + name + QStringLiteral(".htm'>") + name
+           + QStringLiteral("をダウンロード</A><BR>") + kLineEnd
+           + QStringLiteral("</BODY></HTML>") + kLineEnd;
+}
+
+QString WriteHtmlFile(const AppSettings &s, const PathStyle &style)
+{
+    return writeCodePageFile(htmlFilePath(s, style), MakeHtmlText(s) + kLineEnd);
+}

@@ -2,8 +2,72 @@
 
 #include "app/app_settings.h"
 #include "app/path_style.h"
+#include "app/text_file.h"
 
-// Stub: filled in with the descriptor writer.
-QString MakeJamText(const AppSettings &, const PathStyle &, const QDateTime &) { return {}; }
-QString WriteJamFile(const AppSettings &, const PathStyle &, const QDateTime &) { return QStringLiteral("not written"); }
-QString jamFilePath(const AppSettings &s, const PathStyle &style) { return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".jam")}); }
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+const QString kLineEnd = QStringLiteral("\r\n");
+
+// English names whatever the locale: the handsets read only these.
+QString weekdayName(int dayOfWeek)
+{
+    static const char *const names[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    return QLatin1String(names[dayOfWeek - 1]);
+}
+
+QString monthName(int month)
+{
+    static const char *const names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    // Some handsets mis-read "Apr": April is written as "Mar".
+    return QLatin1String(month == 4 ? "Mar" : names[month - 1]);
+}
+
+QString lastModified(const QDateTime &now)
+{
+    const QDate date = now.date();
+    return QStringLiteral("%1, %2 %3 %4 %5")
+        .arg(weekdayName(date.dayOfWeek()))
+        .arg(date.day())
+        .arg(monthName(date.month()))
+        .arg(date.year(), 4, 10, QLatin1Char('0'))
+        .arg(now.time().toString(QStringLiteral("HH:mm:ss")));
+}
+
+QString archivePath(const AppSettings &s, const PathStyle &style)
+{
+    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".jar")});
+}
+
+} // namespace
+
+QString jamFilePath(const AppSettings &s, const PathStyle &style)
+{
+    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".jam")});
+}
+
+QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTime &now)
+{
+    QStringList lines;
+    lines << QStringLiteral("PackageURL = ") + s.lastProject + QStringLiteral(".jar");
+    // Measured now; without an archive to measure the line is left out.
+    const QFileInfo archive(archivePath(s, style));
+    if (archive.isFile())
+        lines << QStringLiteral("AppSize = ") + QString::number(archive.size());
+    lines << QStringLiteral("AppName = ") + s.lastProject;
+    lines << QStringLiteral("AppVer = %1.%2").arg(s.major).arg(s.minor);
+    lines << QStringLiteral("AppParam = ");
+    lines << QStringLiteral("AppClass = ") + s.lastProject;
+    lines << QStringLiteral("SPsize = ");
+    lines << QStringLiteral("LastModified = ") + lastModified(now);
+    lines << QStringLiteral("KvmVer = ");
+    return lines.join(kLineEnd) + kLineEnd;
+}
+
+QString WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
+{
+    return writeCodePageFile(jamFilePath(s, style), MakeJamText(s, style, now) + kLineEnd);
+}
