@@ -3,6 +3,7 @@
 #include "app/profile_file.h"
 #include "upload_sandbox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void closingOtherwiseStoresNothing();
     void keyboardOrder();
     void boxesShareOneLeftEdge();
+    void decorativePictures();
 };
 
 void tst_OptionsDialog::fillsFromTheFileNotFromMemory()
@@ -190,6 +192,18 @@ void tst_OptionsDialog::boxesShareOneLeftEdge()
         QVERIFY(l.right() < b.left());
         QVERIFY(l.center().y() >= b.top() && l.center().y() <= b.bottom());
     }
+    delete dialog;
+}
+
+void tst_OptionsDialog::decorativePictures()
+{
+    UploadSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    QPointer<frmOptions> dialog = open(sandbox.store);
+    int pictures = 0;
+    for (const QLabel *label : dialog->findChildren<QLabel *>())
+        pictures += !label->pixmap().isNull();
+    QCOMPARE(pictures, 3);
     delete dialog;
 }
 
