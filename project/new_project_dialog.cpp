@@ -1,5 +1,113 @@
 #include "project/new_project_dialog.h"
 
-// Stub: filled in with project creation.
-dlgNewProject::dlgNewProject(SettingsStore &store, QWidget *parent) : QDialog(parent), m_store(store) {}
-QString dlgNewProject::LoadProject() { return {}; }
+#include "app/settings_store.h"
+#include "project/new_project.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *namedButton(const QString &name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+} // namespace
+
+dlgNewProject::dlgNewProject(SettingsStore &store, QWidget *parent) : QDialog(parent), m_store(store)
+{
+    setObjectName(QStringLiteral("dlgNewProject"));
+    setWindowTitle(QStringLiteral("新規プロジェクト"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quenvel.svg")));
+
+    auto *image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setPixmap(QIcon(QStringLiteral(":/images/icon1.svg")).pixmap(32, 32));
+    auto *label = new QLabel(QStringLiteral("新しく作るプロジェクトの名前を入力してください。"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    QPushButton *ok = namedButton(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
+    QPushButton *cancel = namedButton(QStringLiteral("CancelButton"), QStringLiteral("キャンセル"), this);
+    ok->setDefault(true);
+
+    auto *text = new QVBoxLayout;
+    text->addWidget(label);
+    text->addWidget(Text1);
+    auto *top = new QHBoxLayout;
+    top->addWidget(image, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(buttons);
+    setMinimumWidth(380);
+
+    connect(ok, &QPushButton::clicked, this, &dlgNewProject::OKButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &dlgNewProject::CancelButton_Click);
+}
+
+QString dlgNewProject::LoadProject()
+{
+    if (m_wait)
+        return {};
+    m_chosenName.clear();
+    show();
+    raise();
+    activateWindow();
+    Text1->setFocus();
+    QEventLoop wait;
+    m_wait = &wait;
+    wait.exec();
+    m_wait = nullptr;
+    hide();
+    return m_chosenName;
+}
+
+void dlgNewProject::OKButton_Click()
+{
+    const NewProjectOutcome outcome = CreateNewProject(m_store.settings(), m_store.style(), Text1->text());
+    m_chosenName = outcome.name;
+    // One press of OK ends the dialog whatever came of it.
+    hide();
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), outcome.message, QMessageBox::Ok, parentWidget());
+    box.exec();
+    endWait();
+}
+
+void dlgNewProject::CancelButton_Click()
+{
+    m_chosenName.clear();
+    hide();
+    endWait();
+}
+
+void dlgNewProject::endWait()
+{
+    if (m_wait)
+        m_wait->quit();
+}
+
+void dlgNewProject::closeEvent(QCloseEvent *event)
+{
+    CancelButton_Click();
+    event->accept();
+}
+
+void dlgNewProject::reject()
+{
+    CancelButton_Click();
+}

@@ -2,17 +2,31 @@
 
 #include <QDialog>
 
+class QEventLoop;
+class QLineEdit;
 class SettingsStore;
 
-// Asks for a project name and creates the project.
+// Asks for a project name and creates the project in the apps folder.
 class dlgNewProject : public QDialog
 {
     Q_OBJECT
 public:
-    dlgNewProject(SettingsStore &store, QWidget *parent = nullptr);
-    // The new project's name, or empty when none was created.
+    explicit dlgNewProject(SettingsStore &store, QWidget *parent = nullptr);
+    // Waits, the other windows staying usable, until OK, Cancel or the close
+    // box. The new project's name, or empty when none was created.
     QString LoadProject();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
 private:
+    void OKButton_Click();
+    void CancelButton_Click();
+    void endWait();
+
     SettingsStore &m_store;
+    QLineEdit *Text1 = nullptr;
+    QEventLoop *m_wait = nullptr;
+    QString m_chosenName;
 };

@@ -2,18 +2,34 @@
 
 #include <QDialog>
 
+class QEventLoop;
 class QListWidget;
 
-// The project chooser: lists the entries of the apps folder, returns the one
-// picked.
+// The project chooser: lists the entries of the apps folder and returns the
+// one picked. Created at its first use, hidden between uses.
 class frmProject : public QDialog
 {
     Q_OBJECT
 public:
     explicit frmProject(QWidget *parent = nullptr);
-    // The selected entry's name after Open; empty after Cancel or the close box.
+    // Waits, the other windows staying usable, until Open, Cancel or the
+    // close box. The selected entry after Open; empty otherwise.
     QString LoadProject(const QString &listingPattern);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+
 private:
+    void Form_Load();
+    void fillList(const QString &listingPattern);
+    void endWait(bool opened);
+
     QListWidget *ProjectList = nullptr;
+    QEventLoop *m_wait = nullptr;
+    bool m_opened = false;
 };
+
+// The entries a listing pattern ("<folder>/*" or "<folder>\*") names,
+// folders and files alike, sorted by name without regard to case.
+QStringList listProjectEntries(const QString &listingPattern);

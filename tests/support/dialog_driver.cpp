@@ -14,6 +14,13 @@ DialogDriver::DialogDriver(QObject *parent)
     m_timer.start(20);
 }
 
+// Pressed from the event loop, as a user's click comes: a button whose
+// handler opens a message box of its own must not hold this timer up.
+void DialogDriver::press(QAbstractButton *button)
+{
+    QMetaObject::invokeMethod(button, &QAbstractButton::click, Qt::QueuedConnection);
+}
+
 void DialogDriver::look()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
@@ -25,14 +32,14 @@ void DialogDriver::look()
             if (!button && !box->buttons().isEmpty())
                 button = box->buttons().first();
             if (button)
-                button->click();
+                press(button);
             return;
         }
         if (window->objectName() == QLatin1String("dlgNewProject")) {
             if (auto *name = window->findChild<QLineEdit *>(QStringLiteral("Text1")))
                 name->setText(newProjectName);
             if (auto *ok = window->findChild<QAbstractButton *>(QStringLiteral("OKButton")))
-                ok->click();
+                press(ok);
             return;
         }
         if (window->objectName() == QLatin1String("frmProject")) {
@@ -41,7 +48,7 @@ void DialogDriver::look()
             if (!items.isEmpty())
                 list->setCurrentItem(items.first());
             if (auto *open = window->findChild<QAbstractButton *>(QStringLiteral("OpenButton")))
-                open->click();
+                press(open);
             return;
         }
     }

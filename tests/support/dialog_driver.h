@@ -20,5 +20,6 @@ public:
 
 private:
     void look();
+    static void press(class QAbstractButton *button);
     QTimer m_timer;
 };

@@ -1,0 +1,60 @@
+#include "project/new_project.h"
+
+#include "app/app_settings.h"
+#include "app/fs_helpers.h"
+#include "app/path_style.h"
+#include "app/text_file.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kExists = QStringLiteral("すでにプロジェクトは生成されています。");
+const QString kFailed = QStringLiteral(
+    "プロジェクトの新規作成に失敗しました。ディスクがいっぱいか、アクセス権を確認してください。");
+
+// A separator or a dot name would put the project outside the apps folder,
+// or make one that can never be opened.
+bool isUsableName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
+           && name != QLatin1String("..");
+}
+
+bool makeFolder(const QString &folder)
+{
+    return QDir().mkdir(folder);
+}
+
+} // namespace
+
+QString templateSourceText(const QString &name)
+{
+    return QStringLiteral("import com.nttdocomo.ui.*;\r\n") + QStringLiteral("public class ") + name
+           + QStringLiteral(" extends IApplication {\r\n") + QStringLiteral("    public void start() {\r\n")
+           + QStringLiteral("    }\r\n") + QStringLiteral("}\r\n");
+}
+
+NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle &style, const QString &name)
+{
+    if (!isUsableName(name))
+        return {QString(), kFailed};
+    const QString folder = style.join(settings.DOJA_PATH, {QStringLiteral("apps"), name});
+    if (FolderExists(folder))
+        return {QString(), kExists};
+    if (!makeFolder(folder))
+        return {QString(), kFailed};
+    for (const QString &piece : {QStringLiteral("bin"), QStringLiteral("src"), QStringLiteral("res")}) {
+        const QString sub = style.join(folder, {piece});
+        if (!FolderExists(sub) && !makeFolder(sub))
+            return {QString(), kFailed};
+    }
+    const QString source = style.join(folder, {QStringLiteral("src"), name + QStringLiteral(".java")});
+    if (!writeCodePageFile(source, templateSourceText(name)).isEmpty())
+        return {QString(), kFailed};
+    const QString src = style.join(folder, {QStringLiteral("src")});
+    const QString res = style.join(folder, {QStringLiteral("res")});
+    return {name, QStringLiteral("プロジェクト [") + name + QStringLiteral("] を生成しました。\r\n")
+                      + QStringLiteral("Javaソースコードの場所は ") + src + QStringLiteral(" です。\r\n")
+                      + QStringLiteral("リソースファイルの場所は ") + res + QStringLiteral(" です。")};
+}
