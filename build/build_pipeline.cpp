@@ -68,6 +68,8 @@ bool Build::run()
 {
     m_bench.clearLog();
     SaveSource(m_services);
+    // The save puts the default pointer back; the tools are still to run.
+    m_bench.setBusyCursor();
     AppendLog(m_bench, kCrLf);
     m_bench.processEvents();
 
