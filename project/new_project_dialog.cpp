@@ -1,6 +1,7 @@
 #include "project/new_project_dialog.h"
 
 #include "app/settings_store.h"
+#include "project/dialog_parts.h"
 #include "project/new_project.h"
 
 #include <QCloseEvent>
@@ -13,26 +14,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton *namedButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
-
 dlgNewProject::dlgNewProject(SettingsStore &store, QWidget *parent) : QDialog(parent), m_store(store)
 {
     setObjectName(QStringLiteral("dlgNewProject"));
     setWindowTitle(QStringLiteral("新規プロジェクト"));
     setWindowIcon(QIcon(QStringLiteral(":/images/quenvel.svg")));
 
-    auto *image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QIcon(QStringLiteral(":/images/icon1.svg")).pixmap(32, 32));
+    QLabel *image = decorationImage(QStringLiteral(":/images/icon1.svg"), this);
     auto *label = new QLabel(QStringLiteral("新しく作るプロジェクトの名前を入力してください。"), this);
     label->setObjectName(QStringLiteral("Label1"));
     Text1 = new QLineEdit(this);

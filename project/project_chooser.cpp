@@ -1,6 +1,7 @@
 #include "project/project_chooser.h"
 
 #include "app/caption_rule.h"
+#include "project/dialog_parts.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -11,17 +12,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QPushButton *namedButton(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 QStringList listProjectEntries(const QString &listingPattern)
 {
@@ -43,9 +33,7 @@ frmProject::frmProject(QWidget *parent) : QDialog(parent)
     setProperty("tag", QStringLiteral("1071"));
     setWindowIcon(QIcon(QStringLiteral(":/images/quenvel.svg")));
 
-    auto *image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QIcon(QStringLiteral(":/images/icon2.svg")).pixmap(32, 32));
+    QLabel *image = decorationImage(QStringLiteral(":/images/icon2.svg"), this);
     auto *label = new QLabel(QStringLiteral("開くプロジェクトを選んでください"), this);
     label->setObjectName(QStringLiteral("Label1"));
     ProjectList = new QListWidget(this);
