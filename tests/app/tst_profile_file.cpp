@@ -1,5 +1,6 @@
 #include "app/code_page.h"
 #include "app/profile_file.h"
+#include "file_bytes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,12 +13,6 @@ namespace {
 QByteArray sjis(const QString &text)
 {
     return toCodePage(text).value();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -223,14 +218,14 @@ void ProfileFileTest::fileUpdateIsAtomicAndOwnerOnly()
     QVERIFY(updateProfileFile(path, [](ProfileDocument &doc) {
         return doc.setValue(QStringLiteral("Global"), QStringLiteral("FtpPassword"), QStringLiteral("secret"));
     }));
-    QCOMPARE(readFile(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
 #ifndef Q_OS_WIN
     QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
              QFile::Permissions());
 #endif
     // A change that gives up leaves the file as it was.
     QVERIFY(!updateProfileFile(path, [](ProfileDocument &) { return false; }));
-    QCOMPARE(readFile(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
+    QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tovra.ini")});
 }
 

@@ -1,5 +1,6 @@
 #include "app/settings_store.h"
 #include "app/toolchain.h"
+#include "file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,12 +9,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -88,13 +83,13 @@ void SettingsStoreTest::firstSaveWritesProjectSectionAheadOfGlobal()
     SettingsStore store(dir.path(), testStyle(dir.path()));
     store.LoadSettings();
     store.SaveSettings();
-    QCOMPARE(readFile(store.settingsFilePath()),
+    QCOMPARE(readBytes(store.settingsFilePath()),
              QByteArray("[Test]\r\nName=Test\r\nmajor=1\r\nminor=0\r\n"
                         "[Global]\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\nFtpPath=\r\n"
                         "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
                         "lastProject=Test\r\n"));
     store.LoadSettings();
-    QVERIFY(!readFile(store.settingsFilePath()).contains("CLASSPATH"));
+    QVERIFY(!readBytes(store.settingsFilePath()).contains("CLASSPATH"));
 }
 
 void SettingsStoreTest::handEditsSurviveSaving()
@@ -111,7 +106,7 @@ void SettingsStoreTest::handEditsSurviveSaving()
     store.settings().minor = 8;
     store.SaveSettings();
     store.SaveSettings();
-    QCOMPARE(readFile(store.settingsFilePath()),
+    QCOMPARE(readBytes(store.settingsFilePath()),
              QByteArray("; my settings\r\n[global]\r\nftpurl=ftp.example.org\r\nMyOwnKey=kept\r\n"
                         "WebUrl=www.example.com\r\nFtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\n"
                         "DOJA_PATH=/opt/j2mewsdk4doja\r\nlastProject=Hello\r\n\r\n"
@@ -182,7 +177,7 @@ void SettingsStoreTest::versionComesFromTheLastProjectsSection()
     store.SaveSettings();
     store.LoadSettings();
     QCOMPARE(store.settings().minor, 8);
-    QVERIFY(readFile(store.settingsFilePath()).contains("[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
+    QVERIFY(readBytes(store.settingsFilePath()).contains("[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
 }
 
 void SettingsStoreTest::classPathsFollowDojaPathUntilWrittenByHand()
@@ -194,7 +189,7 @@ void SettingsStoreTest::classPathsFollowDojaPathUntilWrittenByHand()
     QCOMPARE(store.settings().CLASSPATH, QStringLiteral(".:\"/sdk with blank/lib/dojaapi.jar\""));
     QCOMPARE(store.settings().BOOTCLASSPATH, store.settings().CLASSPATH);
     store.SaveSettings();
-    QVERIFY(!readFile(store.settingsFilePath()).contains("CLASSPATH"));
+    QVERIFY(!readBytes(store.settingsFilePath()).contains("CLASSPATH"));
 
     writeFile(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk\r\nCLASSPATH=/mine.jar\r\n");
     store.LoadSettings();

@@ -1,5 +1,6 @@
 #include "build/command_line.h"
 #include "build/process_runner.h"
+#include "file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,12 +8,6 @@
 #include <QTest>
 
 namespace {
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
 
 // Runs in the given folder and gives the folder back as it was.
 CommandResult runIn(const QString &folder, const QString &line)
@@ -87,12 +82,12 @@ void CommandRunnerTest::expandsWildcards()
     QFETCH(QStringList, arguments);
     QTemporaryDir dir;
     for (const char *name : {"a.class", "B.class", ".hidden", "z b.png"})
-        touch(dir.filePath(QLatin1String(name)));
+        QVERIFY(touch(dir.filePath(QLatin1String(name))));
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pkg")));
     QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("src")));
-    touch(dir.filePath(QStringLiteral("src/Main.java")));
-    touch(dir.filePath(QStringLiteral("src/Hello.java")));
-    touch(dir.filePath(QStringLiteral("src/notes.txt")));
+    QVERIFY(touch(dir.filePath(QStringLiteral("src/Main.java"))));
+    QVERIFY(touch(dir.filePath(QStringLiteral("src/Hello.java"))));
+    QVERIFY(touch(dir.filePath(QStringLiteral("src/notes.txt"))));
     QCOMPARE(splitCommandLine(line, dir.path()), arguments);
 }
 
@@ -172,7 +167,7 @@ void CommandRunnerTest::runawayOutputIsBounded()
 void CommandRunnerTest::runsInTheCurrentDirectory()
 {
     QTemporaryDir dir;
-    touch(dir.filePath(QStringLiteral("only-here.txt")));
+    QVERIFY(touch(dir.filePath(QStringLiteral("only-here.txt"))));
     const CommandResult run = runIn(dir.path(), QStringLiteral("/bin/ls *.txt"));
     QCOMPARE(run.output, QStringLiteral("only-here.txt\n"));
     QVERIFY(!SetWorkingDirectory(dir.filePath(QStringLiteral("missing"))));

@@ -3,6 +3,7 @@
 #include "app/path_style.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
+#include "file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 struct Project {
     QTemporaryDir dir;
@@ -63,7 +58,7 @@ void DescriptorAndPageTest::descriptorFile()
     Project p;
     p.writeArchive(1234);
     QCOMPARE(WriteJamFile(p.settings, p.style, QDateTime(QDate(2001, 9, 4), QTime(13, 5, 9))), QString());
-    QCOMPARE(readFile(p.bin(QStringLiteral("Test.jam"))),
+    QCOMPARE(readBytes(p.bin(QStringLiteral("Test.jam"))),
              QByteArray("PackageURL = Test.jar\r\nAppSize = 1234\r\nAppName = Test\r\nAppVer = 1.0\r\nAppParam = \r\n"
                         "AppClass = Test\r\nSPsize = \r\nLastModified = Tue, 4 Sep 2001 13:05:09\r\nKvmVer = \r\n\r\n"));
 }
@@ -119,10 +114,10 @@ void DescriptorAndPageTest::writingReplaces()
     const QDateTime now(QDate(2001, 9, 4), QTime(13, 5, 9));
     QCOMPARE(WriteJamFile(p.settings, p.style, now), QString());
     QCOMPARE(WriteJamFile(p.settings, p.style, now), QString());
-    QCOMPARE(QString::fromLatin1(readFile(p.bin(QStringLiteral("Test.jam")))), MakeJamText(p.settings, p.style, now) + "\r\n");
+    QCOMPARE(QString::fromLatin1(readBytes(p.bin(QStringLiteral("Test.jam")))), MakeJamText(p.settings, p.style, now) + "\r\n");
     QCOMPARE(WriteHtmlFile(p.settings, p.style), QString());
     QCOMPARE(WriteHtmlFile(p.settings, p.style), QString());
-    QCOMPARE(fromCodePage(readFile(p.bin(QStringLiteral("Test.htm")))), MakeHtmlText(p.settings) + "\r\n");
+    QCOMPARE(fromCodePage(readBytes(p.bin(QStringLiteral("Test.htm")))), MakeHtmlText(p.settings) + "\r\n");
 }
 
 void DescriptorAndPageTest::failedWriteKeepsTheOldFile()
@@ -143,7 +138,7 @@ void DescriptorAndPageTest::pageFile()
         "<HTML><HEAD><TITLE>テスト</TITLE></HEAD>\r\n<BODY><BR><BR>\r\n"
         "<OBJECT declare id='b' data='http://www.example.com/i/テスト.jam' type='application/x-jam'>\r\n"
         "テスト</OBJECT><BR>\r\n<A ijam='#b' href='テスト.htm'>テストをダウンロード</A><BR>\r\n</BODY></HTML>\r\n\r\n");
-    QCOMPARE(readFile(p.bin(QStringLiteral("テスト.htm"))), toCodePage(expected).value());
+    QCOMPARE(readBytes(p.bin(QStringLiteral("テスト.htm"))), toCodePage(expected).value());
 }
 
 void DescriptorAndPageTest::pageEscapesMarkup_data()

@@ -1,6 +1,7 @@
 #include "deploy/curl_ftp_client.h"
 #include "deploy/ftp_url.h"
 #include "ftp_test_server.h"
+#include "file_bytes.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,12 +11,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QString writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -148,7 +143,7 @@ void CurlFtpClientTest::storesIntoFolders()
     QCOMPARE(client->PutFile(local, folder, mode), 1);
     client->Close();
     const QString stored = m_server.root() + QLatin1Char('/') + (onServer.isEmpty() ? QString() : onServer + QLatin1Char('/'));
-    QCOMPARE(readFile(stored + QStringLiteral("Hello.htm")),
+    QCOMPARE(readBytes(stored + QStringLiteral("Hello.htm")),
              QByteArray("<HTML></HTML>\r\n"));
 }
 
@@ -167,7 +162,7 @@ void CurlFtpClientTest::binaryArrivesByteForByte()
     timer.start();
     QCOMPARE(client->PutFile(local, QString(), 1), 1);
     QVERIFY(timer.elapsed() < 10000);
-    QCOMPARE(readFile(m_server.root() + QStringLiteral("/Big.jar")), bytes);
+    QCOMPARE(readBytes(m_server.root() + QStringLiteral("/Big.jar")), bytes);
     QVERIFY(client->GetReply().startsWith(QStringLiteral("226")));
 }
 
@@ -206,7 +201,7 @@ void CurlFtpClientTest::threeFilesOnOneLogin()
         QCOMPARE(client->PutFile(writeFile(m_local.filePath(QLatin1String(name)), name), QString(), 1), 1);
     client->Close();
     QTRY_COMPARE(m_server.loginCount(), before + 1);
-    QCOMPARE(readFile(m_server.root() + QStringLiteral("/One.jam")), QByteArray("One.jam"));
+    QCOMPARE(readBytes(m_server.root() + QStringLiteral("/One.jam")), QByteArray("One.jam"));
 }
 
 QTEST_GUILESS_MAIN(CurlFtpClientTest)

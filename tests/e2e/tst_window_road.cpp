@@ -10,6 +10,7 @@
 #include "test_paths.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
+#include "file_bytes.h"
 
 #include <QAction>
 #include <QDir>
@@ -46,12 +47,6 @@ bool copyFolder(const QString &from, const QString &to)
     return true;
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class WindowRoadTest : public QObject
@@ -72,6 +67,9 @@ void WindowRoadTest::newBuildRunUpload()
     QTemporaryDir dir;
     const QString doja = dir.filePath(QStringLiteral("doja sdk"));
     QVERIFY(copyFolder(standinDir() + QStringLiteral("/doja"), doja));
+    // Projects made by hand with the stand-in SDK stay out of this road.
+    QVERIFY(QDir(doja + QStringLiteral("/apps")).removeRecursively());
+    QVERIFY(QDir().mkpath(doja + QStringLiteral("/apps")));
     const QString appDir = dir.filePath(QStringLiteral("app"));
     QVERIFY(QDir().mkpath(appDir));
     QFile ini(appDir + QStringLiteral("/Tovra.ini"));
@@ -117,8 +115,8 @@ void WindowRoadTest::newBuildRunUpload()
                             "HTMLファイルを保存しました。%1/bin/Hello.htm\r\n"
                             "コンパイルは正常に終了しました。\r\n")
                  .arg(folder, standinDir(), api));
-    QCOMPARE(readFile(folder + QStringLiteral("/src/Hello.java")), source.toUtf8());
-    const QByteArray jam = readFile(folder + QStringLiteral("/bin/Hello.jam"));
+    QCOMPARE(readBytes(folder + QStringLiteral("/src/Hello.java")), source.toUtf8());
+    const QByteArray jam = readBytes(folder + QStringLiteral("/bin/Hello.jam"));
     QVERIFY(jam.contains("AppSize = " + QByteArray::number(QFileInfo(folder + QStringLiteral("/bin/Hello.jar")).size())));
 
     // Run.
@@ -140,9 +138,9 @@ void WindowRoadTest::newBuildRunUpload()
                                     .arg(server.hostAndPort())),
              qPrintable(uploadLog));
     for (const char *name : {"Hello.jar", "Hello.jam", "Hello.htm"})
-        QCOMPARE(readFile(server.root() + QLatin1Char('/') + QLatin1String(name)),
-                 readFile(folder + QStringLiteral("/bin/") + QLatin1String(name)));
-    QVERIFY(readFile(folder + QStringLiteral("/bin/Hello.jam")).contains("AppVer = 1.1\r\n"));
+        QCOMPARE(readBytes(server.root() + QLatin1Char('/') + QLatin1String(name)),
+                 readBytes(folder + QStringLiteral("/bin/") + QLatin1String(name)));
+    QVERIFY(readBytes(folder + QStringLiteral("/bin/Hello.jam")).contains("AppVer = 1.1\r\n"));
     QCOMPARE(store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), -1), 1);
     QCOMPARE(driver.messages.size(), 1);
 }

@@ -3,6 +3,7 @@
 #include "project/new_project_dialog.h"
 #include "project/project_chooser.h"
 #include "project_sandbox.h"
+#include "file_bytes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,12 +33,6 @@ void whenShown(QWidget *window, std::function<void()> act)
     timer->start(10);
 }
 
-void touch(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
 } // namespace
 
 class ProjectDialogsTest : public QObject
@@ -60,7 +55,7 @@ void ProjectDialogsTest::chooserListsSortedWithoutRegardToCase()
     const QString apps = dir.path() + QStringLiteral("/apps");
     for (const char *folder : {"Hello", "game", "Zeta", ".hidden"})
         QVERIFY(QDir().mkpath(apps + QLatin1Char('/') + QLatin1String(folder)));
-    touch(apps + QStringLiteral("/readme.txt"));
+    QVERIFY(touch(apps + QStringLiteral("/readme.txt")));
 
     QCOMPARE(listProjectEntries(apps + QStringLiteral("/*")),
              (QStringList{QStringLiteral("game"), QStringLiteral("Hello"), QStringLiteral("readme.txt"),

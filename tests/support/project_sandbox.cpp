@@ -6,18 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    if (!QDir().mkpath(QFileInfo(path).path()))
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 QString templateSource(const QString &name)
 {
     return QStringLiteral("import com.nttdocomo.ui.*;\r\n"
@@ -34,12 +22,6 @@ PathStyle sandboxStyle(const QString &root)
     style.jdkProbes = {root + QStringLiteral("/no-jdk1.3.1"), root + QStringLiteral("/no-jdk1.3")};
     style.defaultDojaPath = root + QStringLiteral("/no-sdk");
     return style;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 ProjectSandbox::ProjectSandbox() : ProjectSandbox(Options{}) {}

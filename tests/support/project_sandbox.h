@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "fake_command_runner.h"
+#include "file_bytes.h"
 #include "fake_ftp_client.h"
 #include "fake_workbench.h"
 #include "fixed_clock.h"
@@ -68,4 +69,3 @@ private:
 QString templateSource(const QString &name);
 // A POSIX style whose JDK probes lie where no JDK is.
 PathStyle sandboxStyle(const QString &root);
-QByteArray readBytes(const QString &path);

@@ -6,16 +6,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-namespace {
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 class SourceTextTest : public QObject
 {
     Q_OBJECT
