@@ -1,28 +1,17 @@
 #include "build/build_folders.h"
 
 #include "app/app_settings.h"
+#include "app/fs_helpers.h"
 #include "app/path_style.h"
 
 #include <QDir>
-#include <QFileInfo>
-
-namespace {
-
-// A file in a folder's place does not count as the folder.
-bool folderExists(const QString &path)
-{
-    return QFileInfo(path).isDir();
-}
-
-} // namespace
-
 QString PrepareBuildFolders(const AppSettings &settings, const PathStyle &style)
 {
     const QStringList names = {QStringLiteral("bin"), QStringLiteral("src"), QStringLiteral("res"),
                                QStringLiteral("tmpclasses"), QStringLiteral("classes")};
     for (const QString &name : names) {
         const QString folder = style.join(settings.ProjectFolder, {name});
-        if (folderExists(folder))
+        if (FolderExists(folder))
             continue;
         if (!QDir().mkdir(folder))
             return folder;

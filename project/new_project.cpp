@@ -21,18 +21,16 @@ bool isUsableName(const QString &name)
            && name != QLatin1String("..");
 }
 
-bool makeFolder(const QString &folder)
-{
-    return QDir().mkdir(folder);
-}
-
 } // namespace
 
 QString templateSourceText(const QString &name)
 {
-    return QStringLiteral("import com.nttdocomo.ui.*;\r\n") + QStringLiteral("public class ") + name
-           + QStringLiteral(" extends IApplication {\r\n") + QStringLiteral("    public void start() {\r\n")
-           + QStringLiteral("    }\r\n") + QStringLiteral("}\r\n");
+    return QStringLiteral("import com.nttdocomo.ui.*;\r\n"
+                          "public class %1 extends IApplication {\r\n"
+                          "    public void start() {\r\n"
+                          "    }\r\n"
+                          "}\r\n")
+        .arg(name);
 }
 
 NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle &style, const QString &name)
@@ -42,11 +40,11 @@ NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle 
     const QString folder = style.join(settings.DOJA_PATH, {QStringLiteral("apps"), name});
     if (FolderExists(folder))
         return {QString(), kExists};
-    if (!makeFolder(folder))
+    if (!QDir().mkdir(folder))
         return {QString(), kFailed};
     for (const QString &piece : {QStringLiteral("bin"), QStringLiteral("src"), QStringLiteral("res")}) {
         const QString sub = style.join(folder, {piece});
-        if (!FolderExists(sub) && !makeFolder(sub))
+        if (!FolderExists(sub) && !QDir().mkdir(sub))
             return {QString(), kFailed};
     }
     const QString source = style.join(folder, {QStringLiteral("src"), name + QStringLiteral(".java")});
