@@ -8,6 +8,7 @@
 struct CommandResult {
     int result = 0;
     QString output;
+    bool stopped = false;  // the user (or a signal) ended the tool; the action ends with this stage
 };
 
 // Runs one command line in the process's current directory and returns when
@@ -25,6 +26,9 @@ public:
     virtual ~CommandRunnerFactory() = default;
     // Null when no runner can be had.
     virtual std::unique_ptr<CommandRunner> CreateCommandRunner() = 0;
+    // Ends the tool a runner of this factory is running, with everything it
+    // started. Safe to call when nothing runs.
+    virtual void stopRunning() {}
 };
 
 bool CommandSucceeded(const CommandResult &run);

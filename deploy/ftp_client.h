@@ -31,4 +31,7 @@ public:
     virtual ~FtpClientFactory() = default;
     // Null when no client can be had.
     virtual std::unique_ptr<FtpClient> create() = 0;
+    // Aborts the transfer a client of this factory waits on; it then fails
+    // as a broken connection would. Safe to call when nothing runs.
+    virtual void abortTransfers() {}
 };
