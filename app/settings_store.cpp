@@ -68,10 +68,10 @@ void SettingsStore::LoadSettings()
     deriveToolchainPaths(s, m_style);
 }
 
-void SettingsStore::SaveSettings()
+Result SettingsStore::SaveSettings()
 {
     const AppSettings &s = m_settings;
-    updateProfileFile(settingsFilePath(), [&s](ProfileDocument &doc) {
+    const bool written = updateProfileFile(settingsFilePath(), [&s](ProfileDocument &doc) {
         const QString project = s.lastProject;
         const QList<std::tuple<QString, QString, QString>> writes = {
             {project, QStringLiteral("Name"), project},
@@ -92,6 +92,9 @@ void SettingsStore::SaveSettings()
             doc.setValue(section, key, value);
         return true;
     });
+    if (!written)
+        return Result::failure(settingsFilePath() + QStringLiteral("の保存に失敗しました。"));
+    return Result::success();
 }
 
 void SettingsStore::adoptProject(const QString &name)

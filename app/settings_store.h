@@ -2,6 +2,7 @@
 
 #include "app/app_settings.h"
 #include "app/path_style.h"
+#include "app/result.h"
 
 #include <QString>
 #include <functional>
@@ -33,7 +34,8 @@ public:
     bool WriteIniString(const QString &section, const QString &key, const QString &value);
 
     void LoadSettings();
-    void SaveSettings();
+    // Failure names the settings file and why it could not be written.
+    Result SaveSettings();
 
     // Makes name the current project in memory: its version from its own
     // section and the project paths derived from it. Used when the settings

@@ -159,7 +159,7 @@ void frmOptions::cmdOK_Click()
     s.FtpId = txtFtpId->text();
     s.FtpPassword = txtFtpPassword->text();
     s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
-    m_store.SaveSettings();
+    (void)m_store.SaveSettings();
     m_store.LoadSettings();
     close();
 }

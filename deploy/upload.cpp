@@ -79,7 +79,7 @@ bool Upload::raiseVersion()
         return false;
     }
     m_settings.minor += 1;
-    m_services.store.SaveSettings();
+    (void)m_services.store.SaveSettings();
     // The store reports nothing; a version that did not reach the file would
     // be announced once more after the next start.
     const qint32 stored = m_services.store.ReadIniInt(m_settings.lastProject, QStringLiteral("minor"),

@@ -82,7 +82,7 @@ void SettingsStoreTest::firstSaveWritesProjectSectionAheadOfGlobal()
     QTemporaryDir dir;
     SettingsStore store(dir.path(), testStyle(dir.path()));
     store.LoadSettings();
-    store.SaveSettings();
+    QVERIFY(store.SaveSettings());
     QCOMPARE(readBytes(store.settingsFilePath()),
              QByteArray("[Test]\r\nName=Test\r\nmajor=1\r\nminor=0\r\n"
                         "[Global]\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\nFtpPath=\r\n"
@@ -104,8 +104,8 @@ void SettingsStoreTest::handEditsSurviveSaving()
     store.settings().lastProject = QStringLiteral("Hello");
     store.settings().major = 3;
     store.settings().minor = 8;
-    store.SaveSettings();
-    store.SaveSettings();
+    QVERIFY(store.SaveSettings());
+    QVERIFY(store.SaveSettings());
     QCOMPARE(readBytes(store.settingsFilePath()),
              QByteArray("; my settings\r\n[global]\r\nftpurl=ftp.example.org\r\nMyOwnKey=kept\r\n"
                         "WebUrl=www.example.com\r\nFtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\n"
@@ -174,7 +174,7 @@ void SettingsStoreTest::versionComesFromTheLastProjectsSection()
     QCOMPARE(store.settings().major, 3);
     QCOMPARE(store.settings().minor, 7);
     store.settings().minor += 1;
-    store.SaveSettings();
+    QVERIFY(store.SaveSettings());
     store.LoadSettings();
     QCOMPARE(store.settings().minor, 8);
     QVERIFY(readBytes(store.settingsFilePath()).contains("[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
@@ -188,7 +188,7 @@ void SettingsStoreTest::classPathsFollowDojaPathUntilWrittenByHand()
     store.LoadSettings();
     QCOMPARE(store.settings().CLASSPATH, QStringLiteral(".:\"/sdk with blank/lib/dojaapi.jar\""));
     QCOMPARE(store.settings().BOOTCLASSPATH, store.settings().CLASSPATH);
-    store.SaveSettings();
+    QVERIFY(store.SaveSettings());
     QVERIFY(!readBytes(store.settingsFilePath()).contains("CLASSPATH"));
 
     writeFile(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk\r\nCLASSPATH=/mine.jar\r\n");
@@ -271,7 +271,7 @@ void SettingsStoreTest::unwritableFileKeepsMemory()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
     store.LoadSettings();
     store.settings().FtpId = QStringLiteral("kept");
-    store.SaveSettings();
+    QVERIFY(store.SaveSettings());
     QVERIFY(!store.WriteIniString(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1")));
     QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
     QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
