@@ -271,7 +271,7 @@ void SettingsStoreTest::unwritableFileKeepsMemory()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
     store.LoadSettings();
     store.settings().FtpId = QStringLiteral("kept");
-    QVERIFY(store.SaveSettings());
+    QVERIFY(!store.SaveSettings());
     QVERIFY(!store.WriteIniString(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1")));
     QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
     QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
