@@ -7,9 +7,28 @@
 // Text files of the program are in Windows-31J (Shift_JIS), the code page of
 // the Japanese systems and handsets it serves, on every platform.
 
-// Null when the text holds a character the code page cannot hold: such a text
-// is never written with question marks in its place.
+// Where a text cannot go into the code page: the first character that does
+// not fit (U+FFFD for bytes that could not be read), 1-based line and column.
+struct CodePageProblem {
+    char32_t character = 0;
+    int line = 0;
+    int column = 0;
+};
+
+// The bytes, or the first problem: a text is never written with question
+// marks or other stand-ins in place of what it holds. The JIS forms that
+// input methods type (WAVE DASH and the like) become their Windows-31J forms.
+struct CodePageBytes {
+    QByteArray bytes;
+    std::optional<CodePageProblem> problem;
+};
+CodePageBytes encodeForCodePage(const QString &text);
+// Null when the text does not fit (see above).
 std::optional<QByteArray> toCodePage(const QString &text);
-// Bytes the code page does not know become U+FFFD; *ok (if given) tells
-// whether every byte was valid.
+
+// Each byte sequence the code page does not know becomes one U+FFFD, so the
+// user sees where it was; *ok (if given) tells whether every byte was read.
 QString fromCodePage(const QByteArray &bytes, bool *ok = nullptr);
+
+// One line for the user: which character, where, and why it cannot be saved.
+QString describeCodePageProblem(const CodePageProblem &problem);

@@ -143,7 +143,12 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     const StoreMessages messages(store, bench);
     Services services{store, bench, runners, ftp, clock};
     store.LoadSettings();
-    bench.setSourceText(OpenProject(services, parsed.request->name));
+    const std::optional<QString> text = OpenProject(services, parsed.request->name);
+    if (!text) {
+        bench.finish();
+        return 1;
+    }
+    bench.setSourceText(*text);
     const bool ended = perform(parsed.request->action, services);
     bench.finish();
     return ended ? 0 : 1;

@@ -2,6 +2,7 @@
 
 #include "app/code_page.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -42,6 +43,14 @@ int utf8SequenceLength(unsigned char c)
     if (c >= 0xC0)
         return 2;
     return 1;
+}
+
+// Windows reads name="value" (or 'value') as value; quotes inside stay.
+QByteArray withoutEnclosingQuotes(const QByteArray &value)
+{
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'')
+                        && value.back() == value.front();
+    return quoted ? value.mid(1, value.size() - 2) : value;
 }
 
 // Line breaks inside a value would turn the rest of it into lines of their own.
@@ -194,8 +203,7 @@ std::optional<QString> ProfileDocument::value(const QString &section, const QStr
     if (keyLine < 0)
         return std::nullopt;
     const QByteArray &text = m_lines[keyLine].text;
-    const QByteArray raw = trimBlanks(text.mid(text.indexOf('=') + 1));
-    return decode(cutValue(raw));
+    return decode(cutValue(withoutEnclosingQuotes(trimBlanks(text.mid(text.indexOf('=') + 1)))));
 }
 
 QString ProfileDocument::readString(const QString &section, const QString &key, const QString &defaultValue) const
@@ -262,27 +270,30 @@ QByteArray ProfileDocument::toBytes() const
     return bytes;
 }
 
-bool updateProfileFile(const QString &path, const std::function<bool(ProfileDocument &)> &change)
+Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change)
 {
+    const QString nativePath = QDir::toNativeSeparators(path);
     // Two running copies each rewrite the whole file; the lock keeps one
     // from dropping the other's key.
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
     if (!lock.tryLock(5000))
-        return false;
+        return Result::failure(nativePath + QStringLiteral(": ロックできませんでした。"));
 
     const bool isNew = !QFileInfo::exists(path);
     std::optional<ProfileDocument> doc = ProfileDocument::loadForUpdate(path);
-    if (!doc || !change(*doc))
-        return false;
+    if (!doc)
+        return Result::failure(nativePath + QStringLiteral(": 読みこめませんでした。"));
+    if (const Result changed = change(*doc); !changed)
+        return changed;
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return Result::failure(nativePath + QStringLiteral(": ") + file.errorString());
     if (isNew)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = doc->toBytes();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return Result::failure(nativePath + QStringLiteral(": ") + file.errorString());
+    return Result::success();
 }

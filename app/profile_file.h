@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -8,7 +10,8 @@
 
 // A settings file under the Windows profile rules: section and key names
 // match without regard to case, the first of duplicated sections or keys
-// wins, values are trimmed of blanks and cut to 1023 bytes, a write replaces
+// wins, values are trimmed of blanks, lose one pair of enclosing quotes and
+// are cut to 1023 bytes, a write replaces
 // a value in place or appends the key to its section (or the section to the
 // file), and every other line is kept byte for byte.
 class ProfileDocument
@@ -53,6 +56,6 @@ private:
 };
 
 // Read-modify-replace of the file under a lock, through QSaveFile. A new file
-// is made owner-only (it holds the FTP password). False when the file could
-// not be written; it is then left as it was.
-bool updateProfileFile(const QString &path, const std::function<bool(ProfileDocument &)> &change);
+// is made owner-only (it holds the FTP password). On failure (the change's
+// own, or the file's) the file is left as it was.
+Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change);

@@ -3,7 +3,7 @@
 #include "app/profile_file.h"
 #include "app/toolchain.h"
 
-#include <tuple>
+#include <limits>
 
 namespace {
 
@@ -12,7 +12,36 @@ const QString kGlobal = QStringLiteral("Global");
 // shows the user where an address belongs.
 const QString kPlaceholderHost = QStringLiteral("www.example.com");
 
+struct KeyWrite {
+    QString section;
+    QString key;
+    QString value;
+    QString loadedValue;
+};
+
+QList<KeyWrite> keyWrites(const AppSettings &s, const AppSettings &loaded)
+{
+    // The loaded version is always that of the current project (see
+    // applyOpenedProject).
+    const QString project = s.lastProject;
+    return {
+        {project, QStringLiteral("Name"), project, project},
+        {project, QStringLiteral("major"), QString::number(s.major), QString::number(loaded.major)},
+        {project, QStringLiteral("minor"), QString::number(s.minor), QString::number(loaded.minor)},
+        {kGlobal, QStringLiteral("WebUrl"), s.WebUrl, loaded.WebUrl},
+        {kGlobal, QStringLiteral("FtpUrl"), s.FtpUrl, loaded.FtpUrl},
+        {kGlobal, QStringLiteral("FtpPath"), s.FtpPath, loaded.FtpPath},
+        {kGlobal, QStringLiteral("FtpId"), s.FtpId, loaded.FtpId},
+        {kGlobal, QStringLiteral("FtpPassword"), s.FtpPassword, loaded.FtpPassword},
+        {kGlobal, QStringLiteral("JAVA_PATH"), s.JAVA_PATH, loaded.JAVA_PATH},
+        {kGlobal, QStringLiteral("DOJA_PATH"), s.DOJA_PATH, loaded.DOJA_PATH},
+        {kGlobal, QStringLiteral("lastProject"), project, loaded.lastProject},
+    };
+}
+
 } // namespace
+
+const char *const kVersionAtMaximum = "バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。";
 
 SettingsStore::SettingsStore(const QString &appDir, const PathStyle &style)
     : m_appDir(appDir)
@@ -38,8 +67,8 @@ qint32 SettingsStore::ReadIniInt(const QString &section, const QString &key, qin
 bool SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
 {
     return updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
-        return doc.setValue(section, key, value);
-    });
+               return doc.setValue(section, key, value) ? Result::success() : Result::failure(key);
+           }).ok();
 }
 
 void SettingsStore::LoadSettings()
@@ -65,48 +94,76 @@ void SettingsStore::LoadSettings()
     const QString classPath = defaultClassPath(s.DOJA_PATH, m_style);
     s.CLASSPATH = doc.readString(kGlobal, QStringLiteral("CLASSPATH"), classPath);
     s.BOOTCLASSPATH = doc.readString(kGlobal, QStringLiteral("BOOTCLASSPATH"), classPath);
+    m_loaded = s;
+    applyOpenedProject(doc);
     deriveToolchainPaths(s, m_style);
+}
+
+void SettingsStore::applyOpenedProject(const ProfileDocument &doc)
+{
+    if (m_openedProject.isEmpty())
+        return;
+    m_settings.lastProject = m_openedProject;
+    m_settings.major = doc.readInt(m_openedProject, QStringLiteral("major"), 1);
+    m_settings.minor = doc.readInt(m_openedProject, QStringLiteral("minor"), 0);
+    m_loaded.major = m_settings.major;
+    m_loaded.minor = m_settings.minor;
+}
+
+Result SettingsStore::writeSettings(const std::function<Result(ProfileDocument &)> &before)
+{
+    QStringList lost;
+    const Result written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
+        if (before) {
+            if (const Result ready = before(doc); !ready)
+                return ready;
+        }
+        for (const KeyWrite &write : keyWrites(m_settings, m_loaded)) {
+            const bool missing = !doc.value(write.section, write.key).has_value();
+            if (!missing && write.value == write.loadedValue)
+                continue;
+            // Each write stands on its own, as with one profile call per
+            // key: a value the code page cannot hold is lost alone.
+            if (!doc.setValue(write.section, write.key, write.value))
+                lost << write.key;
+        }
+        return Result::success();
+    });
+    const QString failed = settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n");
+    if (!written)
+        return Result::failure(failed + written.error());
+    m_loaded = m_settings;
+    if (!lost.isEmpty())
+        return Result::failure(failed + QStringLiteral("Shift_JIS(Windows-31J)で表せない値は書きこめません: ")
+                               + lost.join(QStringLiteral(", ")));
+    return Result::success();
 }
 
 Result SettingsStore::SaveSettings()
 {
-    const AppSettings &s = m_settings;
-    const bool written = updateProfileFile(settingsFilePath(), [&s](ProfileDocument &doc) {
-        const QString project = s.lastProject;
-        const QList<std::tuple<QString, QString, QString>> writes = {
-            {project, QStringLiteral("Name"), project},
-            {project, QStringLiteral("major"), QString::number(s.major)},
-            {project, QStringLiteral("minor"), QString::number(s.minor)},
-            {kGlobal, QStringLiteral("WebUrl"), s.WebUrl},
-            {kGlobal, QStringLiteral("FtpUrl"), s.FtpUrl},
-            {kGlobal, QStringLiteral("FtpPath"), s.FtpPath},
-            {kGlobal, QStringLiteral("FtpId"), s.FtpId},
-            {kGlobal, QStringLiteral("FtpPassword"), s.FtpPassword},
-            {kGlobal, QStringLiteral("JAVA_PATH"), s.JAVA_PATH},
-            {kGlobal, QStringLiteral("DOJA_PATH"), s.DOJA_PATH},
-            {kGlobal, QStringLiteral("lastProject"), project},
-        };
-        // Each write stands on its own, as with one profile call per key: a
-        // value the code page cannot hold is lost alone.
-        for (const auto &[section, key, value] : writes)
-            doc.setValue(section, key, value);
-        return true;
+    return writeSettings(nullptr);
+}
+
+Result SettingsStore::RaiseMinorVersion()
+{
+    const qint32 before = m_settings.minor;
+    const Result raised = writeSettings([this](ProfileDocument &doc) {
+        const qint32 inFile = doc.readInt(m_settings.lastProject, QStringLiteral("minor"), 0);
+        const qint32 base = qMax(m_settings.minor, inFile);
+        // Wrapping round would announce an older version to the phone.
+        if (base == std::numeric_limits<qint32>::max())
+            return Result::failure(QString::fromUtf8(kVersionAtMaximum));
+        m_settings.minor = base + 1;
+        return Result::success();
     });
-    if (!written)
-        return Result::failure(settingsFilePath() + QStringLiteral("の保存に失敗しました。"));
-    return Result::success();
+    if (!raised)
+        m_settings.minor = before;
+    return raised;
 }
 
 void SettingsStore::adoptProject(const QString &name)
 {
-    const ProfileDocument doc = ProfileDocument::load(settingsFilePath());
-    m_settings.lastProject = name;
-    m_settings.major = doc.readInt(name, QStringLiteral("major"), 1);
-    m_settings.minor = doc.readInt(name, QStringLiteral("minor"), 0);
-    deriveProjectPaths();
-}
-
-void SettingsStore::deriveProjectPaths()
-{
+    m_openedProject = name;
+    applyOpenedProject(ProfileDocument::load(settingsFilePath()));
     deriveToolchainPaths(m_settings, m_style);
 }

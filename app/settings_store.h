@@ -7,6 +7,8 @@
 #include <QString>
 #include <functional>
 
+class ProfileDocument;
+
 // Owns the one AppSettings record and moves it to and from Tovra.ini beside
 // the executable. Created by main (or a test, over a temporary AppDir) and
 // handed by reference to whoever needs it.
@@ -34,19 +36,30 @@ public:
     bool WriteIniString(const QString &section, const QString &key, const QString &value);
 
     void LoadSettings();
-    // Failure names the settings file and why it could not be written.
+    // Writes a key only when the file lacks it or the program changed its
+    // value since the last load, so hand edits and a second copy's writes
+    // survive. Failure names the settings file and why.
     Result SaveSettings();
+    // Under the file's lock: minor becomes one more than the larger of the
+    // value in memory and the value in the file, and is saved with the rest.
+    // On failure the version in memory stays as it was.
+    Result RaiseMinorVersion();
 
-    // Makes name the current project in memory: its version from its own
-    // section and the project paths derived from it. Used when the settings
-    // file could not take the name, so that the opened project still governs.
+    // Makes name the current project for the rest of the run, with its paths
+    // and its version from its own section, whatever later loads read as
+    // lastProject: a save must never land in another project.
     void adoptProject(const QString &name);
 
 private:
-    void deriveProjectPaths();
+    void applyOpenedProject(const ProfileDocument &doc);
+    Result writeSettings(const std::function<Result(ProfileDocument &)> &before);
 
     QString m_appDir;
     PathStyle m_style;
     AppSettings m_settings;
+    AppSettings m_loaded;  // the values as the last load read them
+    QString m_openedProject;
     MessageHandler m_showMessage;
 };
+
+extern const char *const kVersionAtMaximum;

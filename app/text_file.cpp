@@ -6,22 +6,31 @@
 #include <QFile>
 #include <QSaveFile>
 
-QString writeFileAtomically(const QString &path, const QByteArray &bytes)
+namespace {
+
+Result diskFailure(const QString &path, const QFileDevice &file)
+{
+    return Result::failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+} // namespace
+
+Result writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return diskFailure(path, file);
     if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    return {};
+        return diskFailure(path, file);
+    return Result::success();
 }
 
-QString writeCodePageFile(const QString &path, const QString &text)
+Result writeCodePageFile(const QString &path, const QString &text)
 {
-    const std::optional<QByteArray> bytes = toCodePage(text);
-    if (!bytes)
-        return QStringLiteral("%1: text outside Windows-31J").arg(QDir::toNativeSeparators(path));
-    return writeFileAtomically(path, *bytes);
+    const CodePageBytes encoded = encodeForCodePage(text);
+    if (encoded.problem)
+        return Result::failure(describeCodePageProblem(*encoded.problem));
+    return writeFileAtomically(path, encoded.bytes);
 }
 
 std::optional<QByteArray> readWholeFile(const QString &path)

@@ -29,11 +29,15 @@ QString defaultClassPath(const QString &dojaPath, const PathStyle &style)
 
 void deriveToolchainPaths(AppSettings &s, const PathStyle &style)
 {
-    const QString bin = QStringLiteral("bin");
-    s.javaPath = style.join(s.JAVA_PATH, {bin, QStringLiteral("java")});
-    s.javacPath = style.join(s.JAVA_PATH, {bin, QStringLiteral("javac")});
+    // A tool path on an empty base would name the machine's own tools
+    // (/bin/javac): no base, no path, and the stage says so.
+    const auto tool = [&style](const QString &base, const char *name) {
+        return base.isEmpty() ? QString() : style.join(base, {QStringLiteral("bin"), QString::fromLatin1(name)});
+    };
+    s.javaPath = tool(s.JAVA_PATH, "java");
+    s.javacPath = tool(s.JAVA_PATH, "javac");
     s.ProjectFolder = style.join(s.DOJA_PATH, {QStringLiteral("apps"), s.lastProject});
-    s.preverifyPath = style.join(s.DOJA_PATH, {bin, QStringLiteral("preverify")});
-    s.jarPath = style.join(s.JAVA_PATH, {bin, QStringLiteral("jar")});
+    s.preverifyPath = tool(s.DOJA_PATH, "preverify");
+    s.jarPath = tool(s.JAVA_PATH, "jar");
     s.SourcePath = style.join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
 }

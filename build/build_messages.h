@@ -14,3 +14,5 @@ inline constexpr char kNotSaved[] = "の保存に失敗しました。";
 // After a folder path.
 inline constexpr char kFolderNotCreated[] = "を作成できませんでした。";
 inline constexpr char kNoRunner[] = "コマンドを実行できませんでした。";
+inline constexpr char kNoJdk[] = "JDKが設定されていません。Tovra.iniのJAVA_PATHにJDKのフォルダを指定してください。";
+inline constexpr char kNoSdk[] = "DoJa SDKが設定されていません。Tovra.iniのDOJA_PATHにSDKのフォルダを指定してください。";

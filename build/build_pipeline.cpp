@@ -1,6 +1,7 @@
 #include "build/build_pipeline.h"
 
 #include "app/clock.h"
+#include "app/line_ends.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "build/build_commands.h"
@@ -13,9 +14,10 @@
 #include "ui/source_text.h"
 #include "ui/workbench.h"
 
-namespace {
+#include <QFileInfo>
+#include <algorithm>
 
-const QString kCrLf = QStringLiteral("\r\n");
+namespace {
 
 QString text(const char *utf8)
 {
@@ -50,11 +52,12 @@ public:
 
 private:
     bool compile();
-    void preverify();
-    void package();
-    void addResources();
-    void writeProducts();
+    bool preverify();
+    bool package();
+    bool addResources();
+    bool writeProducts();
     void logJarFailure(const CommandResult &run);
+    bool hasTool(const QString &path, const char *missingText);
     QString projectSubfolder(const QString &name) const;
 
     Services &m_services;
@@ -62,14 +65,21 @@ private:
     const AppSettings &m_settings;
     PathStyle m_style;
     std::unique_ptr<CommandRunner> m_runner;
+    bool m_stopped = false;
 };
 
 bool Build::run()
 {
     m_bench.clearLog();
-    SaveSource(m_services);
+    const SaveOutcome saved = SaveSource(m_services);
     // The save puts the default pointer back; the tools are still to run.
     m_bench.setBusyCursor();
+    if (saved == SaveOutcome::Failed) {
+        // Compiling the file on disk would build what the user does not see.
+        AppendLogLine(m_bench, text(kCompileFailed));
+        m_bench.flags().CanRun = false;
+        return false;
+    }
     AppendLog(m_bench, kCrLf);
     m_bench.processEvents();
 
@@ -81,18 +91,52 @@ bool Build::run()
     }
     if (!compile())
         return false;
-    preverify();
-    package();
-    if (holdsVisibleFile(projectSubfolder(QStringLiteral("res"))))
-        addResources();
-    writeProducts();
-    AppendLogLine(m_bench, text(kBuildSucceeded));
     m_bench.flags().CanRun = true;
-    return true;
+    // A failed later stage is logged and the build goes on, as the tools'
+    // users expect; only the result (the exit code without a window) says
+    // that not everything worked. A tool the user stopped ends the build.
+    bool complete = preverify();
+    if (m_stopped)
+        return false;
+    complete = package() && complete;
+    if (m_stopped)
+        return false;
+    if (holdsVisibleFile(projectSubfolder(QStringLiteral("res")))) {
+        complete = addResources() && complete;
+        if (m_stopped)
+            return false;
+    }
+    complete = QFileInfo(archiveFilePath(m_settings, m_style)).isFile() && complete;
+    complete = writeProducts() && complete;
+    AppendLogLine(m_bench, text(kBuildSucceeded));
+    return complete;
+}
+
+bool Build::hasTool(const QString &path, const char *missingText)
+{
+    if (!path.isEmpty())
+        return true;
+    AppendLogLine(m_bench, text(missingText));
+    return false;
+}
+
+// JDK 1.3's javac prints these on a compile that wrote its classes.
+bool holdsOnlyCompilerNotes(const QString &output)
+{
+    const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return std::all_of(lines.cbegin(), lines.cend(),
+                       [](const QString &line) { return line.startsWith(QLatin1String("Note: ")); });
 }
 
 bool Build::compile()
 {
+    const auto fail = [this] {
+        AppendLogLine(m_bench, text(kCompileFailed));
+        m_bench.flags().CanRun = false;
+        return false;
+    };
+    if (!hasTool(m_settings.javacPath, kNoJdk))
+        return fail();
     SetWorkingDirectory(m_settings.ProjectFolder);
     const QString line = compileCommandLine(m_settings, m_style);
     AppendLogLine(m_bench, line);
@@ -102,54 +146,69 @@ bool Build::compile()
         return false;
     }
     const CommandResult run = m_runner->RunCommand(line);
-    if (CommandSucceeded(run))
+    if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
+        if (!run.output.isEmpty())
+            AppendLog(m_bench, withCrLfLines(run.output));
         return true;
+    }
     AppendLog(m_bench, NormalizeOutput(run.output) + kCrLf);
-    AppendLogLine(m_bench, text(kCompileFailed));
-    m_bench.flags().CanRun = false;
-    return false;
+    return fail();
 }
 
-void Build::preverify()
+bool Build::preverify()
 {
+    if (!hasTool(m_settings.preverifyPath, kNoSdk))
+        return false;
     SetWorkingDirectory(m_settings.ProjectFolder);
     const QString line = preverifyCommandLine(m_settings, m_style);
     const CommandResult run = m_runner->RunCommand(line);
-    if (!CommandSucceeded(run))
-        AppendLog(m_bench, line + kCrLf + text(kPreverifyFailed) + kCrLf + NormalizeOutput(run.output) + kCrLf);
+    m_stopped = run.stopped;
+    if (CommandSucceeded(run))
+        return true;
+    AppendLog(m_bench, line + kCrLf + text(kPreverifyFailed) + kCrLf + NormalizeOutput(run.output) + kCrLf);
+    return false;
 }
 
-void Build::package()
+bool Build::package()
 {
     SetWorkingDirectory(projectSubfolder(QStringLiteral("classes")));
     const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style));
-    if (!CommandSucceeded(run))
-        logJarFailure(run);
+    m_stopped = run.stopped;
+    if (CommandSucceeded(run))
+        return true;
+    logJarFailure(run);
+    return false;
 }
 
-void Build::addResources()
+bool Build::addResources()
 {
     SetWorkingDirectory(projectSubfolder(QStringLiteral("res")));
     const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style));
-    if (CommandSucceeded(run))
+    m_stopped = run.stopped;
+    if (CommandSucceeded(run)) {
         AppendLogLine(m_bench, text(kJarSaved) + archiveFilePath(m_settings, m_style));
-    else
-        logJarFailure(run);
+        return true;
+    }
+    logJarFailure(run);
+    return false;
 }
 
-void Build::writeProducts()
+bool Build::writeProducts()
 {
     const QString jam = jamFilePath(m_settings, m_style);
-    if (WriteJamFile(m_settings, m_style, m_services.clock.now()).isEmpty())
+    const Result jamWritten = WriteJamFile(m_settings, m_style, m_services.clock.now());
+    if (jamWritten)
         AppendLogLine(m_bench, text(kJamSaved) + jam);
     else
         AppendLogLine(m_bench, jam + text(kNotSaved));
 
     const QString html = htmlFilePath(m_settings, m_style);
-    if (WriteHtmlFile(m_settings, m_style).isEmpty())
+    const Result htmlWritten = WriteHtmlFile(m_settings, m_style);
+    if (htmlWritten)
         AppendLogLine(m_bench, text(kHtmlSaved) + html);
     else
         AppendLogLine(m_bench, html + text(kNotSaved));
+    return jamWritten && htmlWritten;
 }
 
 void Build::logJarFailure(const CommandResult &run)

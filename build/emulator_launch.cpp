@@ -15,6 +15,10 @@ bool launch(Services &services)
 {
     Workbench &bench = services.bench;
     const AppSettings &settings = services.store.settings();
+    if (settings.javaPath.isEmpty()) {
+        AppendLogLine(bench, QString::fromUtf8(kNoJdk));
+        return false;
+    }
     const QString line = emulatorCommandLine(settings, services.store.style());
     SetWorkingDirectory(settings.ProjectFolder);
     AppendLogLine(bench, line);

@@ -48,7 +48,7 @@ QString MakeHtmlText(const AppSettings &s)
            + QStringLiteral("</BODY></HTML>") + kLineEnd;
 }
 
-QString WriteHtmlFile(const AppSettings &s, const PathStyle &style)
+Result WriteHtmlFile(const AppSettings &s, const PathStyle &style)
 {
     return writeCodePageFile(htmlFilePath(s, style), MakeHtmlText(s) + kLineEnd);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
 
 struct AppSettings;
@@ -8,5 +10,5 @@ struct PathStyle;
 // The download page bin/<name>.htm.
 QString MakeHtmlText(const AppSettings &settings);
 // Replaces the page atomically; empty on success, else the reason.
-QString WriteHtmlFile(const AppSettings &settings, const PathStyle &style);
+Result WriteHtmlFile(const AppSettings &settings, const PathStyle &style);
 QString htmlFilePath(const AppSettings &settings, const PathStyle &style);

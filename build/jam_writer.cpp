@@ -67,7 +67,7 @@ QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTim
     return lines.join(kLineEnd) + kLineEnd;
 }
 
-QString WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
+Result WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
 {
     return writeCodePageFile(jamFilePath(s, style), MakeJamText(s, style, now) + kLineEnd);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -9,5 +11,5 @@ struct PathStyle;
 // The application descriptor bin/<name>.jam.
 QString MakeJamText(const AppSettings &settings, const PathStyle &style, const QDateTime &now);
 // Replaces the descriptor atomically; empty on success, else the reason.
-QString WriteJamFile(const AppSettings &settings, const PathStyle &style, const QDateTime &now);
+Result WriteJamFile(const AppSettings &settings, const PathStyle &style, const QDateTime &now);
 QString jamFilePath(const AppSettings &settings, const PathStyle &style);

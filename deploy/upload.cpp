@@ -3,12 +3,14 @@
 #include "app/clock.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "build/build_commands.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "deploy/ftp_client.h"
 #include "ui/workbench.h"
 
+#include <QFileInfo>
 #include <limits>
 
 namespace {
@@ -44,6 +46,7 @@ public:
 
 private:
     void log(const QString &message) { AppendLog(m_services.bench, kCrLf + message); }
+    bool archiveIsBuilt();
     bool raiseVersion();
     bool writeProducts();
     bool send(FtpClient &ftp);
@@ -57,7 +60,7 @@ private:
 
 bool Upload::run()
 {
-    if (!raiseVersion() || !writeProducts())
+    if (!archiveIsBuilt() || !raiseVersion() || !writeProducts())
         return false;
     const std::unique_ptr<FtpClient> ftp = m_services.ftp.create();
     if (!ftp) {
@@ -71,21 +74,31 @@ bool Upload::run()
     return stored;
 }
 
+bool Upload::archiveIsBuilt()
+{
+    // Without it the server would be blamed for a file that was never made.
+    const QString jar = archiveFilePath(m_settings, m_style);
+    if (QFileInfo(jar).isFile())
+        return true;
+    log(jar + text("が見つかりません。先にビルドしてください。"));
+    return false;
+}
+
 bool Upload::raiseVersion()
 {
     // Wrapping round would announce an older version to the phone.
     if (m_settings.minor == std::numeric_limits<qint32>::max()) {
-        log(text("バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。"));
+        log(text(kVersionAtMaximum));
         return false;
     }
-    m_settings.minor += 1;
-    (void)m_services.store.SaveSettings();
-    // The store reports nothing; a version that did not reach the file would
-    // be announced once more after the next start.
-    const qint32 stored = m_services.store.ReadIniInt(m_settings.lastProject, QStringLiteral("minor"),
-                                                      m_settings.minor - 1);
-    if (stored != m_settings.minor)
-        log(m_services.store.settingsFilePath() + text("の保存に失敗しました。"));
+    const Result raised = m_services.store.RaiseMinorVersion();
+    if (!raised) {
+        // A version that is not stored would be announced again by the next
+        // upload, with other contents.
+        log(raised.error());
+        log(text("バージョン番号を保存できなかったため、アップロードを中止します。"));
+        return false;
+    }
     return true;
 }
 
@@ -93,7 +106,7 @@ bool Upload::writeProducts()
 {
     log(text("JAMファイルの生成中..."));
     const QString jam = jamFilePath(m_settings, m_style);
-    if (!WriteJamFile(m_settings, m_style, m_services.clock.now()).isEmpty()) {
+    if (!WriteJamFile(m_settings, m_style, m_services.clock.now())) {
         log(jam + text("の保存に失敗しました。アップロードを中止します。"));
         return false;
     }
@@ -101,7 +114,7 @@ bool Upload::writeProducts()
 
     AppendLog(m_services.bench, kCrLf + text("HTMLファイルの生成中...") + kCrLf);
     const QString html = htmlFilePath(m_settings, m_style);
-    if (!WriteHtmlFile(m_settings, m_style).isEmpty()) {
+    if (!WriteHtmlFile(m_settings, m_style)) {
         log(html + text("の保存に失敗しました。アップロードを中止します。"));
         return false;
     }
@@ -130,7 +143,7 @@ bool Upload::send(FtpClient &ftp)
 bool Upload::sendFiles(FtpClient &ftp)
 {
     const QString &name = m_settings.lastProject;
-    const QString jar = m_style.join(m_settings.ProjectFolder, {QStringLiteral("bin"), name + QStringLiteral(".jar")});
+    const QString jar = archiveFilePath(m_settings, m_style);
     const struct {
         QString extension;
         QString localPath;

@@ -4,6 +4,7 @@
 #include "app/fs_helpers.h"
 #include "app/path_style.h"
 #include "app/text_file.h"
+#include "project/project_name.h"
 
 #include <QDir>
 
@@ -12,14 +13,6 @@ namespace {
 const QString kExists = QStringLiteral("すでにプロジェクトは生成されています。");
 const QString kFailed = QStringLiteral(
     "プロジェクトの新規作成に失敗しました。ディスクがいっぱいか、アクセス権を確認してください。");
-
-// A separator or a dot name would put the project outside the apps folder,
-// or make one that can never be opened.
-bool isUsableName(const QString &name)
-{
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && name != QLatin1String(".")
-           && name != QLatin1String("..");
-}
 
 } // namespace
 
@@ -35,7 +28,7 @@ QString templateSourceText(const QString &name)
 
 NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle &style, const QString &name)
 {
-    if (!isUsableName(name))
+    if (!isValidProjectName(name))
         return {QString(), kFailed};
     const QString folder = style.join(settings.DOJA_PATH, {QStringLiteral("apps"), name});
     if (FolderExists(folder))
@@ -48,7 +41,7 @@ NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle 
             return {QString(), kFailed};
     }
     const QString source = style.join(folder, {QStringLiteral("src"), name + QStringLiteral(".java")});
-    if (!writeCodePageFile(source, templateSourceText(name)).isEmpty())
+    if (!writeCodePageFile(source, templateSourceText(name)))
         return {QString(), kFailed};
     const QString src = style.join(folder, {QStringLiteral("src")});
     const QString res = style.join(folder, {QStringLiteral("res")});

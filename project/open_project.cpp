@@ -3,6 +3,7 @@
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "build/log_output.h"
+#include "project/project_name.h"
 #include "ui/source_text.h"
 #include "ui/workbench.h"
 
@@ -18,28 +19,32 @@ const QString kNotAProject = QStringLiteral(
 
 } // namespace
 
-QString OpenProject(Services &services, const QString &requestedName)
+std::optional<QString> OpenProject(Services &services, const QString &requestedName)
 {
     SettingsStore &store = services.store;
     const PathStyle &style = store.style();
     const QString apps = style.join(store.settings().DOJA_PATH, {QStringLiteral("apps")});
     QString name = requestedName;
-    if (name.isEmpty())
+    if (name.isEmpty()) {
         name = services.bench.chooseProject(style.join(apps, {QStringLiteral("*")}));
+        if (name.isEmpty())
+            return std::nullopt;
+    }
 
+    // The name is checked before it reaches a path: "..", a separator or a
+    // blank would lead outside the SDK or break the tools' command lines.
     const QString source = style.join(apps, {name, QStringLiteral("src"), name + QStringLiteral(".java")});
-    if (name.isEmpty() || !QFileInfo(source).isFile()) {
+    if (!isValidProjectName(name) || !QFileInfo(source).isFile()) {
         services.bench.showMessage(kNotAProject);
-        return {};
+        return std::nullopt;
     }
 
     const QString text = OpenText(services.bench, source);
-    const bool written = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);
+    // The opened project governs even when the settings file does not take
+    // its name, so a save never lands in another project.
+    store.adoptProject(name);
+    (void)store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);
     store.LoadSettings();
-    // The settings file may not have taken the name; the opened project
-    // must govern all the same, so a save never lands in another project.
-    if (!written || store.settings().lastProject != name)
-        store.adoptProject(name);
     AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + store.settings().lastProject
                                       + QStringLiteral("] は読みこまれました"));
     WindowFlags &flags = services.bench.flags();
@@ -53,7 +58,8 @@ void mnuFileOpen_Click(Services &services)
 {
     if (!MaySourceBeLeft(services))
         return;
-    services.bench.setSourceText(OpenProject(services, QString()));
+    if (const std::optional<QString> text = OpenProject(services, QString()))
+        services.bench.setSourceText(*text);
 }
 
 void mnuFileNew_Click(Services &services)
@@ -63,5 +69,6 @@ void mnuFileNew_Click(Services &services)
     const QString name = services.bench.createNewProject();
     if (name.isEmpty())
         return;
-    services.bench.setSourceText(OpenProject(services, name));
+    if (const std::optional<QString> text = OpenProject(services, name))
+        services.bench.setSourceText(*text);
 }

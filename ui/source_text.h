@@ -7,8 +7,11 @@ struct Services;
 
 // The file's text with every line ended by CR LF, or empty when it cannot be read.
 QString OpenText(Workbench &bench, const QString &fileName);
+
+enum class SaveOutcome { Saved, NothingToSave, Failed };
 // Writes the editor text to SourcePath when a project is open; logs the outcome.
-void SaveSource(Services &services);
+// A failed save leaves the file as it was and says why in a second line.
+SaveOutcome SaveSource(Services &services);
 void mnuFileSave_Click(Services &services);
 // Before the editor text is replaced or the window closes: asks about unsaved
 // edits. False when the user chose Cancel.

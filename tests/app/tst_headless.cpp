@@ -165,36 +165,61 @@ void HeadlessTest::settingsMessagesGoToErrAndNotBeyondTheRun()
     QVERIFY2(outcome.err.startsWith(toLfLineEnds(QString::fromUtf8(kNoJdkMessage)) + QLatin1Char('\n')),
              qPrintable(outcome.err));
     QVERIFY(!outcome.out.contains(QString::fromUtf8(kNoJdkMessage)));
+    // No JDK, no compiler: the machine's own javac must not stand in for it.
+    QCOMPARE(outcome.exitCode, 1);
+    QVERIFY2(outcome.out.contains(QStringLiteral("JDKが設定されていません。")), qPrintable(outcome.out));
+    QVERIFY(box.runners.commands.isEmpty());
     // The window that took the messages is gone; a later load must not reach it.
     box.store.LoadSettings();
 }
 
 void HeadlessTest::buildRoad_data()
 {
-    QTest::addColumn<CommandResult>("compile");
+    QTest::addColumn<QString>("failing");  // the stage whose tool fails, or "descriptor", "source", "archive"
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("lastLine");
-    QTest::newRow("success") << CommandResult{} << 0 << QStringLiteral("コンパイルは正常に終了しました。\n");
-    QTest::newRow("compile failure") << CommandResult{1, QStringLiteral("Hello.java:1: error\n")} << 1
-                                     << QStringLiteral("Hello.java:1: error\n\nコンパイルは失敗しました。\n");
+    const QString succeeded = QStringLiteral("コンパイルは正常に終了しました。\n");
+    QTest::newRow("success") << QString() << 0 << succeeded;
+    QTest::newRow("compile failure") << "compile" << 1 << QStringLiteral("failed\n\nコンパイルは失敗しました。\n");
+    QTest::newRow("preverify failure, the log ends well") << "preverify" << 1 << succeeded;
+    QTest::newRow("archive failure") << "package" << 1 << succeeded;
+    QTest::newRow("no archive although jar ended well") << "archive" << 1 << succeeded;
+    QTest::newRow("descriptor not written") << "descriptor" << 1 << succeeded;
+    QTest::newRow("source not saved") << "source" << 1 << QStringLiteral("\nコンパイルは失敗しました。\n");
 }
 
 void HeadlessTest::buildRoad()
 {
-    QFETCH(CommandResult, compile);
+    QFETCH(QString, failing);
     ProjectSandbox box;
     QVERIFY(box.isValid());
-    const QString compileLine = compileCommandLine(box.settings(), box.store.style());
-    box.runners.answer = [&](const QString &line) { return line == compileLine ? compile : CommandResult{}; };
+    const AppSettings &s = box.settings();
+    const PathStyle &style = box.store.style();
+    const QString compileLine = compileCommandLine(s, style);
+    const QMap<QString, QString> stages = {{compileLine, QStringLiteral("compile")},
+                                           {preverifyCommandLine(s, style), QStringLiteral("preverify")},
+                                           {packageCommandLine(s, style), QStringLiteral("package")}};
+    box.runners.answer = [&](const QString &line) {
+        const QString stage = stages.value(line);
+        if (stage == failing)
+            return CommandResult{1, QStringLiteral("failed\n")};
+        if (stage == QLatin1String("package") && failing != QLatin1String("archive"))
+            box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
+        return CommandResult{};
+    };
+    if (failing == QLatin1String("descriptor"))
+        QVERIFY(box.makeFolder(QStringLiteral("bin/Hello.jam/keep")));
+    if (failing == QLatin1String("source"))
+        QVERIFY(box.writeFile(QStringLiteral("src/Hello.java"), "// \xff\r\n"));
 
     const Outcome outcome = runIn(box, {QStringLiteral("--build"), QStringLiteral("Hello")});
     QTEST(outcome.exitCode, "exitCode");
     QVERIFY2(outcome.out.startsWith(QStringLiteral("プロジェクト [Hello] は読みこまれました\n")), qPrintable(outcome.out));
-    QVERIFY(outcome.out.contains(QLatin1Char('\n') + compileLine + QLatin1Char('\n')));
+    QVERIFY(failing == QLatin1String("source") || outcome.out.contains(QLatin1Char('\n') + compileLine + QLatin1Char('\n')));
     QFETCH(QString, lastLine);
     QVERIFY2(outcome.out.endsWith(lastLine), qPrintable(outcome.out));
     QVERIFY(!outcome.out.contains(QLatin1Char('\r')));
-    QCOMPARE(box.runners.runnersCreated, 1);
+    QCOMPARE(box.runners.runnersCreated, failing == QLatin1String("source") ? 0 : 1);
 }
 
 void HeadlessTest::runRoad_data()

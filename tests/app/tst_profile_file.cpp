@@ -1,5 +1,6 @@
 #include "app/code_page.h"
 #include "app/profile_file.h"
+#include "app/result.h"
 #include "file_bytes.h"
 
 #include <QDir>
@@ -77,6 +78,15 @@ void ProfileFileTest::readsByTheProfileRules_data()
     QTest::newRow("Japanese value in Windows-31J")
         << (QByteArray("[Global]\r\nFtpPath=") + sjis(QStringLiteral("ｱﾌﾟﾘ/テスト")) + "\r\n") << "Global"
         << "FtpPath" << QStringLiteral("ｱﾌﾟﾘ/テスト");
+    QTest::newRow("enclosing double quotes go, as Windows reads them")
+        << QByteArray("[Global]\r\nDOJA_PATH=\"/path/with blanks/sdk\"\r\n") << "Global" << "DOJA_PATH"
+        << "/path/with blanks/sdk";
+    QTest::newRow("enclosing single quotes go") << QByteArray("[Global]\r\nK='v'\r\n") << "Global" << "K" << "v";
+    QTest::newRow("inner quotes stay") << QByteArray("[Global]\r\nK=\"a\"b\"\r\n") << "Global" << "K" << "a\"b";
+    QTest::newRow("unmatched quotes stay") << QByteArray("[Global]\r\nK=\"v'\r\n") << "Global" << "K" << "\"v'";
+    QTest::newRow("a lone quote stays") << QByteArray("[Global]\r\nK=\"\r\n") << "Global" << "K" << "\"";
+    QTest::newRow("unreadable byte shows as U+FFFD")
+        << QByteArray("[Global]\r\nWebUrl=site\xA0x\r\n") << "Global" << "WebUrl" << QStringLiteral("site\uFFFDx");
     QTest::newRow("Japanese section name")
         << (QByteArray("[") + sjis(QStringLiteral("テスト")) + "]\r\nmajor=3\r\n") << QStringLiteral("テスト")
         << "major" << "3";
@@ -216,7 +226,9 @@ void ProfileFileTest::fileUpdateIsAtomicAndOwnerOnly()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tovra.ini"));
     QVERIFY(updateProfileFile(path, [](ProfileDocument &doc) {
-        return doc.setValue(QStringLiteral("Global"), QStringLiteral("FtpPassword"), QStringLiteral("secret"));
+        return doc.setValue(QStringLiteral("Global"), QStringLiteral("FtpPassword"), QStringLiteral("secret"))
+                   ? Result::success()
+                   : Result::failure(QStringLiteral("refused"));
     }));
     QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
 #ifndef Q_OS_WIN
@@ -224,7 +236,8 @@ void ProfileFileTest::fileUpdateIsAtomicAndOwnerOnly()
              QFile::Permissions());
 #endif
     // A change that gives up leaves the file as it was.
-    QVERIFY(!updateProfileFile(path, [](ProfileDocument &) { return false; }));
+    const Result gaveUp = updateProfileFile(path, [](ProfileDocument &) { return Result::failure(QStringLiteral("no")); });
+    QCOMPARE(gaveUp.error(), QStringLiteral("no"));
     QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tovra.ini")});
 }
@@ -234,9 +247,11 @@ void ProfileFileTest::unwritableFileLosesTheWriteOnly()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Tovra.ini"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
-    QVERIFY(!updateProfileFile(path, [](ProfileDocument &doc) {
-        return doc.setValue(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1"));
-    }));
+    const Result written = updateProfileFile(path, [](ProfileDocument &doc) {
+        (void)doc.setValue(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1"));
+        return Result::success();
+    });
+    QVERIFY(written.error().startsWith(QDir::toNativeSeparators(path)));
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(ProfileDocument::load(path).readString(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("d")),
              QStringLiteral("d"));

@@ -40,7 +40,9 @@ class SettingsStoreTest : public QObject
 private Q_SLOTS:
     void defaultsWithoutFile();
     void firstSaveWritesProjectSectionAheadOfGlobal();
-    void handEditsSurviveSaving();
+    void savesOnlyWhatChanged_data();
+    void savesOnlyWhatChanged();
+    void openedProjectGovernsWhateverLoadsRead();
     void findsTheJdk_data();
     void findsTheJdk();
     void emptyJavaPathShowsTheMessageEvenWithAJdk();
@@ -48,8 +50,6 @@ private Q_SLOTS:
     void classPathsFollowDojaPathUntilWrittenByHand();
     void windowsSpellingsLetterForLetter_data();
     void windowsSpellingsLetterForLetter();
-    void adoptProjectGovernsWithoutTheFile();
-    void twoStoresWritingDifferentKeysKeepBoth();
     void unwritableFileKeepsMemory();
 };
 
@@ -71,7 +71,7 @@ void SettingsStoreTest::defaultsWithoutFile()
     QCOMPARE(s.major, 1);
     QCOMPARE(s.minor, 0);
     QCOMPARE(s.ProjectFolder, QStringLiteral("/opt/j2mewsdk4doja/apps/Test"));
-    QCOMPARE(s.javacPath, QStringLiteral("/bin/javac"));
+    QCOMPARE(s.javacPath, QString());  // no JDK is no path, not the machine's /bin/javac
     QCOMPARE(messages, QStringList{QString::fromUtf8(kNoJdkMessage)});
     QVERIFY(messages.first().contains(QStringLiteral("ませんでした。\r\nTovra.ini")));
     QVERIFY(!QFile::exists(store.settingsFilePath()));
@@ -92,25 +92,67 @@ void SettingsStoreTest::firstSaveWritesProjectSectionAheadOfGlobal()
     QVERIFY(!readBytes(store.settingsFilePath()).contains("CLASSPATH"));
 }
 
-void SettingsStoreTest::handEditsSurviveSaving()
+void SettingsStoreTest::savesOnlyWhatChanged_data()
+{
+    QTest::addColumn<QByteArray>("before");     // the file at the load
+    QTest::addColumn<QByteArray>("meanwhile");  // the file as another writer leaves it after the load; empty: none
+    QTest::addColumn<QString>("change");        // what the program does: "FtpId", "raise" or "" (a plain save)
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray full = "; mine\r\n[Global]\r\nWebUrl=site\xA0x\r\nFtpUrl = \"ftp.example.org\" \r\nFtpPath=\r\n"
+                            "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
+                            "lastProject=Hello\r\n[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=7\r\n";
+    const auto with = [&full](const char *from, const char *to) { return QByteArray(full).replace(from, to); };
+    QTest::newRow("unchanged keys keep their bytes, unreadable ones included") << full << QByteArray() << "" << full;
+    QTest::newRow("a changed key is written in place")
+        << full << QByteArray() << "FtpId" << with("FtpId=foo", "FtpId=changed");
+    QTest::newRow("another writer's key survives")
+        << full << full + "[Other]\r\nX=1\r\n" << "FtpId" << with("FtpId=foo", "FtpId=changed") + "[Other]\r\nX=1\r\n";
+    QTest::newRow("a hand edit of a key the program did not change survives")
+        << full << with("FtpPath=", "FtpPath=mine") << "FtpId"
+        << QByteArray(full).replace("FtpPath=", "FtpPath=mine").replace("FtpId=foo", "FtpId=changed");
+    QTest::newRow("missing keys are all written")
+        << QByteArray("[Global]\r\nlastProject=Hello\r\n") << QByteArray() << ""
+        << QByteArray("[Global]\r\nlastProject=Hello\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\n"
+                      "FtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
+                      "[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=0\r\n");
+    QTest::newRow("raise goes past another copy's newer version")
+        << full << with("minor=7", "minor=99") << "raise" << with("minor=7", "minor=100");
+    QTest::newRow("raise from memory when the file holds less")
+        << full << with("minor=7", "minor=2") << "raise" << with("minor=7", "minor=8");
+}
+
+void SettingsStoreTest::savesOnlyWhatChanged()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, meanwhile);
+    QFETCH(QString, change);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    SettingsStore store(dir.path(), testStyle(dir.path()));
+    writeFile(store.settingsFilePath(), before);
+    store.LoadSettings();
+    if (!meanwhile.isEmpty())
+        writeFile(store.settingsFilePath(), meanwhile);
+    if (change == QLatin1String("FtpId"))
+        store.settings().FtpId = QStringLiteral("changed");
+    const Result saved = change == QLatin1String("raise") ? store.RaiseMinorVersion() : store.SaveSettings();
+    QVERIFY2(saved.ok(), qPrintable(saved.error()));
+    QCOMPARE(readBytes(store.settingsFilePath()), after);
+}
+
+void SettingsStoreTest::openedProjectGovernsWhateverLoadsRead()
 {
     QTemporaryDir dir;
     SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(),
-              "; my settings\r\n[global]\r\nftpurl = ftp.example.org \r\nMyOwnKey=kept\r\n\r\n"
-              "[Hello]\r\nmajor=3\r\nminor=7\r\n");
+    writeFile(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\n[New]\r\nminor=5\r\n");
     store.LoadSettings();
-    QCOMPARE(store.settings().FtpUrl, QStringLiteral("ftp.example.org"));
-    store.settings().lastProject = QStringLiteral("Hello");
-    store.settings().major = 3;
-    store.settings().minor = 8;
-    QVERIFY(store.SaveSettings());
-    QVERIFY(store.SaveSettings());
-    QCOMPARE(readBytes(store.settingsFilePath()),
-             QByteArray("; my settings\r\n[global]\r\nftpurl=ftp.example.org\r\nMyOwnKey=kept\r\n"
-                        "WebUrl=www.example.com\r\nFtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\n"
-                        "DOJA_PATH=/opt/j2mewsdk4doja\r\nlastProject=Hello\r\n\r\n"
-                        "[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
+    store.adoptProject(QStringLiteral("New"));
+    // Another copy, or a file the program may not write, still names Old.
+    store.LoadSettings();
+    QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
+    QCOMPARE(store.settings().minor, 5);
+    QCOMPARE(store.settings().SourcePath, QStringLiteral("/opt/j2mewsdk4doja/apps/New/src/New.java"));
 }
 
 void SettingsStoreTest::findsTheJdk_data()
@@ -218,7 +260,7 @@ void SettingsStoreTest::windowsSpellingsLetterForLetter_data()
                                                                "D:\\sdk\\\\apps\\A\\src\\A.java",
                                                                ".;\"D:\\sdk\\\\lib\\dojaapi.jar\""};
     QTest::newRow("no JDK") << "" << "D:\\sdk" << "A"
-                            << QStringList{"\\bin\\javac", "\\bin\\jar", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\A",
+                            << QStringList{"", "", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\A",
                                            "D:\\sdk\\apps\\A\\src\\A.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\""};
 }
 
@@ -237,31 +279,7 @@ void SettingsStoreTest::windowsSpellingsLetterForLetter()
     QCOMPARE((QStringList{s.javacPath, s.jarPath, s.preverifyPath, s.ProjectFolder, s.SourcePath,
                           defaultClassPath(dojaPath, style)}),
              expected);
-    QCOMPARE(s.javaPath, javaPath + QStringLiteral("\\bin\\java"));
-}
-
-void SettingsStoreTest::adoptProjectGovernsWithoutTheFile()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\n[New]\r\nminor=5\r\n");
-    store.LoadSettings();
-    store.adoptProject(QStringLiteral("New"));
-    QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
-    QCOMPARE(store.settings().minor, 5);
-    QCOMPARE(store.settings().SourcePath, QStringLiteral("/opt/j2mewsdk4doja/apps/New/src/New.java"));
-}
-
-void SettingsStoreTest::twoStoresWritingDifferentKeysKeepBoth()
-{
-    QTemporaryDir dir;
-    SettingsStore first(dir.path(), testStyle(dir.path()));
-    SettingsStore second(dir.path(), testStyle(dir.path()));
-    QVERIFY(first.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A")));
-    QVERIFY(second.WriteIniString(QStringLiteral("Global"), QStringLiteral("FtpId"), QStringLiteral("b")));
-    QCOMPARE(first.ReadIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), {}), QStringLiteral("A"));
-    QCOMPARE(first.ReadIniString(QStringLiteral("Global"), QStringLiteral("FtpId"), {}), QStringLiteral("b"));
-    QCOMPARE(second.ReadIniInt(QStringLiteral("A"), QStringLiteral("minor"), 4), 4);
+    QCOMPARE(s.javaPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("\\bin\\java"));
 }
 
 void SettingsStoreTest::unwritableFileKeepsMemory()

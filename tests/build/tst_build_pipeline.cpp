@@ -173,6 +173,7 @@ void BuildPipelineTest::roads_data()
     QTest::addColumn<QString>("log");
     QTest::addColumn<int>("stagesRun");
     QTest::addColumn<bool>("canRunAfter");
+    QTest::addColumn<bool>("complete");  // every stage worked: the result, and the exit code without a window
 
     const CommandResult ok;
     const QStringList noRes;
@@ -180,40 +181,54 @@ void BuildPipelineTest::roads_data()
 
     QTest::newRow("all stages pass, res empty")
         << ok << ok << ok << ok << noRes << false
-        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true;
+        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true << true;
     QTest::newRow("all stages pass, res holds a file")
         << ok << ok << ok << ok << icon << false
-        << QStringLiteral("\r\n%COMPILE%\r\nJARファイルを保存しました。 %JAR%\r\n") + kProductLines << 4 << true;
+        << QStringLiteral("\r\n%COMPILE%\r\nJARファイルを保存しました。 %JAR%\r\n") + kProductLines << 4 << true << true;
     QTest::newRow("compiler errors end the build")
         << CommandResult{1, QStringLiteral("a\nb\n")} << ok << ok << ok << icon << true
-        << QStringLiteral("\r\n%COMPILE%\r\na\r\nb\r\n\r\nコンパイルは失敗しました。\r\n") << 1 << false;
-    QTest::newRow("warnings alone with exit 0 end the build")
-        << CommandResult{0, QStringLiteral("Note: uses a deprecated API.")} << ok << ok << ok << noRes << true
-        << QStringLiteral("\r\n%COMPILE%\r\nNote: uses a deprecated API.\r\nコンパイルは失敗しました。\r\n") << 1 << false;
+        << QStringLiteral("\r\n%COMPILE%\r\na\r\nb\r\n\r\nコンパイルは失敗しました。\r\n") << 1 << false << false;
+    QTest::newRow("javac's notes stand in the log and the build goes on")
+        << CommandResult{0, QStringLiteral("Note: Hello.java uses or overrides a deprecated API.\n"
+                                           "Note: Recompile with -deprecation for details.\n")}
+        << ok << ok << ok << noRes << false
+        << QStringLiteral("\r\n%COMPILE%\r\nNote: Hello.java uses or overrides a deprecated API.\r\n"
+                          "Note: Recompile with -deprecation for details.\r\n") + kProductLines
+        << 3 << true << true;
+    QTest::newRow("other output with exit 0 ends the build")
+        << CommandResult{0, QStringLiteral("Note: fine\nwarning: not fine")} << ok << ok << ok << noRes << true
+        << QStringLiteral("\r\n%COMPILE%\r\nNote: fine\r\nwarning: not fine\r\nコンパイルは失敗しました。\r\n") << 1 << false << false;
+    QTest::newRow("a stopped compiler ends the build")
+        << CommandResult{-1, QStringLiteral("javac を中止しました。"), true} << ok << ok << ok << noRes << true
+        << QStringLiteral("\r\n%COMPILE%\r\njavac を中止しました。\r\nコンパイルは失敗しました。\r\n") << 1 << false << false;
+    QTest::newRow("a stopped preverifier ends the build after its failure lines")
+        << ok << CommandResult{-1, QStringLiteral("preverify を中止しました。"), true} << ok << ok << icon << false
+        << QStringLiteral("\r\n%COMPILE%\r\n%PREVERIFY%\r\nクラスファイルの検証に失敗しました\r\npreverify を中止しました。\r\n")
+        << 2 << true << false;
     QTest::newRow("silent compiler failure still says so")
         << CommandResult{2, QString()} << ok << ok << ok << noRes << true
-        << QStringLiteral("\r\n%COMPILE%\r\n\r\nコンパイルは失敗しました。\r\n") << 1 << false;
+        << QStringLiteral("\r\n%COMPILE%\r\n\r\nコンパイルは失敗しました。\r\n") << 1 << false << false;
     QTest::newRow("preverify failure is logged with its line and the build goes on")
         << ok << CommandResult{1, QStringLiteral("bad.txt\n")} << ok << ok << noRes << false
         << QStringLiteral("\r\n%COMPILE%\r\n%PREVERIFY%\r\nクラスファイルの検証に失敗しました\r\nbad.txt\r\n\r\n") + kProductLines
-        << 3 << true;
+        << 3 << true << false;
     QTest::newRow("package failure is logged and the build goes on")
         << ok << ok << CommandResult{1, QStringLiteral("jar: cannot write\n")} << ok << noRes << false
         << QStringLiteral("\r\n%COMPILE%\r\n") + kJarFailure + QStringLiteral("jar: cannot write\r\n\r\n") + kProductLines
-        << 3 << true;
+        << 3 << true << false;
     QTest::newRow("resource failure replaces the JAR saved line")
         << ok << ok << ok << CommandResult{1, QStringLiteral("jar: no")} << icon << false
         << QStringLiteral("\r\n%COMPILE%\r\n") + kJarFailure + QStringLiteral("jar: no\r\n") + kProductLines
-        << 4 << true;
+        << 4 << true << false;
     QTest::newRow("res with only a subfolder has no resource stage")
         << ok << ok << ok << ok << QStringList{QStringLiteral("pictures/icon.gif")} << false
-        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true;
+        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true << true;
     QTest::newRow("res with only a hidden file has no resource stage")
         << ok << ok << ok << ok << QStringList{QStringLiteral(".icon.gif")} << false
-        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true;
+        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true << true;
     QTest::newRow("res with an empty folder has no resource stage")
         << ok << ok << ok << ok << QStringList{QStringLiteral("empty/")} << false
-        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true;
+        << QStringLiteral("\r\n%COMPILE%\r\n") + kProductLines << 3 << true << true;
 }
 
 void BuildPipelineTest::roads()
@@ -227,6 +242,7 @@ void BuildPipelineTest::roads()
     QFETCH(QString, log);
     QFETCH(int, stagesRun);
     QFETCH(bool, canRunAfter);
+    QFETCH(bool, complete);
 
     ProjectSandbox box;
     QVERIFY(box.isValid());
@@ -240,14 +256,17 @@ void BuildPipelineTest::roads()
         switch (stageOf(box, line)) {
         case Stage::Compile: return compile;
         case Stage::Preverify: return preverify;
-        case Stage::Package: return package;
+        case Stage::Package:
+            if (package.result == 0)
+                box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
+            return package;
         case Stage::Resources: return resources;
         }
         return CommandResult{};
     };
 
     Services services = box.services();
-    QCOMPARE(Compile_Click(services), canRunAfter);
+    QCOMPARE(Compile_Click(services), complete);
 
     QCOMPARE(box.bench.log, expand(box, log));
     QCOMPARE(box.runners.commands.size(), stagesRun);
@@ -261,6 +280,7 @@ void BuildPipelineTest::stagesRunInTheirFoldersOnOneRunner()
 {
     ProjectSandbox box;
     QVERIFY(box.isValid());
+    QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jar"), "PK"));  // what the package stage would leave
     QVERIFY(box.writeFile(QStringLiteral("res/icon.gif"), "GIF89a"));
     QList<bool> busyWhileRunning;
     QList<int> eventStepsBefore;
@@ -312,6 +332,7 @@ void BuildPipelineTest::editorTextIsSavedBeforeTheCompiler()
 {
     ProjectSandbox box;
     QVERIFY(box.isValid());
+    QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jar"), "PK"));  // what the package stage would leave
     const QString edited = QStringLiteral("public class Hello extends IApplication { }\r\n");
     box.bench.source = edited;
     box.bench.modified = true;
@@ -346,7 +367,7 @@ void BuildPipelineTest::missingFoldersAreMadeAndOthersKept()
         return CommandResult{};
     };
     Services services = box.services();
-    QVERIFY(Compile_Click(services));
+    QVERIFY(!Compile_Click(services));  // no archive: the fake jar makes none
     QCOMPARE(presentAtCompile, kBuildFolders);
     QCOMPARE(readBytes(box.inProject(QStringLiteral("classes/Old.class"))), QByteArray("old class"));
     QVERIFY(QFileInfo::exists(box.settings().SourcePath));
@@ -416,10 +437,11 @@ void BuildPipelineTest::unwritableProductIsNamedAndTheBuildGoesOn()
     QFETCH(QString, log);
     ProjectSandbox box;
     QVERIFY(box.isValid());
+    QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jar"), "PK"));  // what the package stage would leave
     // A folder in the file's place cannot be replaced by a file.
     QVERIFY(box.writeFile(blocked + QStringLiteral("/keep"), "x"));
     Services services = box.services();
-    QVERIFY(Compile_Click(services));
+    QVERIFY(!Compile_Click(services));
     QCOMPARE(box.bench.log, expand(box, log));
     QVERIFY(box.bench.windowFlags.CanRun);
 }
@@ -428,6 +450,7 @@ void BuildPipelineTest::secondBuildStartsAfreshWithItsOwnRunner()
 {
     ProjectSandbox box;
     QVERIFY(box.isValid());
+    QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jar"), "PK"));  // what the package stage would leave
     Services services = box.services();
     QVERIFY(Compile_Click(services));
     const QString first = box.bench.log;

@@ -2,6 +2,8 @@
 
 #include "upload_sandbox.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 #include <climits>
@@ -79,7 +81,8 @@ private Q_SLOTS:
     void unwritableProductEndsBeforeTheServer_data();
     void unwritableProductEndsBeforeTheServer();
     void missingClientEndsBeforeTheServer();
-    void unsavedVersionIsReported();
+    void nothingLeavesWithoutAStoredVersion_data();
+    void nothingLeavesWithoutAStoredVersion();
     void secondClickDuringAnUploadDoesNothing();
 };
 
@@ -294,20 +297,51 @@ void tst_Upload::missingClientEndsBeforeTheServer()
     QVERIFY(QFile::exists(box.product(QStringLiteral(".htm"))));
 }
 
-void tst_Upload::unsavedVersionIsReported()
+void tst_Upload::nothingLeavesWithoutAStoredVersion_data()
 {
+    QTest::addColumn<QString>("setUp");  // "unwritable", "raisedMeanwhile", "noArchive"
+    QTest::addColumn<QString>("appVer");  // in the descriptor sent; empty: nothing sent
+
+    QTest::newRow("settings file not writable") << "unwritable" << QString();
+    QTest::newRow("minor raised meanwhile by another writer") << "raisedMeanwhile" << "1.10";
+    QTest::newRow("no archive built") << "noArchive" << QString();
+}
+
+void tst_Upload::nothingLeavesWithoutAStoredVersion()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, appVer);
     UploadSandbox box;
     QVERIFY(box.isValid());
-    // A folder in the settings file's place takes no write.
     const QString ini = box.store.settingsFilePath();
-    QVERIFY(QFile::remove(ini));
-    QVERIFY(QDir().mkpath(ini));
+    const QString jar = box.product(QStringLiteral(".jar"));
+    if (setUp == QLatin1String("unwritable")) {
+        // A folder where the lock must go takes no write, while the file still reads.
+        QVERIFY(QDir().mkpath(ini + QStringLiteral(".lock/held")));
+    } else if (setUp == QLatin1String("raisedMeanwhile")) {
+        QVERIFY(box.store.WriteIniString(QStringLiteral("Hello"), QStringLiteral("minor"), QStringLiteral("9")));
+    } else {
+        QVERIFY(QFile::remove(jar));
+    }
+    const QByteArray iniBefore = UploadSandbox::readBytes(ini);
     Services services = box.services();
 
-    QVERIFY(Upload_Click(services));
-    QVERIFY2(box.bench.log.startsWith(kCrLf + ini + u("の保存に失敗しました。") + kCrLf + u("JAMファイルの生成中...")),
-             qPrintable(box.bench.log));
-    QVERIFY(UploadSandbox::readBytes(box.product(QStringLiteral(".jam"))).contains("AppVer = 1.5\r\n"));
+    QCOMPARE(Upload_Click(services), !appVer.isEmpty());
+    if (appVer.isEmpty()) {
+        QCOMPARE(box.ftp.calls, QStringList());
+        QCOMPARE(box.store.settings().minor, 4);
+        QCOMPARE(UploadSandbox::readBytes(ini), iniBefore);
+        QVERIFY(!QFile::exists(box.product(QStringLiteral(".jam"))));
+        const QString expected = setUp == QLatin1String("noArchive")
+            ? kCrLf + jar + u("が見つかりません。先にビルドしてください。")
+            : kCrLf + ini + u("の保存に失敗しました。");
+        QVERIFY2(box.bench.log.startsWith(expected), qPrintable(box.bench.log));
+        if (setUp == QLatin1String("unwritable"))
+            QVERIFY(box.bench.log.endsWith(kCrLf + u("バージョン番号を保存できなかったため、アップロードを中止します。")));
+    } else {
+        QVERIFY(UploadSandbox::readBytes(box.product(QStringLiteral(".jam"))).contains("AppVer = " + appVer.toLatin1() + "\r\n"));
+        QCOMPARE(box.store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), 0), 10);
+    }
 }
 
 void tst_Upload::secondClickDuringAnUploadDoesNothing()

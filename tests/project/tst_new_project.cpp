@@ -1,5 +1,6 @@
 #include "app/code_page.h"
 #include "project/new_project.h"
+#include "project/project_name.h"
 #include "project_sandbox.h"
 
 #include <QDir>
@@ -30,6 +31,8 @@ private Q_SLOTS:
     void createsTheLayout();
     void refusedNamesMakeNothing_data();
     void refusedNamesMakeNothing();
+    void namesAreJavaIdentifiersInTheCodePage_data();
+    void namesAreJavaIdentifiersInTheCodePage();
     void missingAppsFolderFails();
 };
 
@@ -47,8 +50,7 @@ void NewProjectTest::createsTheLayout_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("plain") << QStringLiteral("Game");
-    QTest::newRow("no valid class name, made as asked") << QStringLiteral("my-app");
-    QTest::newRow("blank and Japanese") << QStringLiteral("私の ゲーム");
+    QTest::newRow("Japanese") << QStringLiteral("テスト");
 }
 
 void NewProjectTest::createsTheLayout()
@@ -77,12 +79,37 @@ void NewProjectTest::refusedNamesMakeNothing_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("existing project") << QStringLiteral("Hello") << kExists;
-    QTest::newRow("empty name names the apps folder") << QString() << kExists;
-    QTest::newRow("slash") << QStringLiteral("a/b") << kFailed;
-    QTest::newRow("backslash") << QStringLiteral("a\\b") << kFailed;
-    QTest::newRow("climbing out") << QStringLiteral("..") << kFailed;
-    QTest::newRow("dot") << QStringLiteral(".") << kFailed;
+    QTest::newRow("empty name") << QString() << kFailed;
     QTest::newRow("outside by a relative path") << QStringLiteral("../evil") << kFailed;
+    QTest::newRow("line break") << QStringLiteral("A\r\n[Global]") << kFailed;
+}
+
+void NewProjectTest::namesAreJavaIdentifiersInTheCodePage_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("plain") << QStringLiteral("Hello") << true;
+    QTest::newRow("Japanese") << QStringLiteral("テスト") << true;
+    QTest::newRow("underscore, dollar and digits") << QStringLiteral("_a$1") << true;
+    QTest::newRow("blank") << QStringLiteral("my app") << false;
+    QTest::newRow("double quote") << QStringLiteral("a\"b") << false;
+    QTest::newRow("bracket") << QStringLiteral("a]b") << false;
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << false;
+    QTest::newRow("dot dot") << QStringLiteral("..") << false;
+    QTest::newRow("slash") << QStringLiteral("a/b") << false;
+    QTest::newRow("backslash") << QStringLiteral("a\\b") << false;
+    QTest::newRow("keyword") << QStringLiteral("class") << false;
+    QTest::newRow("literal") << QStringLiteral("null") << false;
+    QTest::newRow("leading digit") << QStringLiteral("1st") << false;
+    QTest::newRow("letter outside the code page") << QStringLiteral("Caf\u00E9") << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void NewProjectTest::namesAreJavaIdentifiersInTheCodePage()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, valid);
+    QCOMPARE(isValidProjectName(name), valid);
 }
 
 void NewProjectTest::refusedNamesMakeNothing()

@@ -72,11 +72,13 @@ void OpenProjectTest::whatIsNoProject_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("setUp");  // a path below apps to create: a trailing / makes a folder
 
-    QTest::newRow("nothing chosen") << QString() << QString();
     QTest::newRow("source named otherwise") << QStringLiteral("Other") << QStringLiteral("Other/src/Main.java");
     QTest::newRow("an ordinary file") << QStringLiteral("readme.txt") << QStringLiteral("readme.txt");
     QTest::newRow("a folder where the source must be") << QStringLiteral("Odd") << QStringLiteral("Odd/src/Odd.java/");
     QTest::newRow("missing altogether") << QStringLiteral("Nope") << QString();
+    QTest::newRow("outside the SDK") << QStringLiteral("../../outside") << QStringLiteral("../../outside/src/outside.java");
+    QTest::newRow("a blank in the name") << QStringLiteral("a b") << QStringLiteral("a b/src/a b.java");
+    QTest::newRow("a bracket in the name") << QStringLiteral("a]b") << QStringLiteral("a]b/src/a]b.java");
 }
 
 void OpenProjectTest::whatIsNoProject()
@@ -99,7 +101,7 @@ void OpenProjectTest::whatIsNoProject()
     const QString settingsBefore = QString::fromLatin1(readBytes(box.store.settingsFilePath()));
 
     Services services = box.services();
-    QCOMPARE(OpenProject(services, name), QString());
+    QCOMPARE(OpenProject(services, name), std::nullopt);
 
     QCOMPARE(box.bench.messages, QStringList{kNotAProject});
     QCOMPARE(box.bench.log, QString());
@@ -123,11 +125,13 @@ void OpenProjectTest::emptyNameAsksTheChooserForTheAppsFolder()
     QCOMPARE(box.bench.source, templateSource(QStringLiteral("Hello")));
     QVERIFY(box.bench.windowFlags.ProjectLoaded);
 
-    // A cancelled chooser empties the editor after the message.
+    // A cancelled choice is no error: nothing shown, nothing changed.
     box.bench.chooserAnswer.clear();
+    box.bench.source = QStringLiteral("edited");
     mnuFileOpen_Click(services);
-    QCOMPARE(box.bench.messages, QStringList{kNotAProject});
-    QCOMPARE(box.bench.source, QString());
+    QCOMPARE(box.bench.messages, QStringList());
+    QCOMPARE(box.bench.source, QStringLiteral("edited"));
+    QVERIFY(box.bench.windowFlags.ProjectLoaded);
 }
 
 void OpenProjectTest::unwritableSettingsStillGovernedByTheOpenedProject()

@@ -3,6 +3,8 @@
 #include "ui/source_text.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -12,111 +14,119 @@ class SourceTextTest : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void readsEveryLineWithCrLf_data();
-    void readsEveryLineWithCrLf();
-    void unreadableGivesEmpty();
-    void saves_data();
-    void saves();
-    void failedSaveKeepsTheOldFile_data();
-    void failedSaveKeepsTheOldFile();
-    void openSaveOpenIsStable();
+    void openAndSaveUnchanged_data();
+    void openAndSaveUnchanged();
+    void savesEditorText_data();
+    void savesEditorText();
     void askingBeforeLeaving_data();
     void askingBeforeLeaving();
 };
 
-void SourceTextTest::readsEveryLineWithCrLf_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
+namespace {
 
-    QTest::newRow("empty file") << QByteArray() << QString();
-    QTest::newRow("no line end after the last line") << QByteArray("a\r\nb") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("crlf kept") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("lone cr ends a line") << QByteArray("a\rb\r") << QStringLiteral("a\r\nb\r\n");
-    QTest::newRow("lf only is one line") << QByteArray("a\nb\n") << QStringLiteral("a\nb\n\r\n");
-    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx") << QStringLiteral("\r\n\r\nx\r\n");
-    QTest::newRow("code page") << QByteArray("// \x93\xfa\x96\x7b\r\n") << QStringLiteral("// 日本\r\n");
+const QString kUnreadable = QStringLiteral("に読みこめなかったバイト(U+FFFD)があります。正しい文字に直してから保存してください。");
+
+QString notEncodable(const QString &where, const QString &character, const QString &code)
+{
+    return where + QStringLiteral("の文字「") + character + QStringLiteral("」(") + code
+           + QStringLiteral(")はShift_JIS(Windows-31J)で保存できません。");
 }
 
-void SourceTextTest::readsEveryLineWithCrLf()
+// Saves the editor text; returns the log. The file must keep its old bytes
+// whenever the save is refused.
+QString saveAndCheck(ProjectSandbox &box, const QByteArray &expected)
 {
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("A.java"));
-    QVERIFY(writeBytes(path, bytes));
-    FakeWorkbench bench;
-    QCOMPARE(OpenText(bench, path), text);
-    QCOMPARE(bench.busyCount, 1);
-    QVERIFY(!bench.busy);
-    QCOMPARE(bench.log, QString());
-}
-
-void SourceTextTest::unreadableGivesEmpty()
-{
-    QTemporaryDir dir;
-    FakeWorkbench bench;
-    QCOMPARE(OpenText(bench, dir.filePath(QStringLiteral("missing.java"))), QString());
-    QCOMPARE(OpenText(bench, dir.path()), QString());
-    QVERIFY(!bench.busy);
-    QCOMPARE(bench.log, QString());
-}
-
-void SourceTextTest::saves_data()
-{
-    QTest::addColumn<QString>("editor");
-    QTest::addColumn<bool>("loaded");
-    QTest::addColumn<QByteArray>("file");  // null: the template stays
-    QTest::addColumn<bool>("logged");
-
-    QTest::newRow("ends with crlf: written as is")
-        << QStringLiteral("a\r\nb\r\n") << true << QByteArray("a\r\nb\r\n") << true;
-    QTest::newRow("no crlf at the end: one added")
-        << QStringLiteral("a\r\nb") << true << QByteArray("a\r\nb\r\n") << true;
-    QTest::newRow("japanese in the code page")
-        << QStringLiteral("// 日本\r\n") << true << QByteArray("// \x93\xfa\x96\x7b\r\n") << true;
-    QTest::newRow("empty editor writes nothing") << QString() << true << QByteArray() << false;
-    QTest::newRow("no project opened yet") << QStringLiteral("x\r\n") << false << QByteArray() << false;
-}
-
-void SourceTextTest::saves()
-{
-    QFETCH(QString, editor);
-    QFETCH(bool, loaded);
-    QFETCH(QByteArray, file);
-    QFETCH(bool, logged);
-    ProjectSandbox box;
-    QVERIFY(box.isValid());
-    box.bench.windowFlags.ProjectLoaded = loaded;
-    box.bench.source = editor;
-    box.bench.modified = true;
     const QString path = box.settings().SourcePath;
     const QByteArray before = readBytes(path);
-
+    box.bench.modified = true;
+    box.bench.log.clear();
     Services services = box.services();
-    mnuFileSave_Click(services);
+    const SaveOutcome outcome = SaveSource(services);
+    const QByteArray after = readBytes(path);
+    if (expected.isNull()) {
+        if (outcome != SaveOutcome::Failed || after != before || !box.bench.modified)
+            return QStringLiteral("<file changed>");
+    } else if (after != expected || outcome != SaveOutcome::Saved || box.bench.modified) {
+        return QStringLiteral("<wrong bytes: %1>").arg(QString::fromLatin1(after.toHex(' ')));
+    }
+    return box.bench.log;
+}
 
-    QCOMPARE(readBytes(path), file.isNull() ? before : file);
-    QCOMPARE(box.bench.log, logged ? path + QStringLiteral("を保存しました。\r\n") : QString());
-    QCOMPARE(box.bench.modified, !logged);
+} // namespace
+
+void SourceTextTest::openAndSaveUnchanged_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("saved");  // null: the save is refused
+    QTest::addColumn<QString>("reason");    // the refusal's second line
+
+    QTest::newRow("CR LF text round-trips") << QByteArray("a\r\nb\r\n") << QByteArray("a\r\nb\r\n") << QString();
+    QTest::newRow("Japanese, kana, yen and tilde round-trip")
+        << QByteArray("// \x93\xfa\x96\x7b \xb1\x5c\x7e\r\n") << QByteArray("// \x93\xfa\x96\x7b \xb1\x5c\x7e\r\n") << QString();
+    QTest::newRow("no line end after the last line") << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n") << QString();
+    QTest::newRow("LF-only lines get CR LF, no line added") << QByteArray("a\nb\n") << QByteArray("a\r\nb\r\n") << QString();
+    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r") << QByteArray("a\r\nb\r\n") << QString();
+    QTest::newRow("empty lines kept") << QByteArray("\r\n\r\nx") << QByteArray("\r\n\r\nx\r\n") << QString();
+    QTest::newRow("invalid trail byte") << QByteArray("// \x81\x20 ok\r\n") << QByteArray() << "1行4桁目" + kUnreadable;
+    QTest::newRow("lone lead byte at the end") << QByteArray("x\r\n// \x81") << QByteArray() << "2行4桁目" + kUnreadable;
+    QTest::newRow("0x80") << QByteArray("a\x80\r\n") << QByteArray() << "1行2桁目" + kUnreadable;
+    QTest::newRow("0xA0") << QByteArray("a\xa0\r\n") << QByteArray() << "1行2桁目" + kUnreadable;
+    QTest::newRow("0xFD") << QByteArray("\xfd\r\n") << QByteArray() << "1行1桁目" + kUnreadable;
+    QTest::newRow("0xFE 0xFF") << QByteArray("\xfe\xff\r\n") << QByteArray() << "1行1桁目" + kUnreadable;
+    QTest::newRow("UTF-8 comment from another editor")
+        << QByteArray("// \xe3\x81\x82\r\n") << QByteArray() << "1行5桁目" + kUnreadable;
+}
+
+void SourceTextTest::openAndSaveUnchanged()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, reason);
+    ProjectSandbox box;
+    QVERIFY(box.isValid());
+    const QString path = box.settings().SourcePath;
+    QVERIFY(writeBytes(path, file));
+    // Twice: a second save of the same text adds nothing.
+    for (int round = 0; round < 2; ++round) {
+        box.bench.source = OpenText(box.bench, path);
+        const QString expectedLog = saved.isNull()
+                                        ? path + QStringLiteral("の保存に失敗しました。\r\n") + reason + QStringLiteral("\r\n")
+                                        : path + QStringLiteral("を保存しました。\r\n");
+        QCOMPARE(saveAndCheck(box, saved), expectedLog);
+    }
     QVERIFY(!box.bench.busy);
 }
 
-void SourceTextTest::failedSaveKeepsTheOldFile_data()
+void SourceTextTest::savesEditorText_data()
 {
     QTest::addColumn<QString>("editor");
-    QTest::addColumn<QString>("breakWith");
+    QTest::addColumn<QString>("breakWith");  // "", "noproject", "folder", "nosrc"
+    QTest::addColumn<QByteArray>("saved");   // null: refused; empty: nothing written
+    QTest::addColumn<QString>("reason");     // the second line of a refusal; "<path>" for the disk's reason
 
-    QTest::newRow("character outside the code page") << QStringLiteral("// \u20AC \U0001F600\r\n") << QString();
-    QTest::newRow("unreadable byte from the file") << QStringLiteral("// \uFFFD\r\n") << QString();
-    QTest::newRow("folder where the source must be") << QStringLiteral("x\r\n") << QStringLiteral("folder");
-    QTest::newRow("src folder gone") << QStringLiteral("x\r\n") << QStringLiteral("nosrc");
+    QTest::newRow("JIS forms typed by input methods save as Windows forms")
+        << QStringLiteral("\u301C\u2212\u2016\u00A2\u00A3\u00AC\u2014") << QString()
+        << QByteArray("\x81\x60\x81\x7c\x81\x61\x81\x91\x81\x92\x81\xca\x81\x5c\r\n") << QString();
+    QTest::newRow("character outside the code page is named")
+        << QStringLiteral("x\r\n// caf\u00E9\r\n") << QString() << QByteArray()
+        << notEncodable(QStringLiteral("2行7桁目"), QStringLiteral("\u00E9"), QStringLiteral("U+00E9"));
+    QTest::newRow("character outside the basic plane")
+        << QStringLiteral("\U0001F600") << QString() << QByteArray()
+        << notEncodable(QStringLiteral("1行1桁目"), QStringLiteral("\U0001F600"), QStringLiteral("U+1F600"));
+    QTest::newRow("soft line break") << QStringLiteral("a\u2028b") << QString() << QByteArray()
+                                     << notEncodable(QStringLiteral("1行2桁目"), QStringLiteral("\u2028"), QStringLiteral("U+2028"));
+    QTest::newRow("folder where the source must be") << QStringLiteral("x\r\n") << "folder" << QByteArray() << "<path>";
+    QTest::newRow("src folder gone") << QStringLiteral("x\r\n") << "nosrc" << QByteArray() << "<path>";
+    QTest::newRow("empty editor writes nothing") << QString() << QString() << QByteArray("") << QString();
+    QTest::newRow("no project opened yet") << QStringLiteral("x\r\n") << "noproject" << QByteArray("") << QString();
 }
 
-void SourceTextTest::failedSaveKeepsTheOldFile()
+void SourceTextTest::savesEditorText()
 {
     QFETCH(QString, editor);
     QFETCH(QString, breakWith);
+    QFETCH(QByteArray, saved);
+    QFETCH(QString, reason);
     ProjectSandbox box;
     QVERIFY(box.isValid());
     const QString path = box.settings().SourcePath;
@@ -126,33 +136,29 @@ void SourceTextTest::failedSaveKeepsTheOldFile()
     } else if (breakWith == QLatin1String("nosrc")) {
         QVERIFY(QDir(box.inProject(QStringLiteral("src"))).removeRecursively());
     }
-    const QByteArray before = readBytes(path);
+    box.bench.windowFlags.ProjectLoaded = breakWith != QLatin1String("noproject");
     box.bench.source = editor;
-    box.bench.modified = true;
-
-    Services services = box.services();
-    SaveSource(services);
-
-    QCOMPARE(box.bench.log, path + QStringLiteral("の保存に失敗しました。\r\n"));
-    QCOMPARE(readBytes(path), before);
-    QVERIFY(box.bench.modified);
-    QVERIFY(!box.bench.busy);
-    QVERIFY(box.bench.messages.isEmpty());
-    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden).size(), breakWith.isEmpty() ? 1 : 0);
-}
-
-void SourceTextTest::openSaveOpenIsStable()
-{
-    ProjectSandbox box;
-    QVERIFY(box.isValid());
-    const QString path = box.settings().SourcePath;
-    QVERIFY(writeBytes(path, "a\r\nb"));
-    Services services = box.services();
-    for (int round = 0; round < 3; ++round) {
-        box.bench.source = OpenText(box.bench, path);
-        SaveSource(services);
-        QCOMPARE(readBytes(path), QByteArray("a\r\nb\r\n"));
+    if (saved.isEmpty() && !saved.isNull()) {
+        const QByteArray before = readBytes(path);
+        Services services = box.services();
+        QCOMPARE(SaveSource(services), SaveOutcome::NothingToSave);
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(box.bench.log, QString());
+        return;
     }
+    const QString log = saveAndCheck(box, saved);
+    if (saved.isNull()) {
+        const QStringList lines = log.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.value(0), path + QStringLiteral("の保存に失敗しました。"));
+        if (reason == QLatin1String("<path>"))
+            QVERIFY2(lines.value(1).startsWith(QDir::toNativeSeparators(path)), qPrintable(log));
+        else
+            QCOMPARE(lines.value(1), reason);
+        QCOMPARE(lines.size(), 3);
+    } else {
+        QCOMPARE(log, path + QStringLiteral("を保存しました。\r\n"));
+    }
+    QVERIFY(box.bench.messages.isEmpty());
 }
 
 void SourceTextTest::askingBeforeLeaving_data()

@@ -1,0 +1,24 @@
+#include "app/line_ends.h"
+
+QString withCrLfLines(const QString &text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / 16 + 2);
+    qsizetype lineStart = 0;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        result.append(QStringView(text).sliced(lineStart, i - lineStart));
+        result.append(kCrLf);
+        if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < size) {
+        result.append(QStringView(text).sliced(lineStart));
+        result.append(kCrLf);
+    }
+    return result;
+}
