@@ -1,21 +1,21 @@
 #include "deploy/curl_ftp_client.h"
 
+#include "app/code_page.h"
 #include "deploy/ftp_url.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cstring>
 #include <curl/curl.h>
 
 namespace {
 
-int g_transfers = 0;
+using AbortCount = CurlFtpClientFactory::AbortCount;
+using CommandList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
 
-struct TransferMark {
-    TransferMark() { ++g_transfers; }
-    ~TransferMark() { --g_transfers; }
-};
+constexpr int kNotInCodePage = 1000 + int(CURLE_BAD_FUNCTION_ARGUMENT);
 
 void initCurlOnce()
 {
@@ -23,10 +23,31 @@ void initCurlOnce()
     Q_UNUSED(initialised);
 }
 
+// A text file as it goes out in TYPE A: every line ends in CR LF exactly
+// once, also where the file has a lone LF.
+QByteArray withCrLfLineEnds(const QByteArray &bytes)
+{
+    QByteArray wire;
+    wire.reserve(bytes.size() + bytes.count('\n'));
+    char previous = '\0';
+    for (const char c : bytes) {
+        if (c == '\n' && previous != '\r')
+            wire += '\r';
+        wire += c;
+        previous = c;
+    }
+    return wire;
+}
+
+struct Outgoing {
+    QByteArray bytes;
+    qsizetype sent = 0;
+};
+
 class CurlFtpClient : public FtpClient
 {
 public:
-    CurlFtpClient(int responseTimeout, int connectTimeout);
+    CurlFtpClient(int responseTimeout, int connectTimeout, std::shared_ptr<const AbortCount> aborts);
     ~CurlFtpClient() override { Close(); }
 
     int Connect(const QString &host, const QString &user, const QString &password) override;
@@ -36,14 +57,17 @@ public:
 
 private:
     static size_t onHeader(char *data, size_t size, size_t count, void *self);
-    static size_t onRead(char *buffer, size_t size, size_t count, void *file);
+    static size_t onRead(char *buffer, size_t size, size_t count, void *outgoing);
     static size_t onDiscard(char *, size_t size, size_t count, void *) { return size * count; }
     void setCommonOptions();
+    std::optional<QByteArray> readLocal(const QString &localPath, int mode);
     CURLcode perform();
+    CURLcode stopForUser();
     int connectResult(CURLcode code) const;
 
     int m_responseTimeout;
     int m_connectTimeout;
+    std::shared_ptr<const AbortCount> m_aborts;
     CURL *m_easy = nullptr;
     CURLM *m_multi = nullptr;
     QString m_server;
@@ -53,9 +77,10 @@ private:
     char m_error[CURL_ERROR_SIZE] = {};
 };
 
-CurlFtpClient::CurlFtpClient(int responseTimeout, int connectTimeout)
+CurlFtpClient::CurlFtpClient(int responseTimeout, int connectTimeout, std::shared_ptr<const AbortCount> aborts)
     : m_responseTimeout(responseTimeout)
     , m_connectTimeout(connectTimeout)
+    , m_aborts(std::move(aborts))
 {
     initCurlOnce();
 }
@@ -63,7 +88,8 @@ CurlFtpClient::CurlFtpClient(int responseTimeout, int connectTimeout)
 size_t CurlFtpClient::onHeader(char *data, size_t size, size_t count, void *self)
 {
     auto *client = static_cast<CurlFtpClient *>(self);
-    const QString line = QString::fromUtf8(data, qsizetype(size * count)).trimmed();
+    // Read in the code page the names went out in, so a name echoed back reads right.
+    const QString line = fromCodePage(QByteArray(data, qsizetype(size * count))).trimmed();
     // The last line of a reply starts with its code and a blank.
     static const QRegularExpression finalLine(QStringLiteral("^\\d{3}( |$)"));
     if (finalLine.match(line).hasMatch())
@@ -71,10 +97,13 @@ size_t CurlFtpClient::onHeader(char *data, size_t size, size_t count, void *self
     return size * count;
 }
 
-size_t CurlFtpClient::onRead(char *buffer, size_t size, size_t count, void *file)
+size_t CurlFtpClient::onRead(char *buffer, size_t size, size_t count, void *outgoing)
 {
-    const qint64 read = static_cast<QFile *>(file)->read(buffer, qint64(size * count));
-    return read < 0 ? CURL_READFUNC_ABORT : size_t(read);
+    auto *out = static_cast<Outgoing *>(outgoing);
+    const qsizetype length = qMin(qsizetype(size * count), out->bytes.size() - out->sent);
+    std::memcpy(buffer, out->bytes.constData() + out->sent, size_t(length));
+    out->sent += length;
+    return size_t(length);
 }
 
 void CurlFtpClient::setCommonOptions()
@@ -84,6 +113,7 @@ void CurlFtpClient::setCommonOptions()
     curl_easy_setopt(m_easy, CURLOPT_HEADERFUNCTION, &CurlFtpClient::onHeader);
     curl_easy_setopt(m_easy, CURLOPT_HEADERDATA, this);
     curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &CurlFtpClient::onDiscard);
+    curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &CurlFtpClient::onRead);
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_error);
     curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT, long(m_connectTimeout));
     curl_easy_setopt(m_easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, long(m_responseTimeout));
@@ -91,16 +121,21 @@ void CurlFtpClient::setCommonOptions()
     curl_easy_setopt(m_easy, CURLOPT_LOW_SPEED_TIME, long(m_responseTimeout));
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "ftp");
+    // curl's own text mode would add a CR before every LF, doubling the CR of
+    // a CR LF file; PutFile sends the type and the line ends itself.
+    curl_easy_setopt(m_easy, CURLOPT_TRANSFERTEXT, 0L);
 }
 
 // Runs the easy handle to its end, keeping the window painted meanwhile.
 CURLcode CurlFtpClient::perform()
 {
-    TransferMark mark;
+    const unsigned abortsBefore = m_aborts->value.load();
     m_error[0] = '\0';
     curl_multi_add_handle(m_multi, m_easy);
     int running = 1;
     while (running > 0) {
+        if (m_aborts->value.load() != abortsBefore)
+            return stopForUser();
         if (curl_multi_perform(m_multi, &running) != CURLM_OK)
             break;
         if (running > 0)
@@ -116,6 +151,15 @@ CURLcode CurlFtpClient::perform()
     }
     curl_multi_remove_handle(m_multi, m_easy);
     return result;
+}
+
+// A transfer taken out of the multi handle before its end leaves with its
+// connection, so nothing waits on a server that may never answer again.
+CURLcode CurlFtpClient::stopForUser()
+{
+    Close();
+    m_lastReply = QStringLiteral("転送を中止しました。");
+    return CURLE_ABORTED_BY_CALLBACK;
 }
 
 int CurlFtpClient::connectResult(CURLcode code) const
@@ -138,6 +182,7 @@ int CurlFtpClient::connectResult(CURLcode code) const
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
     case CURLE_FTP_WEIRD_SERVER_REPLY:
+    case CURLE_ABORTED_BY_CALLBACK:
         return ConnectionBroken;
     default:
         return 1000 + int(code);
@@ -147,6 +192,15 @@ int CurlFtpClient::connectResult(CURLcode code) const
 int CurlFtpClient::Connect(const QString &host, const QString &user, const QString &password)
 {
     Close();
+    std::optional<QByteArray> userBytes = toCodePage(user);
+    std::optional<QByteArray> passwordBytes = toCodePage(password);
+    if (!userBytes || !passwordBytes) {
+        m_lastReply = userBytes ? QStringLiteral("パスワードにWindows-31Jで表せない文字があります。")
+                                : QStringLiteral("ユーザ名にWindows-31Jで表せない文字があります。");
+        if (passwordBytes)
+            passwordBytes->fill('\0');
+        return kNotInCodePage;
+    }
     m_easy = curl_easy_init();
     m_multi = curl_multi_init();
     if (!m_easy || !m_multi) {
@@ -154,8 +208,8 @@ int CurlFtpClient::Connect(const QString &host, const QString &user, const QStri
         return 1000 + int(CURLE_FAILED_INIT);
     }
     m_server = ftpServerAddress(host);
-    m_user = user.toUtf8();
-    m_password = password.toUtf8();
+    m_user = std::move(*userBytes);
+    m_password = std::move(*passwordBytes);
     setCommonOptions();
     // A look at the login folder logs in and leaves the connection open
     // for the files that follow.
@@ -165,26 +219,51 @@ int CurlFtpClient::Connect(const QString &host, const QString &user, const QStri
     return connectResult(perform());
 }
 
+std::optional<QByteArray> CurlFtpClient::readLocal(const QString &localPath, int mode)
+{
+    QFile file(localPath);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (file.error() != QFile::NoError) {
+        m_lastReply = QStringLiteral("%1 を読めません: %2").arg(localPath, file.errorString());
+        return std::nullopt;
+    }
+    return mode == Text ? withCrLfLineEnds(bytes) : bytes;
+}
+
 int CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder, int mode)
 {
     if (!m_easy)
         return 0;
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_lastReply = QStringLiteral("%1 を読めません: %2").arg(localPath, file.errorString());
+    const QString name = QFileInfo(localPath).fileName();
+    const std::optional<QByteArray> path = ftpFilePath(remoteFolder, name);
+    if (!path) {
+        m_lastReply = QStringLiteral("フォルダ名「%1」かファイル名「%2」にWindows-31Jで表せない文字があります。")
+                          .arg(remoteFolder, name);
         return 0;
     }
-    const QByteArray url = (m_server + QLatin1Char('/') + ftpFilePath(remoteFolder, QFileInfo(localPath).fileName())).toUtf8();
+    std::optional<QByteArray> bytes = readLocal(localPath, mode);
+    if (!bytes)
+        return 0;
+    Outgoing outgoing{std::move(*bytes)};
+    // curl keeps the type it last sent per connection, not the one sent
+    // here, so every file names its own type; it goes after curl's own.
+    const char *typeCommand = mode == Text ? "TYPE A" : "TYPE I";
+    const CommandList type(curl_slist_append(nullptr, typeCommand), &curl_slist_free_all);
+    const QByteArray url = m_server.toUtf8() + '/' + *path;
     curl_easy_setopt(m_easy, CURLOPT_URL, url.constData());
     curl_easy_setopt(m_easy, CURLOPT_NOBODY, 0L);
     curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_READFUNCTION, &CurlFtpClient::onRead);
-    curl_easy_setopt(m_easy, CURLOPT_READDATA, &file);
-    curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(file.size()));
-    curl_easy_setopt(m_easy, CURLOPT_TRANSFERTEXT, mode == Text ? 1L : 0L);
+    curl_easy_setopt(m_easy, CURLOPT_READDATA, &outgoing);
+    curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(outgoing.bytes.size()));
+    curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, type.get());
     const CURLcode code = perform();
-    curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 0L);
-    curl_easy_setopt(m_easy, CURLOPT_READDATA, nullptr);
+    if (m_easy) {
+        curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 0L);
+        curl_easy_setopt(m_easy, CURLOPT_READDATA, nullptr);
+        curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, nullptr);
+    }
     return code == CURLE_OK ? Stored : 0;
 }
 
@@ -220,10 +299,10 @@ CurlFtpClientFactory::CurlFtpClientFactory(int responseTimeoutSeconds, int conne
 
 std::unique_ptr<FtpClient> CurlFtpClientFactory::create()
 {
-    return std::make_unique<CurlFtpClient>(m_responseTimeout, m_connectTimeout);
+    return std::make_unique<CurlFtpClient>(m_responseTimeout, m_connectTimeout, m_aborts);
 }
 
-bool isFtpTransferRunning()
+void CurlFtpClientFactory::abortTransfers()
 {
-    return g_transfers > 0;
+    m_aborts->value.fetch_add(1);
 }

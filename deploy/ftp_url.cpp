@@ -1,16 +1,8 @@
 #include "deploy/ftp_url.h"
 
+#include "app/code_page.h"
+
 #include <QStringList>
-#include <QUrl>
-
-namespace {
-
-QString escaped(const QString &segment)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(segment));
-}
-
-} // namespace
 
 QString ftpServerAddress(const QString &hostAndPort)
 {
@@ -19,13 +11,19 @@ QString ftpServerAddress(const QString &hostAndPort)
     return QStringLiteral("ftp://") + trimmed + (hasPort ? QString() : QStringLiteral(":21"));
 }
 
-QString ftpFilePath(const QString &remoteFolder, const QString &fileName)
+std::optional<QByteArray> ftpFilePath(const QString &remoteFolder, const QString &fileName)
 {
     // In an ftp:// address the first "/" only ends the host; an absolute
     // folder needs its root spelled as %2F.
-    QString path = remoteFolder.startsWith(QLatin1Char('/')) ? QStringLiteral("%2F") : QString();
-    const QStringList segments = remoteFolder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    for (const QString &segment : segments)
-        path += escaped(segment) + QLatin1Char('/');
-    return path + escaped(fileName);
+    QByteArray path = remoteFolder.startsWith(QLatin1Char('/')) ? QByteArray("%2F") : QByteArray();
+    QStringList segments = remoteFolder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    segments.append(fileName);
+    for (const QString &segment : std::as_const(segments)) {
+        const std::optional<QByteArray> bytes = toCodePage(segment);
+        if (!bytes)
+            return std::nullopt;
+        path += bytes->toPercentEncoding() + '/';
+    }
+    path.chop(1);
+    return path;
 }

@@ -1,3 +1,4 @@
+#include "app/code_page.h"
 #include "deploy/curl_ftp_client.h"
 #include "deploy/ftp_url.h"
 #include "ftp_test_server.h"
@@ -9,16 +10,11 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
-}
+QByteArray sjis(const char *utf8) { return toCodePage(QString::fromUtf8(utf8)).value_or("?"); }
 
 int freePort()
 {
@@ -26,6 +22,19 @@ int freePort()
     probe.listen(QHostAddress::LocalHost);
     return probe.serverPort();
 }
+
+QByteArray everyByteValue()
+{
+    QByteArray bytes;
+    for (int round = 0; round < 2000; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
+        bytes.append("\r\n\n\r");
+    }
+    return bytes;
+}
+
+const QString kStopped = QStringLiteral("転送を中止しました。");
 
 } // namespace
 
@@ -38,15 +47,17 @@ private Q_SLOTS:
     void addresses();
     void connectResults_data();
     void connectResults();
-    void silentServerTimesOut();
-    void storesIntoFolders_data();
-    void storesIntoFolders();
-    void binaryArrivesByteForByte();
+    void silentServer_data();
+    void silentServer();
+    void storesWhatWasSent_data();
+    void storesWhatWasSent();
     void refusedStoresAreReported_data();
     void refusedStoresAreReported();
     void threeFilesOnOneLogin();
 
 private:
+    QString local(const QString &name) const { return m_local.filePath(name); }
+
     FtpTestServer m_server;
     QTemporaryDir m_local;
 };
@@ -60,9 +71,10 @@ void CurlFtpClientTest::addresses_data()
     QTest::newRow("port given") << "127.0.0.1:2121" << "" << "ftp://127.0.0.1:2121 Hello.jar";
     QTest::newRow("relative") << "h" << "public_html/i" << "ftp://h:21 public_html/i/Hello.jar";
     QTest::newRow("absolute") << "h" << "/var/www" << "ftp://h:21 %2Fvar/www/Hello.jar";
-    QTest::newRow("blank and Japanese") << "h" << "my apps/アプリ"
-                                        << "ftp://h:21 my%20apps/%E3%82%A2%E3%83%97%E3%83%AA/Hello.jar";
+    QTest::newRow("blank and Japanese in Windows-31J") << "h" << "my apps/アプリ"
+                                                       << "ftp://h:21 my%20apps/%83A%83v%83%8A/Hello.jar";
     QTest::newRow("trailing slash") << "h" << "dir/" << "ftp://h:21 dir/Hello.jar";
+    QTest::newRow("not in Windows-31J") << "h" << "한국" << "ftp://h:21 <none>";
 }
 
 void CurlFtpClientTest::addresses()
@@ -70,7 +82,8 @@ void CurlFtpClientTest::addresses()
     QFETCH(QString, host);
     QFETCH(QString, folder);
     QFETCH(QString, address);
-    QCOMPARE(ftpServerAddress(host) + QLatin1Char(' ') + ftpFilePath(folder, QStringLiteral("Hello.jar")), address);
+    const std::optional<QByteArray> path = ftpFilePath(folder, QStringLiteral("Hello.jar"));
+    QCOMPARE(ftpServerAddress(host) + QLatin1Char(' ') + QString::fromLatin1(path.value_or("<none>")), address);
 }
 
 void CurlFtpClientTest::connectResults_data()
@@ -80,8 +93,11 @@ void CurlFtpClientTest::connectResults_data()
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("result");
     QTest::newRow("logged in") << "<server>" << "user" << "secret" << 0;
+    QTest::newRow("Japanese user and password in Windows-31J") << "<server>" << "ユーザ" << "秘密" << 0;
     QTest::newRow("wrong password") << "<server>" << "user" << "wrong" << 1;
     QTest::newRow("unknown user") << "<server>" << "nobody" << "secret" << 1;
+    QTest::newRow("user not in Windows-31J, not sent") << "<server>" << "한" << "secret" << 1043;
+    QTest::newRow("password not in Windows-31J, not sent") << "<server>" << "user" << "비밀" << 1043;
     QTest::newRow("host does not resolve") << "nosuchhost.invalid" << "user" << "secret" << 11001;
     QTest::newRow("closed port") << "<closed>" << "user" << "secret" << -1;
 }
@@ -99,97 +115,128 @@ void CurlFtpClientTest::connectResults()
     CurlFtpClientFactory factory(5, 5);
     auto client = factory.create();
     QCOMPARE(client->Connect(host, user, password), result);
+    QVERIFY(!client->GetReply().isEmpty());
     QVERIFY(!client->GetReply().contains(password));
     QVERIFY(!client->GetReply().contains(QStringLiteral("PASS")));
     client->Close();
     client->Close();
 }
 
-void CurlFtpClientTest::silentServerTimesOut()
+void CurlFtpClientTest::silentServer_data()
 {
+    QTest::addColumn<int>("abortAfterMs");  // -1: never
+    QTest::addColumn<int>("timeoutSeconds");
+    QTest::addColumn<int>("withinMs");
+    QTest::newRow("times out") << -1 << 2 << 15000;
+    QTest::newRow("user stops the wait") << 300 << 20 << 3000;
+}
+
+void CurlFtpClientTest::silentServer()
+{
+    QFETCH(int, abortAfterMs);
+    QFETCH(int, timeoutSeconds);
+    QFETCH(int, withinMs);
     QTcpServer silent;
     QVERIFY(silent.listen(QHostAddress::LocalHost));
-    CurlFtpClientFactory factory(2, 2);
+    CurlFtpClientFactory factory(timeoutSeconds, timeoutSeconds);
+    if (abortAfterMs >= 0)
+        QTimer::singleShot(abortAfterMs, &silent, [&] { factory.abortTransfers(); });
     auto client = factory.create();
     QElapsedTimer timer;
     timer.start();
     const int result = client->Connect(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), QStringLiteral("u"),
                                        QStringLiteral("p"));
     QVERIFY2(result == -1 || result == -2, qPrintable(QString::number(result)));
-    QVERIFY(timer.elapsed() < 15000);
+    QVERIFY(timer.elapsed() < withinMs);
     QVERIFY(!client->GetReply().isEmpty());
+    if (abortAfterMs >= 0) {
+        QCOMPARE(result, -2);
+        QCOMPARE(client->GetReply(), kStopped);
+    }
+    // The next upload starts afresh.
+    QCOMPARE(factory.create()->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
 }
 
-void CurlFtpClientTest::storesIntoFolders_data()
+void CurlFtpClientTest::storesWhatWasSent_data()
 {
-    QTest::addColumn<QString>("folder");   // as given to PutFile
-    QTest::addColumn<QString>("onServer"); // below the root
+    QTest::addColumn<QString>("folder");  // as given to PutFile
+    QTest::addColumn<QString>("name");
     QTest::addColumn<int>("mode");
-    QTest::newRow("login folder") << "" << "" << 1;
-    QTest::newRow("relative") << "apps" << "apps" << 1;
-    QTest::newRow("absolute") << "/apps" << "apps" << 0;
-    QTest::newRow("blank and Japanese") << "i アプリ/新作" << "i アプリ/新作" << 1;
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("onServer");
+    QTest::addColumn<QString>("type");
+    const QByteArray jam = sjis("AppName = ゲーム\r\nAppVer = 1.5\r\n");
+    QTest::newRow("text: CR LF goes out once, Windows-31J bytes kept")
+        << "" << "Hello.jam" << 0 << jam << jam << "A";
+    QTest::newRow("text: a lone LF goes out as CR LF")
+        << "" << "Hello.htm" << 0 << QByteArray("<HTML>\n</HTML>\r\n") << QByteArray("<HTML>\r\n</HTML>\r\n") << "A";
+    QTest::newRow("binary: every byte as it is")
+        << "" << "Big.jar" << 1 << everyByteValue() << everyByteValue() << "I";
+    QTest::newRow("relative folder") << "apps" << "Hello.jar" << 1 << QByteArray("PK") << QByteArray("PK") << "I";
+    QTest::newRow("absolute folder") << "/apps" << "Hello.jar" << 1 << QByteArray("PK") << QByteArray("PK") << "I";
+    QTest::newRow("Japanese folder and file names in Windows-31J")
+        << "i アプリ/新作" << "ゲーム.htm" << 0 << QByteArray("x\r\n") << QByteArray("x\r\n") << "A";
 }
 
-void CurlFtpClientTest::storesIntoFolders()
+void CurlFtpClientTest::storesWhatWasSent()
 {
     QFETCH(QString, folder);
-    QFETCH(QString, onServer);
+    QFETCH(QString, name);
     QFETCH(int, mode);
-    QVERIFY(QDir(m_server.root()).mkpath(onServer.isEmpty() ? QStringLiteral(".") : onServer));
-    const QString local = writeFile(m_local.filePath(QStringLiteral("Hello.htm")), "<HTML></HTML>\r\n");
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, onServer);
+    QFETCH(QString, type);
+    const QString below = folder.mid(folder.startsWith(u'/'));  // the login folder is the server's root
+    const QString remote = m_server.root() + QLatin1Char('/') + FtpTestServer::storedName(below);
+    QVERIFY(QDir().mkpath(remote));
+    QVERIFY(writeBytes(local(name), bytes));
     auto client = CurlFtpClientFactory().create();
     QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
-    QCOMPARE(client->PutFile(local, folder, mode), 1);
-    client->Close();
-    const QString stored = m_server.root() + QLatin1Char('/') + (onServer.isEmpty() ? QString() : onServer + QLatin1Char('/'));
-    QCOMPARE(readBytes(stored + QStringLiteral("Hello.htm")),
-             QByteArray("<HTML></HTML>\r\n"));
-}
-
-void CurlFtpClientTest::binaryArrivesByteForByte()
-{
-    QByteArray bytes;
-    for (int round = 0; round < 20000; ++round) {
-        for (int b = 0; b < 256; ++b)
-            bytes.append(char(b));
-        bytes.append("\r\n\n\r");
-    }
-    const QString local = writeFile(m_local.filePath(QStringLiteral("Big.jar")), bytes);
-    auto client = CurlFtpClientFactory().create();
-    QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
-    QElapsedTimer timer;
-    timer.start();
-    QCOMPARE(client->PutFile(local, QString(), 1), 1);
-    QVERIFY(timer.elapsed() < 10000);
-    QCOMPARE(readBytes(m_server.root() + QStringLiteral("/Big.jar")), bytes);
+    QCOMPARE(client->PutFile(local(name), folder, mode), 1);
     QVERIFY(client->GetReply().startsWith(QStringLiteral("226")));
+    client->Close();
+    QCOMPARE(readBytes(remote + QLatin1Char('/') + FtpTestServer::storedName(name)), onServer);
+    QVERIFY(m_server.storeTypes().endsWith(type));
 }
 
 void CurlFtpClientTest::refusedStoresAreReported_data()
 {
-    QTest::addColumn<bool>("reader");
+    QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("localName");
-    QTest::newRow("read-only user") << true << "" << "Hello.jar";
-    QTest::newRow("missing folder") << false << "no/such/folder" << "Hello.jar";
-    QTest::newRow("missing local file") << false << "" << "Missing.jar";
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("present");  // the local file
+    QTest::addColumn<QString>("reply");  // a part of it
+    QTest::newRow("read-only user") << "reader" << "" << "Hello.jar" << true << "550";
+    QTest::newRow("missing folder") << "user" << "no/such/folder" << "Hello.jar" << true << "550";
+    QTest::newRow("missing local file") << "user" << "" << "Missing.jar" << false << "Missing.jar";
+    QTest::newRow("file name not in Windows-31J") << "user" << "" << "한.jar" << true << "한.jar";
+    QTest::newRow("folder not in Windows-31J") << "user" << "한" << "Hello.jar" << true << "한";
+    QTest::newRow("user stops a store the server never answers") << "silent" << "" << "Hello.jar" << true
+                                                                 << kStopped;
 }
 
 void CurlFtpClientTest::refusedStoresAreReported()
 {
-    QFETCH(bool, reader);
+    QFETCH(QString, user);
     QFETCH(QString, folder);
-    QFETCH(QString, localName);
-    writeFile(m_local.filePath(QStringLiteral("Hello.jar")), "PK");
-    auto client = CurlFtpClientFactory().create();
-    QCOMPARE(client->Connect(m_server.hostAndPort(), reader ? m_server.readerName() : m_server.writerName(),
-                             m_server.writerPassword()),
-             0);
-    QFile::remove(m_server.root() + QStringLiteral("/Hello.jar"));
-    QCOMPARE(client->PutFile(m_local.filePath(localName), folder, 1), 0);
-    QVERIFY(!client->GetReply().isEmpty());
-    QVERIFY(!QFile::exists(m_server.root() + QStringLiteral("/") + localName));
+    QFETCH(QString, name);
+    QFETCH(bool, present);
+    QFETCH(QString, reply);
+    QVERIFY(!present || writeBytes(local(name), "PK"));
+    CurlFtpClientFactory factory;
+    auto client = factory.create();
+    QCOMPARE(client->Connect(m_server.hostAndPort(), user, m_server.writerPassword()), 0);
+    QFile::remove(m_server.root() + QLatin1Char('/') + name);
+    QTimer stopper;
+    QObject::connect(&stopper, &QTimer::timeout, &stopper, [&] { factory.abortTransfers(); });
+    if (user == m_server.silentName())
+        stopper.start(300);
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(client->PutFile(local(name), folder, 1), 0);
+    QVERIFY(timer.elapsed() < 3000);
+    QVERIFY2(client->GetReply().contains(reply), qPrintable(client->GetReply()));
+    QVERIFY(!QFile::exists(m_server.root() + QLatin1Char('/') + name));
 }
 
 void CurlFtpClientTest::threeFilesOnOneLogin()
@@ -197,11 +244,16 @@ void CurlFtpClientTest::threeFilesOnOneLogin()
     const int before = m_server.loginCount();
     auto client = CurlFtpClientFactory().create();
     QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
-    for (const char *name : {"One.jar", "One.jam", "One.htm"})
-        QCOMPARE(client->PutFile(writeFile(m_local.filePath(QLatin1String(name)), name), QString(), 1), 1);
+    // Text, binary, text: the type must change back and forth on one connection.
+    const QList<std::pair<const char *, int>> files = {{"One.jam", 0}, {"One.jar", 1}, {"One.htm", 0}};
+    for (const auto &[name, mode] : files) {
+        QVERIFY(writeBytes(local(QLatin1String(name)), QByteArray(name) + "\r\n"));
+        QCOMPARE(client->PutFile(local(QLatin1String(name)), QString(), mode), 1);
+    }
     client->Close();
     QTRY_COMPARE(m_server.loginCount(), before + 1);
-    QCOMPARE(readBytes(m_server.root() + QStringLiteral("/One.jam")), QByteArray("One.jam"));
+    QVERIFY(m_server.storeTypes().endsWith(QStringLiteral("AIA")));
+    QCOMPARE(readBytes(m_server.root() + QStringLiteral("/One.jar")), QByteArray("One.jar\r\n"));
 }
 
 QTEST_GUILESS_MAIN(CurlFtpClientTest)

@@ -87,7 +87,8 @@ void tst_UploadRoad::completeUpload_data()
 void tst_UploadRoad::completeUpload()
 {
     QFETCH(QString, folder);
-    const QString remote = folder.isEmpty() ? m_server.root() : m_server.root() + QLatin1Char('/') + folder;
+    const QString remote = folder.isEmpty() ? m_server.root()
+                                            : m_server.root() + QLatin1Char('/') + FtpTestServer::storedName(folder);
     QVERIFY(QDir().mkpath(remote));
     UploadSandbox box(serverValues(m_server.writerName(), m_server.writerPassword(), folder));
     QVERIFY(box.isValid());

@@ -1,22 +1,54 @@
 """A real FTP server for the tests: pyftpdlib on 127.0.0.1, a free port.
 
 Usage: ftp_server.py ROOT. Prints the port on its first line, then one
-"LOGIN <user>" line per successful login. Ends when its standard input
-closes (the test is gone) or after ten minutes at the latest.
+"LOGIN <user>" line per successful login and one "STOR <type>" line per
+store it accepts. Ends when its standard input closes (the test is gone)
+or after ten minutes at the latest.
+
+Unlike a stock pyftpdlib it hides nothing from the tests: a file is stored
+exactly as it came over the data connection (no line-end conversion on an
+ASCII store), and a name is taken byte for byte, each byte as the Latin-1
+character of its value, so the stored name shows the bytes on the wire.
+The user "silent" logs in but never gets an answer to a store.
 """
+import logging
 import os
 import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.servers import FTPServer
-import logging
 
 
-class CountingHandler(FTPHandler):
+def wire(text):
+    """A name or password as it arrives when sent in Windows-31J."""
+    return text.encode("cp932").decode("latin-1")
+
+
+class RawDTPHandler(DTPHandler):
+    def enable_receiving(self, type, cmd):
+        DTPHandler.enable_receiving(self, type, cmd)
+        self._data_wrapper = None
+
+
+class RawHandler(FTPHandler):
+    dtp_handler = RawDTPHandler
+
+    def decode(self, bytes):
+        return bytes.decode("latin-1")
+
+    def push(self, s):
+        super(FTPHandler, self).push(s.encode("latin-1", "replace"))
+
     def on_login(self, username):
         print("LOGIN " + username, flush=True)
+
+    def ftp_STOR(self, file, mode="w"):
+        if self.username == "silent":
+            return None
+        print("STOR " + self._current_type.upper(), flush=True)
+        return FTPHandler.ftp_STOR(self, file, mode)
 
 
 def main():
@@ -25,10 +57,11 @@ def main():
     authorizer = DummyAuthorizer()
     authorizer.add_user("user", "secret", root, perm="elradfmw")
     authorizer.add_user("reader", "secret", root, perm="elr")
-    CountingHandler.authorizer = authorizer
-    CountingHandler.encoding = "utf-8"
-    CountingHandler.use_sendfile = False
-    server = FTPServer(("127.0.0.1", 0), CountingHandler)
+    authorizer.add_user("silent", "secret", root, perm="elradfmw")
+    authorizer.add_user(wire("ユーザ"), wire("秘密"), root, perm="elr")
+    RawHandler.authorizer = authorizer
+    RawHandler.use_sendfile = False
+    server = FTPServer(("127.0.0.1", 0), RawHandler)
     print(server.address[1], flush=True)
 
     def stop_when_stdin_closes():

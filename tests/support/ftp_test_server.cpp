@@ -1,5 +1,6 @@
 #include "ftp_test_server.h"
 
+#include "app/code_page.h"
 #include "test_paths.h"
 
 bool FtpTestServer::start()
@@ -24,11 +25,31 @@ bool FtpTestServer::start()
     return m_port > 0;
 }
 
-int FtpTestServer::loginCount()
+QStringList FtpTestServer::outputLines(const char *prefix)
 {
     m_process.waitForReadyRead(100);
     m_output += m_process.readAll();
-    return int(m_output.count("LOGIN "));
+    QStringList lines;
+    for (const QByteArray &line : m_output.split('\n')) {
+        if (line.startsWith(prefix))
+            lines << QString::fromLatin1(line.mid(qstrlen(prefix)));
+    }
+    return lines;
+}
+
+int FtpTestServer::loginCount()
+{
+    return int(outputLines("LOGIN ").size());
+}
+
+QString FtpTestServer::storeTypes()
+{
+    return outputLines("STOR ").join(QString());
+}
+
+QString FtpTestServer::storedName(const QString &name)
+{
+    return QString::fromLatin1(toCodePage(name).value_or(QByteArray()));
 }
 
 void FtpTestServer::stop()

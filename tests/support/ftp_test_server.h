@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 
 // A real FTP server (pyftpdlib) on 127.0.0.1 and a free port, serving a
-// temporary folder, started by the test and stopped with it. Two users: one
-// who may store files and one who may only read.
+// temporary folder, started by the test and stopped with it. It stores files
+// exactly as they came over the wire and keeps the bytes of every name.
+// Users: one who may store files, one who may only read, one whose stores
+// are never answered, and a reader with a Japanese name and password.
 class FtpTestServer
 {
 public:
@@ -21,13 +23,22 @@ public:
     QString root() const { return m_root.path(); }
     // Successful logins so far.
     int loginCount();
+    // The transfer type of every store so far, in order: "IAA" for a binary
+    // file and then two text files.
+    QString storeTypes();
+    // The name under which the server keeps a name sent in Windows-31J: one
+    // character per byte on the wire.
+    static QString storedName(const QString &name);
 
     QString writerName() const { return QStringLiteral("user"); }
     QString writerPassword() const { return QStringLiteral("secret"); }
     QString readerName() const { return QStringLiteral("reader"); }
     QString readerPassword() const { return QStringLiteral("secret"); }
+    QString silentName() const { return QStringLiteral("silent"); }
 
 private:
+    QStringList outputLines(const char *prefix);
+
     QTemporaryDir m_root;
     QProcess m_process;
     QString m_error;
