@@ -7,6 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
   libcurl4-openssl-dev
+  g++-mingw-w64-x86-64-posix
   default-jdk-headless
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
