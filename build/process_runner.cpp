@@ -156,7 +156,11 @@ CommandResult ToolRun::result()
     const QString text = output();
     if (m_process.exitStatus() == QProcess::CrashExit)
         return {-1, withLine(text, QStringLiteral("%1 が異常終了しました。").arg(program()))};
-    return {m_process.exitCode(), text};
+    const int code = m_process.exitCode();
+    // A tool that fails without a word still leaves the reason in the log.
+    if (code != 0 && text.isEmpty())
+        return {code, QStringLiteral("%1 が終了コード %2 で終了しました。").arg(program()).arg(code)};
+    return {code, text};
 }
 
 } // namespace

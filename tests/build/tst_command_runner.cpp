@@ -125,7 +125,8 @@ void CommandRunnerTest::runsRealPrograms_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("output");
     QTest::newRow("silent") << "/bin/true" << 0 << "";
-    QTest::newRow("exit code") << "/bin/sh -c \"exit 3\"" << 3 << "";
+    QTest::newRow("silent failure names the program and its code")
+        << "/bin/sh -c \"exit 3\"" << 3 << "/bin/sh が終了コード 3 で終了しました。";
     QTest::newRow("failure that printed keeps its words") << "/bin/sh -c \"echo no; exit 2\"" << 2 << "no\n";
     QTest::newRow("crash") << "/bin/sh -c \"echo dying; kill -9 $$\"" << -1 << "dying\n/bin/sh が異常終了しました。";
     QTest::newRow("stderr merged, CR LF delivered as LF")
