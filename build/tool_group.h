@@ -5,9 +5,9 @@
 class QProcess;
 
 // Everything one tool run started, held together so that a stop ends all of
-// it and nothing of it outlives the program. On POSIX the tool leads a
-// process group of its own, and on Linux it is killed when the program dies;
-// on Windows the tool runs in a job object that ends with its last handle.
+// it. On POSIX the tool leads a process group of its own, and on Linux the
+// tool itself is killed when the program dies; on Windows the tool runs in a
+// job object, and what is left in it ends when the run or the program does.
 class ToolGroup
 {
 public:
