@@ -41,7 +41,7 @@ const char kUsage[] =
     "            すべてが成功したときだけ0 (ログの最後が成功の行でも、途中の段階の失敗は1)\n"
     "  --run     エミュレータが起動し、終了コード0で終わったときだけ0\n"
     "  --upload  3つのファイルがすべてサーバに保存されたときだけ0\n"
-    "  SIGINT、SIGTERM、SIGHUPを受けると実行中のツールを終了させ、0以外で終わります。\n"
+    "  SIGINT、SIGTERM、SIGHUPを受けると実行中のツールを終了させ、128+シグナル番号で終わります。\n"
     "引数なしで起動すると、ウィンドウが開きます。\n";
 
 std::optional<Action> actionFor(const QString &option)

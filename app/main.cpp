@@ -2,6 +2,7 @@
 #include "app/entry.h"
 #include "app/headless.h"
 #include "app/settings_store.h"
+#include "app/stop_signals.h"
 #include "build/process_runner.h"
 #include "deploy/curl_ftp_client.h"
 
@@ -28,7 +29,14 @@ int runWithoutWindow(int argc, char **argv)
     SystemClock clock;
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runHeadless(QCoreApplication::arguments(), store, runners, ftp, clock, out, err);
+    // A signal ends the tool or transfer under way, and the action with it.
+    const StopOnSignals stop([&] {
+        runners.stopForGood();
+        ftp.abortTransfers();
+    });
+    const int code = runHeadless(QCoreApplication::arguments(), store, runners, ftp, clock, out, err);
+    // As a shell reports a program that a signal ended.
+    return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : code;
 }
 
 } // namespace

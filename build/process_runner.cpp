@@ -1,100 +1,227 @@
 #include "build/process_runner.h"
 
 #include "build/command_line.h"
+#include "build/tool_group.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
 
 namespace {
 
-int g_running = 0;
+// How long a stopped tool may take to end on its own before it is killed,
+// how often the stop looks whether it has, and how long after the kill it
+// still waits for the rest of the group.
+constexpr int kStopGraceMs = 500;
+constexpr int kStopPollMs = 50;
+constexpr int kAfterKillMs = 2000;
 
-struct RunningMark {
-    RunningMark() { ++g_running; }
-    ~RunningMark() { --g_running; }
-};
+// The output with one more line after what the tool printed.
+QString withLine(const QString &output, const QString &line)
+{
+    if (output.isEmpty())
+        return line;
+    return output + (output.endsWith(QLatin1Char('\n')) ? QString() : QStringLiteral("\n")) + line;
+}
 
-class ProcessCommandRunner : public CommandRunner
+CommandResult stoppedResult(const QString &program, const QString &output)
+{
+    return {-1, withLine(output, QStringLiteral("%1 を中止しました。").arg(program)), true};
+}
+
+// One tool from its start to its end, with what it printed.
+class ToolRun
 {
 public:
-    CommandResult RunCommand(const QString &commandLine) override;
+    bool prepare(const QString &commandLine);
+    QString program() const { return m_process.program(); }
+    CommandResult exec();
+    void stop();
 
 private:
-    static bool prepare(QProcess &process, const QString &commandLine);
+    void read();
+    void checkStop();
+    QString output();
+    CommandResult result();
+
+    QProcess m_process;
+    ToolGroup m_group;
+    QEventLoop m_loop;
+    QTimer m_stopTimer;
+    QElapsedTimer m_sinceStop;
+    QByteArray m_captured;
+    bool m_cut = false;
+    bool m_stopping = false;
+    bool m_killed = false;
 };
 
-bool ProcessCommandRunner::prepare(QProcess &process, const QString &commandLine)
+bool ToolRun::prepare(const QString &commandLine)
 {
     const QString folder = QDir::currentPath();
     const QStringList arguments = splitCommandLine(commandLine, folder);
     if (arguments.isEmpty())
         return false;
-    process.setProgram(arguments.first());
+    m_process.setProgram(arguments.first());
 #ifdef Q_OS_WIN
     // The Windows tools split their own command line: hand it on as written.
     const qsizetype programEnd = commandLine.indexOf(arguments.first()) + arguments.first().size();
-    process.setNativeArguments(commandLine.mid(commandLine.indexOf(QLatin1Char(' '), programEnd) + 1));
+    m_process.setNativeArguments(commandLine.mid(commandLine.indexOf(QLatin1Char(' '), programEnd) + 1));
 #else
-    process.setArguments(arguments.mid(1));
+    m_process.setArguments(arguments.mid(1));
 #endif
-    process.setWorkingDirectory(folder);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.setStandardInputFile(QProcess::nullDevice());
+    m_process.setWorkingDirectory(folder);
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.setStandardInputFile(QProcess::nullDevice());
     return true;
 }
 
-CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine)
+CommandResult ToolRun::exec()
 {
-    QProcess process;
-    if (!prepare(process, commandLine))
-        return {-1, QStringLiteral("実行するコマンドがありません。")};
-
-    QByteArray captured;
-    bool cut = false;
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::readyRead, &loop, [&] {
-        // Keep reading past the limit, so the tool never blocks on a full pipe.
-        const QByteArray chunk = process.readAll();
-        const qsizetype room = kMaxCapturedOutput - captured.size();
-        if (chunk.size() > room)
-            cut = true;
-        captured += chunk.left(qMax<qsizetype>(room, 0));
+    QObject::connect(&m_process, &QProcess::readyRead, &m_loop, [this] { read(); });
+    QObject::connect(&m_process, &QProcess::finished, &m_loop, [this] {
+        if (m_stopping)
+            checkStop();
+        else
+            m_loop.quit();
     });
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&process, &QProcess::errorOccurred, &loop, [&](QProcess::ProcessError error) {
+    QObject::connect(&m_process, &QProcess::errorOccurred, &m_loop, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            loop.quit();
+            m_loop.quit();
     });
+    QObject::connect(&m_stopTimer, &QTimer::timeout, &m_loop, [this] { checkStop(); });
 
-    RunningMark running;
-    process.start();
-    if (process.state() != QProcess::NotRunning || process.error() != QProcess::FailedToStart)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    m_group.prepare(m_process);
+    m_process.start();
+    if (m_process.state() != QProcess::NotRunning)
+        m_group.started(m_process);
+    // Input is let through: held back, it would be replayed once the tool
+    // ended. The window drops all of it but the Esc that stops the tool.
+    if (m_process.state() != QProcess::NotRunning || m_process.error() != QProcess::FailedToStart)
+        m_loop.exec();
+    return result();
+}
 
-    if (process.error() == QProcess::FailedToStart)
-        return {-1, QStringLiteral("%1 を起動できませんでした: %2").arg(process.program(), process.errorString())};
+void ToolRun::read()
+{
+    // Keep reading past the limit, so the tool never blocks on a full pipe.
+    const QByteArray chunk = m_process.readAll();
+    const qsizetype room = kMaxCapturedOutput - m_captured.size();
+    if (chunk.size() > room)
+        m_cut = true;
+    m_captured += chunk.left(qMax<qsizetype>(room, 0));
+}
 
-    captured += process.readAll().left(qMax<qsizetype>(kMaxCapturedOutput - captured.size(), 0));
-    QString output = QString::fromLocal8Bit(captured);
-    output.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (cut)
-        output += QStringLiteral("\n(出力が長すぎるため、ここで打ち切りました)");
-    if (process.exitStatus() == QProcess::CrashExit) {
-        output += QStringLiteral("\n%1 が異常終了しました。").arg(process.program());
-        return {-1, output};
+void ToolRun::stop()
+{
+    if (m_stopping)
+        return;
+    m_stopping = true;
+    m_group.terminate();
+    m_sinceStop.start();
+    m_stopTimer.start(kStopPollMs);
+}
+
+// The loop ends once the tool and everything it started are gone; what has
+// not gone by the end of the grace is killed.
+void ToolRun::checkStop()
+{
+    const qint64 elapsed = m_sinceStop.elapsed();
+    if (m_process.state() == QProcess::NotRunning
+        && (m_group.isEmpty() || elapsed >= kStopGraceMs + kAfterKillMs)) {
+        m_loop.quit();
+        return;
     }
-    return {process.exitCode(), output};
+    if (!m_killed && elapsed >= kStopGraceMs) {
+        m_group.kill();
+        m_killed = true;
+    }
+}
+
+QString ToolRun::output()
+{
+    read();
+    QString text = QString::fromLocal8Bit(m_captured);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (m_cut)
+        text = withLine(text, QStringLiteral("(出力が長すぎるため、ここで打ち切りました)"));
+    return text;
+}
+
+CommandResult ToolRun::result()
+{
+    if (m_stopping)
+        return stoppedResult(program(), output());
+    if (m_process.error() == QProcess::FailedToStart)
+        return {-1, QStringLiteral("%1 を起動できませんでした: %2").arg(program(), m_process.errorString())};
+    const QString text = output();
+    if (m_process.exitStatus() == QProcess::CrashExit)
+        return {-1, withLine(text, QStringLiteral("%1 が異常終了しました。").arg(program()))};
+    const int code = m_process.exitCode();
+    // A tool that fails without a word still leaves the reason in the log.
+    if (code != 0 && text.isEmpty())
+        return {code, QStringLiteral("%1 が終了コード %2 で終了しました。").arg(program()).arg(code)};
+    return {code, text};
 }
 
 } // namespace
 
-std::unique_ptr<CommandRunner> ProcessCommandRunnerFactory::CreateCommandRunner()
+// One action's runner. Once stopped it stays stopped, so the rest of that
+// action starts nothing.
+class ProcessCommandRunner : public CommandRunner
 {
-    return std::make_unique<ProcessCommandRunner>();
+public:
+    ProcessCommandRunner(std::shared_ptr<QList<ProcessCommandRunner *>> live, bool stopped)
+        : m_live(std::move(live))
+        , m_stopped(stopped)
+    {
+        m_live->append(this);
+    }
+    ~ProcessCommandRunner() override { m_live->removeOne(this); }
+
+    CommandResult RunCommand(const QString &commandLine) override;
+    void stop();
+
+private:
+    std::shared_ptr<QList<ProcessCommandRunner *>> m_live;
+    ToolRun *m_running = nullptr;
+    bool m_stopped = false;
+};
+
+CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine)
+{
+    ToolRun run;
+    if (!run.prepare(commandLine))
+        return {-1, QStringLiteral("実行するコマンドがありません。"), m_stopped};
+    if (m_stopped)
+        return stoppedResult(run.program(), QString());
+    m_running = &run;
+    const CommandResult result = run.exec();
+    m_running = nullptr;
+    return result;
 }
 
-bool isCommandRunning()
+void ProcessCommandRunner::stop()
 {
-    return g_running > 0;
+    m_stopped = true;
+    if (m_running)
+        m_running->stop();
+}
+
+std::unique_ptr<CommandRunner> ProcessCommandRunnerFactory::CreateCommandRunner()
+{
+    return std::make_unique<ProcessCommandRunner>(m_live, m_forGood);
+}
+
+void ProcessCommandRunnerFactory::stopRunning()
+{
+    for (ProcessCommandRunner *runner : std::as_const(*m_live))
+        runner->stop();
+}
+
+void ProcessCommandRunnerFactory::stopForGood()
+{
+    m_forGood = true;
+    stopRunning();
 }

@@ -2,16 +2,27 @@
 
 #include "build/command_runner.h"
 
+#include <QList>
+#include <memory>
+
+class ProcessCommandRunner;
+
 // Runs tools with QProcess; no shell ever sees the command line. While a
 // tool runs, the window keeps painting but takes no input.
 class ProcessCommandRunnerFactory : public CommandRunnerFactory
 {
 public:
     std::unique_ptr<CommandRunner> CreateCommandRunner() override;
+    void stopRunning() override;
+    // stopRunning(), and every runner made afterwards is stopped from the
+    // start: for a program that is ending and must start no more tools.
+    void stopForGood();
+
+private:
+    // Shared with the runners, which take themselves off when they go.
+    std::shared_ptr<QList<ProcessCommandRunner *>> m_live = std::make_shared<QList<ProcessCommandRunner *>>();
+    bool m_forGood = false;
 };
 
 // What a tool may print before the rest is dropped.
 constexpr qsizetype kMaxCapturedOutput = 4 * 1024 * 1024;
-
-// True while a tool started by a runner has not ended.
-bool isCommandRunning();

@@ -1,11 +1,15 @@
 #include "build/command_line.h"
 #include "build/process_runner.h"
 #include "file_bytes.h"
+#include "live_processes.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -33,10 +37,11 @@ private Q_SLOTS:
     void judgesAndNormalizes();
     void runsRealPrograms_data();
     void runsRealPrograms();
+    void stopEndsTheToolAndTheAction_data();
+    void stopEndsTheToolAndTheAction();
     void shellSyntaxIsData();
     void missingProgramSaysWhy();
     void runawayOutputIsBounded();
-    void runsInTheCurrentDirectory();
 };
 
 void CommandRunnerTest::splitsLikeTheWindowsTools_data()
@@ -120,10 +125,14 @@ void CommandRunnerTest::runsRealPrograms_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("output");
     QTest::newRow("silent") << "/bin/true" << 0 << "";
-    QTest::newRow("exit code") << "/bin/sh -c \"exit 3\"" << 3 << "";
+    QTest::newRow("silent failure names the program and its code")
+        << "/bin/sh -c \"exit 3\"" << 3 << "/bin/sh が終了コード 3 で終了しました。";
+    QTest::newRow("failure that printed keeps its words") << "/bin/sh -c \"echo no; exit 2\"" << 2 << "no\n";
+    QTest::newRow("crash") << "/bin/sh -c \"echo dying; kill -9 $$\"" << -1 << "dying\n/bin/sh が異常終了しました。";
     QTest::newRow("stderr merged, CR LF delivered as LF")
         << "/bin/sh -c \"printf 'out\\r\\n'; printf 'err\\n' >&2\"" << 0 << "out\nerr\n";
     QTest::newRow("blanks and Japanese as one argument") << "/bin/echo \"テスト プロジェクト\"" << 0 << "テスト プロジェクト\n";
+    QTest::newRow("in the current directory") << "/bin/ls *.txt" << 0 << "only-here.txt\n";
 }
 
 void CommandRunnerTest::runsRealPrograms()
@@ -132,9 +141,62 @@ void CommandRunnerTest::runsRealPrograms()
     QFETCH(int, result);
     QFETCH(QString, output);
     QTemporaryDir dir;
+    QVERIFY(touch(dir.filePath(QStringLiteral("only-here.txt"))));
     const CommandResult run = runIn(dir.path(), line);
     QCOMPARE(run.result, result);
     QCOMPARE(run.output, output);
+}
+
+void CommandRunnerTest::stopEndsTheToolAndTheAction_data()
+{
+    QTest::addColumn<bool>("forGood");
+    QTest::newRow("Esc: the next action runs again") << false;
+    QTest::newRow("signal: nothing runs any more") << true;
+}
+
+void CommandRunnerTest::stopEndsTheToolAndTheAction()
+{
+    QFETCH(bool, forGood);
+    // Both shells carry the marker; the inner one stands for a child the tool started.
+    const QString marker = QStringLiteral("quenvel-hung-%1-%2").arg(QCoreApplication::applicationPid()).arg(int(forGood));
+    const QString hung = QStringLiteral("/bin/sh -c \"echo started; /bin/sh -c 'sleep 20; : %1'; : %1\"").arg(marker);
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    SetWorkingDirectory(dir.path());
+    const auto cleanUp = qScopeGuard([&] {
+        killProcessesWith(marker);
+        SetWorkingDirectory(previous);
+    });
+
+    ProcessCommandRunnerFactory factory;
+    factory.stopRunning();  // with nothing running: no effect on what follows
+    const std::unique_ptr<CommandRunner> runner = factory.CreateCommandRunner();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        if (processesWith(marker).size() < 2)
+            return;
+        poll.stop();
+        forGood ? factory.stopForGood() : factory.stopRunning();
+    });
+    poll.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    const CommandResult run = runner->RunCommand(hung);
+    QVERIFY2(clock.elapsed() < 10000, "the stop waited for the tool to end by itself");
+    QVERIFY(run.stopped);
+    QVERIFY(run.result != 0);
+    QCOMPARE(run.output, QStringLiteral("started\n/bin/sh を中止しました。"));
+    QVERIFY(noneLeftWithin(marker, 3000));
+
+    const CommandResult again = runner->RunCommand(QStringLiteral("/usr/bin/touch made"));
+    QVERIFY(again.stopped);
+    QVERIFY(again.result != 0);
+    QCOMPARE(again.output, QStringLiteral("/usr/bin/touch を中止しました。"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("made"))));
+
+    const CommandResult later = factory.CreateCommandRunner()->RunCommand(QStringLiteral("/bin/true"));
+    QCOMPARE(later.stopped, forGood);
+    QCOMPARE(later.result == 0, !forGood);
 }
 
 void CommandRunnerTest::shellSyntaxIsData()
@@ -162,15 +224,6 @@ void CommandRunnerTest::runawayOutputIsBounded()
     QCOMPARE(run.result, 0);
     QVERIFY(run.output.size() <= kMaxCapturedOutput + 100);
     QVERIFY(run.output.endsWith(QStringLiteral("\n(出力が長すぎるため、ここで打ち切りました)")));
-}
-
-void CommandRunnerTest::runsInTheCurrentDirectory()
-{
-    QTemporaryDir dir;
-    QVERIFY(touch(dir.filePath(QStringLiteral("only-here.txt"))));
-    const CommandResult run = runIn(dir.path(), QStringLiteral("/bin/ls *.txt"));
-    QCOMPARE(run.output, QStringLiteral("only-here.txt\n"));
-    QVERIFY(!SetWorkingDirectory(dir.filePath(QStringLiteral("missing"))));
 }
 
 QTEST_GUILESS_MAIN(CommandRunnerTest)

@@ -19,6 +19,7 @@ class FakeCommandRunnerFactory : public CommandRunnerFactory
 public:
     QList<RecordedCommand> commands;
     int runnersCreated = 0;
+    int stops = 0;  // calls of stopRunning()
     bool failCreation = false;
     // Answers a command line; the default succeeds silently.
     std::function<CommandResult(const QString &commandLine)> answer = [](const QString &) { return CommandResult{}; };
@@ -30,6 +31,8 @@ public:
         ++runnersCreated;
         return std::make_unique<Runner>(*this);
     }
+
+    void stopRunning() override { ++stops; }
 
 private:
     class Runner : public CommandRunner

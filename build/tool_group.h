@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QtGlobal>
+
+class QProcess;
+
+// Everything one tool run started, held together so that a stop ends all of
+// it. On POSIX the tool leads a process group of its own, and on Linux the
+// tool itself is killed when the program dies; on Windows the tool runs in a
+// job object, and what is left in it ends when the run or the program does.
+class ToolGroup
+{
+public:
+    ToolGroup();
+    ~ToolGroup();
+    ToolGroup(const ToolGroup &) = delete;
+    ToolGroup &operator=(const ToolGroup &) = delete;
+
+    // Before the start of the process.
+    void prepare(QProcess &process);
+    // Right after a start that did not fail.
+    void started(QProcess &process);
+    // Asks everything in the group to end; kill() does not ask.
+    void terminate();
+    void kill();
+    // True when nothing of the group is left.
+    bool isEmpty() const;
+
+private:
+    QProcess *m_process = nullptr;
+#ifdef Q_OS_WIN
+    void *m_job = nullptr;        // HANDLE
+    void *m_startInfo = nullptr;  // the PROCESS_INFORMATION the start fills in
+    bool m_assigned = false;
+#else
+    qint64 m_group = 0;
+#endif
+};
