@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
   libcurl4-openssl-dev
-  default-jdk-headless
+  default-jdk-headless default-jre ecj
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
 )

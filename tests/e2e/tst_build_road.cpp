@@ -196,14 +196,6 @@ void BuildRoadTest::compilerComplaintsStopTheBuild_data()
     QTest::newRow("syntax error")
         << QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class Hello extends IApplication {\r\n")
         << QStringLiteral("error");
-    QTest::newRow("deprecation warning alone")
-        << QStringLiteral("import com.nttdocomo.ui.*;\r\n"
-                          "public class Hello extends IApplication {\r\n"
-                          "    public void start() {\r\n"
-                          "        int year = new java.util.Date().getYear();\r\n"
-                          "    }\r\n"
-                          "}\r\n")
-        << QStringLiteral("deprecat");
 }
 
 void BuildRoadTest::compilerComplaintsStopTheBuild()
