@@ -42,15 +42,16 @@ public final class EventThread {
         return Thread.currentThread() == thread;
     }
 
-    // Runs the event and waits until it has run.
+    // Runs the event and waits until it has run; a failure ends the emulator first.
     public static void call(Runnable event) throws InterruptedException {
         CountDownLatch done = new CountDownLatch(1);
         post(() -> {
             try {
                 event.run();
-            } finally {
-                done.countDown();
+            } catch (Throwable e) {
+                fail(e);
             }
+            done.countDown();
         });
         done.await();
     }
