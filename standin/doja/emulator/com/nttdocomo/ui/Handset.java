@@ -49,13 +49,13 @@ public final class Handset {
         return current;
     }
 
-    /** Opens the handset's window; false when this machine cannot show one. */
-    public boolean openWindow(String title) {
+    /** Opens the handset's window; the reason when this machine cannot show one, else null. */
+    public String openWindow(String title) {
         try {
             window = HandsetWindow.open(this, title);
-            return true;
-        } catch (java.awt.HeadlessException | java.awt.AWTError | UnsatisfiedLinkError e) {
-            return false;
+            return null;
+        } catch (RuntimeException | Error e) {
+            return String.valueOf(e.getMessage());
         }
     }
 

@@ -37,7 +37,14 @@ public final class Tester {
     public static void main(String[] args) throws Exception {
         System.setOut(new PrintStream(new FileOutputStream(FileDescriptor.out), true, "UTF-8"));
         System.setErr(new PrintStream(new FileOutputStream(FileDescriptor.err), true, "UTF-8"));
-        EventThread.exit(run(args));
+        int status;
+        try {
+            status = run(args);
+        } catch (java.awt.AWTError e) {
+            // DISPLAY names a display that cannot be reached.
+            status = fail("画面を開けません: " + e.getMessage());
+        }
+        EventThread.exit(status);
     }
 
     private static int fail(String message) {
@@ -91,7 +98,13 @@ public final class Tester {
         String shot = System.getProperty("dojaemu.screenshot");
         Handset handset = Handset.create(words(keys.get("AppParam")), shot == null ? null : new File(shot));
         String name = keys.get("AppName");
-        boolean window = !GraphicsEnvironment.isHeadless() && handset.openWindow(name == null || name.isEmpty() ? className : name);
+        boolean window = false;
+        if (!GraphicsEnvironment.isHeadless()) {
+            String refusal = handset.openWindow(name == null || name.isEmpty() ? className : name);
+            window = refusal == null;
+            if (!window)
+                System.out.println("Tester: ウィンドウを開けないため、画面なしで続けます: " + refusal);
+        }
 
         EventThread.start();
         final Class<?> application = type;
