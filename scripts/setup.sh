@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
   libcurl4-openssl-dev
   g++-mingw-w64-x86-64-posix
-  default-jdk-headless
+  default-jdk-headless default-jre ecj
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
 )

@@ -29,21 +29,6 @@ bool standinsPresent()
            && QFileInfo::exists(standinDoja() + QStringLiteral("/lib/dojaapi.jar"));
 }
 
-bool copyTree(const QString &from, const QString &to)
-{
-    if (!QDir().mkpath(to))
-        return false;
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        const bool copied = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(source, target);
-        if (!copied)
-            return false;
-    }
-    return true;
-}
-
 // A project in a private copy of the stand-in SDK, built with the real tools.
 struct RealProject {
     explicit RealProject(const QString &name = QStringLiteral("Hello"),

@@ -1,6 +1,7 @@
 #include "file_bytes.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,4 +22,19 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
 bool touch(const QString &path)
 {
     return writeBytes(path, QByteArray());
+}
+
+bool copyTree(const QString &from, const QString &to)
+{
+    if (!QDir().mkpath(to))
+        return false;
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + source.mid(from.size());
+        const bool copied = it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(source, target);
+        if (!copied)
+            return false;
+    }
+    return true;
 }

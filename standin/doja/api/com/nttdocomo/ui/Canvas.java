@@ -1,16 +1,25 @@
 package com.nttdocomo.ui;
 
-/** A frame the application draws itself. */
 public abstract class Canvas extends Frame {
-    public abstract void paint(Graphics g);
-
-    public void processEvent(int type, int param) {
+    public Canvas() {
     }
+
+    public Graphics getGraphics() {
+        return null;
+    }
+
+    public abstract void paint(Graphics g);
 
     public void repaint() {
     }
 
-    public Graphics getGraphics() {
-        return new Graphics();
+    public void repaint(int x, int y, int width, int height) {
+    }
+
+    public void processEvent(int type, int param) {
+    }
+
+    public int getKeypadState() {
+        return 0;
     }
 }

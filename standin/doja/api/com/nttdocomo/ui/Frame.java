@@ -1,12 +1,23 @@
 package com.nttdocomo.ui;
 
-/** Something the display can show. */
 public abstract class Frame {
-    public int getWidth() {
-        return Display.getWidth();
+    public static final int SOFT_KEY_1 = 0;
+    public static final int SOFT_KEY_2 = 1;
+
+    public Frame() {
     }
 
-    public int getHeight() {
-        return Display.getHeight();
+    public final int getWidth() {
+        return 0;
+    }
+
+    public final int getHeight() {
+        return 0;
+    }
+
+    public void setBackground(int c) {
+    }
+
+    public void setSoftLabel(int key, String label) {
     }
 }

@@ -1,0 +1,9 @@
+package com.nttdocomo.ui;
+
+public interface MediaImage extends MediaResource {
+    int getWidth();
+
+    int getHeight();
+
+    Image getImage();
+}

@@ -1,0 +1,11 @@
+package com.nttdocomo.ui;
+
+import com.nttdocomo.io.ConnectionException;
+
+public interface MediaResource {
+    void use() throws ConnectionException;
+
+    void unuse();
+
+    void dispose();
+}

@@ -1,0 +1,4 @@
+package com.nttdocomo.util;
+
+public interface EventListener {
+}

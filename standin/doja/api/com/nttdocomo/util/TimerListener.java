@@ -1,0 +1,5 @@
+package com.nttdocomo.util;
+
+public interface TimerListener extends EventListener {
+    void timerExpired(Timer source);
+}

@@ -1,0 +1,10 @@
+package java.io;
+
+public class EOFException extends IOException {
+    public EOFException() {
+    }
+
+    public EOFException(String s) {
+        super(s);
+    }
+}

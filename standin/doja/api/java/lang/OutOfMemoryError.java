@@ -1,0 +1,10 @@
+package java.lang;
+
+public class OutOfMemoryError extends VirtualMachineError {
+    public OutOfMemoryError() {
+    }
+
+    public OutOfMemoryError(String s) {
+        super(s);
+    }
+}

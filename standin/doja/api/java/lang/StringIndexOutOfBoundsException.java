@@ -1,0 +1,13 @@
+package java.lang;
+
+public class StringIndexOutOfBoundsException extends IndexOutOfBoundsException {
+    public StringIndexOutOfBoundsException() {
+    }
+
+    public StringIndexOutOfBoundsException(String s) {
+        super(s);
+    }
+
+    public StringIndexOutOfBoundsException(int index) {
+    }
+}

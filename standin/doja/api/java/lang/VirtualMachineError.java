@@ -1,0 +1,10 @@
+package java.lang;
+
+public abstract class VirtualMachineError extends Error {
+    public VirtualMachineError() {
+    }
+
+    public VirtualMachineError(String s) {
+        super(s);
+    }
+}

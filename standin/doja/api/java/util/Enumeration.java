@@ -1,0 +1,7 @@
+package java.util;
+
+public interface Enumeration {
+    boolean hasMoreElements();
+
+    Object nextElement();
+}

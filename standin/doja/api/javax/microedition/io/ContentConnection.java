@@ -1,0 +1,9 @@
+package javax.microedition.io;
+
+public interface ContentConnection extends StreamConnection {
+    String getType();
+
+    String getEncoding();
+
+    long getLength();
+}

@@ -1,0 +1,4 @@
+package javax.microedition.io;
+
+public interface StreamConnection extends InputConnection, OutputConnection {
+}

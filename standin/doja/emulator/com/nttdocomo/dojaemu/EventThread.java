@@ -1,0 +1,94 @@
+package com.nttdocomo.dojaemu;
+
+import java.util.concurrent.BlockingQueue;
+import java.util.concurrent.CountDownLatch;
+import java.util.concurrent.Executors;
+import java.util.concurrent.LinkedBlockingQueue;
+import java.util.concurrent.ScheduledExecutorService;
+import java.util.concurrent.ScheduledFuture;
+import java.util.concurrent.TimeUnit;
+
+/**
+ * The one thread on which the application is started and hears of its
+ * events, one at a time, as on the handset. Whatever the application throws
+ * out of an event ends the emulator with its stack trace and exit code 1.
+ */
+public final class EventThread {
+    private static final BlockingQueue<Runnable> QUEUE = new LinkedBlockingQueue<>();
+    private static final ScheduledExecutorService TIMERS = Executors.newSingleThreadScheduledExecutor(runnable -> {
+        Thread thread = new Thread(runnable, "dojaemu-timers");
+        thread.setDaemon(true);
+        return thread;
+    });
+    private static Thread thread;
+
+    private EventThread() {
+    }
+
+    public static synchronized void start() {
+        if (thread != null)
+            return;
+        Thread.setDefaultUncaughtExceptionHandler((t, e) -> fail(e));
+        thread = new Thread(EventThread::loop, "dojaemu-events");
+        thread.setDaemon(true);
+        thread.start();
+    }
+
+    public static void post(Runnable event) {
+        QUEUE.add(event);
+    }
+
+    public static boolean isCurrent() {
+        return Thread.currentThread() == thread;
+    }
+
+    // Runs the event and waits until it has run; a failure ends the emulator first.
+    public static void call(Runnable event) throws InterruptedException {
+        CountDownLatch done = new CountDownLatch(1);
+        post(() -> {
+            try {
+                event.run();
+            } catch (Throwable e) {
+                fail(e);
+            }
+            done.countDown();
+        });
+        done.await();
+    }
+
+    // A timer's expiry, delivered as an event of its own.
+    public static ScheduledFuture<?> schedule(Runnable event, int millis, boolean repeat) {
+        long delay = Math.max(1, millis);
+        Runnable posting = () -> post(event);
+        return repeat ? TIMERS.scheduleAtFixedRate(posting, delay, delay, TimeUnit.MILLISECONDS)
+                      : TIMERS.schedule(posting, delay, TimeUnit.MILLISECONDS);
+    }
+
+    public static void exit(int status) {
+        System.out.flush();
+        System.err.flush();
+        Runtime.getRuntime().halt(status);
+    }
+
+    public static void fail(Throwable error) {
+        System.out.flush();
+        error.printStackTrace();
+        exit(1);
+    }
+
+    private static void loop() {
+        while (true) {
+            Runnable event;
+            try {
+                event = QUEUE.take();
+            } catch (InterruptedException e) {
+                return;
+            }
+            try {
+                event.run();
+            } catch (Throwable e) {
+                fail(e);
+            }
+        }
+    }
+}

@@ -1,0 +1,60 @@
+package com.nttdocomo.ui;
+
+/** The handset's screen and keypad. */
+public class Display {
+    public static final int KEY_0 = 0;
+    public static final int KEY_1 = 1;
+    public static final int KEY_2 = 2;
+    public static final int KEY_3 = 3;
+    public static final int KEY_4 = 4;
+    public static final int KEY_5 = 5;
+    public static final int KEY_6 = 6;
+    public static final int KEY_7 = 7;
+    public static final int KEY_8 = 8;
+    public static final int KEY_9 = 9;
+    public static final int KEY_ASTERISK = 10;
+    public static final int KEY_POUND = 11;
+    public static final int KEY_LEFT = 16;
+    public static final int KEY_UP = 17;
+    public static final int KEY_RIGHT = 18;
+    public static final int KEY_DOWN = 19;
+    public static final int KEY_SELECT = 20;
+    public static final int KEY_SOFT1 = 21;
+    public static final int KEY_SOFT2 = 22;
+    public static final int KEY_PRESSED_EVENT = 0;
+    public static final int KEY_RELEASED_EVENT = 1;
+    public static final int RESUME_VM_EVENT = 4;
+    public static final int RESET_VM_EVENT = 5;
+    public static final int UPDATE_VM_EVENT = 6;
+    public static final int TIMER_EXPIRED_EVENT = 7;
+    public static final int MEDIA_EVENT = 8;
+
+    protected Display() {
+    }
+
+    public static Frame getCurrent() {
+        return Handset.current().frame();
+    }
+
+    public static void setCurrent(Frame frame) {
+        if (frame == null)
+            throw new NullPointerException("frame");
+        Handset.current().show(frame);
+    }
+
+    public static int getWidth() {
+        return Handset.WIDTH;
+    }
+
+    public static int getHeight() {
+        return Handset.HEIGHT;
+    }
+
+    public static boolean isColor() {
+        return true;
+    }
+
+    public static int numColors() {
+        return 1 << 24;
+    }
+}
