@@ -1,15 +1,7 @@
 #include "app/headless_workbench.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QTextStream>
-
-QString toLfLineEnds(const QString &text)
-{
-    static const QRegularExpression crsBeforeLf(QStringLiteral("\r+\n"));
-    QString result = text;
-    return result.replace(crsBeforeLf, QStringLiteral("\n"));
-}
 
 HeadlessWorkbench::HeadlessWorkbench(QTextStream &out, QTextStream &err)
     : m_out(out)

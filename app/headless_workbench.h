@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/line_ends.h"
 #include "ui/workbench.h"
 
 #include <QString>
@@ -47,6 +48,3 @@ private:
     bool m_modified = false;
     WindowFlags m_flags;
 };
-
-// CR LF, and the CR CR LF that normalised tool output may hold, become LF.
-QString toLfLineEnds(const QString &text);

@@ -1,5 +1,7 @@
 #include "app/line_ends.h"
 
+#include <QRegularExpression>
+
 QString withCrLfLines(const QString &text)
 {
     QString result;
@@ -21,4 +23,17 @@ QString withCrLfLines(const QString &text)
         result.append(kCrLf);
     }
     return result;
+}
+
+QString lfToCrLf(const QString &text)
+{
+    QString result = text;
+    return result.replace(QLatin1Char('\n'), kCrLf);
+}
+
+QString toLfLineEnds(const QString &text)
+{
+    static const QRegularExpression crsBeforeLf(QStringLiteral("\r+\n"));
+    QString result = text;
+    return result.replace(crsBeforeLf, QStringLiteral("\n"));
 }

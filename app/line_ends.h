@@ -2,8 +2,15 @@
 
 #include <QString>
 
+// CR LF is the line end of every file the program writes and of the log.
+// The other texts are converted here and nowhere else.
 inline const QString kCrLf = QStringLiteral("\r\n");
 
 // Every line followed by CR LF, the last one included. A line ends at CR LF,
 // a lone CR or a lone LF, so files from any system read as the same lines.
 QString withCrLfLines(const QString &text);
+// Tool output (LF) as log text: each LF becomes CR LF.
+QString lfToCrLf(const QString &text);
+// Log text for a stream: CR LF, and the CR CR LF that converted tool output
+// may hold, become LF.
+QString toLfLineEnds(const QString &text);

@@ -1,5 +1,7 @@
 #include "build/command_runner.h"
 
+#include "app/line_ends.h"
+
 #include <QDir>
 
 bool CommandSucceeded(const CommandResult &run)
@@ -9,8 +11,7 @@ bool CommandSucceeded(const CommandResult &run)
 
 QString NormalizeOutput(const QString &output)
 {
-    QString text = output;
-    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return lfToCrLf(output);
 }
 
 bool SetWorkingDirectory(const QString &folder)

@@ -1,5 +1,6 @@
 #include "build/emulator_launch.h"
 
+#include "app/line_ends.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "build/build_commands.h"
@@ -31,7 +32,7 @@ bool launch(Services &services)
         return false;
     }
     const CommandResult run = runner->RunCommand(line);
-    AppendLog(bench, NormalizeOutput(run.output) + QStringLiteral("\r\n"));
+    AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
     // A java that could not be started reports a non-zero result like any
     // other failure; that is the one sign the runner gives.
     return run.result == 0;

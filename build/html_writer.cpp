@@ -1,12 +1,12 @@
 #include "build/html_writer.h"
 
+#include "app/line_ends.h"
 #include "app/app_settings.h"
 #include "app/path_style.h"
 #include "app/text_file.h"
 
 namespace {
 
-const QString kLineEnd = QStringLiteral("\r\n");
 
 // The page is published on the web: a quote or an angle bracket in a name or
 // an address must not end an attribute or open an element.
@@ -38,17 +38,17 @@ QString MakeHtmlText(const AppSettings &s)
 {
     const QString name = escaped(s.lastProject);
     const QString web = escaped(s.WebUrl);
-    return QStringLiteral("<HTML><HEAD><TITLE>") + name + QStringLiteral("</TITLE></HEAD>") + kLineEnd
-           + QStringLiteral("<BODY><BR><BR>") + kLineEnd
+    return QStringLiteral("<HTML><HEAD><TITLE>") + name + QStringLiteral("</TITLE></HEAD>") + kCrLf
+           + QStringLiteral("<BODY><BR><BR>") + kCrLf
            + QStringLiteral("<OBJECT declare id='b' data='http://") + web + QLatin1Char('/') + name
-           + QStringLiteral(".jam' type='application/x-jam'>") + kLineEnd
-           + name + QStringLiteral("</OBJECT><BR>") + kLineEnd
+           + QStringLiteral(".jam' type='application/x-jam'>") + kCrLf
+           + name + QStringLiteral("</OBJECT><BR>") + kCrLf
            + QStringLiteral("<A ijam='#b' href='") + name + QStringLiteral(".htm'>") + name
-           + QStringLiteral("をダウンロード</A><BR>") + kLineEnd
-           + QStringLiteral("</BODY></HTML>") + kLineEnd;
+           + QStringLiteral("をダウンロード</A><BR>") + kCrLf
+           + QStringLiteral("</BODY></HTML>") + kCrLf;
 }
 
 Result WriteHtmlFile(const AppSettings &s, const PathStyle &style)
 {
-    return writeCodePageFile(htmlFilePath(s, style), MakeHtmlText(s) + kLineEnd);
+    return writeCodePageFile(htmlFilePath(s, style), MakeHtmlText(s) + kCrLf);
 }

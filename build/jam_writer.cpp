@@ -1,5 +1,6 @@
 #include "build/jam_writer.h"
 
+#include "app/line_ends.h"
 #include "app/app_settings.h"
 #include "app/path_style.h"
 #include "app/text_file.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-const QString kLineEnd = QStringLiteral("\r\n");
 
 // English names whatever the locale: the handsets read only these.
 QString weekdayName(int dayOfWeek)
@@ -64,10 +64,10 @@ QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTim
     lines << QStringLiteral("SPsize = ");
     lines << QStringLiteral("LastModified = ") + lastModified(now);
     lines << QStringLiteral("KvmVer = ");
-    return lines.join(kLineEnd) + kLineEnd;
+    return lines.join(kCrLf) + kCrLf;
 }
 
 Result WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
 {
-    return writeCodePageFile(jamFilePath(s, style), MakeJamText(s, style, now) + kLineEnd);
+    return writeCodePageFile(jamFilePath(s, style), MakeJamText(s, style, now) + kCrLf);
 }

@@ -1,5 +1,6 @@
 #include "build/log_output.h"
 
+#include "app/line_ends.h"
 #include "ui/workbench.h"
 
 void AppendLog(Workbench &bench, const QString &text)
@@ -9,5 +10,5 @@ void AppendLog(Workbench &bench, const QString &text)
 
 void AppendLogLine(Workbench &bench, const QString &text)
 {
-    bench.appendLog(text + QStringLiteral("\r\n"));
+    bench.appendLog(text + kCrLf);
 }

@@ -1,5 +1,6 @@
 #include "build/process_runner.h"
 
+#include "app/line_ends.h"
 #include "build/command_line.h"
 #include "build/tool_group.h"
 
@@ -142,8 +143,7 @@ void ToolRun::checkStop()
 QString ToolRun::output()
 {
     read();
-    QString text = QString::fromLocal8Bit(m_captured);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString text = toLfLineEnds(QString::fromLocal8Bit(m_captured));
     if (m_cut)
         text = withLine(text, QStringLiteral("(出力が長すぎるため、ここで打ち切りました)"));
     return text;

@@ -1,6 +1,7 @@
 #include "deploy/upload.h"
 
 #include "app/clock.h"
+#include "app/line_ends.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "build/build_commands.h"
@@ -14,8 +15,6 @@
 #include <limits>
 
 namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
 
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
