@@ -4,30 +4,33 @@
 #include "app/settings_store.h"
 #include "app/window_placement.h"
 #include "build/build_pipeline.h"
+#include "build/command_runner.h"
 #include "build/emulator_launch.h"
+#include "deploy/ftp_client.h"
 #include "deploy/options_dialog.h"
 #include "deploy/upload.h"
 #include "project/new_project_dialog.h"
 #include "project/open_project.h"
 #include "project/project_chooser.h"
 #include "ui/about_dialog.h"
+#include "ui/action_input_filter.h"
 #include "ui/edit_commands.h"
 #include "ui/help_window.h"
+#include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
 #include "ui/source_editor.h"
 #include "ui/source_text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -105,11 +108,8 @@ void frmMain::createControls()
     SourceCode = new SourceEditor(client);
     setUpPane(SourceCode, QStringLiteral("SourceCode"));
     SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
-    Log = new QPlainTextEdit(client);
+    Log = new LogPane(client);
     setUpPane(Log, QStringLiteral("Log"));
-    Log->setReadOnly(true);
-    // Ctrl+C in the log still copies the editor's selection, as Edit > Copy does.
-    Log->installEventFilter(new EditMenuShortcutPassThrough(Log));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
     m_logFlush = new QTimer(this);
     m_logFlush->setSingleShot(true);
@@ -172,46 +172,46 @@ void frmMain::createMenus()
 
 void frmMain::createStatusBar()
 {
-    QStatusBar *sbStatusBar = statusBar();
-    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), sbStatusBar);
-    status->setObjectName(QStringLiteral("sbStatusText"));
-    m_datePanel = new QLabel(sbStatusBar);
-    m_timePanel = new QLabel(sbStatusBar);
-    sbStatusBar->addWidget(status, 1);
-    sbStatusBar->addPermanentWidget(m_datePanel);
-    sbStatusBar->addPermanentWidget(m_timePanel);
-    updateClock();
-    auto *clockTimer = new QTimer(this);
-    connect(clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
-    clockTimer->start(1000);
+    sbStatusBar = new MainStatusBar(this);
+    setStatusBar(sbStatusBar);
 }
 
-void frmMain::updateClock()
+QString frmMain::statusText() const
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    m_datePanel->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
-    m_timePanel->setText(now.toString(QStringLiteral("HH:mm")));
+    return sbStatusBar->text();
 }
 
 void frmMain::connectButtons()
 {
-    connect(Compile, &PictureButton::clicked, this, [this] { runAction([this] { Compile_Click(m_services); }); });
+    connect(Compile, &PictureButton::clicked, this, [this] {
+        pressButton(m_flags.ProjectLoaded ? QString() : QStringLiteral("プロジェクトが開かれていません。"),
+                    QStringLiteral("ビルド中"), [this] { Compile_Click(m_services); });
+    });
 
     connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
     connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
-    connect(Run, &PictureButton::clicked, this, [this] { runAction([this] { Run_Click(m_services); }); });
+    connect(Run, &PictureButton::clicked, this, [this] {
+        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
+                    : !m_flags.CanRun      ? QStringLiteral("先にビルドしてください。")
+                                           : QString(),
+                    QStringLiteral("実行中"), [this] { Run_Click(m_services); });
+    });
 
     connect(Upload, &PictureButton::mouseDown, this, [this] { setBusyCursor(); });
     connect(Upload, &PictureButton::mouseUp, this, [this] { restoreCursor(); });
-    connect(Upload, &PictureButton::clicked, this, [this] { runAction([this] { Upload_Click(m_services); }); });
+    connect(Upload, &PictureButton::clicked, this, [this] {
+        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
+                    : !m_flags.CanUpload   ? QStringLiteral("先に実行してください。")
+                                           : QString(),
+                    QStringLiteral("アップロード中"), [this] { Upload_Click(m_services); });
+    });
 }
 
-// One action at a time: tools and transfers keep the window painted, and a
-// click queued meanwhile must not start a second action inside the first.
+// One action at a time. New and Open wait for a dialog with the window
+// usable; a second command meanwhile brings that dialog forward.
 void frmMain::runAction(const std::function<void()> &action)
 {
-    if (m_actionRunning)
+    if (bringWaitingDialogForward())
         return;
     m_actionRunning = true;
     action();
@@ -222,43 +222,117 @@ void frmMain::runAction(const std::function<void()> &action)
     }
 }
 
+// Build, Run and Upload: the window says why one does nothing, names the one
+// that runs, and takes no input but Esc and the close box meanwhile.
+void frmMain::pressButton(const QString &refusal, const QString &activity, const std::function<void()> &action)
+{
+    if (bringWaitingDialogForward())
+        return;
+    if (!refusal.isEmpty()) {
+        sbStatusBar->showNote(refusal);
+        return;
+    }
+    runAction([&] {
+        sbStatusBar->setActivity(activity);
+        m_inputBlocked = true;
+        {
+            ActionInputFilter filter([this] { stopAction(); });
+            action();
+        }
+        m_inputBlocked = false;
+        sbStatusBar->setActivity(QString());
+    });
+}
+
+bool frmMain::bringWaitingDialogForward()
+{
+    if (!m_actionRunning)
+        return false;
+    if (QWidget *dialog = waitingDialog()) {
+        dialog->raise();
+        dialog->activateWindow();
+        sbStatusBar->showNote(QStringLiteral("ダイアログが開いています。"));
+    }
+    return true;
+}
+
+QWidget *frmMain::waitingDialog() const
+{
+    if (m_chooser && m_chooser->isVisible())
+        return m_chooser;
+    if (m_newProject && m_newProject->isVisible())
+        return m_newProject;
+    return nullptr;
+}
+
+void frmMain::stopAction()
+{
+    m_services.runners.stopRunning();
+    m_services.ftp.abortTransfers();
+}
+
 void frmMain::Form_Load()
 {
     m_store.LoadSettings();
     m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
-    move(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
-         toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
-    applyStartSize();
-    m_startSizePending = true;
+    m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
+                             toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
+    applyStartPlacement();
+    m_startPending = true;
 }
 
-void frmMain::applyStartSize()
+// Left and top are the frame's, the size the outer one. Before the window
+// is shown the frame is not known; applied again once it is.
+void frmMain::applyStartPlacement()
 {
-    resize(QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra());
-    Form_Resize();
+    m_knownFrame = frameExtra();
+    const QSize outer(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight));
+    setMinimumSize(outer - m_knownFrame);
+    resize(outer - m_knownFrame);
+    if (frameGeometry().topLeft() != m_startPosition)
+        move(m_startPosition);
 }
 
 void frmMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // The frame is known only once the window is shown, and the start size
-    // is the outer size, frame included.
-    if (m_startSizePending) {
-        m_startSizePending = false;
-        applyStartSize();
+    frameMayHaveChanged();
+    if (m_startPending) {
+        // A window manager tells the frame soon after the window is mapped;
+        // without one it stays empty, and the placement stands as made.
+        QTimer::singleShot(2000, this, [this] { m_startPending = false; });
     }
 }
 
-QSize frmMain::frameExtra() const
+void frmMain::moveEvent(QMoveEvent *event)
 {
-    return frameGeometry().size() - size();
+    QMainWindow::moveEvent(event);
+    frameMayHaveChanged();
 }
 
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    frameMayHaveChanged();
     Form_Resize();
+}
+
+void frmMain::frameMayHaveChanged()
+{
+    if (!isVisible() || frameExtra() == m_knownFrame)
+        return;
+    if (m_startPending && windowState() == Qt::WindowNoState) {
+        m_startPending = false;
+        applyStartPlacement();
+    }
+    m_knownFrame = frameExtra();
+    Form_Resize();
+}
+
+QSize frmMain::frameExtra() const
+{
+    return frameGeometry().size() - size();
 }
 
 void frmMain::Form_Resize()
@@ -273,7 +347,11 @@ void frmMain::Form_Resize()
     if (size().width() < minimum.width() || size().height() < minimum.height())
         resize(size().expandedTo(minimum));
     SourceCode->setGeometry(0, toPixels(600), toPixels(layout.sourceWidth), toPixels(layout.sourceHeight));
-    Log->setGeometry(0, toPixels(layout.logTop), toPixels(layout.logWidth), toPixels(layout.logHeight));
+    // The rule's outer height counts the menu and status bars the client area
+    // lacks: the log ends where the client area does, its scroll bar in view.
+    const int logTop = toPixels(layout.logTop);
+    const int room = centralWidget()->height() - logTop;
+    Log->setGeometry(0, logTop, toPixels(layout.logWidth), qBound(0, toPixels(layout.logHeight), room));
 }
 
 void frmMain::SaveWindowPlacement()
@@ -287,10 +365,15 @@ void frmMain::SaveWindowPlacement()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // A tool or transfer still running: close as soon as it has ended.
     if (m_actionRunning) {
-        m_closePending = true;
         event->ignore();
+        // A dialog that waits ends with no choice; the window closes after it.
+        if (QWidget *dialog = waitingDialog()) {
+            m_closePending = true;
+            dialog->close();
+        } else if (!m_inputBlocked || askStopAndClose()) {
+            m_closePending = true;
+        }
         return;
     }
     if (!MaySourceBeLeft(m_services)) {
@@ -300,6 +383,22 @@ void frmMain::closeEvent(QCloseEvent *event)
     closeOtherWindows();
     SaveWindowPlacement();
     event->accept();
+}
+
+// Yes stops the tool or transfer; the window closes once the action is back.
+bool frmMain::askStopAndClose()
+{
+    if (m_askingToStop || m_closePending)
+        return false;
+    m_askingToStop = true;
+    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"),
+                                              QStringLiteral("実行中の処理を中止して終了しますか?"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    m_askingToStop = false;
+    if (answer != QMessageBox::Yes)
+        return false;
+    stopAction();
+    return true;
 }
 
 void frmMain::closeOtherWindows()
@@ -316,6 +415,9 @@ void frmMain::mnuFileProperties_Click()
     if (!m_options) {
         m_options = new frmOptions(m_store);
         m_options->setAttribute(Qt::WA_DeleteOnClose);
+        // It has no owner window, so nothing centres it over this one.
+        m_options->adjustSize();
+        m_options->move(frameGeometry().center() - m_options->rect().center());
     }
     m_options->show();
     m_options->raise();
@@ -372,8 +474,11 @@ void frmMain::clearLog()
 
 QString frmMain::sourceText() const
 {
+    // Shift+Enter makes a line separator inside a block; the file has no such
+    // thing, and the code page no such character.
     QString text = SourceCode->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     return text;
 }
 
@@ -411,8 +516,9 @@ void frmMain::restoreCursor()
 
 void frmMain::processEvents()
 {
-    // Paint, but leave clicks and keys queued until the action has ended.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // During Build, Run or Upload the input filter drops the input and lets
+    // Esc stop the action; otherwise input waits until the handler is done.
+    QCoreApplication::processEvents(m_inputBlocked ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmMain::showMessage(const QString &text)
@@ -436,11 +542,13 @@ QString frmMain::chooseProject(const QString &listingPattern)
 {
     if (!m_chooser)
         m_chooser = new frmProject(this);
-    return m_chooser->LoadProject(listingPattern);
+    // The open project is lastProject for the whole session.
+    return m_chooser->LoadProject(listingPattern, m_store.settings().lastProject);
 }
 
 QString frmMain::createNewProject()
 {
     dlgNewProject dialog(m_store, this);
+    m_newProject = &dialog;
     return dialog.LoadProject();
 }
