@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
@@ -298,11 +299,25 @@ void frmMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     frameMayHaveChanged();
-    if (m_startPending) {
-        // A window manager tells the frame soon after the window is mapped;
-        // without one it stays empty, and the placement stands as made.
-        QTimer::singleShot(2000, this, [this] { m_startPending = false; });
-    }
+    if (m_startPending)
+        watchForFrame();
+}
+
+// A window manager tells the frame soon after the window is mapped, with no
+// event when the client area stays where it was put; without a window
+// manager the frame stays empty and the placement stands as made.
+void frmMain::watchForFrame()
+{
+    auto *watch = new QTimer(this);
+    const QDeadlineTimer deadline(2000);
+    connect(watch, &QTimer::timeout, this, [this, watch, deadline] {
+        frameMayHaveChanged();
+        if (!m_startPending || deadline.hasExpired()) {
+            m_startPending = false;
+            watch->deleteLater();
+        }
+    });
+    watch->start(20);
 }
 
 void frmMain::moveEvent(QMoveEvent *event)
@@ -332,7 +347,14 @@ void frmMain::frameMayHaveChanged()
 
 QSize frmMain::frameExtra() const
 {
-    return frameGeometry().size() - size();
+    // While the window manager reparents the window, X11 can report a frame
+    // made of the old and the new parent's geometry, far off either way. A
+    // real frame is a title bar and borders.
+    const QSize extra = frameGeometry().size() - size();
+    const QSize limit = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) / 4;
+    if (extra.width() < 0 || extra.height() < 0 || extra.width() >= limit.width() || extra.height() >= limit.height())
+        return QSize(0, 0);
+    return extra;
 }
 
 void frmMain::Form_Resize()

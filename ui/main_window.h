@@ -71,6 +71,7 @@ private:
     void flushLog();
     void applyStartPlacement();
     void frameMayHaveChanged();
+    void watchForFrame();
     void closeOtherWindows();
     bool askStopAndClose();
     void stopAction();
@@ -100,7 +101,7 @@ private:
     // window manager has told the frame's size.
     bool m_startPending = false;
     QPoint m_startPosition;
-    QSize m_knownFrame;
+    QSize m_knownFrame{0, 0};
 
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;
