@@ -4,16 +4,13 @@
 #include "app/settings_store.h"
 #include "app/window_placement.h"
 #include "build/build_pipeline.h"
-#include "build/command_runner.h"
 #include "build/emulator_launch.h"
-#include "deploy/ftp_client.h"
 #include "deploy/options_dialog.h"
 #include "deploy/upload.h"
 #include "project/new_project_dialog.h"
 #include "project/open_project.h"
 #include "project/project_chooser.h"
 #include "ui/about_dialog.h"
-#include "ui/action_input_filter.h"
 #include "ui/edit_commands.h"
 #include "ui/help_window.h"
 #include "ui/main_status_bar.h"
@@ -22,8 +19,6 @@
 #include "ui/source_text.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDeadlineTimer>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
@@ -31,14 +26,8 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWindow>
 
 namespace {
-
-int toPixels(double twips)
-{
-    return qRound(twips / kTwipsPerPixel);
-}
 
 // The panes show CR LF as one line break; a lone CR has no line of its own.
 QString forDisplay(QString text)
@@ -208,70 +197,6 @@ void frmMain::connectButtons()
     });
 }
 
-// One action at a time. New and Open wait for a dialog with the window
-// usable; a second command meanwhile brings that dialog forward.
-void frmMain::runAction(const std::function<void()> &action)
-{
-    if (bringWaitingDialogForward())
-        return;
-    m_actionRunning = true;
-    action();
-    m_actionRunning = false;
-    if (m_closePending) {
-        m_closePending = false;
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
-}
-
-// Build, Run and Upload: the window says why one does nothing, names the one
-// that runs, and takes no input but Esc and the close box meanwhile.
-void frmMain::pressButton(const QString &refusal, const QString &activity, const std::function<void()> &action)
-{
-    if (bringWaitingDialogForward())
-        return;
-    if (!refusal.isEmpty()) {
-        sbStatusBar->showNote(refusal);
-        return;
-    }
-    runAction([&] {
-        sbStatusBar->setActivity(activity);
-        m_inputBlocked = true;
-        {
-            ActionInputFilter filter([this] { stopAction(); });
-            action();
-        }
-        m_inputBlocked = false;
-        sbStatusBar->setActivity(QString());
-    });
-}
-
-bool frmMain::bringWaitingDialogForward()
-{
-    if (!m_actionRunning)
-        return false;
-    if (QWidget *dialog = waitingDialog()) {
-        dialog->raise();
-        dialog->activateWindow();
-        sbStatusBar->showNote(QStringLiteral("ダイアログが開いています。"));
-    }
-    return true;
-}
-
-QWidget *frmMain::waitingDialog() const
-{
-    if (m_chooser && m_chooser->isVisible())
-        return m_chooser;
-    if (m_newProject && m_newProject->isVisible())
-        return m_newProject;
-    return nullptr;
-}
-
-void frmMain::stopAction()
-{
-    m_services.runners.stopRunning();
-    m_services.ftp.abortTransfers();
-}
-
 void frmMain::Form_Load()
 {
     m_store.LoadSettings();
@@ -281,146 +206,6 @@ void frmMain::Form_Load()
                              toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
     applyStartPlacement();
     m_startPending = true;
-}
-
-// Left and top are the frame's, the size the outer one. Before the window
-// is shown the frame is not known; applied again once it is.
-void frmMain::applyStartPlacement()
-{
-    m_knownFrame = frameExtra();
-    const QSize outer(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight));
-    setMinimumSize(outer - m_knownFrame);
-    resize(outer - m_knownFrame);
-    if (frameGeometry().topLeft() != m_startPosition)
-        move(m_startPosition);
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    frameMayHaveChanged();
-    if (m_startPending)
-        watchForFrame();
-}
-
-// A window manager tells the frame soon after the window is mapped, with no
-// event when the client area stays where it was put; without a window
-// manager the frame stays empty and the placement stands as made.
-void frmMain::watchForFrame()
-{
-    auto *watch = new QTimer(this);
-    const QDeadlineTimer deadline(2000);
-    connect(watch, &QTimer::timeout, this, [this, watch, deadline] {
-        frameMayHaveChanged();
-        if (!m_startPending || deadline.hasExpired()) {
-            m_startPending = false;
-            watch->deleteLater();
-        }
-    });
-    watch->start(20);
-}
-
-void frmMain::moveEvent(QMoveEvent *event)
-{
-    QMainWindow::moveEvent(event);
-    frameMayHaveChanged();
-}
-
-void frmMain::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    frameMayHaveChanged();
-    Form_Resize();
-}
-
-void frmMain::frameMayHaveChanged()
-{
-    if (!isVisible() || frameExtra() == m_knownFrame)
-        return;
-    if (m_startPending && windowState() == Qt::WindowNoState) {
-        m_startPending = false;
-        applyStartPlacement();
-    }
-    m_knownFrame = frameExtra();
-    Form_Resize();
-}
-
-QSize frmMain::frameExtra() const
-{
-    // While the window manager reparents the window, X11 can report a frame
-    // made of the old and the new parent's geometry, far off either way. A
-    // real frame is a title bar and borders.
-    const QSize extra = frameGeometry().size() - size();
-    const QSize limit = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) / 4;
-    if (extra.width() < 0 || extra.height() < 0 || extra.width() >= limit.width() || extra.height() >= limit.height())
-        return QSize(0, 0);
-    return extra;
-}
-
-void frmMain::Form_Resize()
-{
-    // Minimised, the platform owns the size; the rule waits for the restore.
-    if (isMinimized())
-        return;
-    const QSize outer = frameGeometry().size();
-    const PaneLayout layout = layoutForWindow(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    const QSize minimum = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra();
-    setMinimumSize(minimum);
-    if (size().width() < minimum.width() || size().height() < minimum.height())
-        resize(size().expandedTo(minimum));
-    SourceCode->setGeometry(0, toPixels(600), toPixels(layout.sourceWidth), toPixels(layout.sourceHeight));
-    // The rule's outer height counts the menu and status bars the client area
-    // lacks: the log ends where the client area does, its scroll bar in view.
-    const int logTop = toPixels(layout.logTop);
-    const int room = centralWidget()->height() - logTop;
-    Log->setGeometry(0, logTop, toPixels(layout.logWidth), qBound(0, toPixels(layout.logHeight), room));
-}
-
-void frmMain::SaveWindowPlacement()
-{
-    if (isMinimized())
-        return;
-    const QRect outer = frameGeometry();
-    writePlacement(m_placement, {float(outer.x() * kTwipsPerPixel), float(outer.y() * kTwipsPerPixel),
-                                 float(outer.width() * kTwipsPerPixel), float(outer.height() * kTwipsPerPixel)});
-}
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    if (m_actionRunning) {
-        event->ignore();
-        // A dialog that waits ends with no choice; the window closes after it.
-        if (QWidget *dialog = waitingDialog()) {
-            m_closePending = true;
-            dialog->close();
-        } else if (!m_inputBlocked || askStopAndClose()) {
-            m_closePending = true;
-        }
-        return;
-    }
-    if (!MaySourceBeLeft(m_services)) {
-        event->ignore();
-        return;
-    }
-    closeOtherWindows();
-    SaveWindowPlacement();
-    event->accept();
-}
-
-// Yes stops the tool or transfer; the window closes once the action is back.
-bool frmMain::askStopAndClose()
-{
-    if (m_askingToStop || m_closePending)
-        return false;
-    m_askingToStop = true;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"),
-                                              QStringLiteral("実行中の処理を中止して終了しますか?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    m_askingToStop = false;
-    if (answer != QMessageBox::Yes)
-        return false;
-    stopAction();
-    return true;
 }
 
 void frmMain::closeOtherWindows()
@@ -564,7 +349,7 @@ QString frmMain::chooseProject(const QString &listingPattern)
 {
     if (!m_chooser)
         m_chooser = new frmProject(this);
-    // The open project is lastProject for the whole session.
+    // The open project stays lastProject for the whole run.
     return m_chooser->LoadProject(listingPattern, m_store.settings().lastProject);
 }
 

@@ -57,7 +57,6 @@ private Q_SLOTS:
     void closingOtherwiseStoresNothing();
     void keyboardOrder();
     void boxesShareOneLeftEdge();
-    void decorativePictures();
 };
 
 void tst_OptionsDialog::fillsFromTheFileNotFromMemory()
@@ -221,18 +220,6 @@ void tst_OptionsDialog::boxesShareOneLeftEdge()
         QVERIFY(l.right() < b.left());
         QVERIFY(l.center().y() >= b.top() && l.center().y() <= b.bottom());
     }
-    delete dialog;
-}
-
-void tst_OptionsDialog::decorativePictures()
-{
-    UploadSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    QPointer<frmOptions> dialog = open(sandbox.store);
-    int pictures = 0;
-    for (const QLabel *label : dialog->findChildren<QLabel *>())
-        pictures += !label->pixmap().isNull();
-    QCOMPARE(pictures, 3);
     delete dialog;
 }
 

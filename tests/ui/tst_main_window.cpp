@@ -121,13 +121,11 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void menusInEachLanguage_data();
     void menusInEachLanguage();
-    void shortcuts();
     void startsAtStoredPositionWithFixedSize();
     void logHoldsTheTextExactly();
     void logKeepsTheEndInView();
     void editorGivesBackCrLf_data();
     void editorGivesBackCrLf();
-    void settingTheSourceCountsAsUnchanged();
     void anyMouseButtonSwapsThePicture_data();
     void anyMouseButtonSwapsThePicture();
     void closingSavesPlacementUnlessMinimised();
@@ -179,19 +177,6 @@ void MainWindowTest::menusInEachLanguage()
     QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuEdit"))), edit);
     QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuHelp"))), help);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Quenvel"));
-}
-
-void MainWindowTest::shortcuts()
-{
-    Fixture f;
-    auto shortcutOf = [&](const char *name) {
-        return f.window->findChild<QAction *>(QLatin1String(name))->shortcut();
-    };
-    QCOMPARE(shortcutOf("mnuFileNew"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    QCOMPARE(shortcutOf("mnuEditCut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    QCOMPARE(shortcutOf("mnuEditCopy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    QCOMPARE(shortcutOf("mnuEditPaste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    QCOMPARE(shortcutOf("mnuFileOpen"), QKeySequence());
 }
 
 void MainWindowTest::startsAtStoredPositionWithFixedSize()
@@ -268,18 +253,6 @@ void MainWindowTest::editorGivesBackCrLf()
     Fixture f;
     f.window->setSourceText(text);
     QCOMPARE(f.window->sourceText(), expected);
-}
-
-void MainWindowTest::settingTheSourceCountsAsUnchanged()
-{
-    Fixture f;
-    f.window->setSourceText(QStringLiteral("x\r\n"));
-    QVERIFY(!f.window->isSourceModified());
-    auto *source = f.window->findChild<QPlainTextEdit *>(QStringLiteral("SourceCode"));
-    source->insertPlainText(QStringLiteral("typed"));
-    QVERIFY(f.window->isSourceModified());
-    f.window->setSourceModified(false);
-    QVERIFY(!f.window->isSourceModified());
 }
 
 void MainWindowTest::anyMouseButtonSwapsThePicture_data()
