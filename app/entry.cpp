@@ -10,8 +10,10 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 
 namespace {
 
@@ -23,8 +25,23 @@ void showStartupMessage(const QString &text)
 
 } // namespace
 
+bool installQtTranslation(QApplication &app, UiLanguage language)
+{
+    if (language != UiLanguage::Japanese)
+        return false;
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        qWarning("Qt's Japanese translation (qtbase_ja.qm) is missing: its standard texts stay English.");
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 int runDesktop(QApplication &app)
 {
+    const UiLanguage language = uiLanguageFor(QLocale::system());
+    installQtTranslation(app, language);
     SettingsStore store(QCoreApplication::applicationDirPath(), PathStyle::native());
     store.setMessageHandler(showStartupMessage);
     ProcessCommandRunnerFactory runners;
@@ -41,10 +58,13 @@ int runDesktop(QApplication &app)
     WaitSeconds(1, [] { QCoreApplication::processEvents(); });
     splash->repaint();
 
-    frmMain main(store, runners, ftp, clock, placement, uiLanguageFor(QLocale::system()));
-    store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
+    frmMain main(store, runners, ftp, clock, placement, language);
+    // A box owned by the main window before it is shown would make its
+    // native window early, and the stored position would then be taken for
+    // the client area's instead of the frame's.
     main.Form_Load();
     splash.reset();
     main.show();
+    store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
     return app.exec();
 }

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -79,9 +80,8 @@ void frmOptions::createControls()
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdCancel = new QPushButton(text("キャンセル"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    // Only Esc has a button of its own (Cancel, through QDialog); Enter in a
-    // box stores nothing behind the user's back.
-    cmdOK->setAutoDefault(false);
+    // Enter is OK wherever the focus is, Esc is Cancel (through QDialog).
+    cmdOK->setDefault(true);
     cmdCancel->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
@@ -152,6 +152,7 @@ void frmOptions::Form_Load()
 
 void frmOptions::cmdOK_Click()
 {
+    const AppSettings before = m_store.settings();
     AppSettings &s = m_store.settings();
     s.WebUrl = txtWeb->text();
     s.FtpUrl = txtFtp->text();
@@ -159,7 +160,14 @@ void frmOptions::cmdOK_Click()
     s.FtpId = txtFtpId->text();
     s.FtpPassword = txtFtpPassword->text();
     s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
-    (void)m_store.SaveSettings();
+    const Result saved = m_store.SaveSettings();
+    if (!saved) {
+        // Nothing was stored: the settings stay as they were, the boxes as typed.
+        m_store.settings() = before;
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), saved.error(), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     m_store.LoadSettings();
     close();
 }

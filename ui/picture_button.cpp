@@ -44,11 +44,15 @@ void PictureButton::mousePressEvent(QMouseEvent *event)
 
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
+    event->accept();
+    // A release whose press never came here (dropped while an action ran)
+    // is no click.
+    if (!m_pressed)
+        return;
     showPicture(false);
     Q_EMIT mouseUp();
     // The click comes after the released picture is back, and only when the
     // left button is let go over the picture.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
-    event->accept();
 }

@@ -4,7 +4,8 @@
 #include <QPixmap>
 
 // A button that is a picture: the pressed picture while any mouse button is
-// held down on it, the released one otherwise. Only the left button clicks.
+// held down on it, the released one otherwise. Only the left button clicks,
+// pressed and let go on the picture.
 class PictureButton : public QLabel
 {
     Q_OBJECT
