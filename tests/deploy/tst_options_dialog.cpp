@@ -55,6 +55,7 @@ private Q_SLOTS:
     void okWhenTheFileCannotBeWritten();
     void closingOtherwiseStoresNothing_data();
     void closingOtherwiseStoresNothing();
+    void openedProjectGovernsThroughTheDialog();
     void keyboardOrder();
     void boxesShareOneLeftEdge();
 };
@@ -182,6 +183,22 @@ void tst_OptionsDialog::closingOtherwiseStoresNothing()
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(UploadSandbox::readBytes(sandbox.store.settingsFilePath()), fileBefore);
     QVERIFY(sandbox.store.settings() == memoryBefore);
+}
+
+void tst_OptionsDialog::openedProjectGovernsThroughTheDialog()
+{
+    // The file names Hello: another copy wrote it, or it took no write.
+    UploadSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    sandbox.store.adoptProject(QStringLiteral("Game"));
+    const QString gameSource = sandbox.sdkDir() + QStringLiteral("/apps/Game/src/Game.java");
+    for (const bool ok : {false, true}) {
+        QPointer<frmOptions> dialog = open(sandbox.store);
+        QTest::mouseClick(button(dialog, ok ? "cmdOK" : "cmdCancel"), Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(sandbox.store.settings().lastProject, QStringLiteral("Game"));
+        QCOMPARE(sandbox.store.settings().SourcePath, gameSource);
+    }
 }
 
 void tst_OptionsDialog::keyboardOrder()
