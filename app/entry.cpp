@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/settings_store.h"
 #include "app/splash.h"
+#include "app/stop_signals.h"
 #include "app/wait_seconds.h"
 #include "app/window_placement.h"
 #include "build/process_runner.h"
@@ -48,6 +49,13 @@ int runDesktop(QApplication &app)
     CurlFtpClientFactory ftp;
     SystemClock clock;
     SystemPlacementStore placement;
+    // Ended by a signal (a logout, kill): the tool under way and everything
+    // it started end too, where the kernel would only end the tool itself.
+    const StopOnSignals stop([&] {
+        runners.stopForGood();
+        ftp.abortTransfers();
+        QCoreApplication::exit(1);
+    });
 
     store.LoadSettings();
     auto splash = std::make_unique<frmSplash>();
@@ -66,5 +74,6 @@ int runDesktop(QApplication &app)
     splash.reset();
     main.show();
     store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
-    return app.exec();
+    const int code = app.exec();
+    return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : code;
 }
