@@ -1,9 +1,9 @@
 #include "deploy/upload.h"
 
 #include "app/clock.h"
+#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "build/build_commands.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
@@ -52,6 +52,7 @@ private:
     bool send(FtpClient &ftp);
     bool sendFiles(FtpClient &ftp);
     void logConnectFailure(FtpClient &ftp, int result);
+    ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
     AppSettings &m_settings;
@@ -77,7 +78,7 @@ bool Upload::run()
 bool Upload::archiveIsBuilt()
 {
     // Without it the server would be blamed for a file that was never made.
-    const QString jar = archiveFilePath(m_settings, m_style);
+    const QString jar = paths().archive();
     if (QFileInfo(jar).isFile())
         return true;
     log(jar + text("が見つかりません。先にビルドしてください。"));
@@ -105,7 +106,7 @@ bool Upload::raiseVersion()
 bool Upload::writeProducts()
 {
     log(text("JAMファイルの生成中..."));
-    const QString jam = jamFilePath(m_settings, m_style);
+    const QString jam = paths().descriptor();
     if (!WriteJamFile(m_settings, m_style, m_services.clock.now())) {
         log(jam + text("の保存に失敗しました。アップロードを中止します。"));
         return false;
@@ -113,7 +114,7 @@ bool Upload::writeProducts()
     log(jam + text("に生成しました。"));
 
     AppendLog(m_services.bench, kCrLf + text("HTMLファイルの生成中...") + kCrLf);
-    const QString html = htmlFilePath(m_settings, m_style);
+    const QString html = paths().page();
     if (!WriteHtmlFile(m_settings, m_style)) {
         log(html + text("の保存に失敗しました。アップロードを中止します。"));
         return false;
@@ -143,15 +144,15 @@ bool Upload::send(FtpClient &ftp)
 bool Upload::sendFiles(FtpClient &ftp)
 {
     const QString &name = m_settings.lastProject;
-    const QString jar = archiveFilePath(m_settings, m_style);
+    const ProjectPaths project = paths();
     const struct {
         QString extension;
         QString localPath;
         int mode;
     } files[] = {
-        {QStringLiteral(".jar"), jar, FtpClient::Binary},
-        {QStringLiteral(".jam"), jamFilePath(m_settings, m_style), FtpClient::Text},
-        {QStringLiteral(".htm"), htmlFilePath(m_settings, m_style), FtpClient::Text},
+        {QStringLiteral(".jar"), project.archive(), FtpClient::Binary},
+        {QStringLiteral(".jam"), project.descriptor(), FtpClient::Text},
+        {QStringLiteral(".htm"), project.page(), FtpClient::Text},
     };
     for (const auto &file : files) {
         log(name + file.extension + text("をサーバにアップロードしています。"));
