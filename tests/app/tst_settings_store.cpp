@@ -1,3 +1,4 @@
+#include "app/project_paths.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
 #include "file_bytes.h"
@@ -244,24 +245,35 @@ void SettingsStoreTest::windowsSpellingsLetterForLetter_data()
     QTest::addColumn<QString>("javaPath");
     QTest::addColumn<QString>("dojaPath");
     QTest::addColumn<QString>("project");
-    QTest::addColumn<QStringList>("expected");  // javac, jar, preverify, ProjectFolder, SourcePath, CLASSPATH
+    // javac, jar, preverify, ProjectFolder, SourcePath, CLASSPATH, then archive, descriptor, page
+    QTest::addColumn<QStringList>("expected");
     QTest::newRow("D:\\sdk and Hello")
         << "D:\\jdk" << "D:\\sdk" << "Hello"
         << QStringList{"D:\\jdk\\bin\\javac", "D:\\jdk\\bin\\jar", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\Hello",
-                       "D:\\sdk\\apps\\Hello\\src\\Hello.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\""};
+                       "D:\\sdk\\apps\\Hello\\src\\Hello.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\"",
+                       "D:\\sdk\\apps\\Hello\\bin\\Hello.jar", "D:\\sdk\\apps\\Hello\\bin\\Hello.jam",
+                       "D:\\sdk\\apps\\Hello\\bin\\Hello.htm"};
     QTest::newRow("defaults") << "c:\\jdk1.3.1" << "C:\\j2mewsdk4doja" << "Test"
                               << QStringList{"c:\\jdk1.3.1\\bin\\javac", "c:\\jdk1.3.1\\bin\\jar",
                                              "C:\\j2mewsdk4doja\\bin\\preverify", "C:\\j2mewsdk4doja\\apps\\Test",
                                              "C:\\j2mewsdk4doja\\apps\\Test\\src\\Test.java",
-                                             ".;\"C:\\j2mewsdk4doja\\lib\\dojaapi.jar\""};
+                                             ".;\"C:\\j2mewsdk4doja\\lib\\dojaapi.jar\"",
+                                             "C:\\j2mewsdk4doja\\apps\\Test\\bin\\Test.jar",
+                                             "C:\\j2mewsdk4doja\\apps\\Test\\bin\\Test.jam",
+                                             "C:\\j2mewsdk4doja\\apps\\Test\\bin\\Test.htm"};
     QTest::newRow("trailing backslash doubles") << "D:\\jdk\\" << "D:\\sdk\\" << "A"
                                                 << QStringList{"D:\\jdk\\\\bin\\javac", "D:\\jdk\\\\bin\\jar",
                                                                "D:\\sdk\\\\bin\\preverify", "D:\\sdk\\\\apps\\A",
                                                                "D:\\sdk\\\\apps\\A\\src\\A.java",
-                                                               ".;\"D:\\sdk\\\\lib\\dojaapi.jar\""};
+                                                               ".;\"D:\\sdk\\\\lib\\dojaapi.jar\"",
+                                                               "D:\\sdk\\\\apps\\A\\bin\\A.jar",
+                                                               "D:\\sdk\\\\apps\\A\\bin\\A.jam",
+                                                               "D:\\sdk\\\\apps\\A\\bin\\A.htm"};
     QTest::newRow("no JDK") << "" << "D:\\sdk" << "A"
                             << QStringList{"", "", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\A",
-                                           "D:\\sdk\\apps\\A\\src\\A.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\""};
+                                           "D:\\sdk\\apps\\A\\src\\A.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\"",
+                                           "D:\\sdk\\apps\\A\\bin\\A.jar", "D:\\sdk\\apps\\A\\bin\\A.jam",
+                                           "D:\\sdk\\apps\\A\\bin\\A.htm"};
 }
 
 void SettingsStoreTest::windowsSpellingsLetterForLetter()
@@ -276,8 +288,9 @@ void SettingsStoreTest::windowsSpellingsLetterForLetter()
     s.DOJA_PATH = dojaPath;
     s.lastProject = project;
     deriveToolchainPaths(s, style);
+    const ProjectPaths paths(dojaPath, project, style);
     QCOMPARE((QStringList{s.javacPath, s.jarPath, s.preverifyPath, s.ProjectFolder, s.SourcePath,
-                          defaultClassPath(dojaPath, style)}),
+                          defaultClassPath(dojaPath, style), paths.archive(), paths.descriptor(), paths.page()}),
              expected);
     QCOMPARE(s.javaPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("\\bin\\java"));
 }

@@ -1,8 +1,7 @@
+#include "app/project_paths.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
-#include "build/html_writer.h"
-#include "build/jam_writer.h"
 #include "project_sandbox.h"
 
 #include <QDir>
@@ -53,11 +52,12 @@ QString expand(const ProjectSandbox &box, QString text)
 {
     const AppSettings &s = box.settings();
     const PathStyle &style = box.store.style();
+    const ProjectPaths paths = ProjectPaths::current(s, style);
     return text.replace(QStringLiteral("%COMPILE%"), compileCommandLine(s, style))
         .replace(QStringLiteral("%PREVERIFY%"), preverifyCommandLine(s, style))
-        .replace(QStringLiteral("%JAR%"), archiveFilePath(s, style))
-        .replace(QStringLiteral("%JAM%"), jamFilePath(s, style))
-        .replace(QStringLiteral("%HTM%"), htmlFilePath(s, style))
+        .replace(QStringLiteral("%JAR%"), paths.archive())
+        .replace(QStringLiteral("%JAM%"), paths.descriptor())
+        .replace(QStringLiteral("%HTM%"), paths.page())
         .replace(QStringLiteral("%PF%"), s.ProjectFolder);
 }
 

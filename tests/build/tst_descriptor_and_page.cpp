@@ -1,6 +1,7 @@
 #include "app/app_settings.h"
 #include "app/code_page.h"
 #include "app/path_style.h"
+#include "app/project_paths.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "file_bytes.h"
@@ -20,7 +21,8 @@ struct Project {
     explicit Project(const QString &name = QStringLiteral("Test"))
     {
         settings.lastProject = name;
-        settings.ProjectFolder = dir.filePath(name);
+        settings.DOJA_PATH = dir.path();
+        settings.ProjectFolder = ProjectPaths::current(settings, style).folder();
         settings.major = 1;
         settings.minor = 0;
         settings.WebUrl = QStringLiteral("www.example.com/i");
@@ -126,7 +128,7 @@ void DescriptorAndPageTest::failedWriteKeepsTheOldFile()
     QDir().mkpath(p.bin(QStringLiteral("Test.jam")));
     QVERIFY(!WriteJamFile(p.settings, p.style, QDateTime::currentDateTime()));
     QVERIFY(QFileInfo(p.bin(QStringLiteral("Test.jam"))).isDir());
-    p.settings.ProjectFolder = p.dir.filePath(QStringLiteral("missing"));
+    p.settings.DOJA_PATH = p.dir.filePath(QStringLiteral("missing"));
     QVERIFY(!WriteHtmlFile(p.settings, p.style));
 }
 

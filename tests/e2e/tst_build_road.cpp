@@ -1,10 +1,9 @@
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
-#include "build/html_writer.h"
-#include "build/jam_writer.h"
 #include "build/process_runner.h"
 #include "app/code_page.h"
+#include "app/project_paths.h"
 #include "project_sandbox.h"
 #include "test_paths.h"
 
@@ -78,8 +77,9 @@ struct RealProject {
         return log.startsWith(saveLine) ? log.mid(saveLine.size()) : log;
     }
 
-    QString archive() const { return archiveFilePath(box.settings(), box.store.style()); }
-    QString descriptor() const { return jamFilePath(box.settings(), box.store.style()); }
+    ProjectPaths paths() const { return ProjectPaths::current(box.settings(), box.store.style()); }
+    QString archive() const { return paths().archive(); }
+    QString descriptor() const { return paths().descriptor(); }
 
     QStringList archiveEntries() const
     {
@@ -104,7 +104,7 @@ struct RealProject {
         if (withResources)
             log += QStringLiteral("JARファイルを保存しました。 ") + archive() + QStringLiteral("\r\n");
         return log + QStringLiteral("JAMファイルを保存しました。 ") + descriptor() + QStringLiteral("\r\n")
-               + QStringLiteral("HTMLファイルを保存しました。") + htmlFilePath(s, style) + QStringLiteral("\r\n")
+               + QStringLiteral("HTMLファイルを保存しました。") + paths().page() + QStringLiteral("\r\n")
                + QStringLiteral("コンパイルは正常に終了しました。\r\n");
     }
 
