@@ -14,7 +14,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -28,24 +27,6 @@ public:
     std::optional<QString> value(const QString &) const override { return std::nullopt; }
     void setValue(const QString &, const QString &) override {}
 };
-
-bool copyFolder(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            if (!QDir().mkpath(target))
-                return false;
-        } else if (!QFile::copy(source, target)) {
-            return false;
-        }
-        QFile::setPermissions(target, it.fileInfo().permissions());
-    }
-    return true;
-}
 
 } // namespace
 
@@ -66,19 +47,15 @@ void WindowRoadTest::newBuildRunUpload()
 
     QTemporaryDir dir;
     const QString doja = dir.filePath(QStringLiteral("doja sdk"));
-    QVERIFY(copyFolder(standinDir() + QStringLiteral("/doja"), doja));
+    QVERIFY(copyTree(standinDir() + QStringLiteral("/doja"), doja));
     // Projects made by hand with the stand-in SDK stay out of this road.
     QVERIFY(QDir(doja + QStringLiteral("/apps")).removeRecursively());
     QVERIFY(QDir().mkpath(doja + QStringLiteral("/apps")));
     const QString appDir = dir.filePath(QStringLiteral("app"));
-    QVERIFY(QDir().mkpath(appDir));
-    QFile ini(appDir + QStringLiteral("/Tovra.ini"));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write(QStringLiteral("[Global]\r\nJAVA_PATH=%1/jdk\r\nDOJA_PATH=%2\r\nFtpUrl=%3\r\nFtpId=user\r\n"
-                             "FtpPassword=secret\r\nFtpPath=\r\nWebUrl=www.example.com/i\r\n")
-                  .arg(standinDir(), doja, server.hostAndPort())
-                  .toUtf8());
-    ini.close();
+    const QString ini = QStringLiteral("[Global]\r\nJAVA_PATH=%1/jdk\r\nDOJA_PATH=%2\r\nFtpUrl=%3\r\nFtpId=user\r\n"
+                                       "FtpPassword=secret\r\nFtpPath=\r\nWebUrl=www.example.com/i\r\n")
+                            .arg(standinDir(), doja, server.hostAndPort());
+    QVERIFY(writeBytes(appDir + QStringLiteral("/Tovra.ini"), ini.toUtf8()));
 
     SettingsStore store(appDir, PathStyle::posix());
     ProcessCommandRunnerFactory runners;

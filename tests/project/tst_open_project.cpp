@@ -14,18 +14,11 @@ const QString kNotAProject = QStringLiteral(
     "(1)プロジェクトのソースコードは(プロジェクト名).javaでないといけません\r\n"
     "(2)パッケージは利用できません。");
 
-QString lastProjectOnDisk(ProjectSandbox &box)
-{
-    return box.store.ReadIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("?"));
-}
-
 // A second project beside the sandbox's own, with a version of its own.
 bool addGame(ProjectSandbox &box)
 {
-    const QString source = box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java");
-    QDir().mkpath(QFileInfo(source).path());
-    QFile file(source);
-    return file.open(QIODevice::WriteOnly) && file.write(*toCodePage(templateSource(QStringLiteral("Game")))) > 0
+    return writeBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"),
+                      *toCodePage(templateSource(QStringLiteral("Game"))))
            && box.store.WriteIniString(QStringLiteral("Game"), QStringLiteral("minor"), QStringLiteral("5"));
 }
 
@@ -36,29 +29,36 @@ class OpenProjectTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
+    void opensAndMakesTheProjectCurrent_data();
     void opensAndMakesTheProjectCurrent();
     void whatIsNoProject_data();
     void whatIsNoProject();
-    void emptyNameAsksTheChooserForTheAppsFolder();
-    void unwritableSettingsStillGovernedByTheOpenedProject();
-    void unsavedEditsAreAskedAbout_data();
-    void unsavedEditsAreAskedAbout();
-    void newProjectOpensWhatTheDialogMade();
+    void menuCommands_data();
+    void menuCommands();
 };
+
+void OpenProjectTest::opensAndMakesTheProjectCurrent_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("settings file takes the name") << true;
+    // The opened project governs even so, so a save never lands in Hello.
+    QTest::newRow("settings file takes no write") << false;
+}
 
 void OpenProjectTest::opensAndMakesTheProjectCurrent()
 {
+    QFETCH(bool, writable);
     ProjectSandbox box;
-    QVERIFY(box.isValid());
-    QVERIFY(addGame(box));
+    QVERIFY(box.isValid() && addGame(box));
+    if (!writable)  // the lock cannot be taken; the file still reads
+        QVERIFY(QDir().mkpath(box.store.settingsFilePath() + QStringLiteral(".lock/held")));
     box.bench.windowFlags = {true, false, false};  // a build of Hello had failed
     box.bench.log = QStringLiteral("old\r\n");
-
     Services services = box.services();
-    QCOMPARE(OpenProject(services, QStringLiteral("Game")), templateSource(QStringLiteral("Game")));
 
-    QCOMPARE(lastProjectOnDisk(box), QStringLiteral("Game"));
+    QCOMPARE(OpenProject(services, QStringLiteral("Game")), templateSource(QStringLiteral("Game")));
+    QCOMPARE(box.store.ReadIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QString()),
+             writable ? QStringLiteral("Game") : QStringLiteral("Hello"));
     QCOMPARE(box.settings().lastProject, QStringLiteral("Game"));
     QCOMPARE(box.settings().SourcePath, box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"));
     QCOMPARE(box.settings().minor, 5);
@@ -87,129 +87,70 @@ void OpenProjectTest::whatIsNoProject()
     QFETCH(QString, setUp);
     ProjectSandbox box;
     QVERIFY(box.isValid());
-    if (!setUp.isEmpty()) {
-        const QString path = box.sdkDir() + QStringLiteral("/apps/") + setUp;
-        if (setUp.endsWith(QLatin1Char('/'))) {
-            QVERIFY(QDir().mkpath(path));
-        } else {
-            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-        }
-    }
+    const QString path = box.sdkDir() + QStringLiteral("/apps/") + setUp;
+    if (setUp.endsWith(QLatin1Char('/')))
+        QVERIFY(QDir().mkpath(path));
+    else if (!setUp.isEmpty())
+        QVERIFY(touch(path));
     box.bench.windowFlags = {true, false, true};
-    const QString settingsBefore = QString::fromLatin1(readBytes(box.store.settingsFilePath()));
-
+    const QByteArray settingsBefore = readBytes(box.store.settingsFilePath());
     Services services = box.services();
-    QCOMPARE(OpenProject(services, name), std::nullopt);
 
+    QCOMPARE(OpenProject(services, name), std::nullopt);
     QCOMPARE(box.bench.messages, QStringList{kNotAProject});
     QCOMPARE(box.bench.log, QString());
     QCOMPARE(box.bench.windowFlags.CanRun, false);
     QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));
-    QCOMPARE(QString::fromLatin1(readBytes(box.store.settingsFilePath())), settingsBefore);
+    QCOMPARE(readBytes(box.store.settingsFilePath()), settingsBefore);
 }
 
-void OpenProjectTest::emptyNameAsksTheChooserForTheAppsFolder()
+void OpenProjectTest::menuCommands_data()
 {
-    ProjectSandbox box;
-    QVERIFY(box.isValid());
-    box.bench.chooserAnswer = QStringLiteral("Hello");
-    box.bench.source = QStringLiteral("stale");
-    box.bench.windowFlags = {};
-
-    Services services = box.services();
-    mnuFileOpen_Click(services);
-
-    QCOMPARE(box.bench.chooserPatterns, QStringList{box.sdkDir() + QStringLiteral("/apps/*")});
-    QCOMPARE(box.bench.source, templateSource(QStringLiteral("Hello")));
-    QVERIFY(box.bench.windowFlags.ProjectLoaded);
-
-    // A cancelled choice is no error: nothing shown, nothing changed.
-    box.bench.chooserAnswer.clear();
-    box.bench.source = QStringLiteral("edited");
-    mnuFileOpen_Click(services);
-    QCOMPARE(box.bench.messages, QStringList());
-    QCOMPARE(box.bench.source, QStringLiteral("edited"));
-    QVERIFY(box.bench.windowFlags.ProjectLoaded);
-}
-
-void OpenProjectTest::unwritableSettingsStillGovernedByTheOpenedProject()
-{
-    ProjectSandbox box;
-    QVERIFY(box.isValid());
-    QVERIFY(addGame(box));
-    // A folder where the settings file's lock must go: every write fails,
-    // while the file itself still reads.
-    QVERIFY(QDir().mkpath(box.store.settingsFilePath() + QStringLiteral(".lock/held")));
-
-    Services services = box.services();
-    QCOMPARE(OpenProject(services, QStringLiteral("Game")), templateSource(QStringLiteral("Game")));
-
-    QCOMPARE(lastProjectOnDisk(box), QStringLiteral("Hello"));
-    QCOMPARE(box.settings().lastProject, QStringLiteral("Game"));
-    QCOMPARE(box.settings().ProjectFolder, box.sdkDir() + QStringLiteral("/apps/Game"));
-    QCOMPARE(box.settings().SourcePath, box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"));
-    QCOMPARE(box.settings().minor, 5);
-    QCOMPARE(box.bench.log, QStringLiteral("プロジェクト [Game] は読みこまれました\r\n"));
-}
-
-void OpenProjectTest::unsavedEditsAreAskedAbout_data()
-{
-    QTest::addColumn<bool>("modified");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("open");      // File > Open project, or File > New project
+    QTest::addColumn<bool>("modified");  // the editor holds unsaved edits
+    QTest::addColumn<int>("answer");     // to the question whether to save them
+    QTest::addColumn<QString>("chosen"); // by the chooser or the new-project dialog
     QTest::addColumn<bool>("opened");
     QTest::addColumn<bool>("saved");
 
     using A = Workbench::SaveAnswer;
-    QTest::newRow("unchanged editor: no question") << false << int(A::Cancel) << 0 << true << false;
-    QTest::newRow("yes saves, then opens") << true << int(A::Save) << 1 << true << true;
-    QTest::newRow("no opens without saving") << true << int(A::Discard) << 1 << true << false;
-    QTest::newRow("cancel stays") << true << int(A::Cancel) << 1 << false << false;
+    QTest::newRow("open, unchanged editor: no question") << true << false << int(A::Cancel) << "Game" << true << false;
+    QTest::newRow("open, Yes saves, then opens") << true << true << int(A::Save) << "Game" << true << true;
+    QTest::newRow("open, No opens without saving") << true << true << int(A::Discard) << "Game" << true << false;
+    QTest::newRow("open, Cancel stays") << true << true << int(A::Cancel) << "Game" << false << false;
+    QTest::newRow("open, chooser cancelled: no error") << true << false << int(A::Cancel) << "" << false << false;
+    QTest::newRow("new opens what the dialog made") << false << false << int(A::Cancel) << "Game" << true << false;
+    QTest::newRow("new, the dialog made nothing") << false << false << int(A::Cancel) << "" << false << false;
+    QTest::newRow("new, Cancel stays") << false << true << int(A::Cancel) << "Game" << false << false;
 }
 
-void OpenProjectTest::unsavedEditsAreAskedAbout()
+void OpenProjectTest::menuCommands()
 {
+    QFETCH(bool, open);
     QFETCH(bool, modified);
     QFETCH(int, answer);
-    QFETCH(int, questions);
+    QFETCH(QString, chosen);
     QFETCH(bool, opened);
     QFETCH(bool, saved);
     ProjectSandbox box;
-    QVERIFY(box.isValid());
-    QVERIFY(addGame(box));
+    QVERIFY(box.isValid() && addGame(box));
     const QString edited = QStringLiteral("class Hello {}\r\n");
     box.bench.source = edited;
     box.bench.modified = modified;
     box.bench.saveAnswer = Workbench::SaveAnswer(answer);
-    box.bench.chooserAnswer = QStringLiteral("Game");
-
+    box.bench.chooserAnswer = box.bench.newProjectAnswer = chosen;
     Services services = box.services();
-    mnuFileOpen_Click(services);
 
-    QCOMPARE(box.bench.saveQuestions, questions);
-    QCOMPARE(box.bench.chooserPatterns.size(), opened ? 1 : 0);
+    open ? mnuFileOpen_Click(services) : mnuFileNew_Click(services);
+
+    QCOMPARE(box.bench.saveQuestions, modified ? 1 : 0);
+    const bool chooserAsked = open && !(modified && answer == int(Workbench::SaveAnswer::Cancel));
+    QCOMPARE(box.bench.chooserPatterns,
+             chooserAsked ? QStringList{box.sdkDir() + QStringLiteral("/apps/*")} : QStringList());
     QCOMPARE(box.bench.source, opened ? templateSource(QStringLiteral("Game")) : edited);
+    QCOMPARE(box.settings().lastProject, opened ? QStringLiteral("Game") : QStringLiteral("Hello"));
     QCOMPARE(readBytes(box.sdkDir() + QStringLiteral("/apps/Hello/src/Hello.java")).startsWith("class Hello"), saved);
-}
-
-void OpenProjectTest::newProjectOpensWhatTheDialogMade()
-{
-    ProjectSandbox box;
-    QVERIFY(box.isValid());
-    QVERIFY(addGame(box));
-    box.bench.source = QStringLiteral("kept");
-
-    Services services = box.services();
-    mnuFileNew_Click(services);  // the dialog made nothing
-    QCOMPARE(box.bench.source, QStringLiteral("kept"));
     QVERIFY(box.bench.messages.isEmpty());
-
-    box.bench.newProjectAnswer = QStringLiteral("Game");
-    mnuFileNew_Click(services);
-    QCOMPARE(box.bench.source, templateSource(QStringLiteral("Game")));
-    QCOMPARE(box.settings().lastProject, QStringLiteral("Game"));
 }
 
 QTEST_GUILESS_MAIN(OpenProjectTest)

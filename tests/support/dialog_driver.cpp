@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -50,15 +49,6 @@ bool DialogDriver::answer(QWidget *window)
             name->setText(newProjectName);
         if (auto *ok = window->findChild<QAbstractButton *>(QStringLiteral("OKButton")))
             press(ok);
-        return true;
-    }
-    if (window->objectName() == QLatin1String("frmProject") && !chooserEntry.isEmpty()) {
-        auto *list = window->findChild<QListWidget *>(QStringLiteral("ProjectList"));
-        const auto items = list ? list->findItems(chooserEntry, Qt::MatchExactly) : QList<QListWidgetItem *>();
-        if (!items.isEmpty())
-            list->setCurrentItem(items.first());
-        if (auto *open = window->findChild<QAbstractButton *>(QStringLiteral("OpenButton")))
-            press(open);
         return true;
     }
     return false;

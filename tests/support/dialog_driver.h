@@ -8,9 +8,9 @@
 
 // Answers the windows a step of a window test opens, as a user would: every
 // few milliseconds it looks at the visible windows, takes down the text of
-// each message box and presses its default button, names the new project,
-// picks the chooser's entry. Each window is answered once while it stays
-// shown: the press is queued, so the next look may still find it open.
+// each message box and presses its default button, names the new project.
+// Each window is answered once while it stays shown: the press is queued,
+// so the next look may still find it open.
 class DialogDriver : public QObject
 {
     Q_OBJECT
@@ -19,7 +19,6 @@ public:
 
     QStringList messages;
     QString newProjectName;  // empty: the new-project dialog is left alone
-    QString chooserEntry;    // empty: the chooser is left alone
 
 private:
     void look();

@@ -6,29 +6,24 @@
 #include <QString>
 #include <QStringList>
 
-// An FTP client that answers as scripted and records every call.
+// An FTP client that answers as scripted and records every call:
+// "Connect host user", "PutFile localPath folder binary", "GetReply", "Close".
 class FakeFtpClientFactory : public FtpClientFactory
 {
 public:
-    struct Put {
-        QString localPath;
-        QString remoteFolder;
-        TransferMode mode;
-    };
-
     bool failCreation = false;
     ConnectResult connectResult = ConnectResult::Connected;
     QList<bool> putResults;  // one per PutFile; missing ones store
     QString reply = QStringLiteral("226 Transfer complete.");
-    QStringList calls;       // "Connect host user", "PutFile ...", "GetReply", "Close"
-    QList<Put> puts;
+    QStringList calls;
+    int aborts = 0;
 
+    qsizetype putCount() const { return calls.filter(QStringLiteral("PutFile ")).size(); }
     std::unique_ptr<FtpClient> create() override
     {
-        if (failCreation)
-            return nullptr;
-        return std::make_unique<Client>(*this);
+        return failCreation ? nullptr : std::make_unique<Client>(*this);
     }
+    void abortTransfers() override { ++aborts; }
 
 private:
     class Client : public FtpClient
@@ -42,9 +37,10 @@ private:
         }
         bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override
         {
-            m_owner.calls << QStringLiteral("PutFile %1").arg(localPath);
-            m_owner.puts.append({localPath, remoteFolder, mode});
-            const int index = m_owner.puts.size() - 1;
+            const int index = int(m_owner.putCount());
+            m_owner.calls << QStringLiteral("PutFile %1 %2 %3")
+                                 .arg(localPath, remoteFolder,
+                                      QLatin1String(mode == TransferMode::Binary ? "binary" : "text"));
             return m_owner.putResults.value(index, true);
         }
         QString GetReply() override
@@ -58,4 +54,3 @@ private:
         FakeFtpClientFactory &m_owner;
     };
 };
-

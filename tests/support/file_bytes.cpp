@@ -24,6 +24,17 @@ bool touch(const QString &path)
     return writeBytes(path, QByteArray());
 }
 
+QByteArray everyByteValue()
+{
+    QByteArray bytes;
+    for (int round = 0; round < 2000; ++round) {
+        for (int b = 0; b < 256; ++b)
+            bytes.append(char(b));
+        bytes.append("\r\n\n\r");
+    }
+    return bytes;
+}
+
 bool copyTree(const QString &from, const QString &to)
 {
     if (!QDir().mkpath(to))

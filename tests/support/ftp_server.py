@@ -1,8 +1,7 @@
 """A real FTP server for the tests: pyftpdlib on 127.0.0.1, a free port.
 
 Usage: ftp_server.py ROOT. Prints the port on its first line, then one
-"LOGIN <user>" line per successful login and one "STOR <type>" line per
-store it accepts. Ends when its standard input closes (the test is gone)
+"STOR <type>" line per store it accepts. Ends when its standard input closes (the test is gone)
 or after ten minutes at the latest.
 
 Unlike a stock pyftpdlib it hides nothing from the tests: a file is stored
@@ -40,9 +39,6 @@ class RawHandler(FTPHandler):
 
     def push(self, s):
         super(FTPHandler, self).push(s.encode("latin-1", "replace"))
-
-    def on_login(self, username):
-        print("LOGIN " + username, flush=True)
 
     def ftp_STOR(self, file, mode="w"):
         if self.username == "silent":

@@ -7,8 +7,9 @@
 // A real FTP server (pyftpdlib) on 127.0.0.1 and a free port, serving a
 // temporary folder, started by the test and stopped with it. It stores files
 // exactly as they came over the wire and keeps the bytes of every name.
-// Users: one who may store files, one who may only read, one whose stores
-// are never answered, and a reader with a Japanese name and password.
+// Users, all with the password "secret": "user" may store, "reader" may only
+// read, "silent" never gets an answer to a store; "ユーザ" (password "秘密")
+// is a reader whose name and password go out in Windows-31J.
 class FtpTestServer
 {
 public:
@@ -18,11 +19,8 @@ public:
     void stop();
     QString errorString() const { return m_error; }
 
-    int port() const { return m_port; }
     QString hostAndPort() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
     QString root() const { return m_root.path(); }
-    // Successful logins so far.
-    int loginCount();
     // The transfer type of every store so far, in order: "IAA" for a binary
     // file and then two text files.
     QString storeTypes();
@@ -30,15 +28,7 @@ public:
     // character per byte on the wire.
     static QString storedName(const QString &name);
 
-    QString writerName() const { return QStringLiteral("user"); }
-    QString writerPassword() const { return QStringLiteral("secret"); }
-    QString readerName() const { return QStringLiteral("reader"); }
-    QString readerPassword() const { return QStringLiteral("secret"); }
-    QString silentName() const { return QStringLiteral("silent"); }
-
 private:
-    QStringList outputLines(const char *prefix);
-
     QTemporaryDir m_root;
     QProcess m_process;
     QString m_error;

@@ -24,6 +24,16 @@ PathStyle sandboxStyle(const QString &root)
     return style;
 }
 
+ProjectSandbox::Options uploadOptions(const QString &host, const QString &user, const QString &folder,
+                                      const QString &minor)
+{
+    ProjectSandbox::Options options;
+    options.extraGlobalLines = QStringLiteral("WebUrl=www.example.net/i\r\nFtpUrl=%1\r\nFtpId=%2\r\n"
+                                              "FtpPassword=secret\r\nFtpPath=%3\r\n[Hello]\r\nmajor=1\r\nminor=%4\r\n")
+                                   .arg(host, user, folder, minor);
+    return options;
+}
+
 ProjectSandbox::ProjectSandbox() : ProjectSandbox(Options{}) {}
 
 ProjectSandbox::ProjectSandbox(const Options &options)

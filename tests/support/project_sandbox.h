@@ -23,7 +23,7 @@ public:
         QString name = QStringLiteral("Hello");
         QString sdkFolderName = QStringLiteral("sdk");
         QString javaPath = QStringLiteral("/opt/jdk");
-        QString extraGlobalLines;  // more Key=Value lines for [Global], CR LF ended
+        QString extraGlobalLines;  // more lines after [Global]'s, CR LF ended; sections may follow
         bool createSdk = true;      // false: the test fills DOJA_PATH itself
     };
 
@@ -69,3 +69,9 @@ private:
 QString templateSource(const QString &name);
 // A POSIX style whose JDK probes lie where no JDK is.
 PathStyle sandboxStyle(const QString &root);
+// Hello with version 1.minor and a server to upload to: www.example.net/i
+// for the page, the folder below the login folder.
+ProjectSandbox::Options uploadOptions(const QString &host = QStringLiteral("ftp.example.net"),
+                                      const QString &user = QStringLiteral("alice"),
+                                      const QString &folder = QStringLiteral("public_html/i"),
+                                      const QString &minor = QStringLiteral("4"));

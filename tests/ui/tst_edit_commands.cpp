@@ -7,31 +7,17 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QSplitter>
 #include <QTest>
 
 namespace {
 
-enum class Route { Function, EditorOwn, Keyboard };
+const QString kPicture = QStringLiteral("<picture>");
 
-struct EditCase {
-    const char *name;
-    QString text;
-    int selectionStart;
-    int selectionEnd;
-    QString op;  // cut, copy, paste
-    bool pictureOnClipboard;
-    QString clipboardBefore;
-    QString expectedText;
-    QString expectedClipboard;
-    bool pictureAfter;
-};
-
-void putOnClipboard(bool picture, const QString &text)
+void setClipboard(const QString &text)
 {
     auto *data = new QMimeData;
-    if (picture) {
+    if (text == kPicture) {
         QImage image(4, 4, QImage::Format_RGB32);
         image.fill(Qt::red);
         data->setImageData(image);
@@ -41,22 +27,27 @@ void putOnClipboard(bool picture, const QString &text)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-void select(QPlainTextEdit *box, int start, int end)
+QString clipboard()
 {
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    return data->hasImage() ? kPicture : data->hasText() ? data->text() : QStringLiteral("<nothing>");
+}
+
+// The text without its markers, the selection between "[" and "]".
+void setMarkedText(QPlainTextEdit *box, QString text)
+{
+    const int start = int(text.indexOf(QLatin1Char('[')));
+    text.remove(start, 1);
+    const int end = int(text.indexOf(QLatin1Char(']')));
+    text.remove(end, 1);
+    box->setPlainText(text);
     QTextCursor cursor = box->textCursor();
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     box->setTextCursor(cursor);
 }
 
-Qt::Key keyOf(const QString &op)
-{
-    return op == QLatin1String("cut") ? Qt::Key_X : op == QLatin1String("copy") ? Qt::Key_C : Qt::Key_V;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(Route)
 
 // The main window's Edit menu in miniature: the editor, a log pane and three
 // window actions with the menu's shortcuts.
@@ -68,32 +59,17 @@ private Q_SLOTS:
     void init();
     void operation_data();
     void operation();
+    void menuKeysRunTheMenuOnly_data();
+    void menuKeysRunTheMenuOnly();
     void logPaneKeysActOnTheLog_data();
     void logPaneKeysActOnTheLog();
-    void editorAloneIgnoresTheMenuKeys_data();
-    void editorAloneIgnoresTheMenuKeys();
 
 private:
-    QAction *addAction(const QString &op, QKeySequence keys, void (*command)(QPlainTextEdit *));
-
     QMainWindow m_window;
     SourceEditor *m_editor = nullptr;
     LogPane *m_log = nullptr;
     QMap<QString, int> m_triggers;
 };
-
-QAction *EditCommandsTest::addAction(const QString &op, QKeySequence keys,
-                                     void (*command)(QPlainTextEdit *))
-{
-    auto *action = new QAction(op, &m_window);
-    action->setShortcut(keys);
-    connect(action, &QAction::triggered, this, [this, op, command] {
-        ++m_triggers[op];
-        command(m_editor);
-    });
-    m_window.addAction(action);
-    return action;
-}
 
 void EditCommandsTest::initTestCase()
 {
@@ -101,171 +77,149 @@ void EditCommandsTest::initTestCase()
     m_editor = new SourceEditor(panes);
     m_log = new LogPane(panes);
     m_window.setCentralWidget(panes);
-    addAction(QStringLiteral("cut"), QKeySequence(Qt::CTRL | Qt::Key_X), CutToClipboard);
-    addAction(QStringLiteral("copy"), QKeySequence(Qt::CTRL | Qt::Key_C), CopyToClipboard);
-    addAction(QStringLiteral("paste"), QKeySequence(Qt::CTRL | Qt::Key_V), PasteFromClipboard);
+    const struct {
+        const char *op;
+        Qt::Key key;
+        void (*command)(QPlainTextEdit *);
+    } commands[] = {{"cut", Qt::Key_X, CutToClipboard}, {"copy", Qt::Key_C, CopyToClipboard},
+                    {"paste", Qt::Key_V, PasteFromClipboard}};
+    for (const auto &[op, key, command] : commands) {
+        auto *action = new QAction(QLatin1String(op), &m_window);
+        action->setShortcut(QKeySequence(Qt::CTRL | key));
+        connect(action, &QAction::triggered, this, [this, op, command] {
+            ++m_triggers[QLatin1String(op)];
+            command(m_editor);
+        });
+        m_window.addAction(action);
+    }
     m_window.show();
-    m_window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&m_window));
 }
 
 void EditCommandsTest::init()
 {
     m_triggers.clear();
+    m_window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_window));
     m_editor->setFocus();
 }
 
 void EditCommandsTest::operation_data()
 {
-    QTest::addColumn<Route>("route");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selectionStart");
-    QTest::addColumn<int>("selectionEnd");
+    QTest::addColumn<bool>("editorsOwn");  // the editor's context menu, not the Edit menu
+    QTest::addColumn<QString>("text");     // the selection between [ and ]
     QTest::addColumn<QString>("op");
-    QTest::addColumn<bool>("pictureOnClipboard");
-    QTest::addColumn<QString>("clipboardBefore");
-    QTest::addColumn<QString>("expectedText");
-    QTest::addColumn<QString>("expectedClipboard");
-    QTest::addColumn<bool>("pictureAfter");
-
-    const QString lines = QStringLiteral("ab\ncd\nef");
-    const QList<EditCase> cases = {
-        {"copy without selection leaves an empty text", lines, 1, 1, "copy", false, "old", lines, "", false},
-        {"cut without selection leaves an empty text", lines, 1, 1, "cut", false, "old", lines, "", false},
-        {"copy without selection drops a picture", lines, 4, 4, "copy", true, "", lines, "", false},
-        {"copy over lines gives CR LF", lines, 1, 7, "copy", false, "old", lines, "b\r\ncd\r\ne", false},
-        {"cut over lines gives CR LF", lines, 1, 7, "cut", false, "old", "af", "b\r\ncd\r\ne", false},
-        {"copy Japanese", QStringLiteral("こんにちは、世界"), 0, 5, "copy", false, "", QStringLiteral("こんにちは、世界"), QStringLiteral("こんにちは"), false},
-        {"cut Japanese", QStringLiteral("こんにちは、世界"), 5, 8, "cut", false, "", QStringLiteral("こんにちは"), QStringLiteral("、世界"), false},
-        {"paste picture only deletes the selection", QStringLiteral("abcdef"), 1, 4, "paste", true, "", QStringLiteral("aef"), "", true},
-        {"paste CR LF makes line breaks", QStringLiteral("ab"), 1, 1, "paste", false, "x\r\ny\r\n", QStringLiteral("ax\ny\nb"), "x\r\ny\r\n", false},
-        {"paste LF makes line breaks", QStringLiteral("ab"), 1, 1, "paste", false, "x\ny", QStringLiteral("ax\nyb"), "x\ny", false},
-        {"paste Japanese replaces the selection", QStringLiteral("int a;"), 4, 5, "paste", false, QStringLiteral("変数"), QStringLiteral("int 変数;"), QStringLiteral("変数"), false},
-        {"paste at the caret", QStringLiteral("abc"), 3, 3, "paste", false, "d", QStringLiteral("abcd"), "d", false},
+    QTest::addColumn<QString>("before");   // on the clipboard
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboard");
+    const char *const cases[][6] = {
+        {"copy without selection empties the clipboard, picture and all", "a[]b", "copy", "<picture>", "ab", ""},
+        {"cut without selection empties the clipboard", "a[]b", "cut", "old", "ab", ""},
+        {"copy over lines gives CR LF", "a[b\ncd\ne]f", "copy", "old", "ab\ncd\nef", "b\r\ncd\r\ne"},
+        {"cut over lines gives CR LF", "a[b\ncd\ne]f", "cut", "old", "af", "b\r\ncd\r\ne"},
+        {"cut Japanese", "こんにちは[、世界]", "cut", "", "こんにちは", "、世界"},
+        {"paste of a picture only deletes the selection", "a[bcd]ef", "paste", "<picture>", "aef", "<picture>"},
+        {"paste CR LF makes line breaks", "a[]b", "paste", "x\r\ny\r\n", "ax\ny\nb", "x\r\ny\r\n"},
+        {"paste Japanese replaces the selection", "int [a];", "paste", "変数", "int 変数;", "変数"},
     };
-    const QList<QPair<Route, const char *>> routes = {
-        {Route::Function, "function"}, {Route::EditorOwn, "context menu"}, {Route::Keyboard, "keyboard"}};
-
-    for (const auto &[route, routeName] : routes) {
-        for (const EditCase &c : cases) {
+    for (const bool editorsOwn : {false, true}) {
+        for (const auto &c : cases) {
             // The context menu offers Cut and Copy only over a selection.
-            if (route == Route::EditorOwn && c.op != QLatin1String("paste")
-                && c.selectionStart == c.selectionEnd)
+            if (editorsOwn && QByteArray(c[1]).contains("[]") && qstrcmp(c[2], "paste") != 0)
                 continue;
-            QTest::addRow("%s, %s", c.name, routeName)
-                << route << c.text << c.selectionStart << c.selectionEnd << c.op
-                << c.pictureOnClipboard << c.clipboardBefore << c.expectedText
-                << c.expectedClipboard << c.pictureAfter;
+            QTest::addRow("%s, %s", c[0], editorsOwn ? "context menu" : "Edit menu")
+                << editorsOwn << QString::fromUtf8(c[1]) << QString::fromUtf8(c[2]) << QString::fromUtf8(c[3])
+                << QString::fromUtf8(c[4]) << QString::fromUtf8(c[5]);
         }
     }
 }
 
 void EditCommandsTest::operation()
 {
-    QFETCH(Route, route);
+    QFETCH(bool, editorsOwn);
     QFETCH(QString, text);
-    QFETCH(int, selectionStart);
-    QFETCH(int, selectionEnd);
     QFETCH(QString, op);
-    QFETCH(bool, pictureOnClipboard);
-    QFETCH(QString, clipboardBefore);
-    QFETCH(QString, expectedText);
-    QFETCH(QString, expectedClipboard);
-    QFETCH(bool, pictureAfter);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, clipboard);
+    setMarkedText(m_editor, text);
+    setClipboard(before);
 
-    m_editor->setPlainText(text);
-    select(m_editor, selectionStart, selectionEnd);
-    putOnClipboard(pictureOnClipboard, clipboardBefore);
+    if (op == QLatin1String("cut"))
+        editorsOwn ? m_editor->cut() : CutToClipboard(m_editor);
+    else if (op == QLatin1String("copy"))
+        editorsOwn ? m_editor->copy() : CopyToClipboard(m_editor);
+    else
+        editorsOwn ? m_editor->paste() : PasteFromClipboard(m_editor);
 
-    switch (route) {
-    case Route::Function:
-        if (op == QLatin1String("cut"))
-            CutToClipboard(m_editor);
-        else if (op == QLatin1String("copy"))
-            CopyToClipboard(m_editor);
-        else
-            PasteFromClipboard(m_editor);
-        break;
-    case Route::EditorOwn:
-        if (op == QLatin1String("cut"))
-            m_editor->cut();
-        else if (op == QLatin1String("copy"))
-            m_editor->copy();
-        else
-            m_editor->paste();
-        break;
-    case Route::Keyboard:
-        QTest::keyClick(m_editor, keyOf(op), Qt::ControlModifier);
-        QCOMPARE(m_triggers.value(op), 1);
-        break;
-    }
+    QCOMPARE(m_editor->toPlainText(), after);
+    QCOMPARE(::clipboard(), clipboard);
+}
 
-    QCOMPARE(m_editor->toPlainText(), expectedText);
-    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-    QVERIFY(data);
-    QCOMPARE(data->hasImage(), pictureAfter);
-    if (!pictureAfter) {
-        QVERIFY(data->hasText());
-        QCOMPARE(data->text(), expectedClipboard);
-    }
+void EditCommandsTest::menuKeysRunTheMenuOnly_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("clipboard");
+    QTest::newRow("Ctrl+X") << Qt::Key_X << "cut" << "c" << "ab";
+    QTest::newRow("Ctrl+C") << Qt::Key_C << "copy" << "abc" << "ab";
+    QTest::newRow("Ctrl+V") << Qt::Key_V << "paste" << "oldc" << "old";
+}
+
+void EditCommandsTest::menuKeysRunTheMenuOnly()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, op);
+    QFETCH(QString, after);
+    QFETCH(QString, clipboard);
+    setMarkedText(m_editor, QStringLiteral("[ab]c"));
+    setClipboard(QStringLiteral("old"));
+    QTest::keyClick(m_editor, key, Qt::ControlModifier);
+    QCOMPARE(m_triggers, (QMap<QString, int>{{op, 1}}));
+    QCOMPARE(m_editor->toPlainText(), after);
+    QCOMPARE(::clipboard(), clipboard);
+
+    // Without the window's menu the keys do nothing at all.
+    SourceEditor alone;
+    setMarkedText(&alone, QStringLiteral("[ab]c"));
+    setClipboard(QStringLiteral("old"));
+    alone.show();
+    alone.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&alone));
+    QTest::keyClick(&alone, key, Qt::ControlModifier);
+    QCOMPARE(alone.toPlainText(), QStringLiteral("abc"));
+    QCOMPARE(::clipboard(), QStringLiteral("old"));
 }
 
 void EditCommandsTest::logPaneKeysActOnTheLog_data()
 {
     QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<int>("selectionEnd");
+    QTest::addColumn<QString>("log");  // the selection between [ and ]
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("selected");
-    QTest::newRow("Ctrl+C copies the log's selection, not the editor's") << Qt::Key_C << 3 << "log" << "log";
-    QTest::newRow("Ctrl+C copies log lines with CR LF") << Qt::Key_C << 9 << "log\r\nline2" << "log\u2029line2";
-    QTest::newRow("Ctrl+A selects the whole log") << Qt::Key_A << 0 << "old" << "log\u2029line2";
+    QTest::newRow("Ctrl+C copies the log's selection, not the editor's") << Qt::Key_C << "[log]\nline2" << "log" << "log";
+    QTest::newRow("Ctrl+C copies log lines with CR LF") << Qt::Key_C << "[log\nline2]" << "log\r\nline2" << "log\u2029line2";
+    QTest::newRow("Ctrl+A selects the whole log") << Qt::Key_A << "[]log\nline2" << "old" << "log\u2029line2";
 }
 
 void EditCommandsTest::logPaneKeysActOnTheLog()
 {
     QFETCH(Qt::Key, key);
-    QFETCH(int, selectionEnd);
+    QFETCH(QString, log);
     QFETCH(QString, clipboard);
     QFETCH(QString, selected);
-    m_editor->setPlainText(QStringLiteral("editor text"));
-    select(m_editor, 0, 6);
-    m_log->setPlainText(QStringLiteral("log\nline2"));
-    select(m_log, 0, selectionEnd);
-    putOnClipboard(false, QStringLiteral("old"));
+    setMarkedText(m_editor, QStringLiteral("[editor] text"));
+    setMarkedText(m_log, log);
+    setClipboard(QStringLiteral("old"));
     m_log->setFocus();
 
     QTest::keyClick(m_log, key, Qt::ControlModifier);
 
-    QCOMPARE(m_triggers.value(QStringLiteral("copy")), 0);
-    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    QVERIFY(m_triggers.isEmpty());
+    QCOMPARE(::clipboard(), clipboard);
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
     QCOMPARE(m_log->textCursor().selectedText(), selected);
     QCOMPARE(m_editor->textCursor().selectedText(), QStringLiteral("editor"));
-}
-
-void EditCommandsTest::editorAloneIgnoresTheMenuKeys_data()
-{
-    QTest::addColumn<Qt::Key>("key");
-    QTest::newRow("Ctrl+X") << Qt::Key_X;
-    QTest::newRow("Ctrl+C") << Qt::Key_C;
-    QTest::newRow("Ctrl+V") << Qt::Key_V;
-}
-
-void EditCommandsTest::editorAloneIgnoresTheMenuKeys()
-{
-    QFETCH(Qt::Key, key);
-    SourceEditor editor;
-    editor.setPlainText(QStringLiteral("abc"));
-    select(&editor, 0, 2);
-    putOnClipboard(false, QStringLiteral("old"));
-    editor.show();
-    editor.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&editor));
-
-    QTest::keyClick(&editor, key, Qt::ControlModifier);
-
-    QCOMPARE(editor.toPlainText(), QStringLiteral("abc"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("old"));
 }
 
 QTEST_MAIN(EditCommandsTest)
