@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QList>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+class JavaHighlighter;
+class LineNumberGutter;
+
+// A place in the text to mark, with what to say about it. Line and column
+// are 1-based; column 0 marks the line from its first non-blank character.
+struct LineMark
+{
+    int line = 0;
+    int column = 0;
+    QString message;
+};
+
+// A plain-text editor for source code: line numbers in a gutter left of the
+// text, the current line lightly marked, Java colouring, marks on lines with
+// their message as tool tip, and indents in steps of four spaces.
+class CodeEditor : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit CodeEditor(QWidget *parent = nullptr);
+    ~CodeEditor() override;
+
+    void setHighlighting(bool on);
+    JavaHighlighter *highlighter() const { return m_highlighter; }
+    // A panel between the text and the horizontal scroll bar (the find bar);
+    // its owner shows and hides it.
+    void setBottomPanel(QWidget *panel);
+
+    // A mark goes away when its line is edited.
+    void setLineMarks(const QList<LineMark> &marks);
+    void clearLineMarks();
+    int lineMarkCount() const;
+    QString lineMarkMessage(int line) const;
+    // The cursor to the mark given to setLineMarks as marks[index]; false
+    // when that mark has gone away.
+    bool goToLineMark(int index);
+    // The cursor to the next or previous mark, wrapping around.
+    bool goToNextLineMark(bool forward);
+    void goToPosition(int line, int column);
+
+    int gutterWidth() const;
+    void paintGutter(QPaintEvent *event, QWidget *gutter);
+    int lineAt(int y) const;
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    struct Mark
+    {
+        QTextCursor lineStart;
+        int column = 0;
+        QString message;
+        QString lineText;
+        bool inPlace = true;
+    };
+
+    void updateMargins();
+    void placePanels();
+    void updateGutter(const QRect &rect, int dy);
+    void updateExtraSelections();
+    void dropEditedMarks();
+    void updateTabStops();
+    int markPosition(const Mark &mark) const;
+    const Mark *markOnLine(int line) const;
+    void showMark(int index);
+
+    void insertNewLine();
+    void insertTab();
+    void indentLines(int steps);
+
+    LineNumberGutter *m_gutter = nullptr;
+    QWidget *m_bottomPanel = nullptr;
+    JavaHighlighter *m_highlighter = nullptr;
+    QList<Mark> m_marks;
+    int m_currentMark = -1;
+};
