@@ -4,12 +4,18 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPlainTextDocumentLayout>
+#include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
 
 constexpr int kIndentStep = 4;
+// Lines coloured in one turn of the event loop while a long source is
+// coloured from the top; bench_editor times a slice.
+constexpr int kColouringSlice = 1000;
 
 QString leadingBlanks(const QString &line)
 {
@@ -42,6 +48,28 @@ std::pair<QTextBlock, QTextBlock> selectedLines(const QTextCursor &cursor)
 
 } // namespace
 
+// The layout takes a change's removed and added characters together for the
+// stretch to redo. Colouring marks the whole line as removed and added again,
+// so that stretch reached past the line and every key repainted the whole
+// view. What must be laid out again is what the text holds now, the added
+// characters: when they lie in one line, that line is laid out and repainted
+// alone. Colouring in slices leaves the lines it colours to be laid out when
+// they are shown.
+class SourceLayout : public QPlainTextDocumentLayout
+{
+public:
+    using QPlainTextDocumentLayout::QPlainTextDocumentLayout;
+    bool colouringInSlices = false;
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override
+    {
+        if (!colouringInSlices && charsAdded > 0 && document()->findBlock(from).contains(from + charsAdded - 1))
+            charsRemoved = 0;
+        QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+    }
+};
+
 // The line numbers left of the text, painted by the editor.
 class LineNumberGutter : public QWidget
 {
@@ -71,10 +99,17 @@ private:
 
 CodeEditor::CodeEditor(QWidget *parent) : QPlainTextEdit(parent), m_gutter(new LineNumberGutter(this))
 {
+    auto *source = new QTextDocument(this);
+    m_layout = new SourceLayout(source);
+    source->setDocumentLayout(m_layout);
+    setDocument(source);
     connect(this, &QPlainTextEdit::blockCountChanged, this, &CodeEditor::updateMargins);
     connect(this, &QPlainTextEdit::updateRequest, this, &CodeEditor::updateGutter);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CodeEditor::updateExtraSelections);
     connect(document(), &QTextDocument::contentsChanged, this, &CodeEditor::dropEditedMarks);
+    m_colouring = new QTimer(this);
+    m_colouring->setInterval(0);
+    connect(m_colouring, &QTimer::timeout, this, &CodeEditor::colourNextSlice);
     updateTabStops();
     updateMargins();
     updateExtraSelections();
@@ -89,8 +124,61 @@ void CodeEditor::setHighlighting(bool on)
     if (on) {
         m_highlighter = new JavaHighlighter(document(), palette());
     } else {
+        m_colouring->stop();
+        m_colouredUpTo = INT_MAX;
         delete m_highlighter;
         m_highlighter = nullptr;
+    }
+}
+
+void CodeEditor::loadText(const QString &text)
+{
+    clearLineMarks();
+    // Said while the document's signals still reach the window.
+    document()->clearUndoRedoStacks();
+    document()->setModified(false);
+    if (!m_highlighter) {
+        setPlainText(text);
+        return;
+    }
+    // Held, the highlighter is not told of the new text and does not colour
+    // every line of it before the window is painted again.
+    m_highlighter->setColouredUpTo(-1);
+    m_colouredUpTo = -1;
+    {
+        const QSignalBlocker held(document());
+        setPlainText(text);
+    }
+    updateMargins();
+    colourNextSlice();
+}
+
+bool CodeEditor::isColouringDone() const
+{
+    return m_colouredUpTo == INT_MAX;
+}
+
+void CodeEditor::colourNextSlice()
+{
+    if (!m_highlighter || isColouringDone())
+        return;
+    // The first slice is what is in view, so the window shows it coloured.
+    const int slice = m_colouredUpTo < 0 ? 2 * viewport()->height() / qMax(1, fontMetrics().height()) + 1
+                                         : kColouringSlice;
+    const int last = m_colouredUpTo + slice;
+    m_highlighter->setColouredUpTo(last);
+    // Each line coloured changes its state from "not yet", so the highlighter
+    // goes on line by line up to the first it must leave.
+    m_layout->colouringInSlices = true;
+    m_highlighter->rehighlightBlock(document()->findBlockByNumber(m_colouredUpTo + 1));
+    m_layout->colouringInSlices = false;
+    m_colouredUpTo = last;
+    if (last >= blockCount() - 1) {
+        m_colouredUpTo = INT_MAX;
+        m_highlighter->setColouredUpTo(INT_MAX);
+        m_colouring->stop();
+    } else if (!m_colouring->isActive()) {
+        m_colouring->start();
     }
 }
 

@@ -3,9 +3,12 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QTextCursor>
+#include <climits>
 
 class JavaHighlighter;
 class LineNumberGutter;
+class QTimer;
+class SourceLayout;
 
 // A place in the text to mark, with what to say about it. Line and column
 // are 1-based; column 0 marks the line from its first non-blank character.
@@ -27,6 +30,10 @@ public:
     ~CodeEditor() override;
 
     void setHighlighting(bool on);
+    // Replaces the text, without undo steps and unchanged. Lines in view are
+    // coloured at once, the rest in slices while the window waits for input.
+    void loadText(const QString &text);
+    bool isColouringDone() const;
     JavaHighlighter *highlighter() const { return m_highlighter; }
     // A panel between the text and the horizontal scroll bar (the find bar);
     // its owner shows and hides it.
@@ -71,6 +78,7 @@ private:
     void updateExtraSelections();
     void dropEditedMarks();
     void updateTabStops();
+    void colourNextSlice();
     int markPosition(const Mark &mark) const;
     const Mark *markOnLine(int line) const;
     void showMark(int index);
@@ -81,7 +89,10 @@ private:
 
     LineNumberGutter *m_gutter = nullptr;
     QWidget *m_bottomPanel = nullptr;
+    SourceLayout *m_layout = nullptr;
     JavaHighlighter *m_highlighter = nullptr;
     QList<Mark> m_marks;
     int m_currentMark = -1;
+    QTimer *m_colouring = nullptr;
+    int m_colouredUpTo = INT_MAX;
 };

@@ -4,10 +4,13 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringView>
+#include <QTextBlock>
 
 namespace {
 
-enum BlockState { Code = -1, InComment = 1 };
+// A line not coloured yet keeps QTextBlock's -1, so colouring any line
+// changes its state and the highlighter goes on to the next one.
+enum BlockState { Code = 0, InComment = 1 };
 
 // One pass from left to right: whichever token starts first wins, so a "//"
 // inside a string or a quote inside a comment is taken for what it is.
@@ -81,6 +84,9 @@ QTextCharFormat JavaHighlighter::categoryFormat(Category category) const
 
 void JavaHighlighter::highlightBlock(const QString &text)
 {
+    // Its state is kept too, so the lines after it are not taken in.
+    if (currentBlock().blockNumber() > m_colouredUpTo)
+        return;
     setCurrentBlockState(Code);
     int position = previousBlockState() == InComment ? highlightComment(text, 0, 0) : 0;
     while (position >= 0 && position < text.size()) {

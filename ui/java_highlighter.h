@@ -2,6 +2,7 @@
 
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <climits>
 
 class QPalette;
 
@@ -19,6 +20,9 @@ public:
 
     void setPalette(const QPalette &palette);
     QTextCharFormat categoryFormat(Category category) const;
+    // Lines after this one are left as they are, so that a long source can
+    // be coloured in slices from the top (every line: INT_MAX).
+    void setColouredUpTo(int blockNumber) { m_colouredUpTo = blockNumber; }
 
 protected:
     void highlightBlock(const QString &text) override;
@@ -27,4 +31,5 @@ private:
     int highlightComment(const QString &text, int start, int bodyStart);
 
     QTextCharFormat m_formats[4];
+    int m_colouredUpTo = INT_MAX;
 };
