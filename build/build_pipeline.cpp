@@ -5,6 +5,7 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/build_commands.h"
 #include "build/build_folders.h"
 #include "build/build_messages.h"
@@ -13,7 +14,6 @@
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "ui/source_text.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 #include <algorithm>

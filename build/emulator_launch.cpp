@@ -4,11 +4,11 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/build_commands.h"
 #include "build/build_messages.h"
 #include "build/command_runner.h"
 #include "build/log_output.h"
-#include "ui/workbench.h"
 
 namespace {
 

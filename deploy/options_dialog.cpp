@@ -1,6 +1,7 @@
 #include "deploy/options_dialog.h"
 
 #include "app/settings_store.h"
+#include "app/svg_picture.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,19 +37,8 @@ QLabel *makePicture(const QString &resource, QWidget *parent)
 {
     if (!QFile::exists(resource))
         return nullptr;
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid())
-        return nullptr;
-    const int side = 24;
-    const qreal ratio = parent->devicePixelRatioF();
-    QPixmap pixmap(QSize(side, side) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, side, side));
-    painter.end();
     auto *picture = new QLabel(parent);
-    picture->setPixmap(pixmap);
+    picture->setPixmap(renderPicture(resource, QSize(24, 24), parent->devicePixelRatioF()));
     return picture;
 }
 

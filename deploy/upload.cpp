@@ -5,11 +5,11 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "deploy/ftp_client.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 #include <limits>

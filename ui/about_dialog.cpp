@@ -1,6 +1,7 @@
 #include "ui/about_dialog.h"
 
 #include "app/caption_rule.h"
+#include "app/svg_picture.h"
 #include "ui/registry.h"
 #include "ui/sys_info.h"
 
@@ -10,7 +11,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 #ifndef QUENVEL_VERSION_MAJOR
 #define QUENVEL_VERSION_MAJOR 1
@@ -39,17 +39,6 @@ QLabel *tagged(QLabel *label, const char *name, const char *tag)
     return label;
 }
 
-QPixmap renderSvg(const QString &path, QSize size, qreal ratio)
-{
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    image.setDevicePixelRatio(ratio);
-    return QPixmap::fromImage(image);
-}
 
 } // namespace
 
@@ -99,7 +88,7 @@ void frmAbout::createControls()
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(120, 120, 2460, 1860));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(renderSvg(QStringLiteral(":/images/about.svg"), QSize(160, 120),
+    picIcon->setPixmap(renderPicture(QStringLiteral(":/images/about.svg"), QSize(160, 120),
                                  devicePixelRatioF()));
 
     lblTitle = tagged(new QLabel(QStringLiteral("Quenvel"), this), "lblTitle", "1057");

@@ -2,6 +2,7 @@
 
 #include "app/caption_rule.h"
 #include "app/settings_store.h"
+#include "app/svg_picture.h"
 #include "app/window_placement.h"
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"

@@ -2,7 +2,7 @@
 
 #include "app/captions.h"
 #include "app/services.h"
-#include "ui/workbench.h"
+#include "app/workbench.h"
 
 #include <QMainWindow>
 #include <QPointer>
