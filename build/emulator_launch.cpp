@@ -18,7 +18,7 @@ bool launch(Services &services)
     Workbench &bench = services.bench;
     const AppSettings &settings = services.store.settings();
     if (settings.javaPath.isEmpty()) {
-        AppendLogLine(bench, QString::fromUtf8(kNoJdk));
+        AppendLogLine(bench, kNoJdk);
         return false;
     }
     const PathStyle &style = services.store.style();
@@ -30,7 +30,7 @@ bool launch(Services &services)
 
     const std::unique_ptr<CommandRunner> runner = services.runners.CreateCommandRunner();
     if (!runner) {
-        AppendLogLine(bench, QString::fromUtf8(kNoRunner));
+        AppendLogLine(bench, kNoRunner);
         return false;
     }
     const CommandResult run = runner->RunCommand(line);

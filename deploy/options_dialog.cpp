@@ -16,11 +16,9 @@
 
 namespace {
 
-QString text(const char *utf8) { return QString::fromUtf8(utf8); }
-
 QLabel *makeLabel(const char *objectName, const char *caption, QWidget *parent)
 {
-    auto *label = new QLabel(text(caption), parent);
+    auto *label = new QLabel(QString::fromUtf8(caption), parent);
     label->setObjectName(QLatin1String(objectName));
     return label;
 }
@@ -49,7 +47,7 @@ frmOptions::frmOptions(SettingsStore &store, QWidget *parent)
     , m_store(store)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(text("ｵﾌﾟｼｮﾝ"));
+    setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
     createControls();
     createLayout();
     Form_Load();
@@ -67,7 +65,7 @@ void frmOptions::createControls()
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(text("キャンセル"), this);
+    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     // Enter is OK wherever the focus is, Esc is Cancel (through QDialog).
     cmdOK->setDefault(true);

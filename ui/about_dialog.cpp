@@ -2,6 +2,7 @@
 
 #include "app/caption_rule.h"
 #include "app/svg_picture.h"
+#include "app/window_placement.h"
 #include "ui/registry.h"
 #include "ui/sys_info.h"
 
@@ -20,16 +21,9 @@
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
-int pixels(int twips)
-{
-    return qRound(double(twips) / twipsPerPixel);
-}
-
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 QLabel *tagged(QLabel *label, const char *name, const char *tag)
@@ -81,7 +75,7 @@ void frmAbout::createControls()
     setObjectName(QStringLiteral("frmAbout"));
     setProperty("tag", QStringLiteral("1052"));
     setWindowTitle(QStringLiteral("About Quenvel"));
-    setFixedSize(pixels(5865), pixels(3630));
+    setFixedSize(toPixels(5865), toPixels(3630));
     setModal(true);
 
     picIcon = new QLabel(this);
@@ -150,7 +144,7 @@ void frmAbout::paintEvent(QPaintEvent *event)
     // The etched separator: a grey line with a white one just below it.
     QPainter painter(this);
     painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawLine(QPoint(pixels(225), pixels(2430)), QPoint(pixels(5657), pixels(2430)));
+    painter.drawLine(QPoint(toPixels(225), toPixels(2430)), QPoint(toPixels(5657), toPixels(2430)));
     painter.setPen(Qt::white);
-    painter.drawLine(QPoint(pixels(240), pixels(2445)), QPoint(pixels(5657), pixels(2445)));
+    painter.drawLine(QPoint(toPixels(240), toPixels(2445)), QPoint(toPixels(5657), toPixels(2445)));
 }

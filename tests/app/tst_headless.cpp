@@ -162,9 +162,9 @@ void HeadlessTest::settingsMessagesGoToErrAndNotBeyondTheRun()
     ProjectSandbox box(options);
     QVERIFY(box.isValid());
     const Outcome outcome = runIn(box, {QStringLiteral("--build"), QStringLiteral("Hello")});
-    QVERIFY2(outcome.err.startsWith(toLfLineEnds(QString::fromUtf8(kNoJdkMessage)) + QLatin1Char('\n')),
+    QVERIFY2(outcome.err.startsWith(toLfLineEnds(kNoJdkMessage) + QLatin1Char('\n')),
              qPrintable(outcome.err));
-    QVERIFY(!outcome.out.contains(QString::fromUtf8(kNoJdkMessage)));
+    QVERIFY(!outcome.out.contains(kNoJdkMessage));
     // No JDK, no compiler: the machine's own javac must not stand in for it.
     QCOMPARE(outcome.exitCode, 1);
     QVERIFY2(outcome.out.contains(QStringLiteral("JDKが設定されていません。")), qPrintable(outcome.out));

@@ -73,7 +73,7 @@ void SettingsStoreTest::defaultsWithoutFile()
     QCOMPARE(s.minor, 0);
     QCOMPARE(s.ProjectFolder, QStringLiteral("/opt/j2mewsdk4doja/apps/Test"));
     QCOMPARE(s.javacPath, QString());  // no JDK is no path, not the machine's /bin/javac
-    QCOMPARE(messages, QStringList{QString::fromUtf8(kNoJdkMessage)});
+    QCOMPARE(messages, QStringList{kNoJdkMessage});
     QVERIFY(messages.first().contains(QStringLiteral("ませんでした。\r\nTovra.ini")));
     QVERIFY(!QFile::exists(store.settingsFilePath()));
 }
