@@ -113,7 +113,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("messages");
         const QString javac131 = QStringLiteral("jdk1.3.1/bin/javac");
         QTest::newRow("both: 1.3.1 first") << QStringList{javac131, "jdk1.3/bin/javac"} << QByteArray() << "jdk1.3.1" << 0;
-        QTest::newRow("only 1.3") << QStringList{"jdk1.3/bin/javac"} << QByteArray() << "jdk1.3" << 0;
         QTest::newRow("name in the wrong case is not found") << QStringList{"jdk1.3.1/bin/JAVAC"} << QByteArray() << "" << 1;
         QTest::newRow("a folder named like the compiler is no compiler")
             << QStringList{javac131 + "/"} << QByteArray() << "" << 1;

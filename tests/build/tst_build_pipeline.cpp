@@ -190,8 +190,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("blocked");  // a file in a folder's place; a trailing / a folder in a file's place
         QTest::addColumn<QString>("log");
         QTest::newRow("a file in bin's place") << "bin" << "\r\n%PF%/binを作成できませんでした。\r\n";
-        QTest::newRow("a file in classes' place, the last folder made")
-            << "classes" << "\r\n%PF%/classesを作成できませんでした。\r\n";
+        QTest::newRow("a file in classes' place") << "classes" << "\r\n%PF%/classesを作成できませんでした。\r\n";
         QTest::newRow("descriptor not written, the build goes on")
             << "bin/Hello.jam/"
             << "\r\n%COMPILE%\r\n%JAM%の保存に失敗しました。\r\nHTMLファイルを保存しました。%HTM%\r\nコンパイルは正常に終了しました。\r\n";
