@@ -133,7 +133,6 @@ bool Build::compile()
     };
     if (!hasTool(m_settings.javacPath, kNoJdk))
         return fail();
-    SetWorkingDirectory(paths().folder());
     const QString line = compileCommandLine(m_settings, m_style);
     AppendLogLine(m_bench, line);
     m_runner = m_services.runners.CreateCommandRunner();
@@ -141,7 +140,7 @@ bool Build::compile()
         AppendLogLine(m_bench, kNoRunner);
         return false;
     }
-    const CommandResult run = m_runner->RunCommand(line);
+    const CommandResult run = m_runner->RunCommand(line, paths().folder());
     if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
         if (!run.output.isEmpty())
             AppendLog(m_bench, withCrLfLines(run.output));
@@ -155,9 +154,8 @@ bool Build::preverify()
 {
     if (!hasTool(m_settings.preverifyPath, kNoSdk))
         return false;
-    SetWorkingDirectory(paths().folder());
     const QString line = preverifyCommandLine(m_settings, m_style);
-    const CommandResult run = m_runner->RunCommand(line);
+    const CommandResult run = m_runner->RunCommand(line, paths().folder());
     m_stopped = run.stopped;
     if (CommandSucceeded(run))
         return true;
@@ -167,8 +165,7 @@ bool Build::preverify()
 
 bool Build::package()
 {
-    SetWorkingDirectory(paths().classesFolder());
-    const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style));
+    const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style), paths().classesFolder());
     m_stopped = run.stopped;
     if (CommandSucceeded(run))
         return true;
@@ -178,8 +175,7 @@ bool Build::package()
 
 bool Build::addResources()
 {
-    SetWorkingDirectory(paths().resourceFolder());
-    const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style));
+    const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style), paths().resourceFolder());
     m_stopped = run.stopped;
     if (CommandSucceeded(run)) {
         AppendLogLine(m_bench, kJarSaved + paths().archive());

@@ -23,7 +23,6 @@ bool launch(Services &services)
     }
     const PathStyle &style = services.store.style();
     const QString line = emulatorCommandLine(settings, style);
-    SetWorkingDirectory(ProjectPaths::current(settings, style).folder());
     AppendLogLine(bench, line);
     // The line is painted before the emulator blocks the window.
     bench.processEvents();
@@ -33,7 +32,7 @@ bool launch(Services &services)
         AppendLogLine(bench, kNoRunner);
         return false;
     }
-    const CommandResult run = runner->RunCommand(line);
+    const CommandResult run = runner->RunCommand(line, ProjectPaths::current(settings, style).folder());
     AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
     // A java that could not be started reports a non-zero result like any
     // other failure; that is the one sign the runner gives.

@@ -13,14 +13,11 @@
 
 namespace {
 
-// Runs in the given folder and gives the folder back as it was.
 CommandResult runIn(const QString &folder, const QString &line)
 {
-    const QString previous = QDir::currentPath();
-    SetWorkingDirectory(folder);
-    const CommandResult result = ProcessCommandRunnerFactory().CreateCommandRunner()->RunCommand(line);
-    SetWorkingDirectory(previous);
-    return result;
+    const CommandResult result = ProcessCommandRunnerFactory().CreateCommandRunner()->RunCommand(line, folder);
+    // The run is given its folder; the program's own stays where it was.
+    return QDir::currentPath() == QDir(folder).canonicalPath() ? CommandResult{-9, QStringLiteral("moved")} : result;
 }
 
 } // namespace
@@ -118,12 +115,7 @@ private Q_SLOTS:
         const QString marker = QStringLiteral("quenvel-hung-%1-%2").arg(QCoreApplication::applicationPid()).arg(int(forGood));
         const QString hung = QStringLiteral("/bin/sh -c \"echo started; /bin/sh -c 'sleep 20; : %1'; : %1\"").arg(marker);
         QTemporaryDir dir;
-        const QString previous = QDir::currentPath();
-        SetWorkingDirectory(dir.path());
-        const auto cleanUp = qScopeGuard([&] {
-            killProcessesWith(marker);
-            SetWorkingDirectory(previous);
-        });
+        const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
 
         ProcessCommandRunnerFactory factory;
         factory.stopRunning();  // with nothing running: no effect on what follows
@@ -138,20 +130,20 @@ private Q_SLOTS:
         poll.start(20);
         QElapsedTimer clock;
         clock.start();
-        const CommandResult run = runner->RunCommand(hung);
+        const CommandResult run = runner->RunCommand(hung, dir.path());
         QVERIFY2(clock.elapsed() < 10000, "the stop waited for the tool to end by itself");
         QVERIFY(run.stopped);
         QVERIFY(run.result != 0);
         QCOMPARE(run.output, QStringLiteral("started\n/bin/sh を中止しました。"));
         QVERIFY(noneLeftWithin(marker, 3000));
 
-        const CommandResult again = runner->RunCommand(QStringLiteral("/usr/bin/touch made"));
+        const CommandResult again = runner->RunCommand(QStringLiteral("/usr/bin/touch made"), dir.path());
         QVERIFY(again.stopped);
         QVERIFY(again.result != 0);
         QCOMPARE(again.output, QStringLiteral("/usr/bin/touch を中止しました。"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("made"))));
 
-        const CommandResult later = factory.CreateCommandRunner()->RunCommand(QStringLiteral("/bin/true"));
+        const CommandResult later = factory.CreateCommandRunner()->RunCommand(QStringLiteral("/bin/true"), dir.path());
         QCOMPARE(later.stopped, forGood);
         QCOMPARE(later.result == 0, !forGood);
     }
