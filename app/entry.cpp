@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/settings_store.h"
 #include "app/splash.h"
+#include "app/stop_signals.h"
 #include "app/wait_seconds.h"
 #include "app/window_placement.h"
 #include "build/process_runner.h"
@@ -10,8 +11,10 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTranslator>
 
 namespace {
 
@@ -23,14 +26,36 @@ void showStartupMessage(const QString &text)
 
 } // namespace
 
+bool installQtTranslation(QApplication &app, UiLanguage language)
+{
+    if (language != UiLanguage::Japanese)
+        return false;
+    auto *translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        qWarning("Qt's Japanese translation (qtbase_ja.qm) is missing: its standard texts stay English.");
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 int runDesktop(QApplication &app)
 {
+    const UiLanguage language = uiLanguageFor(QLocale::system());
+    installQtTranslation(app, language);
     SettingsStore store(QCoreApplication::applicationDirPath(), PathStyle::native());
     store.setMessageHandler(showStartupMessage);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;
     SystemPlacementStore placement;
+    // Ended by a signal (a logout, kill): the tool under way and everything
+    // it started end too, where the kernel would only end the tool itself.
+    const StopOnSignals stop([&] {
+        runners.stopForGood();
+        ftp.abortTransfers();
+        QCoreApplication::exit(1);
+    });
 
     store.LoadSettings();
     auto splash = std::make_unique<frmSplash>();
@@ -41,10 +66,14 @@ int runDesktop(QApplication &app)
     WaitSeconds(1, [] { QCoreApplication::processEvents(); });
     splash->repaint();
 
-    frmMain main(store, runners, ftp, clock, placement, uiLanguageFor(QLocale::system()));
-    store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
+    frmMain main(store, runners, ftp, clock, placement, language);
+    // A box owned by the main window before it is shown would make its
+    // native window early, and the stored position would then be taken for
+    // the client area's instead of the frame's.
     main.Form_Load();
     splash.reset();
     main.show();
-    return app.exec();
+    store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
+    const int code = app.exec();
+    return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : code;
 }

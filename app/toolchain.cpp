@@ -2,12 +2,13 @@
 
 #include "app/app_settings.h"
 #include "app/path_style.h"
+#include "app/project_paths.h"
 
 #include <QDir>
 
-const char *const kNoJdkMessage =
+const QString kNoJdkMessage = QStringLiteral(
     "JDK1.3/1.3.1がインストールされていないか、インストール先が見つかりませんでした。\r\n"
-    "Tovra.iniファイルを編集して、JAVA_PATHにパスを指定してください。";
+    "Tovra.iniファイルを編集して、JAVA_PATHにパスを指定してください。");
 
 QString FindJdk(const PathStyle &style)
 {
@@ -36,8 +37,9 @@ void deriveToolchainPaths(AppSettings &s, const PathStyle &style)
     };
     s.javaPath = tool(s.JAVA_PATH, "java");
     s.javacPath = tool(s.JAVA_PATH, "javac");
-    s.ProjectFolder = style.join(s.DOJA_PATH, {QStringLiteral("apps"), s.lastProject});
     s.preverifyPath = tool(s.DOJA_PATH, "preverify");
     s.jarPath = tool(s.JAVA_PATH, "jar");
-    s.SourcePath = style.join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
+    const ProjectPaths project = ProjectPaths::current(s, style);
+    s.ProjectFolder = project.folder();
+    s.SourcePath = project.sourceFile();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 
 // The per-user store of the main window's placement: text values under
@@ -26,6 +27,11 @@ constexpr int kTwipsPerPixel = 15;
 constexpr double kMinWindowWidth = 6585;
 constexpr double kMinWindowHeight = 8490;
 constexpr double kDefaultPlacement = 1000;
+
+inline int toPixels(double twips)
+{
+    return qRound(twips / kTwipsPerPixel);
+}
 
 struct WindowPlacement {
     float left = 0;

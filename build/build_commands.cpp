@@ -77,8 +77,3 @@ QString emulatorCommandLine(const AppSettings &s, const PathStyle &style)
            + QStringLiteral(" -Dkvem.home=") + quoted(s.DOJA_PATH) + QStringLiteral(" ") + driver
            + QStringLiteral(" ") + descriptor;
 }
-
-QString archiveFilePath(const AppSettings &s, const PathStyle &style)
-{
-    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".jar")});
-}

@@ -20,6 +20,3 @@ QString packageCommandLine(const AppSettings &settings, const PathStyle &style);
 QString resourceCommandLine(const AppSettings &settings, const PathStyle &style);
 // Run in ProjectFolder.
 QString emulatorCommandLine(const AppSettings &settings, const PathStyle &style);
-
-// ProjectFolder/bin/<name>.jar
-QString archiveFilePath(const AppSettings &settings, const PathStyle &style);

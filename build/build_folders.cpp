@@ -2,15 +2,13 @@
 
 #include "app/app_settings.h"
 #include "app/fs_helpers.h"
-#include "app/path_style.h"
+#include "app/project_paths.h"
 
 #include <QDir>
+
 QString PrepareBuildFolders(const AppSettings &settings, const PathStyle &style)
 {
-    const QStringList names = {QStringLiteral("bin"), QStringLiteral("src"), QStringLiteral("res"),
-                               QStringLiteral("tmpclasses"), QStringLiteral("classes")};
-    for (const QString &name : names) {
-        const QString folder = style.join(settings.ProjectFolder, {name});
+    for (const QString &folder : ProjectPaths::current(settings, style).buildFolders()) {
         if (FolderExists(folder))
             continue;
         if (!QDir().mkdir(folder))

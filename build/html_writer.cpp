@@ -1,8 +1,8 @@
 #include "build/html_writer.h"
 
-#include "app/line_ends.h"
 #include "app/app_settings.h"
-#include "app/path_style.h"
+#include "app/line_ends.h"
+#include "app/project_paths.h"
 #include "app/text_file.h"
 
 namespace {
@@ -29,11 +29,6 @@ QString escaped(const QString &text)
 
 } // namespace
 
-QString htmlFilePath(const AppSettings &s, const PathStyle &style)
-{
-    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".htm")});
-}
-
 QString MakeHtmlText(const AppSettings &s)
 {
     const QString name = escaped(s.lastProject);
@@ -50,5 +45,5 @@ QString MakeHtmlText(const AppSettings &s)
 
 Result WriteHtmlFile(const AppSettings &s, const PathStyle &style)
 {
-    return writeCodePageFile(htmlFilePath(s, style), MakeHtmlText(s) + kCrLf);
+    return writeCodePageFile(ProjectPaths::current(s, style).page(), MakeHtmlText(s) + kCrLf);
 }

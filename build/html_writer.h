@@ -9,6 +9,5 @@ struct PathStyle;
 
 // The download page bin/<name>.htm.
 QString MakeHtmlText(const AppSettings &settings);
-// Replaces the page atomically; empty on success, else the reason.
+// Replaces ProjectPaths::page() atomically; empty on success, else the reason.
 Result WriteHtmlFile(const AppSettings &settings, const PathStyle &style);
-QString htmlFilePath(const AppSettings &settings, const PathStyle &style);

@@ -1,8 +1,8 @@
 #include "build/jam_writer.h"
 
-#include "app/line_ends.h"
 #include "app/app_settings.h"
-#include "app/path_style.h"
+#include "app/line_ends.h"
+#include "app/project_paths.h"
 #include "app/text_file.h"
 
 #include <QFileInfo>
@@ -37,24 +37,14 @@ QString lastModified(const QDateTime &now)
         .arg(now.time().toString(QStringLiteral("HH:mm:ss")));
 }
 
-QString archivePath(const AppSettings &s, const PathStyle &style)
-{
-    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".jar")});
-}
-
 } // namespace
-
-QString jamFilePath(const AppSettings &s, const PathStyle &style)
-{
-    return style.join(s.ProjectFolder, {QStringLiteral("bin"), s.lastProject + QStringLiteral(".jam")});
-}
 
 QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTime &now)
 {
     QStringList lines;
     lines << QStringLiteral("PackageURL = ") + s.lastProject + QStringLiteral(".jar");
     // Measured now; without an archive to measure the line is left out.
-    const QFileInfo archive(archivePath(s, style));
+    const QFileInfo archive(ProjectPaths::current(s, style).archive());
     if (archive.isFile())
         lines << QStringLiteral("AppSize = ") + QString::number(archive.size());
     lines << QStringLiteral("AppName = ") + s.lastProject;
@@ -69,5 +59,5 @@ QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTim
 
 Result WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
 {
-    return writeCodePageFile(jamFilePath(s, style), MakeJamText(s, style, now) + kCrLf);
+    return writeCodePageFile(ProjectPaths::current(s, style).descriptor(), MakeJamText(s, style, now) + kCrLf);
 }

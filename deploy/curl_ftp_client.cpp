@@ -15,7 +15,11 @@ namespace {
 using AbortCount = CurlFtpClientFactory::AbortCount;
 using CommandList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
 
-constexpr int kNotInCodePage = 1000 + int(CURLE_BAD_FUNCTION_ARGUMENT);
+// A failure the upload has no message for is logged with this number.
+constexpr ConnectResult otherFailure(CURLcode code)
+{
+    return static_cast<ConnectResult>(1000 + int(code));
+}
 
 void initCurlOnce()
 {
@@ -50,8 +54,8 @@ public:
     CurlFtpClient(int responseTimeout, int connectTimeout, std::shared_ptr<const AbortCount> aborts);
     ~CurlFtpClient() override { Close(); }
 
-    int Connect(const QString &host, const QString &user, const QString &password) override;
-    int PutFile(const QString &localPath, const QString &remoteFolder, int mode) override;
+    ConnectResult Connect(const QString &host, const QString &user, const QString &password) override;
+    bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override;
     QString GetReply() override;
     void Close() override;
 
@@ -60,10 +64,10 @@ private:
     static size_t onRead(char *buffer, size_t size, size_t count, void *outgoing);
     static size_t onDiscard(char *, size_t size, size_t count, void *) { return size * count; }
     void setCommonOptions();
-    std::optional<QByteArray> readLocal(const QString &localPath, int mode);
+    std::optional<QByteArray> readLocal(const QString &localPath, TransferMode mode);
     CURLcode perform();
     CURLcode stopForUser();
-    int connectResult(CURLcode code) const;
+    ConnectResult connectResult(CURLcode code) const;
 
     int m_responseTimeout;
     int m_connectTimeout;
@@ -140,8 +144,10 @@ CURLcode CurlFtpClient::perform()
             break;
         if (running > 0)
             curl_multi_poll(m_multi, nullptr, 0, 15, nullptr);
+        // All events, input too: the window's own filter drops what the user
+        // types meanwhile, and lets Esc through to stop the transfer.
         if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QCoreApplication::processEvents();
     }
     CURLcode result = CURLE_FAILED_INIT;
     int queued = 0;
@@ -162,34 +168,34 @@ CURLcode CurlFtpClient::stopForUser()
     return CURLE_ABORTED_BY_CALLBACK;
 }
 
-int CurlFtpClient::connectResult(CURLcode code) const
+ConnectResult CurlFtpClient::connectResult(CURLcode code) const
 {
     switch (code) {
     case CURLE_OK:
-        return Connected;
+        return ConnectResult::Connected;
     case CURLE_LOGIN_DENIED:
-        return LoginRefused;
+        return ConnectResult::LoginRefused;
     case CURLE_COULDNT_RESOLVE_HOST:
-        return HostNotFound;
+        return ConnectResult::HostNotFound;
     case CURLE_COULDNT_CONNECT:
-        return NoConnection;
+        return ConnectResult::NoConnection;
     case CURLE_OPERATION_TIMEDOUT: {
         curl_off_t connected = 0;
         curl_easy_getinfo(m_easy, CURLINFO_CONNECT_TIME_T, &connected);
-        return connected > 0 ? ConnectionBroken : NoConnection;
+        return connected > 0 ? ConnectResult::ConnectionBroken : ConnectResult::NoConnection;
     }
     case CURLE_GOT_NOTHING:
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
     case CURLE_FTP_WEIRD_SERVER_REPLY:
     case CURLE_ABORTED_BY_CALLBACK:
-        return ConnectionBroken;
+        return ConnectResult::ConnectionBroken;
     default:
-        return 1000 + int(code);
+        return otherFailure(code);
     }
 }
 
-int CurlFtpClient::Connect(const QString &host, const QString &user, const QString &password)
+ConnectResult CurlFtpClient::Connect(const QString &host, const QString &user, const QString &password)
 {
     Close();
     std::optional<QByteArray> userBytes = toCodePage(user);
@@ -199,13 +205,13 @@ int CurlFtpClient::Connect(const QString &host, const QString &user, const QStri
                                 : QStringLiteral("ユーザ名にWindows-31Jで表せない文字があります。");
         if (passwordBytes)
             passwordBytes->fill('\0');
-        return kNotInCodePage;
+        return otherFailure(CURLE_BAD_FUNCTION_ARGUMENT);
     }
     m_easy = curl_easy_init();
     m_multi = curl_multi_init();
     if (!m_easy || !m_multi) {
         m_lastReply = QStringLiteral("FTPクライアントを初期化できませんでした。");
-        return 1000 + int(CURLE_FAILED_INIT);
+        return otherFailure(CURLE_FAILED_INIT);
     }
     m_server = ftpServerAddress(host);
     m_user = std::move(*userBytes);
@@ -219,7 +225,7 @@ int CurlFtpClient::Connect(const QString &host, const QString &user, const QStri
     return connectResult(perform());
 }
 
-std::optional<QByteArray> CurlFtpClient::readLocal(const QString &localPath, int mode)
+std::optional<QByteArray> CurlFtpClient::readLocal(const QString &localPath, TransferMode mode)
 {
     QFile file(localPath);
     QByteArray bytes;
@@ -229,27 +235,27 @@ std::optional<QByteArray> CurlFtpClient::readLocal(const QString &localPath, int
         m_lastReply = QStringLiteral("%1 を読めません: %2").arg(localPath, file.errorString());
         return std::nullopt;
     }
-    return mode == Text ? withCrLfLineEnds(bytes) : bytes;
+    return mode == TransferMode::Text ? withCrLfLineEnds(bytes) : bytes;
 }
 
-int CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder, int mode)
+bool CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode)
 {
     if (!m_easy)
-        return 0;
+        return false;
     const QString name = QFileInfo(localPath).fileName();
     const std::optional<QByteArray> path = ftpFilePath(remoteFolder, name);
     if (!path) {
         m_lastReply = QStringLiteral("フォルダ名「%1」かファイル名「%2」にWindows-31Jで表せない文字があります。")
                           .arg(remoteFolder, name);
-        return 0;
+        return false;
     }
     std::optional<QByteArray> bytes = readLocal(localPath, mode);
     if (!bytes)
-        return 0;
+        return false;
     Outgoing outgoing{std::move(*bytes)};
     // curl keeps the type it last sent per connection, not the one sent
     // here, so every file names its own type; it goes after curl's own.
-    const char *typeCommand = mode == Text ? "TYPE A" : "TYPE I";
+    const char *typeCommand = mode == TransferMode::Text ? "TYPE A" : "TYPE I";
     const CommandList type(curl_slist_append(nullptr, typeCommand), &curl_slist_free_all);
     const QByteArray url = m_server.toUtf8() + '/' + *path;
     curl_easy_setopt(m_easy, CURLOPT_URL, url.constData());
@@ -264,7 +270,7 @@ int CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder
         curl_easy_setopt(m_easy, CURLOPT_READDATA, nullptr);
         curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, nullptr);
     }
-    return code == CURLE_OK ? Stored : 0;
+    return code == CURLE_OK;
 }
 
 QString CurlFtpClient::GetReply()

@@ -7,7 +7,7 @@
 
 // FTP over libcurl: one control connection per client, opened by Connect and
 // reused by every PutFile. Transfers run through curl's multi interface, so
-// the window keeps painting (but takes no input) while a file goes out.
+// the window keeps painting and taking input while a file goes out.
 // Names, user name and password go to the server in Windows-31J; one that
 // the code page cannot hold fails Connect (1000 + CURLE_BAD_FUNCTION_ARGUMENT)
 // or PutFile before anything is sent. Other failures of Connect are

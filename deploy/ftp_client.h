@@ -3,24 +3,29 @@
 #include <QString>
 #include <memory>
 
-// The four operations the upload needs of an FTP client, with the result
-// values its messages rest on.
+// The result of Connect. The upload's messages rest on these numbers, and a
+// failure without a message of its own is logged with its number, so any
+// other failure of a client keeps a number of its own (1000 + the client
+// library's code).
+enum class ConnectResult : int {
+    Connected = 0,
+    LoginRefused = 1,
+    HostNotFound = 11001,
+    NoConnection = -1,
+    ConnectionBroken = -2,
+};
+
+// Text goes out with CR LF line ends, binary as it is.
+enum class TransferMode { Text, Binary };
+
+// The four operations the upload needs of an FTP client.
 class FtpClient
 {
 public:
-    enum ConnectResult : int {
-        Connected = 0,
-        LoginRefused = 1,
-        HostNotFound = 11001,
-        NoConnection = -1,
-        ConnectionBroken = -2,
-    };
-    enum Mode : int { Text = 0, Binary = 1 };
-    static constexpr int Stored = 1;
-
     virtual ~FtpClient() = default;
-    virtual int Connect(const QString &host, const QString &user, const QString &password) = 0;
-    virtual int PutFile(const QString &localPath, const QString &remoteFolder, int mode) = 0;
+    virtual ConnectResult Connect(const QString &host, const QString &user, const QString &password) = 0;
+    // Whether the server stored the file; GetReply says why not.
+    virtual bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) = 0;
     virtual QString GetReply() = 0;
     virtual void Close() = 0;
 };

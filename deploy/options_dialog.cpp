@@ -1,25 +1,24 @@
 #include "deploy/options_dialog.h"
 
 #include "app/settings_store.h"
+#include "app/svg_picture.h"
 
 #include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace {
 
-QString text(const char *utf8) { return QString::fromUtf8(utf8); }
-
 QLabel *makeLabel(const char *objectName, const char *caption, QWidget *parent)
 {
-    auto *label = new QLabel(text(caption), parent);
+    auto *label = new QLabel(QString::fromUtf8(caption), parent);
     label->setObjectName(QLatin1String(objectName));
     return label;
 }
@@ -36,19 +35,8 @@ QLabel *makePicture(const QString &resource, QWidget *parent)
 {
     if (!QFile::exists(resource))
         return nullptr;
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid())
-        return nullptr;
-    const int side = 24;
-    const qreal ratio = parent->devicePixelRatioF();
-    QPixmap pixmap(QSize(side, side) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, side, side));
-    painter.end();
     auto *picture = new QLabel(parent);
-    picture->setPixmap(pixmap);
+    picture->setPixmap(renderPicture(resource, QSize(24, 24), parent->devicePixelRatioF()));
     return picture;
 }
 
@@ -59,7 +47,7 @@ frmOptions::frmOptions(SettingsStore &store, QWidget *parent)
     , m_store(store)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(text("ｵﾌﾟｼｮﾝ"));
+    setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
     createControls();
     createLayout();
     Form_Load();
@@ -77,11 +65,10 @@ void frmOptions::createControls()
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(text("キャンセル"), this);
+    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    // Only Esc has a button of its own (Cancel, through QDialog); Enter in a
-    // box stores nothing behind the user's back.
-    cmdOK->setAutoDefault(false);
+    // Enter is OK wherever the focus is, Esc is Cancel (through QDialog).
+    cmdOK->setDefault(true);
     cmdCancel->setAutoDefault(false);
     connect(cmdOK, &QPushButton::clicked, this, &frmOptions::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
@@ -152,6 +139,7 @@ void frmOptions::Form_Load()
 
 void frmOptions::cmdOK_Click()
 {
+    const AppSettings before = m_store.settings();
     AppSettings &s = m_store.settings();
     s.WebUrl = txtWeb->text();
     s.FtpUrl = txtFtp->text();
@@ -159,7 +147,14 @@ void frmOptions::cmdOK_Click()
     s.FtpId = txtFtpId->text();
     s.FtpPassword = txtFtpPassword->text();
     s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
-    (void)m_store.SaveSettings();
+    const Result saved = m_store.SaveSettings();
+    if (!saved) {
+        // Nothing was stored: the settings stay as they were, the boxes as typed.
+        m_store.settings() = before;
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), saved.error(), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
     m_store.LoadSettings();
     close();
 }

@@ -16,8 +16,9 @@ class SettingsStore;
 //
 // Construction is the window load: the settings are reloaded from the file
 // (which may show the store's missing-JDK message) and the boxes filled.
-// OK stores the boxes as typed, saves, reloads and closes; Cancel, Esc and
-// the close box store nothing.
+// OK (or Enter) stores the boxes as typed, saves, reloads and closes; when the
+// file cannot be written it says why and stays open. Cancel, Esc and the
+// close box store nothing.
 class frmOptions : public QDialog
 {
     Q_OBJECT

@@ -2,34 +2,19 @@
 
 #include "app/clock.h"
 #include "app/line_ends.h"
+#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "build/build_commands.h"
+#include "app/workbench.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "deploy/ftp_client.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 #include <limits>
 
 namespace {
-
-QString text(const char *utf8) { return QString::fromUtf8(utf8); }
-
-// The FTP client paints the window while it transfers, so a second click can
-// arrive in the middle of an upload; it must not start a second one.
-bool g_uploadRunning = false;
-
-class RunningGuard
-{
-public:
-    RunningGuard() { g_uploadRunning = true; }
-    ~RunningGuard() { g_uploadRunning = false; }
-    RunningGuard(const RunningGuard &) = delete;
-    RunningGuard &operator=(const RunningGuard &) = delete;
-};
 
 class Upload
 {
@@ -50,7 +35,8 @@ private:
     bool writeProducts();
     bool send(FtpClient &ftp);
     bool sendFiles(FtpClient &ftp);
-    void logConnectFailure(FtpClient &ftp, int result);
+    void logConnectFailure(FtpClient &ftp, ConnectResult result);
+    ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
     AppSettings &m_settings;
@@ -63,11 +49,11 @@ bool Upload::run()
         return false;
     const std::unique_ptr<FtpClient> ftp = m_services.ftp.create();
     if (!ftp) {
-        log(text("FTPクライアントを作成できませんでした。アップロードを中止します。"));
+        log(QStringLiteral("FTPクライアントを作成できませんでした。アップロードを中止します。"));
         return false;
     }
     const bool stored = send(*ftp);
-    log(m_settings.FtpUrl + text("との接続は切断されました。"));
+    log(m_settings.FtpUrl + QStringLiteral("との接続は切断されました。"));
     ftp->GetReply();
     ftp->Close();
     return stored;
@@ -76,10 +62,10 @@ bool Upload::run()
 bool Upload::archiveIsBuilt()
 {
     // Without it the server would be blamed for a file that was never made.
-    const QString jar = archiveFilePath(m_settings, m_style);
+    const QString jar = paths().archive();
     if (QFileInfo(jar).isFile())
         return true;
-    log(jar + text("が見つかりません。先にビルドしてください。"));
+    log(jar + QStringLiteral("が見つかりません。先にビルドしてください。"));
     return false;
 }
 
@@ -87,7 +73,7 @@ bool Upload::raiseVersion()
 {
     // Wrapping round would announce an older version to the phone.
     if (m_settings.minor == std::numeric_limits<qint32>::max()) {
-        log(text(kVersionAtMaximum));
+        log(kVersionAtMaximum);
         return false;
     }
     const Result raised = m_services.store.RaiseMinorVersion();
@@ -95,7 +81,7 @@ bool Upload::raiseVersion()
         // A version that is not stored would be announced again by the next
         // upload, with other contents.
         log(raised.error());
-        log(text("バージョン番号を保存できなかったため、アップロードを中止します。"));
+        log(QStringLiteral("バージョン番号を保存できなかったため、アップロードを中止します。"));
         return false;
     }
     return true;
@@ -103,87 +89,87 @@ bool Upload::raiseVersion()
 
 bool Upload::writeProducts()
 {
-    log(text("JAMファイルの生成中..."));
-    const QString jam = jamFilePath(m_settings, m_style);
+    log(QStringLiteral("JAMファイルの生成中..."));
+    const QString jam = paths().descriptor();
     if (!WriteJamFile(m_settings, m_style, m_services.clock.now())) {
-        log(jam + text("の保存に失敗しました。アップロードを中止します。"));
+        log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         return false;
     }
-    log(jam + text("に生成しました。"));
+    log(jam + QStringLiteral("に生成しました。"));
 
-    AppendLog(m_services.bench, kCrLf + text("HTMLファイルの生成中...") + kCrLf);
-    const QString html = htmlFilePath(m_settings, m_style);
+    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
+    const QString html = paths().page();
     if (!WriteHtmlFile(m_settings, m_style)) {
-        log(html + text("の保存に失敗しました。アップロードを中止します。"));
+        log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         return false;
     }
-    AppendLog(m_services.bench, kCrLf + text("HTMLファイルを保存しました。") + html + kCrLf);
+    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
     return true;
 }
 
 bool Upload::send(FtpClient &ftp)
 {
     const QString &host = m_settings.FtpUrl;
-    log(host + text("に接続しています。"));
-    const int result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
-    if (result != FtpClient::Connected) {
+    log(host + QStringLiteral("に接続しています。"));
+    const ConnectResult result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
+    if (result != ConnectResult::Connected) {
         logConnectFailure(ftp, result);
         return false;
     }
-    log(host + text("に接続しました。"));
+    log(host + QStringLiteral("に接続しました。"));
     if (!sendFiles(ftp))
         return false;
-    log(text("アップロード作業は成功しました。"));
-    log(text("ケータイで http://") + m_settings.WebUrl + QLatin1Char('/') + m_settings.lastProject
-        + text(".htm にアクセスしてください。"));
+    log(QStringLiteral("アップロード作業は成功しました。"));
+    log(QStringLiteral("ケータイで http://") + m_settings.WebUrl + QLatin1Char('/') + m_settings.lastProject
+        + QStringLiteral(".htm にアクセスしてください。"));
     return true;
 }
 
 bool Upload::sendFiles(FtpClient &ftp)
 {
     const QString &name = m_settings.lastProject;
-    const QString jar = archiveFilePath(m_settings, m_style);
+    const ProjectPaths project = paths();
     const struct {
         QString extension;
         QString localPath;
-        int mode;
+        TransferMode mode;
     } files[] = {
-        {QStringLiteral(".jar"), jar, FtpClient::Binary},
-        {QStringLiteral(".jam"), jamFilePath(m_settings, m_style), FtpClient::Text},
-        {QStringLiteral(".htm"), htmlFilePath(m_settings, m_style), FtpClient::Text},
+        {QStringLiteral(".jar"), project.archive(), TransferMode::Binary},
+        {QStringLiteral(".jam"), project.descriptor(), TransferMode::Text},
+        {QStringLiteral(".htm"), project.page(), TransferMode::Text},
     };
     for (const auto &file : files) {
-        log(name + file.extension + text("をサーバにアップロードしています。"));
-        const int put = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode);
-        if (put != FtpClient::Stored) {
-            AppendLog(m_services.bench, QString::number(put) + text("...失敗"));
-            log(text("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
+        log(name + file.extension + QStringLiteral("をサーバにアップロードしています。"));
+        // The outcome is logged as the number 1 (stored) or 0 before its word.
+        if (!ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode)) {
+            AppendLog(m_services.bench, QStringLiteral("0...失敗"));
+            log(QStringLiteral("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
             return false;
         }
-        AppendLog(m_services.bench, QString::number(put) + text("...成功"));
+        AppendLog(m_services.bench, QStringLiteral("1...成功"));
     }
     return true;
 }
 
-void Upload::logConnectFailure(FtpClient &ftp, int result)
+void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 {
     const QString &host = m_settings.FtpUrl;
     switch (result) {
-    case FtpClient::HostNotFound:
-        log(host + text("が見つかりません。"));
-        log(text("URLが正しいかどうか確認してください。"));
+    case ConnectResult::HostNotFound:
+        log(host + QStringLiteral("が見つかりません。"));
+        log(QStringLiteral("URLが正しいかどうか確認してください。"));
         break;
-    case FtpClient::NoConnection:
-    case FtpClient::ConnectionBroken:
-        log(host + text("との接続に障害が起きました。"));
-        log(text("もう一度再接続してみてください。"));
+    case ConnectResult::NoConnection:
+    case ConnectResult::ConnectionBroken:
+        log(host + QStringLiteral("との接続に障害が起きました。"));
+        log(QStringLiteral("もう一度再接続してみてください。"));
         break;
-    case FtpClient::LoginRefused:
-        log(text("ユーザ名またはパスワードが正しくありません。"));
+    case ConnectResult::LoginRefused:
+        log(QStringLiteral("ユーザ名またはパスワードが正しくありません。"));
         break;
     default:
-        log(text("エラーコード：") + QString::number(result) + QLatin1Char(' ') + ftp.GetReply());
+        log(QStringLiteral("エラーコード：") + QString::number(static_cast<int>(result)) + QLatin1Char(' ') + ftp.GetReply());
         break;
     }
 }
@@ -192,8 +178,7 @@ void Upload::logConnectFailure(FtpClient &ftp, int result)
 
 bool Upload_Click(Services &services)
 {
-    if (g_uploadRunning || !services.bench.flags().CanUpload)
+    if (!services.bench.flags().CanUpload)
         return false;
-    const RunningGuard guard;
     return Upload(services).run();
 }

@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/fs_helpers.h"
 #include "app/path_style.h"
+#include "app/project_paths.h"
 #include "app/text_file.h"
 #include "project/project_name.h"
 
@@ -30,21 +31,19 @@ NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle 
 {
     if (!isValidProjectName(name))
         return {QString(), kFailed};
-    const QString folder = style.join(settings.DOJA_PATH, {QStringLiteral("apps"), name});
-    if (FolderExists(folder))
+    const ProjectPaths paths(settings.DOJA_PATH, name, style);
+    if (FolderExists(paths.folder()))
         return {QString(), kExists};
-    if (!QDir().mkdir(folder))
+    if (!QDir().mkdir(paths.folder()))
         return {QString(), kFailed};
-    for (const QString &piece : {QStringLiteral("bin"), QStringLiteral("src"), QStringLiteral("res")}) {
-        const QString sub = style.join(folder, {piece});
+    for (const QString &sub : paths.newProjectFolders()) {
         if (!FolderExists(sub) && !QDir().mkdir(sub))
             return {QString(), kFailed};
     }
-    const QString source = style.join(folder, {QStringLiteral("src"), name + QStringLiteral(".java")});
-    if (!writeCodePageFile(source, templateSourceText(name)))
+    if (!writeCodePageFile(paths.sourceFile(), templateSourceText(name)))
         return {QString(), kFailed};
-    const QString src = style.join(folder, {QStringLiteral("src")});
-    const QString res = style.join(folder, {QStringLiteral("res")});
+    const QString src = paths.sourceFolder();
+    const QString res = paths.resourceFolder();
     return {name, QStringLiteral("プロジェクト [") + name + QStringLiteral("] を生成しました。\r\n")
                       + QStringLiteral("Javaソースコードの場所は ") + src + QStringLiteral(" です。\r\n")
                       + QStringLiteral("リソースファイルの場所は ") + res + QStringLiteral(" です。")};

@@ -67,6 +67,14 @@ QString dlgNewProject::LoadProject()
 
 void dlgNewProject::OKButton_Click()
 {
+    // An empty name would name the apps folder itself: ask again.
+    if (Text1->text().isEmpty()) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), QStringLiteral("プロジェクト名を入力してください。"),
+                        QMessageBox::Ok, this);
+        box.exec();
+        Text1->setFocus();
+        return;
+    }
     const NewProjectOutcome outcome = CreateNewProject(m_store.settings(), m_store.style(), Text1->text());
     m_chosenName = outcome.name;
     // One press of OK ends the dialog whatever came of it.

@@ -1,11 +1,12 @@
 #include "project/open_project.h"
 
+#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/log_output.h"
 #include "project/project_name.h"
 #include "ui/source_text.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 
@@ -23,17 +24,18 @@ std::optional<QString> OpenProject(Services &services, const QString &requestedN
 {
     SettingsStore &store = services.store;
     const PathStyle &style = store.style();
-    const QString apps = style.join(store.settings().DOJA_PATH, {QStringLiteral("apps")});
+    const QString dojaPath = store.settings().DOJA_PATH;
     QString name = requestedName;
     if (name.isEmpty()) {
-        name = services.bench.chooseProject(style.join(apps, {QStringLiteral("*")}));
+        const QString everyProject = style.join(ProjectPaths::appsFolder(dojaPath, style), {QStringLiteral("*")});
+        name = services.bench.chooseProject(everyProject);
         if (name.isEmpty())
             return std::nullopt;
     }
 
     // The name is checked before it reaches a path: "..", a separator or a
     // blank would lead outside the SDK or break the tools' command lines.
-    const QString source = style.join(apps, {name, QStringLiteral("src"), name + QStringLiteral(".java")});
+    const QString source = ProjectPaths(dojaPath, name, style).sourceFile();
     if (!isValidProjectName(name) || !QFileInfo(source).isFile()) {
         services.bench.showMessage(kNotAProject);
         return std::nullopt;

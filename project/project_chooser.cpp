@@ -67,7 +67,7 @@ void frmProject::Form_Load()
     SetCaptionsFromResources(this, uiLanguageFor(QLocale::system()));
 }
 
-QString frmProject::LoadProject(const QString &listingPattern)
+QString frmProject::LoadProject(const QString &listingPattern, const QString &preselected)
 {
     if (m_wait) {
         // Already waiting for the user: bring the chooser forward instead.
@@ -75,11 +75,12 @@ QString frmProject::LoadProject(const QString &listingPattern)
         activateWindow();
         return {};
     }
-    fillList(listingPattern);
+    fillList(listingPattern, preselected);
     m_opened = false;
     show();
     raise();
     activateWindow();
+    ProjectList->setFocus();
     QEventLoop wait;
     m_wait = &wait;
     wait.exec();
@@ -91,20 +92,28 @@ QString frmProject::LoadProject(const QString &listingPattern)
     return item->text();
 }
 
-void frmProject::fillList(const QString &listingPattern)
+void frmProject::fillList(const QString &listingPattern, const QString &preselected)
 {
     ProjectList->clear();
     ProjectList->addItems(listProjectEntries(listingPattern));
-    ProjectList->setCurrentRow(-1);
+    const QList<QListWidgetItem *> found = ProjectList->findItems(preselected, Qt::MatchExactly);
+    if (preselected.isEmpty() || found.isEmpty()) {
+        ProjectList->setCurrentRow(-1);
+        return;
+    }
+    ProjectList->setCurrentItem(found.first());
+    ProjectList->scrollToItem(found.first());
 }
 
 void frmProject::endWait(bool opened)
 {
+    // Enter on the list both activates the entry and presses Open.
+    if (!m_wait)
+        return;
     m_opened = opened;
     if (!opened)
         hide();
-    if (m_wait)
-        m_wait->quit();
+    m_wait->quit();
 }
 
 void frmProject::closeEvent(QCloseEvent *event)

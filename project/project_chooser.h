@@ -13,8 +13,9 @@ class frmProject : public QDialog
 public:
     explicit frmProject(QWidget *parent = nullptr);
     // Waits, the other windows staying usable, until Open, Cancel or the
-    // close box. The selected entry after Open; empty otherwise.
-    QString LoadProject(const QString &listingPattern);
+    // close box. The selected entry after Open; empty otherwise. The entry
+    // named preselected (the open project) starts selected, so Enter opens it.
+    QString LoadProject(const QString &listingPattern, const QString &preselected = QString());
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -22,7 +23,7 @@ protected:
 
 private:
     void Form_Load();
-    void fillList(const QString &listingPattern);
+    void fillList(const QString &listingPattern, const QString &preselected);
     void endWait(bool opened);
 
     QListWidget *ProjectList = nullptr;

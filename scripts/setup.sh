@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev
+  qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev qt6-translations-l10n
   libcurl4-openssl-dev
   g++-mingw-w64-x86-64-posix
   default-jdk-headless default-jre ecj

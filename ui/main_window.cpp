@@ -2,6 +2,7 @@
 
 #include "app/caption_rule.h"
 #include "app/settings_store.h"
+#include "app/svg_picture.h"
 #include "app/window_placement.h"
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
@@ -13,28 +14,21 @@
 #include "ui/about_dialog.h"
 #include "ui/edit_commands.h"
 #include "ui/help_window.h"
+#include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
 #include "ui/source_editor.h"
 #include "ui/source_text.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDateTime>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace {
-
-int toPixels(double twips)
-{
-    return qRound(twips / kTwipsPerPixel);
-}
 
 // The panes show CR LF as one line break; a lone CR has no line of its own.
 QString forDisplay(QString text)
@@ -105,11 +99,8 @@ void frmMain::createControls()
     SourceCode = new SourceEditor(client);
     setUpPane(SourceCode, QStringLiteral("SourceCode"));
     SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
-    Log = new QPlainTextEdit(client);
+    Log = new LogPane(client);
     setUpPane(Log, QStringLiteral("Log"));
-    Log->setReadOnly(true);
-    // Ctrl+C in the log still copies the editor's selection, as Edit > Copy does.
-    Log->installEventFilter(new EditMenuShortcutPassThrough(Log));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
     m_logFlush = new QTimer(this);
     m_logFlush->setSingleShot(true);
@@ -172,54 +163,39 @@ void frmMain::createMenus()
 
 void frmMain::createStatusBar()
 {
-    QStatusBar *sbStatusBar = statusBar();
-    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    auto *status = new QLabel(QStringLiteral("ｽﾃｰﾀｽ"), sbStatusBar);
-    status->setObjectName(QStringLiteral("sbStatusText"));
-    m_datePanel = new QLabel(sbStatusBar);
-    m_timePanel = new QLabel(sbStatusBar);
-    sbStatusBar->addWidget(status, 1);
-    sbStatusBar->addPermanentWidget(m_datePanel);
-    sbStatusBar->addPermanentWidget(m_timePanel);
-    updateClock();
-    auto *clockTimer = new QTimer(this);
-    connect(clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
-    clockTimer->start(1000);
+    sbStatusBar = new MainStatusBar(this);
+    setStatusBar(sbStatusBar);
 }
 
-void frmMain::updateClock()
+QString frmMain::statusText() const
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    m_datePanel->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
-    m_timePanel->setText(now.toString(QStringLiteral("HH:mm")));
+    return sbStatusBar->text();
 }
 
 void frmMain::connectButtons()
 {
-    connect(Compile, &PictureButton::clicked, this, [this] { runAction([this] { Compile_Click(m_services); }); });
+    connect(Compile, &PictureButton::clicked, this, [this] {
+        pressButton(m_flags.ProjectLoaded ? QString() : QStringLiteral("プロジェクトが開かれていません。"),
+                    QStringLiteral("ビルド中"), [this] { Compile_Click(m_services); });
+    });
 
     connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
     connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
-    connect(Run, &PictureButton::clicked, this, [this] { runAction([this] { Run_Click(m_services); }); });
+    connect(Run, &PictureButton::clicked, this, [this] {
+        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
+                    : !m_flags.CanRun      ? QStringLiteral("先にビルドしてください。")
+                                           : QString(),
+                    QStringLiteral("実行中"), [this] { Run_Click(m_services); });
+    });
 
     connect(Upload, &PictureButton::mouseDown, this, [this] { setBusyCursor(); });
     connect(Upload, &PictureButton::mouseUp, this, [this] { restoreCursor(); });
-    connect(Upload, &PictureButton::clicked, this, [this] { runAction([this] { Upload_Click(m_services); }); });
-}
-
-// One action at a time: tools and transfers keep the window painted, and a
-// click queued meanwhile must not start a second action inside the first.
-void frmMain::runAction(const std::function<void()> &action)
-{
-    if (m_actionRunning)
-        return;
-    m_actionRunning = true;
-    action();
-    m_actionRunning = false;
-    if (m_closePending) {
-        m_closePending = false;
-        QTimer::singleShot(0, this, &QWidget::close);
-    }
+    connect(Upload, &PictureButton::clicked, this, [this] {
+        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
+                    : !m_flags.CanUpload   ? QStringLiteral("先に実行してください。")
+                                           : QString(),
+                    QStringLiteral("アップロード中"), [this] { Upload_Click(m_services); });
+    });
 }
 
 void frmMain::Form_Load()
@@ -227,79 +203,10 @@ void frmMain::Form_Load()
     m_store.LoadSettings();
     m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
-    move(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
-         toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
-    applyStartSize();
-    m_startSizePending = true;
-}
-
-void frmMain::applyStartSize()
-{
-    resize(QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra());
-    Form_Resize();
-}
-
-void frmMain::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    // The frame is known only once the window is shown, and the start size
-    // is the outer size, frame included.
-    if (m_startSizePending) {
-        m_startSizePending = false;
-        applyStartSize();
-    }
-}
-
-QSize frmMain::frameExtra() const
-{
-    return frameGeometry().size() - size();
-}
-
-void frmMain::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmMain::Form_Resize()
-{
-    // Minimised, the platform owns the size; the rule waits for the restore.
-    if (isMinimized())
-        return;
-    const QSize outer = frameGeometry().size();
-    const PaneLayout layout = layoutForWindow(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    const QSize minimum = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra();
-    setMinimumSize(minimum);
-    if (size().width() < minimum.width() || size().height() < minimum.height())
-        resize(size().expandedTo(minimum));
-    SourceCode->setGeometry(0, toPixels(600), toPixels(layout.sourceWidth), toPixels(layout.sourceHeight));
-    Log->setGeometry(0, toPixels(layout.logTop), toPixels(layout.logWidth), toPixels(layout.logHeight));
-}
-
-void frmMain::SaveWindowPlacement()
-{
-    if (isMinimized())
-        return;
-    const QRect outer = frameGeometry();
-    writePlacement(m_placement, {float(outer.x() * kTwipsPerPixel), float(outer.y() * kTwipsPerPixel),
-                                 float(outer.width() * kTwipsPerPixel), float(outer.height() * kTwipsPerPixel)});
-}
-
-void frmMain::closeEvent(QCloseEvent *event)
-{
-    // A tool or transfer still running: close as soon as it has ended.
-    if (m_actionRunning) {
-        m_closePending = true;
-        event->ignore();
-        return;
-    }
-    if (!MaySourceBeLeft(m_services)) {
-        event->ignore();
-        return;
-    }
-    closeOtherWindows();
-    SaveWindowPlacement();
-    event->accept();
+    m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
+                             toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
+    applyStartPlacement();
+    m_startPending = true;
 }
 
 void frmMain::closeOtherWindows()
@@ -316,6 +223,9 @@ void frmMain::mnuFileProperties_Click()
     if (!m_options) {
         m_options = new frmOptions(m_store);
         m_options->setAttribute(Qt::WA_DeleteOnClose);
+        // It has no owner window, so nothing centres it over this one.
+        m_options->adjustSize();
+        m_options->move(frameGeometry().center() - m_options->rect().center());
     }
     m_options->show();
     m_options->raise();
@@ -372,8 +282,11 @@ void frmMain::clearLog()
 
 QString frmMain::sourceText() const
 {
+    // Shift+Enter makes a line separator inside a block; the file has no such
+    // thing, and the code page no such character.
     QString text = SourceCode->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     return text;
 }
 
@@ -411,8 +324,9 @@ void frmMain::restoreCursor()
 
 void frmMain::processEvents()
 {
-    // Paint, but leave clicks and keys queued until the action has ended.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // During Build, Run or Upload the input filter drops the input and lets
+    // Esc stop the action; otherwise input waits until the handler is done.
+    QCoreApplication::processEvents(m_inputBlocked ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmMain::showMessage(const QString &text)
@@ -436,11 +350,13 @@ QString frmMain::chooseProject(const QString &listingPattern)
 {
     if (!m_chooser)
         m_chooser = new frmProject(this);
-    return m_chooser->LoadProject(listingPattern);
+    // The open project stays lastProject for the whole run.
+    return m_chooser->LoadProject(listingPattern, m_store.settings().lastProject);
 }
 
 QString frmMain::createNewProject()
 {
     dlgNewProject dialog(m_store, this);
+    m_newProject = &dialog;
     return dialog.LoadProject();
 }

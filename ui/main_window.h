@@ -2,7 +2,7 @@
 
 #include "app/captions.h"
 #include "app/services.h"
-#include "ui/workbench.h"
+#include "app/workbench.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -12,11 +12,12 @@ class Clock;
 class CommandRunnerFactory;
 class FtpClientFactory;
 class PictureButton;
+class MainStatusBar;
 class PlacementStore;
-class QLabel;
 class QPlainTextEdit;
 class QTimer;
 class SettingsStore;
+class dlgNewProject;
 class frmOptions;
 class frmProject;
 
@@ -52,10 +53,12 @@ public:
 
     Services &services() { return m_services; }
     bool isActionRunning() const { return m_actionRunning; }
+    QString statusText() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
@@ -66,10 +69,16 @@ private:
     void Form_Resize();
     void Log_Change();
     void flushLog();
-    void applyStartSize();
+    void applyStartPlacement();
+    void frameMayHaveChanged();
+    void watchForFrame();
     void closeOtherWindows();
+    bool askStopAndClose();
+    void stopAction();
     void runAction(const std::function<void()> &action);
-    void updateClock();
+    void pressButton(const QString &refusal, const QString &activity, const std::function<void()> &action);
+    bool bringWaitingDialogForward();
+    QWidget *waitingDialog() const;
     QSize frameExtra() const;
 
     void mnuFileProperties_Click();
@@ -85,16 +94,22 @@ private:
     QTimer *m_logFlush = nullptr;
     bool m_busy = false;
     bool m_actionRunning = false;
+    bool m_inputBlocked = false;
     bool m_closePending = false;
-    bool m_startSizePending = false;
+    bool m_askingToStop = false;
+    // The start placement is the outer one, so it is made good once the
+    // window manager has told the frame's size.
+    bool m_startPending = false;
+    QPoint m_startPosition;
+    QSize m_knownFrame{0, 0};
 
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;
     PictureButton *Upload = nullptr;
     QPlainTextEdit *SourceCode = nullptr;
     QPlainTextEdit *Log = nullptr;
-    QLabel *m_datePanel = nullptr;
-    QLabel *m_timePanel = nullptr;
+    MainStatusBar *sbStatusBar = nullptr;
     QPointer<frmProject> m_chooser;
+    QPointer<dlgNewProject> m_newProject;
     QPointer<frmOptions> m_options;
 };

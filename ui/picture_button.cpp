@@ -1,22 +1,10 @@
 #include "ui/picture_button.h"
 
+#include "app/svg_picture.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
-
-QPixmap renderPicture(const QString &resource, QSize size, qreal devicePixelRatio)
-{
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
 
 PictureButton::PictureButton(const QString &releasedPicture, const QString &pressedPicture, QWidget *parent)
     : QLabel(parent)
@@ -44,11 +32,15 @@ void PictureButton::mousePressEvent(QMouseEvent *event)
 
 void PictureButton::mouseReleaseEvent(QMouseEvent *event)
 {
+    event->accept();
+    // A release whose press never came here (dropped while an action ran)
+    // is no click.
+    if (!m_pressed)
+        return;
     showPicture(false);
     Q_EMIT mouseUp();
     // The click comes after the released picture is back, and only when the
     // left button is let go over the picture.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
-    event->accept();
 }

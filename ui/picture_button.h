@@ -4,7 +4,8 @@
 #include <QPixmap>
 
 // A button that is a picture: the pressed picture while any mouse button is
-// held down on it, the released one otherwise. Only the left button clicks.
+// held down on it, the released one otherwise. Only the left button clicks,
+// pressed and let go on the picture.
 class PictureButton : public QLabel
 {
     Q_OBJECT
@@ -30,5 +31,3 @@ private:
     bool m_pressed = false;
 };
 
-// An SVG resource drawn at the given size in logical pixels, sharp at any DPI.
-QPixmap renderPicture(const QString &resource, QSize size, qreal devicePixelRatio);

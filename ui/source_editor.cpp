@@ -67,9 +67,26 @@ void SourceEditor::insertFromMimeData(const QMimeData *source)
     replaceSelection(this, source->hasText() ? source->text() : QString());
 }
 
-bool EditMenuShortcutPassThrough::eventFilter(QObject *watched, QEvent *event)
+LogPane::LogPane(QWidget *parent) : QPlainTextEdit(parent)
 {
-    if (declineEditMenuKey(event))
-        return true;
-    return QObject::eventFilter(watched, event);
+    setReadOnly(true);
+}
+
+bool LogPane::event(QEvent *event)
+{
+    // Taking the override keeps the key from the window's shortcuts and
+    // hands it to the pane's own key handling.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+QMimeData *LogPane::createMimeDataFromSelection() const
+{
+    return plainTextMimeData(clipboardTextOfSelection(textCursor()));
 }

@@ -25,14 +25,16 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
 };
 
-// For other text boxes of the window (the log pane): lets the Edit menu's
-// shortcuts through to the window instead of acting on the box.
-class EditMenuShortcutPassThrough : public QObject
+// The log pane, read-only. Ctrl+C copies its own selection and Ctrl+A
+// selects all of it, though the Edit menu's Copy acts on the editor; what it
+// copies is plain text with CR LF line ends, like the editor's.
+class LogPane : public QPlainTextEdit
 {
     Q_OBJECT
 public:
-    using QObject::QObject;
+    explicit LogPane(QWidget *parent = nullptr);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
 };

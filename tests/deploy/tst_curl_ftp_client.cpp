@@ -91,15 +91,18 @@ void CurlFtpClientTest::connectResults_data()
     QTest::addColumn<QString>("host");  // "<server>" for the test server
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
-    QTest::addColumn<int>("result");
-    QTest::newRow("logged in") << "<server>" << "user" << "secret" << 0;
-    QTest::newRow("Japanese user and password in Windows-31J") << "<server>" << "ユーザ" << "秘密" << 0;
-    QTest::newRow("wrong password") << "<server>" << "user" << "wrong" << 1;
-    QTest::newRow("unknown user") << "<server>" << "nobody" << "secret" << 1;
-    QTest::newRow("user not in Windows-31J, not sent") << "<server>" << "한" << "secret" << 1043;
-    QTest::newRow("password not in Windows-31J, not sent") << "<server>" << "user" << "비밀" << 1043;
-    QTest::newRow("host does not resolve") << "nosuchhost.invalid" << "user" << "secret" << 11001;
-    QTest::newRow("closed port") << "<closed>" << "user" << "secret" << -1;
+    QTest::addColumn<ConnectResult>("result");
+    const ConnectResult notInCodePage = static_cast<ConnectResult>(1043);
+    QTest::newRow("logged in") << "<server>" << "user" << "secret" << ConnectResult::Connected;
+    QTest::newRow("Japanese user and password in Windows-31J") << "<server>" << "ユーザ" << "秘密"
+                                                               << ConnectResult::Connected;
+    QTest::newRow("wrong password") << "<server>" << "user" << "wrong" << ConnectResult::LoginRefused;
+    QTest::newRow("unknown user") << "<server>" << "nobody" << "secret" << ConnectResult::LoginRefused;
+    QTest::newRow("user not in Windows-31J, not sent") << "<server>" << "한" << "secret" << notInCodePage;
+    QTest::newRow("password not in Windows-31J, not sent") << "<server>" << "user" << "비밀" << notInCodePage;
+    QTest::newRow("host does not resolve") << "nosuchhost.invalid" << "user" << "secret"
+                                           << ConnectResult::HostNotFound;
+    QTest::newRow("closed port") << "<closed>" << "user" << "secret" << ConnectResult::NoConnection;
 }
 
 void CurlFtpClientTest::connectResults()
@@ -107,7 +110,7 @@ void CurlFtpClientTest::connectResults()
     QFETCH(QString, host);
     QFETCH(QString, user);
     QFETCH(QString, password);
-    QFETCH(int, result);
+    QFETCH(ConnectResult, result);
     if (host == QLatin1String("<server>"))
         host = m_server.hostAndPort();
     else if (host == QLatin1String("<closed>"))
@@ -144,45 +147,49 @@ void CurlFtpClientTest::silentServer()
     auto client = factory.create();
     QElapsedTimer timer;
     timer.start();
-    const int result = client->Connect(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()), QStringLiteral("u"),
-                                       QStringLiteral("p"));
-    QVERIFY2(result == -1 || result == -2, qPrintable(QString::number(result)));
+    const ConnectResult result = client->Connect(QStringLiteral("127.0.0.1:%1").arg(silent.serverPort()),
+                                                 QStringLiteral("u"), QStringLiteral("p"));
+    QVERIFY2(result == ConnectResult::NoConnection || result == ConnectResult::ConnectionBroken,
+             qPrintable(QString::number(static_cast<int>(result))));
     QVERIFY(timer.elapsed() < withinMs);
     QVERIFY(!client->GetReply().isEmpty());
     if (abortAfterMs >= 0) {
-        QCOMPARE(result, -2);
+        QCOMPARE(result, ConnectResult::ConnectionBroken);
         QCOMPARE(client->GetReply(), kStopped);
     }
     // The next upload starts afresh.
-    QCOMPARE(factory.create()->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
+    QCOMPARE(factory.create()->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()),
+             ConnectResult::Connected);
 }
 
 void CurlFtpClientTest::storesWhatWasSent_data()
 {
     QTest::addColumn<QString>("folder");  // as given to PutFile
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("mode");
+    QTest::addColumn<TransferMode>("mode");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("onServer");
     QTest::addColumn<QString>("type");
     const QByteArray jam = sjis("AppName = ゲーム\r\nAppVer = 1.5\r\n");
     QTest::newRow("text: CR LF goes out once, Windows-31J bytes kept")
-        << "" << "Hello.jam" << 0 << jam << jam << "A";
+        << "" << "Hello.jam" << TransferMode::Text << jam << jam << "A";
     QTest::newRow("text: a lone LF goes out as CR LF")
-        << "" << "Hello.htm" << 0 << QByteArray("<HTML>\n</HTML>\r\n") << QByteArray("<HTML>\r\n</HTML>\r\n") << "A";
+        << "" << "Hello.htm" << TransferMode::Text << QByteArray("<HTML>\n</HTML>\r\n") << QByteArray("<HTML>\r\n</HTML>\r\n") << "A";
     QTest::newRow("binary: every byte as it is")
-        << "" << "Big.jar" << 1 << everyByteValue() << everyByteValue() << "I";
-    QTest::newRow("relative folder") << "apps" << "Hello.jar" << 1 << QByteArray("PK") << QByteArray("PK") << "I";
-    QTest::newRow("absolute folder") << "/apps" << "Hello.jar" << 1 << QByteArray("PK") << QByteArray("PK") << "I";
+        << "" << "Big.jar" << TransferMode::Binary << everyByteValue() << everyByteValue() << "I";
+    QTest::newRow("relative folder") << "apps" << "Hello.jar" << TransferMode::Binary << QByteArray("PK")
+                                     << QByteArray("PK") << "I";
+    QTest::newRow("absolute folder") << "/apps" << "Hello.jar" << TransferMode::Binary << QByteArray("PK")
+                                     << QByteArray("PK") << "I";
     QTest::newRow("Japanese folder and file names in Windows-31J")
-        << "i アプリ/新作" << "ゲーム.htm" << 0 << QByteArray("x\r\n") << QByteArray("x\r\n") << "A";
+        << "i アプリ/新作" << "ゲーム.htm" << TransferMode::Text << QByteArray("x\r\n") << QByteArray("x\r\n") << "A";
 }
 
 void CurlFtpClientTest::storesWhatWasSent()
 {
     QFETCH(QString, folder);
     QFETCH(QString, name);
-    QFETCH(int, mode);
+    QFETCH(TransferMode, mode);
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, onServer);
     QFETCH(QString, type);
@@ -191,8 +198,9 @@ void CurlFtpClientTest::storesWhatWasSent()
     QVERIFY(QDir().mkpath(remote));
     QVERIFY(writeBytes(local(name), bytes));
     auto client = CurlFtpClientFactory().create();
-    QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
-    QCOMPARE(client->PutFile(local(name), folder, mode), 1);
+    QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()),
+             ConnectResult::Connected);
+    QVERIFY(client->PutFile(local(name), folder, mode));
     QVERIFY(client->GetReply().startsWith(QStringLiteral("226")));
     client->Close();
     QCOMPARE(readBytes(remote + QLatin1Char('/') + FtpTestServer::storedName(name)), onServer);
@@ -225,7 +233,7 @@ void CurlFtpClientTest::refusedStoresAreReported()
     QVERIFY(!present || writeBytes(local(name), "PK"));
     CurlFtpClientFactory factory;
     auto client = factory.create();
-    QCOMPARE(client->Connect(m_server.hostAndPort(), user, m_server.writerPassword()), 0);
+    QCOMPARE(client->Connect(m_server.hostAndPort(), user, m_server.writerPassword()), ConnectResult::Connected);
     QFile::remove(m_server.root() + QLatin1Char('/') + name);
     QTimer stopper;
     QObject::connect(&stopper, &QTimer::timeout, &stopper, [&] { factory.abortTransfers(); });
@@ -233,7 +241,7 @@ void CurlFtpClientTest::refusedStoresAreReported()
         stopper.start(300);
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(client->PutFile(local(name), folder, 1), 0);
+    QVERIFY(!client->PutFile(local(name), folder, TransferMode::Binary));
     QVERIFY(timer.elapsed() < 3000);
     QVERIFY2(client->GetReply().contains(reply), qPrintable(client->GetReply()));
     QVERIFY(!QFile::exists(m_server.root() + QLatin1Char('/') + name));
@@ -243,12 +251,14 @@ void CurlFtpClientTest::threeFilesOnOneLogin()
 {
     const int before = m_server.loginCount();
     auto client = CurlFtpClientFactory().create();
-    QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()), 0);
+    QCOMPARE(client->Connect(m_server.hostAndPort(), m_server.writerName(), m_server.writerPassword()),
+             ConnectResult::Connected);
     // Text, binary, text: the type must change back and forth on one connection.
-    const QList<std::pair<const char *, int>> files = {{"One.jam", 0}, {"One.jar", 1}, {"One.htm", 0}};
+    const QList<std::pair<const char *, TransferMode>> files = {
+        {"One.jam", TransferMode::Text}, {"One.jar", TransferMode::Binary}, {"One.htm", TransferMode::Text}};
     for (const auto &[name, mode] : files) {
         QVERIFY(writeBytes(local(QLatin1String(name)), QByteArray(name) + "\r\n"));
-        QCOMPARE(client->PutFile(local(QLatin1String(name)), QString(), mode), 1);
+        QVERIFY(client->PutFile(local(QLatin1String(name)), QString(), mode));
     }
     client->Close();
     QTRY_COMPARE(m_server.loginCount(), before + 1);

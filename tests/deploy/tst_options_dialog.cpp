@@ -1,6 +1,7 @@
 #include "deploy/options_dialog.h"
 
 #include "app/profile_file.h"
+#include "dialog_driver.h"
 #include "upload_sandbox.h"
 
 #include <QLabel>
@@ -51,11 +52,12 @@ private Q_SLOTS:
     void fillsFromTheFileNotFromMemory();
     void okStoresTheBoxesAsTyped_data();
     void okStoresTheBoxesAsTyped();
+    void okWhenTheFileCannotBeWritten();
     void closingOtherwiseStoresNothing_data();
     void closingOtherwiseStoresNothing();
+    void openedProjectGovernsThroughTheDialog();
     void keyboardOrder();
     void boxesShareOneLeftEdge();
-    void decorativePictures();
 };
 
 void tst_OptionsDialog::fillsFromTheFileNotFromMemory()
@@ -83,14 +85,15 @@ void tst_OptionsDialog::okStoresTheBoxesAsTyped_data()
     QTest::addColumn<QString>("id");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("web");
+    QTest::addColumn<bool>("enter");  // Enter in the last box instead of a click on OK
 
-    QTest::newRow("unchanged") << "ftp.example.net" << "public_html/i" << "alice" << "secret" << "web.example.net/i";
+    QTest::newRow("unchanged") << "ftp.example.net" << "public_html/i" << "alice" << "secret" << "web.example.net/i" << false;
     // Blanks at either end are the profile file's to trim; inner ones stay.
     QTest::newRow("all edited, inner blanks kept, scheme kept")
-        << "ftp2.example.net" << "up/my load" << "bob" << "p w" << "http://web2.example.net/x/";
-    QTest::newRow("emptied boxes") << "ftp.example.net" << "" << "" << "" << "";
+        << "ftp2.example.net" << "up/my load" << "bob" << "p w" << "http://web2.example.net/x/" << false;
+    QTest::newRow("emptied boxes") << "ftp.example.net" << "" << "" << "" << "" << false;
     QTest::newRow("Japanese folder") << "ftp.example.net" << QString::fromUtf8("アプリ/公開") << "alice" << "secret"
-                                     << "web.example.net/i";
+                                     << "web.example.net/i" << true;
 }
 
 void tst_OptionsDialog::okStoresTheBoxesAsTyped()
@@ -100,6 +103,7 @@ void tst_OptionsDialog::okStoresTheBoxesAsTyped()
     QFETCH(QString, id);
     QFETCH(QString, password);
     QFETCH(QString, web);
+    QFETCH(bool, enter);
 
     UploadSandbox sandbox;
     QVERIFY(sandbox.isValid());
@@ -109,7 +113,10 @@ void tst_OptionsDialog::okStoresTheBoxesAsTyped()
     box(dialog, "txtFtpId")->setText(id);
     box(dialog, "txtFtpPassword")->setText(password);
     box(dialog, "txtWeb")->setText(web);
-    QTest::mouseClick(button(dialog, "cmdOK"), Qt::LeftButton);
+    if (enter)
+        QTest::keyClick(box(dialog, "txtWeb"), Qt::Key_Return);
+    else
+        QTest::mouseClick(button(dialog, "cmdOK"), Qt::LeftButton);
 
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(stored(sandbox, "FtpUrl"), ftp);
@@ -123,6 +130,28 @@ void tst_OptionsDialog::okStoresTheBoxesAsTyped()
     QCOMPARE(s.WebUrl, web);
     QCOMPARE(s.SourcePath, sandbox.sdkDir() + QStringLiteral("/apps/Hello/src/Hello.java"));
     QCOMPARE(s.minor, 4);
+}
+
+void tst_OptionsDialog::okWhenTheFileCannotBeWritten()
+{
+    UploadSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    QPointer<frmOptions> dialog = open(sandbox.store);
+    const AppSettings memoryBefore = sandbox.store.settings();
+    const QString file = sandbox.store.settingsFilePath();
+    // A folder where the file was: nothing can be written there.
+    QVERIFY(QFile::remove(file) && QDir().mkdir(file));
+    box(dialog, "txtFtp")->setText(QStringLiteral("edited.example.net"));
+    DialogDriver boxes;
+
+    QTest::mouseClick(button(dialog, "cmdOK"), Qt::LeftButton);
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages.first().contains(file), qPrintable(boxes.messages.first()));
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(box(dialog, "txtFtp")->text(), QStringLiteral("edited.example.net"));
+    QVERIFY(sandbox.store.settings() == memoryBefore);
+    delete dialog;
 }
 
 void tst_OptionsDialog::closingOtherwiseStoresNothing_data()
@@ -154,6 +183,22 @@ void tst_OptionsDialog::closingOtherwiseStoresNothing()
     QTRY_VERIFY(dialog.isNull());
     QCOMPARE(UploadSandbox::readBytes(sandbox.store.settingsFilePath()), fileBefore);
     QVERIFY(sandbox.store.settings() == memoryBefore);
+}
+
+void tst_OptionsDialog::openedProjectGovernsThroughTheDialog()
+{
+    // The file names Hello: another copy wrote it, or it took no write.
+    UploadSandbox sandbox;
+    QVERIFY(sandbox.isValid());
+    sandbox.store.adoptProject(QStringLiteral("Game"));
+    const QString gameSource = sandbox.sdkDir() + QStringLiteral("/apps/Game/src/Game.java");
+    for (const bool ok : {false, true}) {
+        QPointer<frmOptions> dialog = open(sandbox.store);
+        QTest::mouseClick(button(dialog, ok ? "cmdOK" : "cmdCancel"), Qt::LeftButton);
+        QTRY_VERIFY(dialog.isNull());
+        QCOMPARE(sandbox.store.settings().lastProject, QStringLiteral("Game"));
+        QCOMPARE(sandbox.store.settings().SourcePath, gameSource);
+    }
 }
 
 void tst_OptionsDialog::keyboardOrder()
@@ -192,18 +237,6 @@ void tst_OptionsDialog::boxesShareOneLeftEdge()
         QVERIFY(l.right() < b.left());
         QVERIFY(l.center().y() >= b.top() && l.center().y() <= b.bottom());
     }
-    delete dialog;
-}
-
-void tst_OptionsDialog::decorativePictures()
-{
-    UploadSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    QPointer<frmOptions> dialog = open(sandbox.store);
-    int pictures = 0;
-    for (const QLabel *label : dialog->findChildren<QLabel *>())
-        pictures += !label->pixmap().isNull();
-    QCOMPARE(pictures, 3);
     delete dialog;
 }
 

@@ -32,36 +32,6 @@ QString uploading(const QString &file, const QString &outcome)
     return kCrLf + file + u("をサーバにアップロードしています。") + outcome;
 }
 
-// A client whose Connect clicks Upload again, as a paint event during a
-// transfer could let the user do.
-class ReenteringFactory : public FtpClientFactory
-{
-public:
-    Services *services = nullptr;
-    QList<bool> innerResults;
-    QString logAtInnerClick;
-
-    std::unique_ptr<FtpClient> create() override { return std::make_unique<Client>(*this); }
-
-private:
-    class Client : public FtpClient
-    {
-    public:
-        explicit Client(ReenteringFactory &owner) : m_owner(owner) {}
-        int Connect(const QString &, const QString &, const QString &) override
-        {
-            m_owner.innerResults << Upload_Click(*m_owner.services);
-            return Connected;
-        }
-        int PutFile(const QString &, const QString &, int) override { return Stored; }
-        QString GetReply() override { return {}; }
-        void Close() override {}
-
-    private:
-        ReenteringFactory &m_owner;
-    };
-};
-
 } // namespace
 
 class tst_Upload : public QObject
@@ -83,13 +53,12 @@ private Q_SLOTS:
     void missingClientEndsBeforeTheServer();
     void nothingLeavesWithoutAStoredVersion_data();
     void nothingLeavesWithoutAStoredVersion();
-    void secondClickDuringAnUploadDoesNothing();
 };
 
 void tst_Upload::road_data()
 {
-    QTest::addColumn<int>("connectResult");
-    QTest::addColumn<QList<int>>("putResults");
+    QTest::addColumn<ConnectResult>("connectResult");
+    QTest::addColumn<QList<bool>>("putResults");
     QTest::addColumn<QString>("tail");  // after the connecting line, before the disconnection line
     QTest::addColumn<QStringList>("calls");
     QTest::addColumn<bool>("succeeded");
@@ -100,7 +69,7 @@ void tst_Upload::road_data()
     auto put = [](const char *extension) { return QStringLiteral("PutFile ") + extension; };
 
     QTest::newRow("complete upload")
-        << 0 << QList<int>{}
+        << ConnectResult::Connected << QList<bool>{}
         << connected + uploading(QStringLiteral("Hello.jar"), u("1...成功"))
                + uploading(QStringLiteral("Hello.jam"), u("1...成功"))
                + uploading(QStringLiteral("Hello.htm"), u("1...成功"))
@@ -108,35 +77,31 @@ void tst_Upload::road_data()
                + kCrLf + u("ケータイで http://web.example.net/i/Hello.htm にアクセスしてください。")
         << (QStringList{connect, put(".jar"), put(".jam"), put(".htm")} + closing) << true;
     QTest::newRow("host name does not resolve")
-        << 11001 << QList<int>{}
+        << ConnectResult::HostNotFound << QList<bool>{}
         << kCrLf + u("ftp.example.netが見つかりません。") + kCrLf + u("URLが正しいかどうか確認してください。")
         << (QStringList{connect} + closing) << false;
     QTest::newRow("no connection")
-        << -1 << QList<int>{}
+        << ConnectResult::NoConnection << QList<bool>{}
         << kCrLf + u("ftp.example.netとの接続に障害が起きました。") + kCrLf + u("もう一度再接続してみてください。")
         << (QStringList{connect} + closing) << false;
     QTest::newRow("connection broke off")
-        << -2 << QList<int>{}
+        << ConnectResult::ConnectionBroken << QList<bool>{}
         << kCrLf + u("ftp.example.netとの接続に障害が起きました。") + kCrLf + u("もう一度再接続してみてください。")
         << (QStringList{connect} + closing) << false;
     QTest::newRow("login refused")
-        << 1 << QList<int>{}
+        << ConnectResult::LoginRefused << QList<bool>{}
         << kCrLf + u("ユーザ名またはパスワードが正しくありません。")
         << (QStringList{connect} + closing) << false;
     QTest::newRow("other failure explained by the reply")
-        << 12 << QList<int>{}
+        << static_cast<ConnectResult>(12) << QList<bool>{}
         << kCrLf + u("エラーコード：12 R")
         << (QStringList{connect, QStringLiteral("GetReply")} + closing) << false;
     QTest::newRow("archive refused")
-        << 0 << QList<int>{0}
+        << ConnectResult::Connected << QList<bool>{false}
         << connected + uploading(QStringLiteral("Hello.jar"), u("0...失敗")) + kAccessRights
         << (QStringList{connect, put(".jar")} + closing) << false;
-    QTest::newRow("archive broke off with a negative result")
-        << 0 << QList<int>{-1}
-        << connected + uploading(QStringLiteral("Hello.jar"), u("-1...失敗")) + kAccessRights
-        << (QStringList{connect, put(".jar")} + closing) << false;
     QTest::newRow("page refused after two stored")
-        << 0 << QList<int>{1, 1, 0}
+        << ConnectResult::Connected << QList<bool>{true, true, false}
         << connected + uploading(QStringLiteral("Hello.jar"), u("1...成功"))
                + uploading(QStringLiteral("Hello.jam"), u("1...成功"))
                + uploading(QStringLiteral("Hello.htm"), u("0...失敗")) + kAccessRights
@@ -145,8 +110,8 @@ void tst_Upload::road_data()
 
 void tst_Upload::road()
 {
-    QFETCH(int, connectResult);
-    QFETCH(QList<int>, putResults);
+    QFETCH(ConnectResult, connectResult);
+    QFETCH(QList<bool>, putResults);
     QFETCH(QString, tail);
     QFETCH(QStringList, calls);
     QFETCH(bool, succeeded);
@@ -178,7 +143,7 @@ void tst_Upload::sendsTheThreeProductsToTheRemoteFolder()
 
     QCOMPARE(box.ftp.puts.size(), 3);
     const QString extensions[] = {QStringLiteral(".jar"), QStringLiteral(".jam"), QStringLiteral(".htm")};
-    const int modes[] = {FtpClient::Binary, FtpClient::Text, FtpClient::Text};
+    const TransferMode modes[] = {TransferMode::Binary, TransferMode::Text, TransferMode::Text};
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(box.ftp.puts[i].localPath, box.product(extensions[i]));
         QCOMPARE(box.ftp.puts[i].remoteFolder, QStringLiteral("public_html/i"));
@@ -190,7 +155,7 @@ void tst_Upload::storesTheNewVersionBeforeSending()
 {
     UploadSandbox box;
     QVERIFY(box.isValid());
-    box.ftp.connectResult = FtpClient::LoginRefused;
+    box.ftp.connectResult = ConnectResult::LoginRefused;
     Services services = box.services();
     Upload_Click(services);
 
@@ -224,11 +189,12 @@ void tst_Upload::everyClickRaisesTheVersion()
     UploadSandbox box;
     QVERIFY(box.isValid());
     Services services = box.services();
-    for (int result : {FtpClient::HostNotFound, FtpClient::NoConnection, FtpClient::LoginRefused}) {
+    for (ConnectResult result :
+         {ConnectResult::HostNotFound, ConnectResult::NoConnection, ConnectResult::LoginRefused}) {
         box.ftp.connectResult = result;
         QVERIFY(!Upload_Click(services));
     }
-    box.ftp.connectResult = FtpClient::Connected;
+    box.ftp.connectResult = ConnectResult::Connected;
     QVERIFY(Upload_Click(services));
 
     QCOMPARE(box.store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), -1), 8);
@@ -342,24 +308,6 @@ void tst_Upload::nothingLeavesWithoutAStoredVersion()
         QVERIFY(UploadSandbox::readBytes(box.product(QStringLiteral(".jam"))).contains("AppVer = " + appVer.toLatin1() + "\r\n"));
         QCOMPARE(box.store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), 0), 10);
     }
-}
-
-void tst_Upload::secondClickDuringAnUploadDoesNothing()
-{
-    UploadSandbox box;
-    QVERIFY(box.isValid());
-    ReenteringFactory factory;
-    Services services{box.store, box.bench, box.runners, factory, box.clock};
-    factory.services = &services;
-
-    QVERIFY(Upload_Click(services));
-    QCOMPARE(factory.innerResults, QList<bool>{false});
-    QCOMPARE(box.store.settings().minor, 5);
-    QCOMPARE(box.bench.log.count(u("JAMファイルの生成中...")), 1);
-
-    // The guard is lifted once the upload has ended.
-    QVERIFY(Upload_Click(services));
-    QCOMPARE(box.store.settings().minor, 6);
 }
 
 QTEST_GUILESS_MAIN(tst_Upload)

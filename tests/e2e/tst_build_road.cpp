@@ -1,117 +1,33 @@
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
-#include "build/emulator_launch.h"
-#include "build/html_writer.h"
-#include "build/jam_writer.h"
 #include "build/process_runner.h"
 #include "app/code_page.h"
+#include "app/project_paths.h"
 #include "project_sandbox.h"
 #include "test_paths.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
-#include <memory>
 
 namespace {
 
 QString standinJdk() { return standinDir() + QStringLiteral("/jdk"); }
 QString standinDoja() { return standinDir() + QStringLiteral("/doja"); }
 
-bool standinsPresent()
+QStringList archiveEntries(const QString &archive)
 {
-    return QFileInfo(standinJdk() + QStringLiteral("/bin/javac")).isExecutable()
-           && QFileInfo(standinJdk() + QStringLiteral("/bin/jar")).isExecutable()
-           && QFileInfo(standinDoja() + QStringLiteral("/bin/preverify")).isExecutable()
-           && QFileInfo::exists(standinDoja() + QStringLiteral("/lib/dojaapi.jar"));
+    QProcess jar;
+    // Entry names outside ASCII survive only a UTF-8 locale.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    jar.setProcessEnvironment(environment);
+    jar.start(standinJdk() + QStringLiteral("/bin/jar"), {QStringLiteral("tf"), archive});
+    if (!jar.waitForFinished(120000))
+        return {};
+    return QString::fromUtf8(jar.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
-
-// A project in a private copy of the stand-in SDK, built with the real tools.
-struct RealProject {
-    explicit RealProject(const QString &name = QStringLiteral("Hello"),
-                         const QString &sdkFolderName = QStringLiteral("sdk"))
-        : box(options(name, sdkFolderName))
-    {
-        valid = box.isValid() && copyTree(standinDoja(), box.sdkDir()) && box.writeProject();
-        box.bench.source = templateSource(name);
-        box.bench.modified = true;
-    }
-
-    static ProjectSandbox::Options options(const QString &name, const QString &sdkFolderName)
-    {
-        ProjectSandbox::Options o;
-        o.name = name;
-        o.sdkFolderName = sdkFolderName;
-        o.javaPath = standinJdk();
-        o.createSdk = false;
-        return o;
-    }
-
-    bool build()
-    {
-        Services services = box.services(runners);
-        return Compile_Click(services);
-    }
-
-    bool run()
-    {
-        Services services = box.services(runners);
-        return Run_Click(services);
-    }
-
-    // The source, in the editor and on disk alike.
-    bool setSource(const QString &text)
-    {
-        box.bench.source = text;
-        const std::optional<QByteArray> bytes = toCodePage(text);
-        return bytes && box.writeFile(QStringLiteral("src/") + box.name() + QStringLiteral(".java"), *bytes);
-    }
-
-    // The build's log without the source save's own line, which its tests check.
-    QString buildLog() const
-    {
-        const QString saveLine = box.settings().SourcePath + QStringLiteral("を保存しました。\r\n");
-        const QString log = box.bench.log;
-        return log.startsWith(saveLine) ? log.mid(saveLine.size()) : log;
-    }
-
-    QString archive() const { return archiveFilePath(box.settings(), box.store.style()); }
-    QString descriptor() const { return jamFilePath(box.settings(), box.store.style()); }
-
-    QStringList archiveEntries() const
-    {
-        QProcess jar;
-        // Entry names outside ASCII survive only a UTF-8 locale.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        jar.setProcessEnvironment(environment);
-        jar.start(standinJdk() + QStringLiteral("/bin/jar"), {QStringLiteral("tf"), archive()});
-        if (!jar.waitForFinished(120000))
-            return {};
-        return QString::fromUtf8(jar.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    }
-
-    QString descriptorText() const { return fromCodePage(readBytes(descriptor())); }
-
-    QString expectedSuccessLog(bool withResources) const
-    {
-        const AppSettings &s = box.settings();
-        const PathStyle &style = box.store.style();
-        QString log = QStringLiteral("\r\n") + compileCommandLine(s, style) + QStringLiteral("\r\n");
-        if (withResources)
-            log += QStringLiteral("JARファイルを保存しました。 ") + archive() + QStringLiteral("\r\n");
-        return log + QStringLiteral("JAMファイルを保存しました。 ") + descriptor() + QStringLiteral("\r\n")
-               + QStringLiteral("HTMLファイルを保存しました。") + htmlFilePath(s, style) + QStringLiteral("\r\n")
-               + QStringLiteral("コンパイルは正常に終了しました。\r\n");
-    }
-
-    ProjectSandbox box;
-    ProcessCommandRunnerFactory runners;
-    bool valid = false;
-};
 
 } // namespace
 
@@ -120,157 +36,68 @@ class BuildRoadTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase();
-    void init();
-
-    void buildsTheTemplate();
-    void runsTheBuiltApplication();
-    void compilerComplaintsStopTheBuild_data();
-    void compilerComplaintsStopTheBuild();
-    void strayFileFailsPreverifyButNotTheBuild();
-    void folderInTheArchivesPlaceFailsPackaging();
-    void resources_data();
-    void resources();
-    void japaneseNameInAnSdkFolderWithABlank();
+    void builds_data();
+    void builds();
 };
 
 void BuildRoadTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-}
-
-void BuildRoadTest::init()
-{
-    if (!standinsPresent())
+    if (!QFileInfo(standinJdk() + QStringLiteral("/bin/javac")).isExecutable()
+        || !QFileInfo(standinDoja() + QStringLiteral("/bin/preverify")).isExecutable())
         QSKIP("the stand-in JDK and DoJa SDK are not assembled in this build tree");
 }
 
-void BuildRoadTest::buildsTheTemplate()
+void BuildRoadTest::builds_data()
 {
-    RealProject project;
-    QVERIFY(project.valid);
-    QVERIFY(project.build());
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("sdkFolder");
+    QTest::addColumn<QString>("resFile");  // below res; empty: none
+    QTest::addColumn<QString>("entry");    // expected in the archive; empty: no resource stage
 
-    QCOMPARE(project.buildLog(), project.expectedSuccessLog(false));
-    QVERIFY(project.box.bench.windowFlags.CanRun);
-    QVERIFY2(project.archiveEntries().contains(QStringLiteral("Hello.class")),
-             qPrintable(project.archiveEntries().join(QLatin1Char(' '))));
-    const qint64 size = QFileInfo(project.archive()).size();
-    QVERIFY(size > 0);
-    QVERIFY2(project.descriptorText().contains(QStringLiteral("\r\nAppSize = %1\r\n").arg(size)),
-             qPrintable(project.descriptorText()));
+    const QString hello = QStringLiteral("Hello");
+    const QString sdk = QStringLiteral("sdk");
+    const QString none;
+    QTest::newRow("the template, empty res") << hello << sdk << none << none;
+    QTest::newRow("japanese name in an sdk folder with a blank") << QStringLiteral("テスト") << "doja sdk" << none << none;
+    QTest::newRow("image lands in the archive root") << hello << sdk << "icon.png" << "icon.png";
+    QTest::newRow("res with only a subfolder has no resource stage") << hello << sdk << "pics/icon.png" << none;
+    QTest::newRow("res with only a hidden file has no resource stage") << hello << sdk << ".icon.png" << none;
 }
 
-void BuildRoadTest::runsTheBuiltApplication()
+void BuildRoadTest::builds()
 {
-    RealProject project;
-    QVERIFY(project.valid);
-    QVERIFY(project.build());
-    const QString buildLog = project.box.bench.log;
-    project.box.bench.windowFlags.CanUpload = false;
-
-    QVERIFY2(project.run(), qPrintable(project.box.bench.log));
-    const QString line = emulatorCommandLine(project.box.settings(), project.box.store.style());
-    QVERIFY(project.box.bench.log.startsWith(buildLog + line + QStringLiteral("\r\n")));
-    QVERIFY(project.box.bench.windowFlags.CanUpload);
-}
-
-void BuildRoadTest::compilerComplaintsStopTheBuild_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("printed");  // a word the compiler's output holds
-    QTest::newRow("syntax error")
-        << QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class Hello extends IApplication {\r\n")
-        << QStringLiteral("error");
-}
-
-void BuildRoadTest::compilerComplaintsStopTheBuild()
-{
-    QFETCH(QString, source);
-    QFETCH(QString, printed);
-    RealProject project;
-    QVERIFY(project.valid);
-    QVERIFY(project.setSource(source));
-    QVERIFY(!project.build());
-
-    const QString log = project.buildLog();
-    const QString line = compileCommandLine(project.box.settings(), project.box.store.style());
-    QVERIFY2(log.startsWith(QStringLiteral("\r\n") + line + QStringLiteral("\r\n")), qPrintable(log));
-    QVERIFY2(log.endsWith(QStringLiteral("\r\nコンパイルは失敗しました。\r\n")), qPrintable(log));
-    QVERIFY2(log.contains(printed), qPrintable(log));
-    QVERIFY(!project.box.bench.windowFlags.CanRun);
-    QVERIFY(!QFileInfo::exists(project.archive()));
-}
-
-void BuildRoadTest::strayFileFailsPreverifyButNotTheBuild()
-{
-    RealProject project;
-    QVERIFY(project.valid);
-    QVERIFY(project.box.writeFile(QStringLiteral("tmpclasses/notes.txt"), "not a class\n"));
-    QVERIFY(!project.build());  // the log ends well; only the result says a stage failed
-
-    const QString log = project.buildLog();
-    const QString line = preverifyCommandLine(project.box.settings(), project.box.store.style());
-    QVERIFY2(log.contains(QStringLiteral("\r\n") + line + QStringLiteral("\r\nクラスファイルの検証に失敗しました\r\n")),
-             qPrintable(log));
-    QVERIFY(log.endsWith(QStringLiteral("コンパイルは正常に終了しました。\r\n")));
-    QVERIFY(project.box.bench.windowFlags.CanRun);
-}
-
-void BuildRoadTest::folderInTheArchivesPlaceFailsPackaging()
-{
-    RealProject project;
-    QVERIFY(project.valid);
-    // Not empty: jar would replace an empty folder.
-    QVERIFY(project.box.writeFile(QStringLiteral("bin/Hello.jar/keep"), "x"));
-    QVERIFY(!project.build());
-
-    const QString log = project.buildLog();
-    QVERIFY2(log.contains(QStringLiteral("\r\nJARファイルの生成に失敗しました。ディスクがいっぱいか、アクセス権を確認してください。\r\n")),
-             qPrintable(log));
-    QVERIFY(log.endsWith(QStringLiteral("コンパイルは正常に終了しました。\r\n")));
-    const QString descriptor = project.descriptorText();
-    QVERIFY2(descriptor.startsWith(QStringLiteral("PackageURL = Hello.jar\r\nAppName = Hello\r\n")), qPrintable(descriptor));
-}
-
-void BuildRoadTest::resources_data()
-{
-    QTest::addColumn<QString>("file");  // below res; empty: nothing; a trailing / makes a folder only
-    QTest::addColumn<QString>("entry"); // expected in the archive; empty: no resource stage
-    QTest::newRow("image lands in the archive root") << QStringLiteral("icon.png") << QStringLiteral("icon.png");
-    QTest::newRow("empty res") << QString() << QString();
-    QTest::newRow("only a subfolder with a file") << QStringLiteral("pics/icon.png") << QString();
-    QTest::newRow("only a hidden file") << QStringLiteral(".icon.png") << QString();
-}
-
-void BuildRoadTest::resources()
-{
-    QFETCH(QString, file);
+    QFETCH(QString, name);
+    QFETCH(QString, sdkFolder);
+    QFETCH(QString, resFile);
     QFETCH(QString, entry);
-    RealProject project;
-    QVERIFY(project.valid);
-    if (!file.isEmpty())
-        QVERIFY(project.box.writeFile(QStringLiteral("res/") + file, QByteArray("\x89PNG\r\n\x1a\n", 8)));
-    QVERIFY(project.build());
+    // A project in a private copy of the stand-in SDK, built with the real tools.
+    ProjectSandbox box(ProjectSandbox::Options{.name = name, .sdkFolderName = sdkFolder, .javaPath = standinJdk(),
+                                               .extraGlobalLines = {}, .createSdk = false});
+    QVERIFY(box.isValid() && copyTree(standinDoja(), box.sdkDir()) && box.writeProject());
+    if (!resFile.isEmpty())
+        QVERIFY(box.writeFile(QStringLiteral("res/") + resFile, QByteArray("\x89PNG\r\n\x1a\n", 8)));
+    box.bench.source = templateSource(name);
+    box.bench.modified = true;
+    ProcessCommandRunnerFactory runners;
+    Services services = box.services(runners);
+    QVERIFY2(Compile_Click(services), qPrintable(box.bench.log));
 
-    QCOMPARE(project.buildLog(), project.expectedSuccessLog(!entry.isEmpty()));
-    const QStringList entries = project.archiveEntries();
-    QVERIFY(entries.contains(QStringLiteral("Hello.class")));
-    if (!entry.isEmpty())
-        QVERIFY2(entries.contains(entry), qPrintable(entries.join(QLatin1Char(' '))));
-    if (!file.isEmpty() && entry.isEmpty())
-        QVERIFY(!entries.contains(file));
-}
-
-void BuildRoadTest::japaneseNameInAnSdkFolderWithABlank()
-{
-    RealProject project(QStringLiteral("テスト"), QStringLiteral("doja sdk"));
-    QVERIFY(project.valid);
-    QVERIFY2(project.build(), qPrintable(project.box.bench.log));
-    QCOMPARE(project.buildLog(), project.expectedSuccessLog(false));
-    QVERIFY2(project.archiveEntries().contains(QStringLiteral("テスト.class")),
-             qPrintable(project.archiveEntries().join(QLatin1Char(' '))));
-    QVERIFY2(project.run(), qPrintable(project.box.bench.log));
-    QVERIFY(project.box.bench.windowFlags.CanUpload);
+    const AppSettings &s = box.settings();
+    const PathStyle &style = box.store.style();
+    const QString archive = ProjectPaths::current(s, style).archive();
+    const QString resourceLine = QStringLiteral("JARファイルを保存しました。 ") + archive + QStringLiteral("\r\n");
+    QCOMPARE(box.bench.log, s.SourcePath + QStringLiteral("を保存しました。\r\n\r\n") + compileCommandLine(s, style)
+                                + QStringLiteral("\r\n") + (entry.isEmpty() ? QString() : resourceLine)
+                                + QStringLiteral("JAMファイルを保存しました。 ") + ProjectPaths::current(s, style).descriptor()
+                                + QStringLiteral("\r\nHTMLファイルを保存しました。") + ProjectPaths::current(s, style).page()
+                                + QStringLiteral("\r\nコンパイルは正常に終了しました。\r\n"));
+    const QStringList entries = archiveEntries(archive);
+    QVERIFY2(entries.contains(name + QStringLiteral(".class")) && (entry.isEmpty() || entries.contains(entry)),
+             qPrintable(entries.join(QLatin1Char(' '))));
+    const QString descriptor = fromCodePage(readBytes(ProjectPaths::current(s, style).descriptor()));
+    const qint64 size = QFileInfo(archive).size();
+    QVERIFY2(size > 0 && descriptor.contains(QStringLiteral("\r\nAppSize = %1\r\n").arg(size)), qPrintable(descriptor));
 }
 
 QTEST_GUILESS_MAIN(BuildRoadTest)

@@ -72,20 +72,25 @@ void ProjectDialogsTest::chooserListsSortedWithoutRegardToCase()
 
 void ProjectDialogsTest::chooserAnswers_data()
 {
-    QTest::addColumn<QString>("select");  // empty: nothing selected
+    QTest::addColumn<QString>("preselected");  // the open project
+    QTest::addColumn<QString>("select");       // picked by the user; empty: left as it is
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("answer");
 
-    QTest::newRow("open the selected") << QStringLiteral("Game") << QStringLiteral("open") << QStringLiteral("Game");
-    QTest::newRow("open with none selected") << QString() << QStringLiteral("open") << QString();
-    QTest::newRow("double-click opens") << QStringLiteral("Hello") << QStringLiteral("double") << QStringLiteral("Hello");
-    QTest::newRow("cancel ignores the selection") << QStringLiteral("Game") << QStringLiteral("cancel") << QString();
-    QTest::newRow("close box") << QStringLiteral("Game") << QStringLiteral("close") << QString();
-    QTest::newRow("escape") << QStringLiteral("Game") << QStringLiteral("escape") << QString();
+    QTest::newRow("Enter opens the open project") << "Game" << "" << "enter" << "Game";
+    QTest::newRow("Enter opens the one picked") << "Game" << "Hello" << "enter" << "Hello";
+    QTest::newRow("Enter with nothing selected") << "" << "" << "enter" << "";
+    QTest::newRow("Enter when the open project is gone") << "Gone" << "" << "enter" << "";
+    QTest::newRow("Open, the selected") << "" << "Game" << "open" << "Game";
+    QTest::newRow("double-click opens") << "Game" << "Hello" << "double" << "Hello";
+    QTest::newRow("Cancel ignores the selection") << "Game" << "" << "cancel" << "";
+    QTest::newRow("close box") << "Game" << "" << "close" << "";
+    QTest::newRow("Esc") << "Game" << "" << "escape" << "";
 }
 
 void ProjectDialogsTest::chooserAnswers()
 {
+    QFETCH(QString, preselected);
     QFETCH(QString, select);
     QFETCH(QString, how);
     QFETCH(QString, answer);
@@ -99,7 +104,9 @@ void ProjectDialogsTest::chooserAnswers()
         QListWidgetItem *item = select.isEmpty() ? nullptr : list->findItems(select, Qt::MatchExactly).value(0);
         if (item)
             list->setCurrentItem(item);
-        if (how == QLatin1String("open"))
+        if (how == QLatin1String("enter"))
+            QTest::keyClick(list, Qt::Key_Return);
+        else if (how == QLatin1String("open"))
             chooser.findChild<QPushButton *>(QStringLiteral("OpenButton"))->click();
         else if (how == QLatin1String("cancel"))
             chooser.findChild<QPushButton *>(QStringLiteral("CloseButton"))->click();
@@ -111,7 +118,7 @@ void ProjectDialogsTest::chooserAnswers()
             Q_EMIT list->itemActivated(item);
     });
 
-    QCOMPARE(chooser.LoadProject(dir.path() + QStringLiteral("/*")), answer);
+    QCOMPARE(chooser.LoadProject(dir.path() + QStringLiteral("/*"), preselected), answer);
     QVERIFY(!chooser.isVisible());
 }
 
@@ -145,6 +152,8 @@ void ProjectDialogsTest::newProjectDialogAnswers_data()
     QTest::newRow("ok creates") << QStringLiteral("Game") << QStringLiteral("ok") << QStringLiteral("Game") << 1;
     QTest::newRow("ok on an existing one") << QStringLiteral("Hello") << QStringLiteral("ok") << QString() << 1;
     QTest::newRow("ok on a refused name") << QStringLiteral("../x") << QStringLiteral("ok") << QString() << 1;
+    // The dialog stays open after the message; the test then cancels it.
+    QTest::newRow("ok on an empty name asks for one") << QString() << QStringLiteral("ok") << QString() << 1;
     QTest::newRow("cancel") << QStringLiteral("Game") << QStringLiteral("cancel") << QString() << 0;
     QTest::newRow("close box") << QStringLiteral("Game") << QStringLiteral("close") << QString() << 0;
     QTest::newRow("escape") << QStringLiteral("Game") << QStringLiteral("escape") << QString() << 0;
@@ -158,7 +167,7 @@ void ProjectDialogsTest::newProjectDialogAnswers()
     QFETCH(int, messages);
     ProjectSandbox box;
     QVERIFY(box.isValid());
-    DialogDriver boxes;  // answers the message boxes only: no name is set for it
+    DialogDriver boxes;  // answers the message boxes only: it is given no name
 
     dlgNewProject dialog(box.store);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("新規プロジェクト"));
@@ -177,8 +186,21 @@ void ProjectDialogsTest::newProjectDialogAnswers()
             QTest::keyClick(text, Qt::Key_Escape);
     });
 
+    if (name.isEmpty()) {
+        auto *stillOpen = new QTimer(&dialog);
+        connect(stillOpen, &QTimer::timeout, &dialog, [&] {
+            if (boxes.messages.isEmpty() || QApplication::activeModalWidget())
+                return;
+            QVERIFY(dialog.isVisible());
+            dialog.findChild<QPushButton *>(QStringLiteral("CancelButton"))->click();
+        });
+        stillOpen->start(10);
+    }
+
     QCOMPARE(dialog.LoadProject(), answer);
     QCOMPARE(boxes.messages.size(), messages);
+    if (name.isEmpty())
+        QCOMPARE(boxes.messages.first(), QStringLiteral("プロジェクト名を入力してください。"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(QFileInfo::exists(box.sdkDir() + QStringLiteral("/apps/Game")), !answer.isEmpty());
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
 // Answers the windows a step of a window test opens, as a user would: every
 // few milliseconds it looks at the visible windows, takes down the text of
 // each message box and presses its default button, names the new project,
-// picks the chooser's entry.
+// picks the chooser's entry. Each window is answered once while it stays
+// shown: the press is queued, so the next look may still find it open.
 class DialogDriver : public QObject
 {
     Q_OBJECT
@@ -15,11 +18,13 @@ public:
     explicit DialogDriver(QObject *parent = nullptr);
 
     QStringList messages;
-    QString newProjectName;
-    QString chooserEntry;
+    QString newProjectName;  // empty: the new-project dialog is left alone
+    QString chooserEntry;    // empty: the chooser is left alone
 
 private:
     void look();
+    bool answer(QWidget *window);
     static void press(class QAbstractButton *button);
     QTimer m_timer;
+    QList<QPointer<QWidget>> m_answered;
 };

@@ -13,14 +13,14 @@ public:
     struct Put {
         QString localPath;
         QString remoteFolder;
-        int mode;
+        TransferMode mode;
     };
 
     bool failCreation = false;
-    int connectResult = FtpClient::Connected;
-    QList<int> putResults;  // one per PutFile; missing ones store
+    ConnectResult connectResult = ConnectResult::Connected;
+    QList<bool> putResults;  // one per PutFile; missing ones store
     QString reply = QStringLiteral("226 Transfer complete.");
-    QStringList calls;      // "Connect host user", "PutFile ...", "GetReply", "Close"
+    QStringList calls;       // "Connect host user", "PutFile ...", "GetReply", "Close"
     QList<Put> puts;
 
     std::unique_ptr<FtpClient> create() override
@@ -35,17 +35,17 @@ private:
     {
     public:
         explicit Client(FakeFtpClientFactory &owner) : m_owner(owner) {}
-        int Connect(const QString &host, const QString &user, const QString &) override
+        ConnectResult Connect(const QString &host, const QString &user, const QString &) override
         {
             m_owner.calls << QStringLiteral("Connect %1 %2").arg(host, user);
             return m_owner.connectResult;
         }
-        int PutFile(const QString &localPath, const QString &remoteFolder, int mode) override
+        bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override
         {
             m_owner.calls << QStringLiteral("PutFile %1").arg(localPath);
             m_owner.puts.append({localPath, remoteFolder, mode});
             const int index = m_owner.puts.size() - 1;
-            return index < m_owner.putResults.size() ? m_owner.putResults[index] : FtpClient::Stored;
+            return m_owner.putResults.value(index, true);
         }
         QString GetReply() override
         {

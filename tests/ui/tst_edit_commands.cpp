@@ -68,7 +68,8 @@ private Q_SLOTS:
     void init();
     void operation_data();
     void operation();
-    void menuShortcutWorksFromTheLogPane();
+    void logPaneKeysActOnTheLog_data();
+    void logPaneKeysActOnTheLog();
     void editorAloneIgnoresTheMenuKeys_data();
     void editorAloneIgnoresTheMenuKeys();
 
@@ -77,7 +78,7 @@ private:
 
     QMainWindow m_window;
     SourceEditor *m_editor = nullptr;
-    QPlainTextEdit *m_log = nullptr;
+    LogPane *m_log = nullptr;
     QMap<QString, int> m_triggers;
 };
 
@@ -98,9 +99,7 @@ void EditCommandsTest::initTestCase()
 {
     auto *panes = new QSplitter(Qt::Vertical, &m_window);
     m_editor = new SourceEditor(panes);
-    m_log = new QPlainTextEdit(panes);
-    m_log->setReadOnly(true);
-    m_log->installEventFilter(new EditMenuShortcutPassThrough(m_log));
+    m_log = new LogPane(panes);
     m_window.setCentralWidget(panes);
     addAction(QStringLiteral("cut"), QKeySequence(Qt::CTRL | Qt::Key_X), CutToClipboard);
     addAction(QStringLiteral("copy"), QKeySequence(Qt::CTRL | Qt::Key_C), CopyToClipboard);
@@ -211,19 +210,37 @@ void EditCommandsTest::operation()
     }
 }
 
-void EditCommandsTest::menuShortcutWorksFromTheLogPane()
+void EditCommandsTest::logPaneKeysActOnTheLog_data()
 {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("selectionEnd");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("Ctrl+C copies the log's selection, not the editor's") << Qt::Key_C << 3 << "log" << "log";
+    QTest::newRow("Ctrl+C copies log lines with CR LF") << Qt::Key_C << 9 << "log\r\nline2" << "log\u2029line2";
+    QTest::newRow("Ctrl+A selects the whole log") << Qt::Key_A << 0 << "old" << "log\u2029line2";
+}
+
+void EditCommandsTest::logPaneKeysActOnTheLog()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(int, selectionEnd);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, selected);
     m_editor->setPlainText(QStringLiteral("editor text"));
     select(m_editor, 0, 6);
-    m_log->setPlainText(QStringLiteral("log text"));
-    select(m_log, 0, 3);
+    m_log->setPlainText(QStringLiteral("log\nline2"));
+    select(m_log, 0, selectionEnd);
     putOnClipboard(false, QStringLiteral("old"));
     m_log->setFocus();
 
-    QTest::keyClick(m_log, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(m_log, key, Qt::ControlModifier);
 
-    QCOMPARE(m_triggers.value(QStringLiteral("copy")), 1);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("editor"));
+    QCOMPARE(m_triggers.value(QStringLiteral("copy")), 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+    QCOMPARE(m_log->textCursor().selectedText(), selected);
+    QCOMPARE(m_editor->textCursor().selectedText(), QStringLiteral("editor"));
 }
 
 void EditCommandsTest::editorAloneIgnoresTheMenuKeys_data()

@@ -1,20 +1,23 @@
+#include "app/entry.h"
 #include "app/settings_store.h"
 #include "app/window_placement.h"
-#include "fake_command_runner.h"
-#include "fake_ftp_client.h"
-#include "fixed_clock.h"
+#include "dialog_driver.h"
+#include "project_sandbox.h"
+#include "ui/main_status_bar.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QHash>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -31,21 +34,75 @@ public:
     void setValue(const QString &key, const QString &value) override { values[key] = value; }
 };
 
+// Fakes that count the stop requests and run the test's own step while a
+// tool or a transfer is under way.
+struct StopCountingRunners : FakeCommandRunnerFactory {
+    int stopCalls = 0;
+    void stopRunning() override { ++stopCalls; }
+};
+
+struct HookedFtp : FakeFtpClientFactory {
+    int aborts = 0;
+    std::function<void()> whileConnecting;
+    void abortTransfers() override { ++aborts; }
+    std::unique_ptr<FtpClient> create() override
+    {
+        whileConnecting();
+        return FakeFtpClientFactory::create();
+    }
+};
+
+// The main window over the sandbox's project, with Hello's archive built.
 struct Fixture {
-    QTemporaryDir dir;
-    SettingsStore store{dir.path(), PathStyle::posix()};
-    FakeCommandRunnerFactory runners;
-    FakeFtpClientFactory ftp;
-    FixedClock clock;
+    ProjectSandbox box;
+    StopCountingRunners runners;
+    HookedFtp ftp;
     MemoryPlacementStore placement;
     std::unique_ptr<frmMain> window;
+    std::function<void()> during = [] {};
 
     explicit Fixture(UiLanguage language = UiLanguage::Japanese)
     {
-        store.setMessageHandler([](const QString &) {});
-        window = std::make_unique<frmMain>(store, runners, ftp, clock, placement, language);
+        box.store.setMessageHandler([](const QString &) {});
+        box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
+        runners.answer = [this](const QString &) {
+            during();
+            return CommandResult{};
+        };
+        ftp.whileConnecting = [this] { during(); };
+        window = std::make_unique<frmMain>(box.store, runners, ftp, box.clock, placement, language);
     }
+    template <typename T>
+    T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
+    void press(const char *button) { QTest::mouseClick(child<PictureButton>(button), Qt::LeftButton); }
 };
+
+// Input as the window system queues it, delivered at the next turn of the loop.
+void postClick(QWidget *target)
+{
+    const QPointF at(5, 5);
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, at, target->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, at, target->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+void postKey(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString &text = {})
+{
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+}
+
+// Answers the next question box with the button of the given role.
+void answerQuestion(QMessageBox::StandardButton button, QString *text)
+{
+    QTimer::singleShot(0, qApp, [button, text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        *text = box->windowTitle() + QLatin1Char('|') + box->text();
+        box->button(button)->click();
+    });
+}
 
 QStringList visibleMenuTexts(QMenu *menu)
 {
@@ -64,17 +121,23 @@ private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void menusInEachLanguage_data();
     void menusInEachLanguage();
-    void shortcuts();
     void startsAtStoredPositionWithFixedSize();
     void logHoldsTheTextExactly();
     void logKeepsTheEndInView();
     void editorGivesBackCrLf_data();
     void editorGivesBackCrLf();
-    void settingTheSourceCountsAsUnchanged();
     void anyMouseButtonSwapsThePicture_data();
     void anyMouseButtonSwapsThePicture();
     void closingSavesPlacementUnlessMinimised();
-    void statusBarShowsItsText();
+    void inputDuringAnActionIsDropped_data();
+    void inputDuringAnActionIsDropped();
+    void stoppingAnAction_data();
+    void stoppingAnAction();
+    void statusTexts_data();
+    void statusTexts();
+    void commandsWhileADialogWaits_data();
+    void commandsWhileADialogWaits();
+    void qtTextsInJapanese();
 };
 
 void MainWindowTest::menusInEachLanguage_data()
@@ -114,19 +177,6 @@ void MainWindowTest::menusInEachLanguage()
     QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuEdit"))), edit);
     QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuHelp"))), help);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Quenvel"));
-}
-
-void MainWindowTest::shortcuts()
-{
-    Fixture f;
-    auto shortcutOf = [&](const char *name) {
-        return f.window->findChild<QAction *>(QLatin1String(name))->shortcut();
-    };
-    QCOMPARE(shortcutOf("mnuFileNew"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    QCOMPARE(shortcutOf("mnuEditCut"), QKeySequence(Qt::CTRL | Qt::Key_X));
-    QCOMPARE(shortcutOf("mnuEditCopy"), QKeySequence(Qt::CTRL | Qt::Key_C));
-    QCOMPARE(shortcutOf("mnuEditPaste"), QKeySequence(Qt::CTRL | Qt::Key_V));
-    QCOMPARE(shortcutOf("mnuFileOpen"), QKeySequence());
 }
 
 void MainWindowTest::startsAtStoredPositionWithFixedSize()
@@ -190,6 +240,10 @@ void MainWindowTest::editorGivesBackCrLf_data()
     QTest::newRow("blank lines") << "\r\n\r\nx\r\n" << "\r\n\r\nx\r\n";
     QTest::newRow("non-breaking space stays") << QStringLiteral("a\u00A0b\r\n") << QStringLiteral("a\u00A0b\r\n");
     QTest::newRow("Japanese") << QStringLiteral("// テスト\r\n") << QStringLiteral("// テスト\r\n");
+    // Shift+Enter puts a line separator into the block; neither it nor the
+    // paragraph separator may reach the file.
+    QTest::newRow("soft line break") << QStringLiteral("a\u2028b\r\n") << QStringLiteral("a\r\nb\r\n");
+    QTest::newRow("paragraph separator") << QStringLiteral("a\u2029b") << QStringLiteral("a\r\nb");
 }
 
 void MainWindowTest::editorGivesBackCrLf()
@@ -199,18 +253,6 @@ void MainWindowTest::editorGivesBackCrLf()
     Fixture f;
     f.window->setSourceText(text);
     QCOMPARE(f.window->sourceText(), expected);
-}
-
-void MainWindowTest::settingTheSourceCountsAsUnchanged()
-{
-    Fixture f;
-    f.window->setSourceText(QStringLiteral("x\r\n"));
-    QVERIFY(!f.window->isSourceModified());
-    auto *source = f.window->findChild<QPlainTextEdit *>(QStringLiteral("SourceCode"));
-    source->insertPlainText(QStringLiteral("typed"));
-    QVERIFY(f.window->isSourceModified());
-    f.window->setSourceModified(false);
-    QVERIFY(!f.window->isSourceModified());
 }
 
 void MainWindowTest::anyMouseButtonSwapsThePicture_data()
@@ -260,12 +302,196 @@ void MainWindowTest::closingSavesPlacementUnlessMinimised()
     QCOMPARE(g.placement.values.value(QStringLiteral("MainHeight")), QStringLiteral("8490"));
 }
 
-void MainWindowTest::statusBarShowsItsText()
+void MainWindowTest::inputDuringAnActionIsDropped_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("queued");  // held back until the action ends, or delivered during it
+    QTest::addColumn<int>("commands");
+    QTest::addColumn<int>("puts");
+    QTest::newRow("three clicks on Run, queued while Run runs") << "Run" << "click Run" << true << 1 << 0;
+    QTest::newRow("a click on Run, delivered while Build runs") << "Compile" << "click Run" << false << 3 << 0;
+    QTest::newRow("three clicks on Upload, queued while it runs") << "Upload" << "click Upload" << true << 0 << 3;
+    QTest::newRow("typing into the editor, delivered while Run runs") << "Run" << "type" << false << 1 << 0;
+    QTest::newRow("typing into the editor, queued while Upload runs") << "Upload" << "type" << true << 0 << 3;
+    QTest::newRow("Ctrl+C, queued while Build runs") << "Compile" << "Ctrl+C" << true << 3 << 0;
+}
+
+void MainWindowTest::inputDuringAnActionIsDropped()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, input);
+    QFETCH(bool, queued);
+    QFETCH(int, commands);
+    QFETCH(int, puts);
     Fixture f;
-    auto *text = f.window->findChild<QLabel *>(QStringLiteral("sbStatusText"));
-    QVERIFY(text);
-    QCOMPARE(text->text(), QStringLiteral("ｽﾃｰﾀｽ"));
+    f.window->Form_Load();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->flags() = {true, true, true};
+    f.window->setSourceText(QStringLiteral("class Hello {}\r\n"));
+    auto *source = f.child<QPlainTextEdit>("SourceCode");
+    source->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    bool posted = false;
+    f.during = [&] {
+        if (std::exchange(posted, true))
+            return;
+        for (int i = 0; i < 3; ++i) {
+            if (input.startsWith(QLatin1String("click ")))
+                postClick(f.child<QWidget>(qPrintable(input.mid(6))));
+            else if (input == QLatin1String("type"))
+                postKey(source, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+            else
+                postKey(source, Qt::Key_C, Qt::ControlModifier);
+        }
+        if (!queued)
+            QCoreApplication::processEvents();
+    };
+
+    f.press(qPrintable(button));
+    QTest::qWait(50);
+
+    QCOMPARE(f.runners.commands.size(), commands);
+    QCOMPARE(f.ftp.puts.size(), puts);
+    QCOMPARE(f.window->sourceText(), QStringLiteral("class Hello {}\r\n"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); }), 1);
+}
+
+void MainWindowTest::stoppingAnAction_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("stops");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Esc stops the tool") << "Esc" << 1 << false;
+    QTest::newRow("close box, Yes: stop, then close") << "Yes" << 1 << true;
+    QTest::newRow("close box, No: go on, stay open") << "No" << 0 << false;
+}
+
+void MainWindowTest::stoppingAnAction()
+{
+    QFETCH(QString, how);
+    QFETCH(int, stops);
+    QFETCH(bool, closes);
+    Fixture f;
+    f.window->Form_Load();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->flags() = {true, true, true};
+    QString question;
+    f.during = [&] {
+        if (how == QLatin1String("Esc")) {
+            postKey(f.child<QWidget>("SourceCode"), Qt::Key_Escape);
+            QCoreApplication::processEvents();
+            return;
+        }
+        answerQuestion(how == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No, &question);
+        f.window->close();
+        QCOMPARE(f.window->isVisible(), true);
+    };
+
+    f.press("Run");
+
+    QCOMPARE(f.runners.stopCalls, stops);
+    QCOMPARE(f.ftp.aborts, stops);
+    if (how != QLatin1String("Esc"))
+        QCOMPARE(question, QStringLiteral("Quenvel|実行中の処理を中止して終了しますか?"));
+    QTRY_COMPARE(f.window->isVisible(), !closes);
+}
+
+void MainWindowTest::statusTexts_data()
+{
+    QTest::addColumn<QString>("flags");  // ProjectLoaded, CanRun, CanUpload
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("during");  // empty: the action does not start
+    QTest::addColumn<QString>("after");
+    QTest::newRow("Build with no project open") << "000" << "Compile" << "" << "プロジェクトが開かれていません。";
+    QTest::newRow("Run with no project open") << "000" << "Run" << "" << "プロジェクトが開かれていません。";
+    QTest::newRow("Run before a build") << "100" << "Run" << "" << "先にビルドしてください。";
+    QTest::newRow("Upload before a run") << "110" << "Upload" << "" << "先に実行してください。";
+    QTest::newRow("Build names itself") << "111" << "Compile" << "ビルド中" << "ｽﾃｰﾀｽ";
+    QTest::newRow("Run names itself") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ";
+    QTest::newRow("Upload names itself") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ";
+}
+
+void MainWindowTest::statusTexts()
+{
+    QFETCH(QString, flags);
+    QFETCH(QString, button);
+    QFETCH(QString, during);
+    QFETCH(QString, after);
+    Fixture f;
+    f.window->show();
+    f.window->flags() = {flags[0] == '1', flags[1] == '1', flags[2] == '1'};
+    QStringList seen;
+    f.during = [&] { seen << f.window->statusText(); };
+
+    f.press(qPrintable(button));
+
+    QCOMPARE(seen.value(0), during);
+    QCOMPARE(f.window->statusText(), after);
+    if (during.isEmpty() && f.runners.commands.isEmpty() && QTest::currentDataTag() == QLatin1String("Run before a build"))
+        QTRY_COMPARE_WITH_TIMEOUT(f.window->statusText(), QStringLiteral("ｽﾃｰﾀｽ"), 2 * MainStatusBar::kNoteMilliseconds);
+}
+
+void MainWindowTest::commandsWhileADialogWaits_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Build brings the chooser forward") << "Compile" << false;
+    QTest::newRow("Ctrl+N brings the chooser forward") << "mnuFileNew" << false;
+    QTest::newRow("the close box ends the chooser, then closes") << "close" << true;
+}
+
+void MainWindowTest::commandsWhileADialogWaits()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, closes);
+    Fixture f;
+    f.window->show();
+    f.window->flags() = {true, true, true};
+    DialogDriver messages;
+    QString status;
+    QTimer::singleShot(0, f.window.get(), [&] {
+        QWidget *chooser = f.child<QWidget>("frmProject");
+        QVERIFY(chooser && chooser->isVisible());
+        if (command == QLatin1String("close")) {
+            f.window->close();
+            return;
+        }
+        if (command == QLatin1String("Compile"))
+            f.press("Compile");
+        else
+            f.child<QAction>("mnuFileNew")->trigger();
+        status = f.window->statusText();
+        QVERIFY(chooser->isVisible());
+        chooser->close();
+    });
+
+    f.child<QAction>("mnuFileOpen")->trigger();
+
+    QCOMPARE(f.runners.commands.size(), 0);
+    QVERIFY(!f.child<QWidget>("dlgNewProject"));
+    QCOMPARE(status, closes ? QString() : QStringLiteral("ダイアログが開いています。"));
+    QTRY_COMPARE(f.window->isVisible(), !closes);
+}
+
+// Last: the translation stays installed for the rest of the program.
+void MainWindowTest::qtTextsInJapanese()
+{
+    if (!installQtTranslation(*qApp, UiLanguage::Japanese))
+        QSKIP("Qt's Japanese translation is not installed");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("はい(&Y)"));
+    Fixture f;
+    std::unique_ptr<QMenu> menu(f.child<QPlainTextEdit>("Log")->createStandardContextMenu());
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << action->text();
+    QCOMPARE(texts, (QStringList{"コピー(&C)\tCtrl+C", "", "すべてを選択\tCtrl+A"}));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,40 @@
+#include "app/project_paths.h"
+
+#include "app/app_settings.h"
+
+ProjectPaths::ProjectPaths(const QString &dojaPath, const QString &name, const PathStyle &style)
+    : m_style(style)
+    , m_name(name)
+    , m_folder(style.join(appsFolder(dojaPath, style), {name}))
+{
+}
+
+ProjectPaths ProjectPaths::current(const AppSettings &settings, const PathStyle &style)
+{
+    return ProjectPaths(settings.DOJA_PATH, settings.lastProject, style);
+}
+
+QString ProjectPaths::appsFolder(const QString &dojaPath, const PathStyle &style)
+{
+    return style.join(dojaPath, {QStringLiteral("apps")});
+}
+
+QString ProjectPaths::sourceFile() const
+{
+    return m_style.join(m_folder, {QStringLiteral("src"), m_name + QStringLiteral(".java")});
+}
+
+QString ProjectPaths::product(const QString &extension) const
+{
+    return m_style.join(m_folder, {QStringLiteral("bin"), m_name + extension});
+}
+
+QStringList ProjectPaths::newProjectFolders() const
+{
+    return {binFolder(), sourceFolder(), resourceFolder()};
+}
+
+QStringList ProjectPaths::buildFolders() const
+{
+    return newProjectFolders() << subfolder(QStringLiteral("tmpclasses")) << classesFolder();
+}

@@ -1,0 +1,59 @@
+#include "ui/main_status_bar.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QTimer>
+
+MainStatusBar::MainStatusBar(QWidget *parent) : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("sbStatusBar"));
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("sbStatusText"));
+    m_date = new QLabel(this);
+    m_time = new QLabel(this);
+    addWidget(m_text, 1);
+    addPermanentWidget(m_date);
+    addPermanentWidget(m_time);
+    showIdle();
+    updateClock();
+
+    auto *clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &MainStatusBar::updateClock);
+    clock->start(1000);
+    m_noteEnd = new QTimer(this);
+    m_noteEnd->setSingleShot(true);
+    m_noteEnd->setInterval(kNoteMilliseconds);
+    connect(m_noteEnd, &QTimer::timeout, this, &MainStatusBar::showIdle);
+}
+
+QString MainStatusBar::text() const
+{
+    return m_text->text();
+}
+
+void MainStatusBar::setActivity(const QString &activity)
+{
+    m_activity = activity;
+    m_noteEnd->stop();
+    showIdle();
+    // Painted now: the action that follows may hold the event loop a while.
+    m_text->repaint();
+}
+
+void MainStatusBar::showNote(const QString &note)
+{
+    m_text->setText(note);
+    m_noteEnd->start();
+}
+
+void MainStatusBar::showIdle()
+{
+    m_text->setText(m_activity.isEmpty() ? QStringLiteral("ｽﾃｰﾀｽ") : m_activity);
+}
+
+void MainStatusBar::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_date->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
+    m_time->setText(now.toString(QStringLiteral("HH:mm")));
+}

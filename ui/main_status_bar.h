@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+class QTimer;
+
+// The main window's status bar: a text panel, the date and the time. The
+// text panel reads ｽﾃｰﾀｽ, names the action while one runs, and says for a
+// few seconds why a command did nothing.
+class MainStatusBar : public QStatusBar
+{
+    Q_OBJECT
+public:
+    explicit MainStatusBar(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setActivity(const QString &activity);  // empty: none
+    void showNote(const QString &note);
+
+    static constexpr int kNoteMilliseconds = 4000;
+
+private:
+    void showIdle();
+    void updateClock();
+
+    QLabel *m_text = nullptr;
+    QLabel *m_date = nullptr;
+    QLabel *m_time = nullptr;
+    QTimer *m_noteEnd = nullptr;
+    QString m_activity;
+};
