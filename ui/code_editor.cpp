@@ -344,6 +344,7 @@ void CodeEditor::setLineMarks(const QList<LineMark> &marks)
     }
     updateExtraSelections();
     m_gutter->update();
+    Q_EMIT lineMarksChanged();
 }
 
 void CodeEditor::clearLineMarks()
@@ -368,6 +369,7 @@ void CodeEditor::dropEditedMarks()
     if (dropped) {
         updateExtraSelections();
         m_gutter->update();
+        Q_EMIT lineMarksChanged();
     }
 }
 

@@ -55,6 +55,10 @@ public:
     void paintGutter(QPaintEvent *event, QWidget *gutter);
     int lineAt(int y) const;
 
+Q_SIGNALS:
+    // Marks were set, or one went away with its line's edit.
+    void lineMarksChanged();
+
 protected:
     void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

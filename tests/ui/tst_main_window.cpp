@@ -6,6 +6,7 @@
 #include "ui/main_status_bar.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
+#include "ui/source_editor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
 
 namespace {
 
@@ -104,11 +106,16 @@ void answerQuestion(QMessageBox::StandardButton button, QString *text)
     });
 }
 
+// Each item as the menu shows it: its text, a tab and its first key.
 QStringList visibleMenuTexts(QMenu *menu)
 {
     QStringList texts;
-    for (QAction *action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text()) + (action->isVisible() ? "" : " (hidden)");
+    for (QAction *action : menu->actions()) {
+        QString text = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (!action->shortcut().isEmpty())
+            text += QLatin1Char('\t') + action->shortcut().toString();
+        texts << text + (action->isVisible() ? "" : " (hidden)");
+    }
     return texts;
 }
 
@@ -138,6 +145,7 @@ private Q_SLOTS:
     void commandsWhileADialogWaits_data();
     void commandsWhileADialogWaits();
     void qtTextsInJapanese();
+    void compileErrorsAreMarkedAndWalked();
 };
 
 void MainWindowTest::menusInEachLanguage_data()
@@ -146,18 +154,24 @@ void MainWindowTest::menusInEachLanguage_data()
     QTest::addColumn<QStringList>("menuBar");
     QTest::addColumn<QStringList>("file");
     QTest::addColumn<QStringList>("edit");
+    QTest::addColumn<QStringList>("search");
     QTest::addColumn<QStringList>("help");
     QTest::newRow("Japanese") << false
-                              << QStringList{"ファイル(&F)", "編集(&E)", "ヘルプ(&H)"}
-                              << QStringList{"プロジェクトの新規作成(&N)", "プロジェクトを開く(&O)...", "-", "保存(&S)", "-",
-                                             "プロパティ(&I)", "-", " (hidden)", " (hidden)", " (hidden)",
-                                             "- (hidden)", "終了(&X)"}
-                              << QStringList{"切り取り(&T)", "コピー(&C)", "貼り付け(&P)"}
-                              << QStringList{"目次(&C)", "-", "バージョン情報(&A)"};
-    QTest::newRow("English") << true << QStringList{"File", "Edit", "Help"}
+                              << QStringList{"ファイル(&F)", "編集(&E)", "検索(&S)", "ヘルプ(&H)"}
+                              << QStringList{"プロジェクトの新規作成(&N)\tCtrl+N", "プロジェクトを開く(&O)...", "-",
+                                             "保存(&S)\tCtrl+S", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
+                                             " (hidden)", "- (hidden)", "終了(&X)"}
+                              << QStringList{"切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V", "-",
+                                             "元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y", "すべて選択(&A)\tCtrl+A"}
+                              << QStringList{"検索(&F)...\tCtrl+F", "置換(&R)...\tCtrl+H", "行へ移動(&G)...\tCtrl+G", "-",
+                                             "次のエラー(&N)\tF8", "前のエラー(&P)\tShift+F8"}
+                              << QStringList{"目次(&C)\tF1", "-", "バージョン情報(&A)"};
+    QTest::newRow("English") << true << QStringList{"File", "Edit", "Search", "Help"}
                              << QStringList{"New", "Open", "-", "Save", "-", "Properties", "-", " (hidden)",
                                             " (hidden)", " (hidden)", "- (hidden)", "Exit"}
-                             << QStringList{"Cut", "Copy", "Past"} << QStringList{"Index", "-", "Version"};
+                             << QStringList{"Cut", "Copy", "Paste", "-", "Undo", "Redo", "Select All"}
+                             << QStringList{"Find...", "Replace...", "Go to Line...", "-", "Next Error", "Previous Error"}
+                             << QStringList{"Index", "-", "Version"};
 }
 
 void MainWindowTest::menusInEachLanguage()
@@ -166,6 +180,7 @@ void MainWindowTest::menusInEachLanguage()
     QFETCH(QStringList, menuBar);
     QFETCH(QStringList, file);
     QFETCH(QStringList, edit);
+    QFETCH(QStringList, search);
     QFETCH(QStringList, help);
     Fixture f(english ? UiLanguage::English : UiLanguage::Japanese);
     f.window->Form_Load();
@@ -173,9 +188,18 @@ void MainWindowTest::menusInEachLanguage()
     for (QAction *action : f.window->menuBar()->actions())
         bar << action->text();
     QCOMPARE(bar, menuBar);
-    QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuFile"))), file);
-    QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuEdit"))), edit);
-    QCOMPARE(visibleMenuTexts(f.window->findChild<QMenu *>(QStringLiteral("mnuHelp"))), help);
+    // The Japanese row shows the keys too, as the menus do.
+    const auto texts = [&](const char *menu) {
+        QStringList items = visibleMenuTexts(f.window->findChild<QMenu *>(QLatin1String(menu)));
+        if (english)
+            for (QString &item : items)
+                item = item.section(QLatin1Char('\t'), 0, 0);
+        return items;
+    };
+    QCOMPARE(texts("mnuFile"), file);
+    QCOMPARE(texts("mnuEdit"), edit);
+    QCOMPARE(texts("mnuSearch"), search);
+    QCOMPARE(texts("mnuHelp"), help);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Quenvel"));
 }
 
@@ -492,6 +516,64 @@ void MainWindowTest::qtTextsInJapanese()
     for (QAction *action : menu->actions())
         texts << action->text();
     QCOMPARE(texts, (QStringList{"コピー(&C)\tCtrl+C", "", "すべてを選択\tCtrl+A"}));
+}
+
+
+void MainWindowTest::compileErrorsAreMarkedAndWalked()
+{
+    Fixture f;
+    f.window->Form_Load();
+    f.window->show();
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->flags() = {true, true, true};
+    const QString japaneseLine = QStringLiteral("        String title = \"こんにちは、世界\"; int w = width;");
+    f.window->setSourceText(QStringLiteral("import com.nttdocomo.ui.*;\r\n\r\npublic class Hello extends IApplication {\r\n"
+                                           "    public void start() {\r\n") + japaneseLine +
+                            QStringLiteral("\r\n\tint\th = height;\r\n    }\r\n}\r\n"));
+    // The stand-in compiler's report of this source.
+    const QString report = QStringLiteral("src/Hello.java:5: width cannot be resolved to a variable\n") + japaneseLine +
+                           QStringLiteral("\n                                           ^\n"
+                                          "src/Hello.java:6: height cannot be resolved to a variable\n"
+                                          "\tint\th = height;\n\t   \t    ^\n2 errors\n");
+    bool compileFails = true;
+    f.runners.answer = [&](const QString &line) {
+        return line.contains(QLatin1String("javac")) && compileFails ? CommandResult{1, report} : CommandResult{};
+    };
+    auto *source = f.child<SourceEditor>("SourceCode");
+    const auto place = [source] {
+        const QTextCursor cursor = source->textCursor();
+        return QStringLiteral("%1:%2").arg(cursor.blockNumber() + 1).arg(cursor.positionInBlock() + 1);
+    };
+
+    QTest::keyClick(f.window.get(), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(f.window->statusText(), QStringLiteral("エラー 2件 (F8で移動)"));
+    QCOMPARE(source->lineMarkMessage(5), QStringLiteral("width cannot be resolved to a variable"));
+    QCOMPARE(place(), QStringLiteral("1:1"));
+    QStringList walked;
+    for (const auto modifier : {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier}) {
+        QTest::keyClick(source, Qt::Key_F8, modifier);
+        walked << place();
+    }
+    // Column 44 is after the eight Japanese characters, counted as characters.
+    QCOMPARE(walked, QStringList({"5:44", "6:10", "5:44", "6:10"}));
+
+    // The caret line of the first error, double-clicked in the log.
+    auto *log = f.child<LogPane>("Log");
+    const int caretLine = int(log->toPlainText().split(QLatin1Char('\n')).indexOf(
+        QStringLiteral("                                           ^")));
+    const QTextCursor onCaret(log->document()->findBlockByNumber(caretLine));
+    QTest::mouseDClick(log->viewport(), Qt::LeftButton, {}, log->cursorRect(onCaret).center());
+    QCOMPARE(place(), QStringLiteral("5:44"));
+    QVERIFY(source->hasFocus());
+
+    QTest::keyClick(source, Qt::Key_Z);
+    QCOMPARE(source->lineMarkMessage(5), QString());
+    QCOMPARE(f.window->statusText(), QStringLiteral("エラー 1件 (F8で移動)"));
+    compileFails = false;
+    QTest::keyClick(f.window.get(), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(source->lineMarkCount(), 0);
+    QCOMPARE(f.window->statusText(), QStringLiteral("ｽﾃｰﾀｽ"));
 }
 
 QTEST_MAIN(MainWindowTest)
