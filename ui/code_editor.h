@@ -6,7 +6,6 @@
 #include <climits>
 
 class JavaHighlighter;
-class LineNumberGutter;
 class QTimer;
 class SourceLayout;
 
@@ -26,6 +25,8 @@ class CodeEditor : public QPlainTextEdit
 {
     Q_OBJECT
 public:
+    static constexpr int kIndentStep = 4;
+
     explicit CodeEditor(QWidget *parent = nullptr);
     ~CodeEditor() override;
 
@@ -87,11 +88,12 @@ private:
     const Mark *markOnLine(int line) const;
     void showMark(int index);
 
+    static QString leadingBlanks(const QString &line);
     void insertNewLine();
     void insertTab();
     void indentLines(int steps);
 
-    LineNumberGutter *m_gutter = nullptr;
+    QWidget *m_gutter = nullptr;  // the line numbers
     QWidget *m_bottomPanel = nullptr;
     SourceLayout *m_layout = nullptr;
     JavaHighlighter *m_highlighter = nullptr;

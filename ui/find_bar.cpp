@@ -1,7 +1,6 @@
 #include "ui/find_bar.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -32,7 +31,7 @@ void addWindowKey(QWidget *bar, const QKeySequence &key, std::function<void()> s
     bar->addAction(action);
 }
 
-QTextDocument::FindFlags findFlags(const QCheckBox *matchCase, bool forward)
+QTextDocument::FindFlags findFlags(const QToolButton *matchCase, bool forward)
 {
     QTextDocument::FindFlags flags;
     if (matchCase->isChecked())
@@ -50,35 +49,36 @@ FindBar::FindBar(QPlainTextEdit *editor, QWidget *parent) : QWidget(parent), m_e
     setAutoFillBackground(true);
     m_findText = new QLineEdit(this);
     m_replaceText = new QLineEdit(this);
-    m_matchCase = new QCheckBox(QStringLiteral("大文字と小文字を区別"), this);
-    m_status = new QLabel(this);
+    m_matchCase = makeButton(QStringLiteral("Aa"), this);
+    m_matchCase->setCheckable(true);
+    m_matchCase->setToolTip(QStringLiteral("大文字と小文字を区別する"));
     QToolButton *previous = makeButton(QStringLiteral("前へ"), this);
     QToolButton *next = makeButton(QStringLiteral("次へ"), this);
     QToolButton *closeButton = makeButton(QStringLiteral("×"), this);
+    closeButton->setToolTip(QStringLiteral("閉じる (Esc)"));
     QToolButton *replaceOne = makeButton(QStringLiteral("置換"), this);
     QToolButton *replaceEvery = makeButton(QStringLiteral("すべて置換"), this);
-    auto *replaceLabel = new QLabel(QStringLiteral("置換後:"), this);
+    auto *replaceLabel = new QLabel(QStringLiteral("置換:"), this);
     m_replaceRow = {replaceLabel, m_replaceText, replaceOne, replaceEvery};
 
+    // Narrow enough for the window at its smallest.
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(4, 2, 4, 2);
-    grid->setVerticalSpacing(2);
+    grid->setSpacing(2);
     grid->addWidget(new QLabel(QStringLiteral("検索:"), this), 0, 0);
     grid->addWidget(m_findText, 0, 1);
     grid->addWidget(previous, 0, 2);
     grid->addWidget(next, 0, 3);
     grid->addWidget(m_matchCase, 0, 4);
-    grid->addWidget(m_status, 0, 5);
-    grid->addWidget(closeButton, 0, 7);
+    grid->addWidget(closeButton, 0, 5);
     grid->addWidget(replaceLabel, 1, 0);
     grid->addWidget(m_replaceText, 1, 1);
     grid->addWidget(replaceOne, 1, 2);
-    grid->addWidget(replaceEvery, 1, 3, 1, 2, Qt::AlignLeft);
-    grid->setColumnStretch(1, 2);
-    grid->setColumnStretch(6, 1);
+    grid->addWidget(replaceEvery, 1, 3, 1, 3, Qt::AlignLeft);
+    grid->setColumnStretch(1, 1);
 
     connect(m_findText, &QLineEdit::textEdited, this, &FindBar::findAsTyped);
-    connect(m_matchCase, &QCheckBox::toggled, this, &FindBar::findAsTyped);
+    connect(m_matchCase, &QToolButton::toggled, this, &FindBar::findAsTyped);
     connect(previous, &QToolButton::clicked, this, [this] { find(false); });
     connect(next, &QToolButton::clicked, this, [this] { find(true); });
     connect(closeButton, &QToolButton::clicked, this, &FindBar::dismiss);
@@ -120,6 +120,26 @@ void FindBar::dismiss()
 {
     hide();
     m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+QAbstractButton *FindBar::caseToggle() const
+{
+    return m_matchCase;
+}
+
+// Tab goes between the bar's fields; the editor, the bar's parent, would
+// take it for an indent.
+bool FindBar::focusNextPrevChild(bool)
+{
+    const bool toReplace = m_findText->hasFocus() && m_replaceText->isVisible();
+    (toReplace ? m_replaceText : m_findText)->setFocus(Qt::TabFocusReason);
+    return true;
+}
+
+// Keys the fields leave alone stop here rather than edit the text behind.
+void FindBar::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
 }
 
 bool FindBar::eventFilter(QObject *watched, QEvent *event)
@@ -174,10 +194,10 @@ bool FindBar::findFrom(int position, bool forward)
         wrapped = true;
     }
     if (found.isNull()) {
-        say(QStringLiteral("見つかりません"));
+        say(QStringLiteral("見つかりません。"), true);
         return false;
     }
-    say(wrapped ? QStringLiteral("折り返して検索しました") : QString());
+    say(wrapped ? QStringLiteral("折り返して検索しました。") : QString());
     m_editor->setTextCursor(found);
     m_editor->ensureCursorVisible();
     return true;
@@ -212,11 +232,17 @@ int FindBar::replaceAll()
         ++count;
     }
     edit.endEditBlock();
-    say(count == 0 ? QStringLiteral("見つかりません") : QStringLiteral("%1件置換しました").arg(count));
+    say(count == 0 ? QStringLiteral("見つかりません。") : QStringLiteral("%1件置換しました。").arg(count), count == 0);
     return count;
 }
 
-void FindBar::say(const QString &text)
+void FindBar::say(const QString &text, bool notFound)
 {
-    m_status->setText(text);
+    // The text turns red while it is nowhere in the source.
+    QPalette palette;
+    if (notFound)
+        palette.setColor(QPalette::Text, QColor(0xd0, 0x30, 0x30));
+    m_findText->setPalette(palette);
+    if (!text.isEmpty())
+        Q_EMIT said(text);
 }

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-class QCheckBox;
-class QLabel;
+class QAbstractButton;
+class QToolButton;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -26,22 +26,27 @@ public:
 
     QLineEdit *findField() const { return m_findText; }
     QLineEdit *replaceField() const { return m_replaceText; }
-    QCheckBox *caseToggle() const { return m_matchCase; }
+    QAbstractButton *caseToggle() const;
+
+Q_SIGNALS:
+    // What the bar has to say: nothing found, wrapped around, how many replaced.
+    void said(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void open(bool withReplace);
     void findAsTyped();
     bool findFrom(int position, bool forward);
     bool selectionMatches() const;
-    void say(const QString &text);
+    void say(const QString &text, bool notFound = false);
 
     QPlainTextEdit *m_editor;
     QLineEdit *m_findText = nullptr;
     QLineEdit *m_replaceText = nullptr;
-    QCheckBox *m_matchCase = nullptr;
-    QLabel *m_status = nullptr;
+    QToolButton *m_matchCase = nullptr;
     QList<QWidget *> m_replaceRow;
 };

@@ -191,6 +191,7 @@ void frmMain::createStatusBar()
     sbStatusBar = new MainStatusBar(this);
     setStatusBar(sbStatusBar);
     connect(SourceCode->document(), &QTextDocument::modificationChanged, sbStatusBar, &MainStatusBar::setModified);
+    connect(m_findBar, &FindBar::said, sbStatusBar, &MainStatusBar::showNote);
     connect(SourceCode, &CodeEditor::lineMarksChanged, this,
             [this] { sbStatusBar->setErrorCount(SourceCode->lineMarkCount()); });
 }

@@ -2,7 +2,7 @@
 #include "ui/find_bar.h"
 #include "ui/java_highlighter.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextBlock>
