@@ -103,7 +103,8 @@ void CodeEditor::setHighlighting(bool on)
 void CodeEditor::loadText(const QString &text)
 {
     clearLineMarks();
-    // Said while the document's signals still reach the window.
+    // Done while the document's signals still reach the window, which
+    // shows whether there are changes.
     document()->clearUndoRedoStacks();
     document()->setModified(false);
     if (!m_highlighter) {
@@ -134,12 +135,17 @@ void CodeEditor::colourNextSlice()
     // The first slice is what is in view, so the window shows it coloured.
     const int slice = m_colouredUpTo < 0 ? 2 * viewport()->height() / qMax(1, fontMetrics().height()) + 1
                                          : kColouringSlice;
-    const int last = m_colouredUpTo + slice;
+    // Lines deleted meanwhile above the slice move lines not yet coloured
+    // (state -1) before it.
+    QTextBlock first = document()->findBlockByNumber(m_colouredUpTo + 1);
+    while (first.previous().isValid() && first.previous().userState() == -1)
+        first = first.previous();
+    const int last = first.blockNumber() + slice - 1;
     m_highlighter->setColouredUpTo(last);
     // Each line coloured changes its state from "not yet", so the highlighter
     // goes on line by line up to the first it must leave.
     m_layout->colouringInSlices = true;
-    m_highlighter->rehighlightBlock(document()->findBlockByNumber(m_colouredUpTo + 1));
+    m_highlighter->rehighlightBlock(first);
     m_layout->colouringInSlices = false;
     m_colouredUpTo = last;
     if (last >= blockCount() - 1) {

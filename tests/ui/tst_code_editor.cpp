@@ -38,6 +38,7 @@ class CodeEditorTest : public QObject
 private Q_SLOTS:
     void colours_data();
     void colours();
+    void longSourceIsColouredInSlices();
     void indents_data();
     void indents();
     void replaceAllIsOneUndoStep();
@@ -68,6 +69,23 @@ void CodeEditorTest::colours()
     editor.setHighlighting(true);
     editor.setPlainText(source);
     QCOMPARE(colouredRanges(editor), ranges);
+}
+
+void CodeEditorTest::longSourceIsColouredInSlices()
+{
+    CodeEditor editor;
+    editor.setHighlighting(true);
+    QStringList lines(3000, QStringLiteral("int x;"));
+    lines[1] = QStringLiteral("/* a comment");
+    lines[2500] = QStringLiteral("*/ int y;");
+    editor.loadText(lines.join(QLatin1Char('\n')));
+    QVERIFY(!editor.isColouringDone());
+    QTRY_VERIFY(editor.isColouringDone());
+    const auto formatsOf = [&](int line) { return editor.document()->findBlockByNumber(line).layout()->formats(); };
+    const QTextCharFormat comment = editor.highlighter()->categoryFormat(Category::Comment);
+    QCOMPARE(formatsOf(2400).value(0).format, comment);
+    QCOMPARE(formatsOf(2500).value(1).format, editor.highlighter()->categoryFormat(Category::Keyword));
+    QCOMPARE(formatsOf(2999).value(0).format, editor.highlighter()->categoryFormat(Category::Keyword));
 }
 
 void CodeEditorTest::indents_data()
