@@ -192,14 +192,14 @@ bool Build::writeProducts()
     if (jamWritten)
         AppendLogLine(m_bench, kJamSaved + jam);
     else
-        AppendLogLine(m_bench, jam + kNotSaved);
+        AppendLogLine(m_bench, jam + kNotSaved + kCrLf + jamWritten.error());
 
     const QString html = paths().page();
     const Result htmlWritten = WriteHtmlFile(m_settings, m_style);
     if (htmlWritten)
         AppendLogLine(m_bench, kHtmlSaved + html);
     else
-        AppendLogLine(m_bench, html + kNotSaved);
+        AppendLogLine(m_bench, html + kNotSaved + kCrLf + htmlWritten.error());
     return jamWritten && htmlWritten;
 }
 

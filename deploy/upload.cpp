@@ -91,16 +91,18 @@ bool Upload::writeProducts()
 {
     log(QStringLiteral("JAMファイルの生成中..."));
     const QString jam = paths().descriptor();
-    if (!WriteJamFile(m_settings, m_style, m_services.clock.now())) {
+    if (const Result written = WriteJamFile(m_settings, m_style, m_services.clock.now()); !written) {
         log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
+        log(written.error());
         return false;
     }
     log(jam + QStringLiteral("に生成しました。"));
 
     AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = paths().page();
-    if (!WriteHtmlFile(m_settings, m_style)) {
+    if (const Result written = WriteHtmlFile(m_settings, m_style); !written) {
         log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
+        log(written.error());
         return false;
     }
     AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
