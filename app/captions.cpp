@@ -30,6 +30,17 @@ const QHash<int, QString> &japaneseTable()
         {1020, QStringLiteral("目次(&C)")},
         {1021, QStringLiteral("トピックの検索(&S)...")},
         {1022, QStringLiteral("バージョン情報(&A)")},
+        // The Search menu and the Edit menu's Redo and Select All: in the
+        // block 1024-1039, which the English table covers, so an English
+        // interface shows their English texts.
+        {1024, QStringLiteral("検索(&S)")},
+        {1025, QStringLiteral("検索(&F)...")},
+        {1026, QStringLiteral("置換(&R)...")},
+        {1027, QStringLiteral("行へ移動(&G)...")},
+        {1028, QStringLiteral("次のエラー(&N)")},
+        {1029, QStringLiteral("前のエラー(&P)")},
+        {1030, QStringLiteral("やり直し(&R)")},
+        {1031, QStringLiteral("すべて選択(&A)")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -59,12 +70,21 @@ const QHash<int, QString> &englishTable()
         {1007, QStringLiteral("Properties")},
         {1012, QStringLiteral("Exit")},
         {1013, QStringLiteral("Edit")},
+        {1014, QStringLiteral("Undo")},
         {1015, QStringLiteral("Cut")},
         {1016, QStringLiteral("Copy")},
-        {1017, QStringLiteral("Past")},
+        {1017, QStringLiteral("Paste")},
         {1019, QStringLiteral("Help")},
         {1020, QStringLiteral("Index")},
         {1022, QStringLiteral("Version")},
+        {1024, QStringLiteral("Search")},
+        {1025, QStringLiteral("Find...")},
+        {1026, QStringLiteral("Replace...")},
+        {1027, QStringLiteral("Go to Line...")},
+        {1028, QStringLiteral("Next Error")},
+        {1029, QStringLiteral("Previous Error")},
+        {1030, QStringLiteral("Redo")},
+        {1031, QStringLiteral("Select All")},
     };
     return table;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/line_ends.h"
-#include "ui/workbench.h"
+#include "app/workbench.h"
 
 #include <QString>
 

@@ -41,7 +41,7 @@ QList<KeyWrite> keyWrites(const AppSettings &s, const AppSettings &loaded)
 
 } // namespace
 
-const char *const kVersionAtMaximum = "バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。";
+const QString kVersionAtMaximum = QStringLiteral("バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。");
 
 SettingsStore::SettingsStore(const QString &appDir, const PathStyle &style)
     : m_appDir(appDir)
@@ -87,7 +87,7 @@ void SettingsStore::LoadSettings()
     const QString probed = FindJdk(m_style);
     s.JAVA_PATH = doc.readString(kGlobal, QStringLiteral("JAVA_PATH"), probed);
     if (s.JAVA_PATH.isEmpty() && m_showMessage)
-        m_showMessage(QString::fromUtf8(kNoJdkMessage));
+        m_showMessage(kNoJdkMessage);
     s.DOJA_PATH = doc.readString(kGlobal, QStringLiteral("DOJA_PATH"), m_style.defaultDojaPath);
     s.major = doc.readInt(s.lastProject, QStringLiteral("major"), 1);
     s.minor = doc.readInt(s.lastProject, QStringLiteral("minor"), 0);
@@ -152,7 +152,7 @@ Result SettingsStore::RaiseMinorVersion()
         const qint32 base = qMax(m_settings.minor, inFile);
         // Wrapping round would announce an older version to the phone.
         if (base == std::numeric_limits<qint32>::max())
-            return Result::failure(QString::fromUtf8(kVersionAtMaximum));
+            return Result::failure(kVersionAtMaximum);
         m_settings.minor = base + 1;
         return Result::success();
     });

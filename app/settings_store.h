@@ -62,4 +62,4 @@ private:
     MessageHandler m_showMessage;
 };
 
-extern const char *const kVersionAtMaximum;
+extern const QString kVersionAtMaximum;

@@ -1,7 +1,7 @@
 #include "app/splash.h"
 
 #include "app/caption_rule.h"
-#include "ui/picture_button.h"
+#include "app/svg_picture.h"
 
 #include <QFrame>
 #include <QLabel>

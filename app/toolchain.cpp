@@ -6,9 +6,9 @@
 
 #include <QDir>
 
-const char *const kNoJdkMessage =
+const QString kNoJdkMessage = QStringLiteral(
     "JDK1.3/1.3.1がインストールされていないか、インストール先が見つかりませんでした。\r\n"
-    "Tovra.iniファイルを編集して、JAVA_PATHにパスを指定してください。";
+    "Tovra.iniファイルを編集して、JAVA_PATHにパスを指定してください。");
 
 QString FindJdk(const PathStyle &style)
 {

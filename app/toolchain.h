@@ -16,4 +16,4 @@ QString defaultClassPath(const QString &dojaPath, const PathStyle &style);
 // The tool paths and the project paths, from JAVA_PATH, DOJA_PATH and lastProject.
 void deriveToolchainPaths(AppSettings &settings, const PathStyle &style);
 
-extern const char *const kNoJdkMessage;
+extern const QString kNoJdkMessage;

@@ -5,6 +5,7 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/build_commands.h"
 #include "build/build_folders.h"
 #include "build/build_messages.h"
@@ -13,17 +14,11 @@
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "ui/source_text.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
-
-QString text(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
 
 // The busy cursor for the whole build, restored on every way out.
 class BusyCursor
@@ -58,7 +53,7 @@ private:
     bool addResources();
     bool writeProducts();
     void logJarFailure(const CommandResult &run);
-    bool hasTool(const QString &path, const char *missingText);
+    bool hasTool(const QString &path, const QString &missingText);
     ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
@@ -77,7 +72,7 @@ bool Build::run()
     m_bench.setBusyCursor();
     if (saved == SaveOutcome::Failed) {
         // Compiling the file on disk would build what the user does not see.
-        AppendLogLine(m_bench, text(kCompileFailed));
+        AppendLogLine(m_bench, kCompileFailed);
         m_bench.flags().CanRun = false;
         return false;
     }
@@ -87,7 +82,7 @@ bool Build::run()
     const QString missing = PrepareBuildFolders(m_settings, m_style);
     if (!missing.isEmpty()) {
         // No tool has run, so CanRun keeps what the last build or opening left.
-        AppendLogLine(m_bench, missing + text(kFolderNotCreated));
+        AppendLogLine(m_bench, missing + kFolderNotCreated);
         return false;
     }
     if (!compile())
@@ -109,15 +104,15 @@ bool Build::run()
     }
     complete = QFileInfo(paths().archive()).isFile() && complete;
     complete = writeProducts() && complete;
-    AppendLogLine(m_bench, text(kBuildSucceeded));
+    AppendLogLine(m_bench, kBuildSucceeded);
     return complete;
 }
 
-bool Build::hasTool(const QString &path, const char *missingText)
+bool Build::hasTool(const QString &path, const QString &missingText)
 {
     if (!path.isEmpty())
         return true;
-    AppendLogLine(m_bench, text(missingText));
+    AppendLogLine(m_bench, missingText);
     return false;
 }
 
@@ -132,21 +127,20 @@ bool holdsOnlyCompilerNotes(const QString &output)
 bool Build::compile()
 {
     const auto fail = [this] {
-        AppendLogLine(m_bench, text(kCompileFailed));
+        AppendLogLine(m_bench, kCompileFailed);
         m_bench.flags().CanRun = false;
         return false;
     };
     if (!hasTool(m_settings.javacPath, kNoJdk))
         return fail();
-    SetWorkingDirectory(paths().folder());
     const QString line = compileCommandLine(m_settings, m_style);
     AppendLogLine(m_bench, line);
     m_runner = m_services.runners.CreateCommandRunner();
     if (!m_runner) {
-        AppendLogLine(m_bench, text(kNoRunner));
+        AppendLogLine(m_bench, kNoRunner);
         return false;
     }
-    const CommandResult run = m_runner->RunCommand(line);
+    const CommandResult run = m_runner->RunCommand(line, paths().folder());
     if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
         if (!run.output.isEmpty())
             AppendLog(m_bench, withCrLfLines(run.output));
@@ -160,20 +154,18 @@ bool Build::preverify()
 {
     if (!hasTool(m_settings.preverifyPath, kNoSdk))
         return false;
-    SetWorkingDirectory(paths().folder());
     const QString line = preverifyCommandLine(m_settings, m_style);
-    const CommandResult run = m_runner->RunCommand(line);
+    const CommandResult run = m_runner->RunCommand(line, paths().folder());
     m_stopped = run.stopped;
     if (CommandSucceeded(run))
         return true;
-    AppendLog(m_bench, line + kCrLf + text(kPreverifyFailed) + kCrLf + NormalizeOutput(run.output) + kCrLf);
+    AppendLog(m_bench, line + kCrLf + kPreverifyFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
     return false;
 }
 
 bool Build::package()
 {
-    SetWorkingDirectory(paths().classesFolder());
-    const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style));
+    const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style), paths().classesFolder());
     m_stopped = run.stopped;
     if (CommandSucceeded(run))
         return true;
@@ -183,11 +175,10 @@ bool Build::package()
 
 bool Build::addResources()
 {
-    SetWorkingDirectory(paths().resourceFolder());
-    const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style));
+    const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style), paths().resourceFolder());
     m_stopped = run.stopped;
     if (CommandSucceeded(run)) {
-        AppendLogLine(m_bench, text(kJarSaved) + paths().archive());
+        AppendLogLine(m_bench, kJarSaved + paths().archive());
         return true;
     }
     logJarFailure(run);
@@ -199,22 +190,22 @@ bool Build::writeProducts()
     const QString jam = paths().descriptor();
     const Result jamWritten = WriteJamFile(m_settings, m_style, m_services.clock.now());
     if (jamWritten)
-        AppendLogLine(m_bench, text(kJamSaved) + jam);
+        AppendLogLine(m_bench, kJamSaved + jam);
     else
-        AppendLogLine(m_bench, jam + text(kNotSaved));
+        AppendLogLine(m_bench, jam + kNotSaved + kCrLf + jamWritten.error());
 
     const QString html = paths().page();
     const Result htmlWritten = WriteHtmlFile(m_settings, m_style);
     if (htmlWritten)
-        AppendLogLine(m_bench, text(kHtmlSaved) + html);
+        AppendLogLine(m_bench, kHtmlSaved + html);
     else
-        AppendLogLine(m_bench, html + text(kNotSaved));
+        AppendLogLine(m_bench, html + kNotSaved + kCrLf + htmlWritten.error());
     return jamWritten && htmlWritten;
 }
 
 void Build::logJarFailure(const CommandResult &run)
 {
-    AppendLog(m_bench, text(kJarFailed) + kCrLf + NormalizeOutput(run.output) + kCrLf);
+    AppendLog(m_bench, kJarFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
 }
 
 } // namespace

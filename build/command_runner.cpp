@@ -2,7 +2,6 @@
 
 #include "app/line_ends.h"
 
-#include <QDir>
 
 bool CommandSucceeded(const CommandResult &run)
 {
@@ -12,9 +11,4 @@ bool CommandSucceeded(const CommandResult &run)
 QString NormalizeOutput(const QString &output)
 {
     return lfToCrLf(output);
-}
-
-bool SetWorkingDirectory(const QString &folder)
-{
-    return QDir::setCurrent(folder);
 }

@@ -11,13 +11,13 @@ struct CommandResult {
     bool stopped = false;  // the user (or a signal) ended the tool; the action ends with this stage
 };
 
-// Runs one command line in the process's current directory and returns when
-// the tool has ended. One runner serves all the tools of one action.
+// Runs one command line in the given folder and returns when the tool has
+// ended. One runner serves all the tools of one action.
 class CommandRunner
 {
 public:
     virtual ~CommandRunner() = default;
-    virtual CommandResult RunCommand(const QString &commandLine) = 0;
+    virtual CommandResult RunCommand(const QString &commandLine, const QString &workingFolder) = 0;
 };
 
 class CommandRunnerFactory
@@ -33,4 +33,3 @@ public:
 
 bool CommandSucceeded(const CommandResult &run);
 QString NormalizeOutput(const QString &output);
-bool SetWorkingDirectory(const QString &folder);

@@ -4,11 +4,11 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/build_commands.h"
 #include "build/build_messages.h"
 #include "build/command_runner.h"
 #include "build/log_output.h"
-#include "ui/workbench.h"
 
 namespace {
 
@@ -18,22 +18,21 @@ bool launch(Services &services)
     Workbench &bench = services.bench;
     const AppSettings &settings = services.store.settings();
     if (settings.javaPath.isEmpty()) {
-        AppendLogLine(bench, QString::fromUtf8(kNoJdk));
+        AppendLogLine(bench, kNoJdk);
         return false;
     }
     const PathStyle &style = services.store.style();
     const QString line = emulatorCommandLine(settings, style);
-    SetWorkingDirectory(ProjectPaths::current(settings, style).folder());
     AppendLogLine(bench, line);
     // The line is painted before the emulator blocks the window.
     bench.processEvents();
 
     const std::unique_ptr<CommandRunner> runner = services.runners.CreateCommandRunner();
     if (!runner) {
-        AppendLogLine(bench, QString::fromUtf8(kNoRunner));
+        AppendLogLine(bench, kNoRunner);
         return false;
     }
-    const CommandResult run = runner->RunCommand(line);
+    const CommandResult run = runner->RunCommand(line, ProjectPaths::current(settings, style).folder());
     AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
     // A java that could not be started reports a non-zero result like any
     // other failure; that is the one sign the runner gives.

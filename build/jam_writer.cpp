@@ -1,7 +1,7 @@
 #include "build/jam_writer.h"
 
-#include "app/line_ends.h"
 #include "app/app_settings.h"
+#include "app/line_ends.h"
 #include "app/project_paths.h"
 #include "app/text_file.h"
 

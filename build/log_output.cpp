@@ -1,7 +1,7 @@
 #include "build/log_output.h"
 
 #include "app/line_ends.h"
-#include "ui/workbench.h"
+#include "app/workbench.h"
 
 void AppendLog(Workbench &bench, const QString &text)
 {

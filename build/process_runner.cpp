@@ -36,7 +36,7 @@ CommandResult stoppedResult(const QString &program, const QString &output)
 class ToolRun
 {
 public:
-    bool prepare(const QString &commandLine);
+    bool prepare(const QString &commandLine, const QString &folder);
     QString program() const { return m_process.program(); }
     CommandResult exec();
     void stop();
@@ -58,9 +58,8 @@ private:
     bool m_killed = false;
 };
 
-bool ToolRun::prepare(const QString &commandLine)
+bool ToolRun::prepare(const QString &commandLine, const QString &folder)
 {
-    const QString folder = QDir::currentPath();
     const QStringList arguments = splitCommandLine(commandLine, folder);
     if (arguments.isEmpty())
         return false;
@@ -180,7 +179,7 @@ public:
     }
     ~ProcessCommandRunner() override { m_live->removeOne(this); }
 
-    CommandResult RunCommand(const QString &commandLine) override;
+    CommandResult RunCommand(const QString &commandLine, const QString &workingFolder) override;
     void stop();
 
 private:
@@ -189,10 +188,10 @@ private:
     bool m_stopped = false;
 };
 
-CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine)
+CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine, const QString &workingFolder)
 {
     ToolRun run;
-    if (!run.prepare(commandLine))
+    if (!run.prepare(commandLine, workingFolder))
         return {-1, QStringLiteral("実行するコマンドがありません。"), m_stopped};
     if (m_stopped)
         return stoppedResult(run.program(), QString());

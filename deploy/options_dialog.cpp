@@ -1,6 +1,7 @@
 #include "deploy/options_dialog.h"
 
 #include "app/settings_store.h"
+#include "app/svg_picture.h"
 
 #include <QFile>
 #include <QGridLayout>
@@ -11,16 +12,13 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace {
 
-QString text(const char *utf8) { return QString::fromUtf8(utf8); }
-
 QLabel *makeLabel(const char *objectName, const char *caption, QWidget *parent)
 {
-    auto *label = new QLabel(text(caption), parent);
+    auto *label = new QLabel(QString::fromUtf8(caption), parent);
     label->setObjectName(QLatin1String(objectName));
     return label;
 }
@@ -37,19 +35,8 @@ QLabel *makePicture(const QString &resource, QWidget *parent)
 {
     if (!QFile::exists(resource))
         return nullptr;
-    QSvgRenderer renderer(resource);
-    if (!renderer.isValid())
-        return nullptr;
-    const int side = 24;
-    const qreal ratio = parent->devicePixelRatioF();
-    QPixmap pixmap(QSize(side, side) * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter, QRectF(0, 0, side, side));
-    painter.end();
     auto *picture = new QLabel(parent);
-    picture->setPixmap(pixmap);
+    picture->setPixmap(renderPicture(resource, QSize(24, 24), parent->devicePixelRatioF()));
     return picture;
 }
 
@@ -60,7 +47,7 @@ frmOptions::frmOptions(SettingsStore &store, QWidget *parent)
     , m_store(store)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(text("ｵﾌﾟｼｮﾝ"));
+    setWindowTitle(QStringLiteral("ｵﾌﾟｼｮﾝ"));
     createControls();
     createLayout();
     Form_Load();
@@ -78,7 +65,7 @@ void frmOptions::createControls()
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel = new QPushButton(text("キャンセル"), this);
+    cmdCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     // Enter is OK wherever the focus is, Esc is Cancel (through QDialog).
     cmdOK->setDefault(true);

@@ -5,18 +5,16 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "deploy/ftp_client.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 #include <limits>
 
 namespace {
-
-QString text(const char *utf8) { return QString::fromUtf8(utf8); }
 
 class Upload
 {
@@ -51,11 +49,11 @@ bool Upload::run()
         return false;
     const std::unique_ptr<FtpClient> ftp = m_services.ftp.create();
     if (!ftp) {
-        log(text("FTPクライアントを作成できませんでした。アップロードを中止します。"));
+        log(QStringLiteral("FTPクライアントを作成できませんでした。アップロードを中止します。"));
         return false;
     }
     const bool stored = send(*ftp);
-    log(m_settings.FtpUrl + text("との接続は切断されました。"));
+    log(m_settings.FtpUrl + QStringLiteral("との接続は切断されました。"));
     ftp->GetReply();
     ftp->Close();
     return stored;
@@ -67,7 +65,7 @@ bool Upload::archiveIsBuilt()
     const QString jar = paths().archive();
     if (QFileInfo(jar).isFile())
         return true;
-    log(jar + text("が見つかりません。先にビルドしてください。"));
+    log(jar + QStringLiteral("が見つかりません。先にビルドしてください。"));
     return false;
 }
 
@@ -75,7 +73,7 @@ bool Upload::raiseVersion()
 {
     // Wrapping round would announce an older version to the phone.
     if (m_settings.minor == std::numeric_limits<qint32>::max()) {
-        log(text(kVersionAtMaximum));
+        log(kVersionAtMaximum);
         return false;
     }
     const Result raised = m_services.store.RaiseMinorVersion();
@@ -83,7 +81,7 @@ bool Upload::raiseVersion()
         // A version that is not stored would be announced again by the next
         // upload, with other contents.
         log(raised.error());
-        log(text("バージョン番号を保存できなかったため、アップロードを中止します。"));
+        log(QStringLiteral("バージョン番号を保存できなかったため、アップロードを中止します。"));
         return false;
     }
     return true;
@@ -91,39 +89,41 @@ bool Upload::raiseVersion()
 
 bool Upload::writeProducts()
 {
-    log(text("JAMファイルの生成中..."));
+    log(QStringLiteral("JAMファイルの生成中..."));
     const QString jam = paths().descriptor();
-    if (!WriteJamFile(m_settings, m_style, m_services.clock.now())) {
-        log(jam + text("の保存に失敗しました。アップロードを中止します。"));
+    if (const Result written = WriteJamFile(m_settings, m_style, m_services.clock.now()); !written) {
+        log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
+        log(written.error());
         return false;
     }
-    log(jam + text("に生成しました。"));
+    log(jam + QStringLiteral("に生成しました。"));
 
-    AppendLog(m_services.bench, kCrLf + text("HTMLファイルの生成中...") + kCrLf);
+    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = paths().page();
-    if (!WriteHtmlFile(m_settings, m_style)) {
-        log(html + text("の保存に失敗しました。アップロードを中止します。"));
+    if (const Result written = WriteHtmlFile(m_settings, m_style); !written) {
+        log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
+        log(written.error());
         return false;
     }
-    AppendLog(m_services.bench, kCrLf + text("HTMLファイルを保存しました。") + html + kCrLf);
+    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
     return true;
 }
 
 bool Upload::send(FtpClient &ftp)
 {
     const QString &host = m_settings.FtpUrl;
-    log(host + text("に接続しています。"));
+    log(host + QStringLiteral("に接続しています。"));
     const ConnectResult result = ftp.Connect(host, m_settings.FtpId, m_settings.FtpPassword);
     if (result != ConnectResult::Connected) {
         logConnectFailure(ftp, result);
         return false;
     }
-    log(host + text("に接続しました。"));
+    log(host + QStringLiteral("に接続しました。"));
     if (!sendFiles(ftp))
         return false;
-    log(text("アップロード作業は成功しました。"));
-    log(text("ケータイで http://") + m_settings.WebUrl + QLatin1Char('/') + m_settings.lastProject
-        + text(".htm にアクセスしてください。"));
+    log(QStringLiteral("アップロード作業は成功しました。"));
+    log(QStringLiteral("ケータイで http://") + m_settings.WebUrl + QLatin1Char('/') + m_settings.lastProject
+        + QStringLiteral(".htm にアクセスしてください。"));
     return true;
 }
 
@@ -141,15 +141,15 @@ bool Upload::sendFiles(FtpClient &ftp)
         {QStringLiteral(".htm"), project.page(), TransferMode::Text},
     };
     for (const auto &file : files) {
-        log(name + file.extension + text("をサーバにアップロードしています。"));
+        log(name + file.extension + QStringLiteral("をサーバにアップロードしています。"));
         // The outcome is logged as the number 1 (stored) or 0 before its word.
         if (!ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode)) {
-            AppendLog(m_services.bench, text("0...失敗"));
-            log(text("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
+            AppendLog(m_services.bench, QStringLiteral("0...失敗"));
+            log(QStringLiteral("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
             return false;
         }
-        AppendLog(m_services.bench, text("1...成功"));
+        AppendLog(m_services.bench, QStringLiteral("1...成功"));
     }
     return true;
 }
@@ -159,19 +159,19 @@ void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
     const QString &host = m_settings.FtpUrl;
     switch (result) {
     case ConnectResult::HostNotFound:
-        log(host + text("が見つかりません。"));
-        log(text("URLが正しいかどうか確認してください。"));
+        log(host + QStringLiteral("が見つかりません。"));
+        log(QStringLiteral("URLが正しいかどうか確認してください。"));
         break;
     case ConnectResult::NoConnection:
     case ConnectResult::ConnectionBroken:
-        log(host + text("との接続に障害が起きました。"));
-        log(text("もう一度再接続してみてください。"));
+        log(host + QStringLiteral("との接続に障害が起きました。"));
+        log(QStringLiteral("もう一度再接続してみてください。"));
         break;
     case ConnectResult::LoginRefused:
-        log(text("ユーザ名またはパスワードが正しくありません。"));
+        log(QStringLiteral("ユーザ名またはパスワードが正しくありません。"));
         break;
     default:
-        log(text("エラーコード：") + QString::number(static_cast<int>(result)) + QLatin1Char(' ') + ftp.GetReply());
+        log(QStringLiteral("エラーコード：") + QString::number(static_cast<int>(result)) + QLatin1Char(' ') + ftp.GetReply());
         break;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/svg_picture.h"
+
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -18,6 +20,6 @@ inline QLabel *decorationImage(const QString &iconPath, QWidget *parent)
 {
     auto *image = new QLabel(parent);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QIcon(iconPath).pixmap(32, 32));
+    image->setPixmap(renderPicture(iconPath, QSize(32, 32), parent->devicePixelRatioF()));
     return image;
 }

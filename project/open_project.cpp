@@ -3,10 +3,10 @@
 #include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/workbench.h"
 #include "build/log_output.h"
 #include "project/project_name.h"
 #include "ui/source_text.h"
-#include "ui/workbench.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,8 @@
 #include "ui/about_dialog.h"
 
 #include "app/caption_rule.h"
+#include "app/svg_picture.h"
+#include "app/window_placement.h"
 #include "ui/registry.h"
 #include "ui/sys_info.h"
 
@@ -10,7 +12,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 
 #ifndef QUENVEL_VERSION_MAJOR
 #define QUENVEL_VERSION_MAJOR 1
@@ -20,16 +21,9 @@
 
 namespace {
 
-constexpr int twipsPerPixel = 15;
-
-int pixels(int twips)
-{
-    return qRound(double(twips) / twipsPerPixel);
-}
-
 QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
 QLabel *tagged(QLabel *label, const char *name, const char *tag)
@@ -39,17 +33,6 @@ QLabel *tagged(QLabel *label, const char *name, const char *tag)
     return label;
 }
 
-QPixmap renderSvg(const QString &path, QSize size, qreal ratio)
-{
-    QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(path);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
-    image.setDevicePixelRatio(ratio);
-    return QPixmap::fromImage(image);
-}
 
 } // namespace
 
@@ -92,14 +75,14 @@ void frmAbout::createControls()
     setObjectName(QStringLiteral("frmAbout"));
     setProperty("tag", QStringLiteral("1052"));
     setWindowTitle(QStringLiteral("About Quenvel"));
-    setFixedSize(pixels(5865), pixels(3630));
+    setFixedSize(toPixels(5865), toPixels(3630));
     setModal(true);
 
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(twipsRect(120, 120, 2460, 1860));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(renderSvg(QStringLiteral(":/images/about.svg"), QSize(160, 120),
+    picIcon->setPixmap(renderPicture(QStringLiteral(":/images/about.svg"), QSize(160, 120),
                                  devicePixelRatioF()));
 
     lblTitle = tagged(new QLabel(QStringLiteral("Quenvel"), this), "lblTitle", "1057");
@@ -161,7 +144,7 @@ void frmAbout::paintEvent(QPaintEvent *event)
     // The etched separator: a grey line with a white one just below it.
     QPainter painter(this);
     painter.setPen(QColor(0x80, 0x80, 0x80));
-    painter.drawLine(QPoint(pixels(225), pixels(2430)), QPoint(pixels(5657), pixels(2430)));
+    painter.drawLine(QPoint(toPixels(225), toPixels(2430)), QPoint(toPixels(5657), toPixels(2430)));
     painter.setPen(Qt::white);
-    painter.drawLine(QPoint(pixels(240), pixels(2445)), QPoint(pixels(5657), pixels(2445)));
+    painter.drawLine(QPoint(toPixels(240), toPixels(2445)), QPoint(toPixels(5657), toPixels(2445)));
 }

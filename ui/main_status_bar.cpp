@@ -9,9 +9,12 @@ MainStatusBar::MainStatusBar(QWidget *parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("sbStatusBar"));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("sbStatusText"));
+    m_modified = new QLabel(this);
+    m_modified->setObjectName(QStringLiteral("sbModified"));
     m_date = new QLabel(this);
     m_time = new QLabel(this);
     addWidget(m_text, 1);
+    addPermanentWidget(m_modified);
     addPermanentWidget(m_date);
     addPermanentWidget(m_time);
     showIdle();
@@ -46,9 +49,31 @@ void MainStatusBar::showNote(const QString &note)
     m_noteEnd->start();
 }
 
+void MainStatusBar::setErrorCount(int count)
+{
+    m_errorCount = count;
+    if (!m_noteEnd->isActive())
+        showIdle();
+}
+
+void MainStatusBar::setModified(bool modified)
+{
+    m_modified->setText(modified ? QStringLiteral("変更あり") : QString());
+}
+
+QString MainStatusBar::modifiedText() const
+{
+    return m_modified->text();
+}
+
 void MainStatusBar::showIdle()
 {
-    m_text->setText(m_activity.isEmpty() ? QStringLiteral("ｽﾃｰﾀｽ") : m_activity);
+    if (!m_activity.isEmpty())
+        m_text->setText(m_activity);
+    else if (m_errorCount > 0)
+        m_text->setText(QStringLiteral("エラー %1件 (F8で移動)").arg(m_errorCount));
+    else
+        m_text->setText(QStringLiteral("ｽﾃｰﾀｽ"));
 }
 
 void MainStatusBar::updateClock()

@@ -5,9 +5,10 @@
 class QLabel;
 class QTimer;
 
-// The main window's status bar: a text panel, the date and the time. The
-// text panel reads ｽﾃｰﾀｽ, names the action while one runs, and says for a
-// few seconds why a command did nothing.
+// The main window's status bar: a text panel, whether the source has
+// unsaved changes, the date and the time. The text panel reads ｽﾃｰﾀｽ, or
+// how many compile errors are marked, names the action while one runs, and
+// says for a few seconds why a command did nothing.
 class MainStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -17,6 +18,9 @@ public:
     QString text() const;
     void setActivity(const QString &activity);  // empty: none
     void showNote(const QString &note);
+    void setErrorCount(int count);
+    void setModified(bool modified);
+    QString modifiedText() const;
 
     static constexpr int kNoteMilliseconds = 4000;
 
@@ -25,8 +29,10 @@ private:
     void updateClock();
 
     QLabel *m_text = nullptr;
+    QLabel *m_modified = nullptr;
     QLabel *m_date = nullptr;
     QLabel *m_time = nullptr;
     QTimer *m_noteEnd = nullptr;
     QString m_activity;
+    int m_errorCount = 0;
 };

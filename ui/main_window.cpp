@@ -2,6 +2,7 @@
 
 #include "app/caption_rule.h"
 #include "app/settings_store.h"
+#include "app/svg_picture.h"
 #include "app/window_placement.h"
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
@@ -12,6 +13,7 @@
 #include "project/project_chooser.h"
 #include "ui/about_dialog.h"
 #include "ui/edit_commands.h"
+#include "ui/find_bar.h"
 #include "ui/help_window.h"
 #include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
@@ -101,6 +103,9 @@ void frmMain::createControls()
     Log = new LogPane(client);
     setUpPane(Log, QStringLiteral("Log"));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
+    connect(Log, &LogPane::lineDoubleClicked, this, &frmMain::goToLogLine);
+    m_findBar = new FindBar(SourceCode);
+    SourceCode->setBottomPanel(m_findBar);
     m_logFlush = new QTimer(this);
     m_logFlush->setSingleShot(true);
     m_logFlush->setInterval(0);
@@ -128,7 +133,7 @@ void frmMain::createMenus()
             [this] { runAction([this] { mnuFileOpen_Click(m_services); }); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
-            [this] { runAction([this] { mnuFileSave_Click(m_services); }); });
+            [this] { runAction([this] { mnuFileSave_Click(m_services); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
             [this] { mnuFileProperties_Click(); });
@@ -151,11 +156,32 @@ void frmMain::createMenus()
             [this] { CopyToClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_C));
     addItem(mnuEdit, QStringLiteral("mnuEditPaste"), QStringLiteral("1017"),
             [this] { PasteFromClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuEdit->addSeparator();
+    addItem(mnuEdit, QStringLiteral("mnuEditUndo"), QStringLiteral("1014"), [this] { SourceCode->undo(); },
+            QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction *redo = addItem(mnuEdit, QStringLiteral("mnuEditRedo"), QStringLiteral("1030"), [this] { SourceCode->redo(); });
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    addItem(mnuEdit, QStringLiteral("mnuEditSelectAll"), QStringLiteral("1031"), [this] { SourceCode->selectAll(); },
+            QKeySequence(Qt::CTRL | Qt::Key_A));
+
+    QMenu *mnuSearch = menuBar()->addMenu(QStringLiteral("1024"));
+    mnuSearch->setObjectName(QStringLiteral("mnuSearch"));
+    addItem(mnuSearch, QStringLiteral("mnuSearchFind"), QStringLiteral("1025"), [this] { m_findBar->openFind(); },
+            QKeySequence(Qt::CTRL | Qt::Key_F));
+    addItem(mnuSearch, QStringLiteral("mnuSearchReplace"), QStringLiteral("1026"), [this] { m_findBar->openReplace(); },
+            QKeySequence(Qt::CTRL | Qt::Key_H));
+    addItem(mnuSearch, QStringLiteral("mnuSearchGoToLine"), QStringLiteral("1027"), [this] { askLineAndGo(); },
+            QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuSearch->addSeparator();
+    addItem(mnuSearch, QStringLiteral("mnuSearchNextError"), QStringLiteral("1028"), [this] { goToError(true); },
+            QKeySequence(Qt::Key_F8));
+    addItem(mnuSearch, QStringLiteral("mnuSearchPreviousError"), QStringLiteral("1029"), [this] { goToError(false); },
+            QKeySequence(Qt::SHIFT | Qt::Key_F8));
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("1019"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     addItem(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("1020"),
-            [this] { mnuHelpContents_Click(this); });
+            [this] { mnuHelpContents_Click(this); }, QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator();
     addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("1022"), [this] { mnuHelpAbout_Click(); });
 }
@@ -164,6 +190,10 @@ void frmMain::createStatusBar()
 {
     sbStatusBar = new MainStatusBar(this);
     setStatusBar(sbStatusBar);
+    connect(SourceCode->document(), &QTextDocument::modificationChanged, sbStatusBar, &MainStatusBar::setModified);
+    connect(m_findBar, &FindBar::said, sbStatusBar, &MainStatusBar::showNote);
+    connect(SourceCode, &CodeEditor::lineMarksChanged, this,
+            [this] { sbStatusBar->setErrorCount(SourceCode->lineMarkCount()); });
 }
 
 QString frmMain::statusText() const
@@ -173,19 +203,23 @@ QString frmMain::statusText() const
 
 void frmMain::connectButtons()
 {
-    connect(Compile, &PictureButton::clicked, this, [this] {
+    const auto build = [this] {
         pressButton(m_flags.ProjectLoaded ? QString() : QStringLiteral("プロジェクトが開かれていません。"),
-                    QStringLiteral("ビルド中"), [this] { Compile_Click(m_services); });
-    });
+                    QStringLiteral("ビルド中"), [this] { buildAndMarkErrors(); });
+    };
+    connect(Compile, &PictureButton::clicked, this, build);
+    addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
 
-    connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
-    connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
-    connect(Run, &PictureButton::clicked, this, [this] {
+    const auto run = [this] {
         pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
                     : !m_flags.CanRun      ? QStringLiteral("先にビルドしてください。")
                                            : QString(),
                     QStringLiteral("実行中"), [this] { Run_Click(m_services); });
-    });
+    };
+    connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
+    connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
+    connect(Run, &PictureButton::clicked, this, run);
+    addWindowKey(QStringLiteral("keyRun"), QKeySequence(Qt::CTRL | Qt::Key_R), run);
 
     connect(Upload, &PictureButton::mouseDown, this, [this] { setBusyCursor(); });
     connect(Upload, &PictureButton::mouseUp, this, [this] { restoreCursor(); });
@@ -195,6 +229,16 @@ void frmMain::connectButtons()
                                            : QString(),
                     QStringLiteral("アップロード中"), [this] { Upload_Click(m_services); });
     });
+}
+
+// A key of the window's own, outside the menus.
+void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot)
+{
+    auto *action = new QAction(this);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, slot);
+    addAction(action);
 }
 
 void frmMain::Form_Load()
@@ -291,7 +335,7 @@ QString frmMain::sourceText() const
 
 void frmMain::setSourceText(const QString &text)
 {
-    SourceCode->setPlainText(forDisplay(text));
+    SourceCode->loadText(forDisplay(text));
     SourceCode->document()->setModified(false);
 }
 

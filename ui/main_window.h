@@ -2,7 +2,9 @@
 
 #include "app/captions.h"
 #include "app/services.h"
-#include "ui/workbench.h"
+#include "app/workbench.h"
+
+#include "build/compiler_messages.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -10,13 +12,16 @@
 
 class Clock;
 class CommandRunnerFactory;
+class FindBar;
 class FtpClientFactory;
+class LogPane;
 class PictureButton;
 class MainStatusBar;
 class PlacementStore;
 class QPlainTextEdit;
 class QTimer;
 class SettingsStore;
+class SourceEditor;
 class dlgNewProject;
 class frmOptions;
 class frmProject;
@@ -66,6 +71,7 @@ private:
     void createMenus();
     void createStatusBar();
     void connectButtons();
+    void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
     void Form_Resize();
     void Log_Change();
     void flushLog();
@@ -83,6 +89,14 @@ private:
 
     void mnuFileProperties_Click();
     void mnuHelpAbout_Click();
+
+    // Reaching the compile errors, and lines.
+    void buildAndMarkErrors();
+    void markCompileErrors();
+    void markErrorsInLog();
+    void goToLogLine(int line);
+    void goToError(bool forward);
+    void askLineAndGo();
 
     SettingsStore &m_store;
     PlacementStore &m_placement;
@@ -106,8 +120,10 @@ private:
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;
     PictureButton *Upload = nullptr;
-    QPlainTextEdit *SourceCode = nullptr;
-    QPlainTextEdit *Log = nullptr;
+    SourceEditor *SourceCode = nullptr;
+    LogPane *Log = nullptr;
+    FindBar *m_findBar = nullptr;
+    QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build logged them
     MainStatusBar *sbStatusBar = nullptr;
     QPointer<frmProject> m_chooser;
     QPointer<dlgNewProject> m_newProject;

@@ -2,9 +2,9 @@
 #include "ui/main_window.h"
 
 #include "app/window_placement.h"
+#include "ui/source_editor.h"
 
 #include <QDeadlineTimer>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 // Left and top are the frame's, the size the outer one. Before the window

@@ -1,22 +1,10 @@
 #include "ui/picture_button.h"
 
+#include "app/svg_picture.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
-
-QPixmap renderPicture(const QString &resource, QSize size, qreal devicePixelRatio)
-{
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    return pixmap;
-}
 
 PictureButton::PictureButton(const QString &releasedPicture, const QString &pressedPicture, QWidget *parent)
     : QLabel(parent)

@@ -31,5 +31,3 @@ private:
     bool m_pressed = false;
 };
 
-// An SVG resource drawn at the given size in logical pixels, sharp at any DPI.
-QPixmap renderPicture(const QString &resource, QSize size, qreal devicePixelRatio);

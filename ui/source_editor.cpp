@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QMouseEvent>
 
 namespace {
 
@@ -31,23 +32,24 @@ bool isEditMenuShortcut(const QKeyEvent *event)
     return key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V;
 }
 
-SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
+SourceEditor::SourceEditor(QWidget *parent) : CodeEditor(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHighlighting(true);
 }
 
 bool SourceEditor::event(QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride && declineEditMenuKey(event))
         return true;
-    return QPlainTextEdit::event(event);
+    return CodeEditor::event(event);
 }
 
 void SourceEditor::keyPressEvent(QKeyEvent *event)
 {
     if (declineEditMenuKey(event))
         return;
-    QPlainTextEdit::keyPressEvent(event);
+    CodeEditor::keyPressEvent(event);
 }
 
 QMimeData *SourceEditor::createMimeDataFromSelection() const
@@ -84,6 +86,12 @@ bool LogPane::event(QEvent *event)
         }
     }
     return QPlainTextEdit::event(event);
+}
+
+void LogPane::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    Q_EMIT lineDoubleClicked(cursorForPosition(event->position().toPoint()).blockNumber());
 }
 
 QMimeData *LogPane::createMimeDataFromSelection() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/code_editor.h"
+
 #include <QPlainTextEdit>
 
 class QKeyEvent;
@@ -8,10 +10,11 @@ class QKeyEvent;
 // Ctrl+V), which belong to the window's menu and not to a text box.
 bool isEditMenuShortcut(const QKeyEvent *event);
 
-// The source editor. Ctrl+X, Ctrl+C and Ctrl+V are left to the main window's
-// Edit menu, so they run exactly once wherever the focus is; the editor's own
-// context menu and drag and drop exchange the same plain CR LF text.
-class SourceEditor : public QPlainTextEdit
+// The source editor, coloured as Java. Ctrl+X, Ctrl+C and Ctrl+V are left to
+// the main window's Edit menu, so they run exactly once wherever the focus
+// is; the editor's own context menu and drag and drop exchange the same plain
+// CR LF text.
+class SourceEditor : public CodeEditor
 {
     Q_OBJECT
 public:
@@ -34,7 +37,11 @@ class LogPane : public QPlainTextEdit
 public:
     explicit LogPane(QWidget *parent = nullptr);
 
+Q_SIGNALS:
+    void lineDoubleClicked(int line);  // 0-based
+
 protected:
     bool event(QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
 };

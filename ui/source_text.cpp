@@ -5,8 +5,8 @@
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/text_file.h"
+#include "app/workbench.h"
 #include "build/log_output.h"
-#include "ui/workbench.h"
 
 QString OpenText(Workbench &bench, const QString &fileName)
 {

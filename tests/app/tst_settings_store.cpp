@@ -1,22 +1,13 @@
-#include "app/project_paths.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
 #include "file_bytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // A POSIX style whose JDK probes lie in the test's own folder.
 PathStyle testStyle(const QString &root)
@@ -27,286 +18,157 @@ PathStyle testStyle(const QString &root)
     return style;
 }
 
-void makeCompiler(const QString &jdk, const QString &name)
-{
-    QVERIFY(QDir().mkpath(jdk + QStringLiteral("/bin")));
-    writeFile(jdk + QStringLiteral("/bin/") + name, "#!/bin/sh\n");
-}
-
 } // namespace
 
 class SettingsStoreTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void defaultsWithoutFile();
-    void firstSaveWritesProjectSectionAheadOfGlobal();
-    void savesOnlyWhatChanged_data();
-    void savesOnlyWhatChanged();
-    void openedProjectGovernsWhateverLoadsRead();
-    void findsTheJdk_data();
-    void findsTheJdk();
-    void emptyJavaPathShowsTheMessageEvenWithAJdk();
-    void versionComesFromTheLastProjectsSection();
-    void classPathsFollowDojaPathUntilWrittenByHand();
-    void windowsSpellingsLetterForLetter_data();
-    void windowsSpellingsLetterForLetter();
-    void unwritableFileKeepsMemory();
-};
-
-void SettingsStoreTest::defaultsWithoutFile()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    QStringList messages;
-    store.setMessageHandler([&](const QString &text) { messages << text; });
-    store.LoadSettings();
-    const AppSettings &s = store.settings();
-    QCOMPARE(s.lastProject, QStringLiteral("Test"));
-    QCOMPARE(s.FtpId, QStringLiteral("foo"));
-    QCOMPARE(s.FtpPassword, QStringLiteral("zkw"));
-    QCOMPARE(s.FtpPath, QString());
-    QCOMPARE(s.WebUrl, QStringLiteral("www.example.com"));
-    QCOMPARE(s.FtpUrl, QStringLiteral("www.example.com"));
-    QCOMPARE(s.DOJA_PATH, QStringLiteral("/opt/j2mewsdk4doja"));
-    QCOMPARE(s.major, 1);
-    QCOMPARE(s.minor, 0);
-    QCOMPARE(s.ProjectFolder, QStringLiteral("/opt/j2mewsdk4doja/apps/Test"));
-    QCOMPARE(s.javacPath, QString());  // no JDK is no path, not the machine's /bin/javac
-    QCOMPARE(messages, QStringList{QString::fromUtf8(kNoJdkMessage)});
-    QVERIFY(messages.first().contains(QStringLiteral("ませんでした。\r\nTovra.ini")));
-    QVERIFY(!QFile::exists(store.settingsFilePath()));
-}
-
-void SettingsStoreTest::firstSaveWritesProjectSectionAheadOfGlobal()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    store.LoadSettings();
-    QVERIFY(store.SaveSettings());
-    QCOMPARE(readBytes(store.settingsFilePath()),
-             QByteArray("[Test]\r\nName=Test\r\nmajor=1\r\nminor=0\r\n"
-                        "[Global]\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\nFtpPath=\r\n"
-                        "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
-                        "lastProject=Test\r\n"));
-    store.LoadSettings();
-    QVERIFY(!readBytes(store.settingsFilePath()).contains("CLASSPATH"));
-}
-
-void SettingsStoreTest::savesOnlyWhatChanged_data()
-{
-    QTest::addColumn<QByteArray>("before");     // the file at the load
-    QTest::addColumn<QByteArray>("meanwhile");  // the file as another writer leaves it after the load; empty: none
-    QTest::addColumn<QString>("change");        // what the program does: "FtpId", "raise" or "" (a plain save)
-    QTest::addColumn<QByteArray>("after");
-
-    const QByteArray full = "; mine\r\n[Global]\r\nWebUrl=site\xA0x\r\nFtpUrl = \"ftp.example.org\" \r\nFtpPath=\r\n"
+    void firstLoadAndSaveWithoutAFile()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QStringList messages;
+        store.setMessageHandler([&](const QString &text) { messages << text; });
+        store.LoadSettings();
+        QCOMPARE(messages, QStringList{kNoJdkMessage});
+        QCOMPARE(store.settings().ProjectFolder, QStringLiteral("/opt/j2mewsdk4doja/apps/Test"));
+        QVERIFY(!QFileInfo::exists(store.settingsFilePath()));
+        QVERIFY(store.SaveSettings());
+        QCOMPARE(readBytes(store.settingsFilePath()),
+                 QByteArray("[Test]\r\nName=Test\r\nmajor=1\r\nminor=0\r\n"
+                            "[Global]\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\nFtpPath=\r\n"
                             "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
-                            "lastProject=Hello\r\n[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=7\r\n";
-    const auto with = [&full](const char *from, const char *to) { return QByteArray(full).replace(from, to); };
-    QTest::newRow("unchanged keys keep their bytes, unreadable ones included") << full << QByteArray() << "" << full;
-    QTest::newRow("a changed key is written in place")
-        << full << QByteArray() << "FtpId" << with("FtpId=foo", "FtpId=changed");
-    QTest::newRow("another writer's key survives")
-        << full << full + "[Other]\r\nX=1\r\n" << "FtpId" << with("FtpId=foo", "FtpId=changed") + "[Other]\r\nX=1\r\n";
-    QTest::newRow("a hand edit of a key the program did not change survives")
-        << full << with("FtpPath=", "FtpPath=mine") << "FtpId"
-        << QByteArray(full).replace("FtpPath=", "FtpPath=mine").replace("FtpId=foo", "FtpId=changed");
-    QTest::newRow("missing keys are all written")
-        << QByteArray("[Global]\r\nlastProject=Hello\r\n") << QByteArray() << ""
-        << QByteArray("[Global]\r\nlastProject=Hello\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\n"
-                      "FtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
-                      "[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=0\r\n");
-    QTest::newRow("raise goes past another copy's newer version")
-        << full << with("minor=7", "minor=99") << "raise" << with("minor=7", "minor=100");
-    QTest::newRow("raise from memory when the file holds less")
-        << full << with("minor=7", "minor=2") << "raise" << with("minor=7", "minor=8");
-}
+                            "lastProject=Test\r\n"));
+    }
 
-void SettingsStoreTest::savesOnlyWhatChanged()
-{
-    QFETCH(QByteArray, before);
-    QFETCH(QByteArray, meanwhile);
-    QFETCH(QString, change);
-    QFETCH(QByteArray, after);
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(), before);
-    store.LoadSettings();
-    if (!meanwhile.isEmpty())
-        writeFile(store.settingsFilePath(), meanwhile);
-    if (change == QLatin1String("FtpId"))
-        store.settings().FtpId = QStringLiteral("changed");
-    const Result saved = change == QLatin1String("raise") ? store.RaiseMinorVersion() : store.SaveSettings();
-    QVERIFY2(saved.ok(), qPrintable(saved.error()));
-    QCOMPARE(readBytes(store.settingsFilePath()), after);
-}
+    void savesOnlyWhatChanged_data()
+    {
+        QTest::addColumn<QByteArray>("before");     // the file at the load
+        QTest::addColumn<QByteArray>("meanwhile");  // the file as another writer leaves it after the load; empty: none
+        QTest::addColumn<QString>("change");        // what the program does: "FtpId", "raise" or "" (a plain save)
+        QTest::addColumn<QByteArray>("after");
 
-void SettingsStoreTest::openedProjectGovernsWhateverLoadsRead()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\n[New]\r\nminor=5\r\n");
-    store.LoadSettings();
-    store.adoptProject(QStringLiteral("New"));
-    // Another copy, or a file the program may not write, still names Old.
-    store.LoadSettings();
-    QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
-    QCOMPARE(store.settings().minor, 5);
-    QCOMPARE(store.settings().SourcePath, QStringLiteral("/opt/j2mewsdk4doja/apps/New/src/New.java"));
-}
+        // The version comes from the last project's section, not from [Test].
+        const QByteArray full = "; mine\r\n[Global]\r\nWebUrl=site\xA0x\r\nFtpUrl = \"ftp.example.org\" \r\nFtpPath=\r\n"
+                                "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
+                                "lastProject=Hello\r\n[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=7\r\n[Test]\r\nminor=99\r\n";
+        const auto with = [&full](const char *from, const char *to) { return QByteArray(full).replace(from, to); };
+        QTest::newRow("unchanged keys keep their bytes, unreadable ones included") << full << QByteArray() << "" << full;
+        QTest::newRow("a changed key is written in place")
+            << full << QByteArray() << "FtpId" << with("FtpId=foo", "FtpId=changed");
+        QTest::newRow("another writer's key survives")
+            << full << full + "[Other]\r\nX=1\r\n" << "FtpId" << with("FtpId=foo", "FtpId=changed") + "[Other]\r\nX=1\r\n";
+        QTest::newRow("a hand edit of a key the program did not change survives")
+            << full << with("FtpPath=", "FtpPath=mine") << "FtpId"
+            << QByteArray(full).replace("FtpPath=", "FtpPath=mine").replace("FtpId=foo", "FtpId=changed");
+        QTest::newRow("missing keys are all written")
+            << QByteArray("[Global]\r\nlastProject=Hello\r\n") << QByteArray() << ""
+            << QByteArray("[Global]\r\nlastProject=Hello\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\n"
+                          "FtpPath=\r\nFtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\n"
+                          "[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=0\r\n");
+        QTest::newRow("raise goes past another copy's newer version")
+            << full << with("minor=7", "minor=99") << "raise" << with("minor=7", "minor=100");
+        QTest::newRow("raise from memory when the file holds less")
+            << full << with("minor=7", "minor=2") << "raise" << with("minor=7", "minor=8");
+    }
 
-void SettingsStoreTest::findsTheJdk_data()
-{
-    QTest::addColumn<QStringList>("compilers");  // "folder/name" made under the test root
-    QTest::addColumn<QString>("expected");       // relative to the root, empty for none
-    QTest::newRow("both: 1.3.1 first") << QStringList{"jdk1.3.1/javac", "jdk1.3/javac"} << "jdk1.3.1";
-    QTest::newRow("only 1.3") << QStringList{"jdk1.3/javac"} << "jdk1.3";
-    QTest::newRow("name in the wrong case is not found") << QStringList{"jdk1.3.1/JAVAC"} << "";
-    QTest::newRow("a folder named like the compiler is no compiler") << QStringList{} << "";
-    QTest::newRow("none") << QStringList{} << "";
-}
+    void savesOnlyWhatChanged()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(QString, change);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QVERIFY(writeBytes(store.settingsFilePath(), before));
+        store.LoadSettings();
+        if (!meanwhile.isEmpty())
+            QVERIFY(writeBytes(store.settingsFilePath(), meanwhile));
+        if (change == QLatin1String("FtpId"))
+            store.settings().FtpId = QStringLiteral("changed");
+        const Result saved = change == QLatin1String("raise") ? store.RaiseMinorVersion() : store.SaveSettings();
+        QVERIFY2(saved.ok(), qPrintable(saved.error()));
+        QTEST(readBytes(store.settingsFilePath()), "after");
+    }
 
-void SettingsStoreTest::findsTheJdk()
-{
-    QFETCH(QStringList, compilers);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    for (const QString &compiler : compilers)
-        makeCompiler(dir.filePath(compiler.section(QLatin1Char('/'), 0, 0)), compiler.section(QLatin1Char('/'), 1));
-    if (QString::fromLatin1(QTest::currentDataTag()).startsWith(QLatin1String("a folder")))
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("jdk1.3.1/bin/javac"))));
-    const PathStyle style = testStyle(dir.path());
-    QCOMPARE(FindJdk(style), expected.isEmpty() ? QString() : dir.filePath(expected));
+    void openedProjectGovernsWhateverLoadsRead()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\n[New]\r\nminor=5\r\n"));
+        store.LoadSettings();
+        store.adoptProject(QStringLiteral("New"));
+        // Another copy, or a file the program may not write, still names Old.
+        store.LoadSettings();
+        QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
+        QCOMPARE(store.settings().minor, 5);
+        QCOMPARE(store.settings().SourcePath, QStringLiteral("/opt/j2mewsdk4doja/apps/New/src/New.java"));
+    }
 
-    SettingsStore store(dir.path(), style);
-    int messages = 0;
-    store.setMessageHandler([&](const QString &) { ++messages; });
-    store.LoadSettings();
-    QCOMPARE(store.settings().JAVA_PATH, expected.isEmpty() ? QString() : dir.filePath(expected));
-    QCOMPARE(messages, expected.isEmpty() ? 1 : 0);
-    if (!expected.isEmpty())
-        QCOMPARE(store.settings().javacPath, dir.filePath(expected) + QStringLiteral("/bin/javac"));
-}
+    void findsTheJdk_data()
+    {
+        QTest::addColumn<QStringList>("made");    // below the test root; a trailing / makes a folder
+        QTest::addColumn<QByteArray>("file");     // the settings file; empty: none
+        QTest::addColumn<QString>("javaPath");    // relative to the root unless absolute; empty: none
+        QTest::addColumn<int>("messages");
+        const QString javac131 = QStringLiteral("jdk1.3.1/bin/javac");
+        QTest::newRow("both: 1.3.1 first") << QStringList{javac131, "jdk1.3/bin/javac"} << QByteArray() << "jdk1.3.1" << 0;
+        QTest::newRow("name in the wrong case is not found") << QStringList{"jdk1.3.1/bin/JAVAC"} << QByteArray() << "" << 1;
+        QTest::newRow("a folder named like the compiler is no compiler")
+            << QStringList{javac131 + "/"} << QByteArray() << "" << 1;
+        QTest::newRow("an empty JAVA_PATH shows the message even with a JDK")
+            << QStringList{javac131} << QByteArray("[Global]\r\nJAVA_PATH=\r\n") << "" << 1;
+        QTest::newRow("a JAVA_PATH by hand is taken unprobed")
+            << QStringList{} << QByteArray("[Global]\r\nJAVA_PATH=/elsewhere/jdk\r\n") << "/elsewhere/jdk" << 0;
+    }
 
-void SettingsStoreTest::emptyJavaPathShowsTheMessageEvenWithAJdk()
-{
-    QTemporaryDir dir;
-    makeCompiler(dir.filePath(QStringLiteral("jdk1.3.1")), QStringLiteral("javac"));
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(), "[Global]\r\nJAVA_PATH=\r\n");
-    int messages = 0;
-    store.setMessageHandler([&](const QString &) { ++messages; });
-    store.LoadSettings();
-    QCOMPARE(store.settings().JAVA_PATH, QString());
-    QCOMPARE(messages, 1);
+    void findsTheJdk()
+    {
+        QFETCH(QStringList, made);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, javaPath);
+        QTemporaryDir dir;
+        for (const QString &path : made)
+            QVERIFY(path.endsWith(QLatin1Char('/')) ? QDir().mkpath(dir.filePath(path)) : touch(dir.filePath(path)));
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        if (!file.isEmpty())
+            QVERIFY(writeBytes(store.settingsFilePath(), file));
+        int messages = 0;
+        store.setMessageHandler([&](const QString &) { ++messages; });
+        store.LoadSettings();
+        if (!javaPath.isEmpty() && !javaPath.startsWith(QLatin1Char('/')))
+            javaPath = dir.filePath(javaPath);
+        QCOMPARE(store.settings().JAVA_PATH, javaPath);
+        // No JDK is no compiler, never the machine's own javac.
+        QCOMPARE(store.settings().javacPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
+        QTEST(messages, "messages");
+    }
 
-    writeFile(store.settingsFilePath(), "[Global]\r\nJAVA_PATH=/elsewhere/jdk\r\n");
-    store.LoadSettings();
-    QCOMPARE(messages, 1);
-    QCOMPARE(store.settings().jarPath, QStringLiteral("/elsewhere/jdk/bin/jar"));
-}
+    // Neither is written back: the missing-keys row above shows that.
+    void classPathsFollowDojaPathUntilWrittenByHand()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk with blank\r\nCLASSPATH=/mine.jar\r\n"));
+        store.LoadSettings();
+        QCOMPARE(store.settings().CLASSPATH, QStringLiteral("/mine.jar"));
+        QCOMPARE(store.settings().BOOTCLASSPATH, QStringLiteral(".:\"/sdk with blank/lib/dojaapi.jar\""));
+    }
 
-void SettingsStoreTest::versionComesFromTheLastProjectsSection()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(),
-              "[Global]\r\nlastProject=Hello\r\n[Hello]\r\nmajor=3\r\nminor=7\r\n[Test]\r\nminor=99\r\n");
-    store.LoadSettings();
-    QCOMPARE(store.settings().major, 3);
-    QCOMPARE(store.settings().minor, 7);
-    store.settings().minor += 1;
-    QVERIFY(store.SaveSettings());
-    store.LoadSettings();
-    QCOMPARE(store.settings().minor, 8);
-    QVERIFY(readBytes(store.settingsFilePath()).contains("[Hello]\r\nmajor=3\r\nminor=8\r\nName=Hello\r\n"));
-}
-
-void SettingsStoreTest::classPathsFollowDojaPathUntilWrittenByHand()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    writeFile(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk with blank\r\n");
-    store.LoadSettings();
-    QCOMPARE(store.settings().CLASSPATH, QStringLiteral(".:\"/sdk with blank/lib/dojaapi.jar\""));
-    QCOMPARE(store.settings().BOOTCLASSPATH, store.settings().CLASSPATH);
-    QVERIFY(store.SaveSettings());
-    QVERIFY(!readBytes(store.settingsFilePath()).contains("CLASSPATH"));
-
-    writeFile(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/sdk\r\nCLASSPATH=/mine.jar\r\n");
-    store.LoadSettings();
-    QCOMPARE(store.settings().CLASSPATH, QStringLiteral("/mine.jar"));
-    QCOMPARE(store.settings().BOOTCLASSPATH, QStringLiteral(".:\"/sdk/lib/dojaapi.jar\""));
-}
-
-void SettingsStoreTest::windowsSpellingsLetterForLetter_data()
-{
-    QTest::addColumn<QString>("javaPath");
-    QTest::addColumn<QString>("dojaPath");
-    QTest::addColumn<QString>("project");
-    // javac, jar, preverify, ProjectFolder, SourcePath, CLASSPATH, then archive, descriptor, page
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("D:\\sdk and Hello")
-        << "D:\\jdk" << "D:\\sdk" << "Hello"
-        << QStringList{"D:\\jdk\\bin\\javac", "D:\\jdk\\bin\\jar", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\Hello",
-                       "D:\\sdk\\apps\\Hello\\src\\Hello.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\"",
-                       "D:\\sdk\\apps\\Hello\\bin\\Hello.jar", "D:\\sdk\\apps\\Hello\\bin\\Hello.jam",
-                       "D:\\sdk\\apps\\Hello\\bin\\Hello.htm"};
-    QTest::newRow("defaults") << "c:\\jdk1.3.1" << "C:\\j2mewsdk4doja" << "Test"
-                              << QStringList{"c:\\jdk1.3.1\\bin\\javac", "c:\\jdk1.3.1\\bin\\jar",
-                                             "C:\\j2mewsdk4doja\\bin\\preverify", "C:\\j2mewsdk4doja\\apps\\Test",
-                                             "C:\\j2mewsdk4doja\\apps\\Test\\src\\Test.java",
-                                             ".;\"C:\\j2mewsdk4doja\\lib\\dojaapi.jar\"",
-                                             "C:\\j2mewsdk4doja\\apps\\Test\\bin\\Test.jar",
-                                             "C:\\j2mewsdk4doja\\apps\\Test\\bin\\Test.jam",
-                                             "C:\\j2mewsdk4doja\\apps\\Test\\bin\\Test.htm"};
-    QTest::newRow("trailing backslash doubles") << "D:\\jdk\\" << "D:\\sdk\\" << "A"
-                                                << QStringList{"D:\\jdk\\\\bin\\javac", "D:\\jdk\\\\bin\\jar",
-                                                               "D:\\sdk\\\\bin\\preverify", "D:\\sdk\\\\apps\\A",
-                                                               "D:\\sdk\\\\apps\\A\\src\\A.java",
-                                                               ".;\"D:\\sdk\\\\lib\\dojaapi.jar\"",
-                                                               "D:\\sdk\\\\apps\\A\\bin\\A.jar",
-                                                               "D:\\sdk\\\\apps\\A\\bin\\A.jam",
-                                                               "D:\\sdk\\\\apps\\A\\bin\\A.htm"};
-    QTest::newRow("no JDK") << "" << "D:\\sdk" << "A"
-                            << QStringList{"", "", "D:\\sdk\\bin\\preverify", "D:\\sdk\\apps\\A",
-                                           "D:\\sdk\\apps\\A\\src\\A.java", ".;\"D:\\sdk\\lib\\dojaapi.jar\"",
-                                           "D:\\sdk\\apps\\A\\bin\\A.jar", "D:\\sdk\\apps\\A\\bin\\A.jam",
-                                           "D:\\sdk\\apps\\A\\bin\\A.htm"};
-}
-
-void SettingsStoreTest::windowsSpellingsLetterForLetter()
-{
-    QFETCH(QString, javaPath);
-    QFETCH(QString, dojaPath);
-    QFETCH(QString, project);
-    QFETCH(QStringList, expected);
-    const PathStyle style = PathStyle::windows();
-    AppSettings s;
-    s.JAVA_PATH = javaPath;
-    s.DOJA_PATH = dojaPath;
-    s.lastProject = project;
-    deriveToolchainPaths(s, style);
-    const ProjectPaths paths(dojaPath, project, style);
-    QCOMPARE((QStringList{s.javacPath, s.jarPath, s.preverifyPath, s.ProjectFolder, s.SourcePath,
-                          defaultClassPath(dojaPath, style), paths.archive(), paths.descriptor(), paths.page()}),
-             expected);
-    QCOMPARE(s.javaPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("\\bin\\java"));
-}
-
-void SettingsStoreTest::unwritableFileKeepsMemory()
-{
-    QTemporaryDir dir;
-    SettingsStore store(dir.path(), testStyle(dir.path()));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
-    store.LoadSettings();
-    store.settings().FtpId = QStringLiteral("kept");
-    QVERIFY(!store.SaveSettings());
-    QVERIFY(!store.WriteIniString(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1")));
-    QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
-    QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
-}
+    void unwritableFileKeepsMemory()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
+        store.LoadSettings();
+        store.settings().FtpId = QStringLiteral("kept");
+        const Result saved = store.SaveSettings();
+        QVERIFY(saved.error().startsWith(QDir::toNativeSeparators(store.settingsFilePath())));
+        QVERIFY(!store.WriteIniString(QStringLiteral("Global"), QStringLiteral("A"), QStringLiteral("1")));
+        QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
+        QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
+    }
+};
 
 QTEST_GUILESS_MAIN(SettingsStoreTest)
 #include "tst_settings_store.moc"

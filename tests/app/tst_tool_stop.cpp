@@ -24,65 +24,59 @@ bool writeHangingJdk(const QString &folder, const QString &marker)
            && QFile::setPermissions(javac, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// The real program reads Tovra.ini beside itself, so it runs from a copy.
-bool copyProgram(const ProjectSandbox &box)
-{
-    return QFile::copy(binaryDir() + QStringLiteral("/quenvel"), box.appDir() + QStringLiteral("/quenvel"));
-}
-
 } // namespace
 
 class ToolStopTest : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void endingTheProgramEndsItsTool_data();
-    void endingTheProgramEndsItsTool();
-};
-
-void ToolStopTest::endingTheProgramEndsItsTool_data()
-{
-    QTest::addColumn<int>("signal");
-    QTest::addColumn<QStringList>("gone");
-    QTest::newRow("SIGTERM stops the tool with its child and exits 128+15")
-        << int(SIGTERM) << QStringList{"-tool", "-child"};
-    QTest::newRow("SIGKILL leaves no tool running") << int(SIGKILL) << QStringList{"-tool"};
-}
-
-void ToolStopTest::endingTheProgramEndsItsTool()
-{
-    QFETCH(int, signal);
-    const QString marker = QStringLiteral("quenvel-javac-%1-%2").arg(QCoreApplication::applicationPid()).arg(signal);
-    const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
-    QTemporaryDir jdk;
-    ProjectSandbox::Options options;
-    options.javaPath = jdk.path();
-    ProjectSandbox box(options);
-    QVERIFY(box.isValid() && writeHangingJdk(jdk.path(), marker) && copyProgram(box));
-
-    QProcess quenvel;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), box.root());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), box.root());
-    quenvel.setProcessEnvironment(environment);
-    quenvel.start(box.appDir() + QStringLiteral("/quenvel"), {QStringLiteral("--build"), box.name()});
-    QVERIFY2(QTest::qWaitFor([&] { return !processesWith(marker + QStringLiteral("-tool")).isEmpty()
-                                          || quenvel.state() == QProcess::NotRunning; }, 20000),
-             "javac did not start");
-    QVERIFY2(quenvel.state() == QProcess::Running, quenvel.readAll().constData());
-
-    ::kill(pid_t(quenvel.processId()), signal);
-    QVERIFY(quenvel.waitForFinished(10000));
-    if (signal != SIGKILL) {
-        QCOMPARE(quenvel.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(quenvel.exitCode(), 128 + signal);
-        const QString log = QString::fromUtf8(quenvel.readAllStandardOutput());
-        QVERIFY2(log.contains(box.settings().javacPath + QStringLiteral(" を中止しました。\n")), qPrintable(log));
+    void endingTheProgramEndsItsTool_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<QStringList>("gone");
+        QTest::newRow("SIGTERM stops the tool with its child and exits 128+15")
+            << int(SIGTERM) << QStringList{"-tool", "-child"};
+        QTest::newRow("SIGKILL leaves no tool running") << int(SIGKILL) << QStringList{"-tool"};
     }
-    QFETCH(QStringList, gone);
-    for (const QString &suffix : gone)
-        QVERIFY2(noneLeftWithin(marker + suffix, 3000), qPrintable(suffix));
-}
+
+    void endingTheProgramEndsItsTool()
+    {
+        QFETCH(int, signal);
+        const QString marker = QStringLiteral("quenvel-javac-%1-%2").arg(QCoreApplication::applicationPid()).arg(signal);
+        const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
+        QTemporaryDir jdk;
+        ProjectSandbox::Options options;
+        options.javaPath = jdk.path();
+        ProjectSandbox box(options);
+        // The real program reads Tovra.ini beside itself, so it runs from a copy.
+        const QString program = box.appDir() + QStringLiteral("/quenvel");
+        QVERIFY(box.isValid() && writeHangingJdk(jdk.path(), marker)
+                && QFile::copy(binaryDir() + QStringLiteral("/quenvel"), program));
+
+        QProcess quenvel;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), box.root());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), box.root());
+        quenvel.setProcessEnvironment(environment);
+        quenvel.start(program, {QStringLiteral("--build"), box.name()});
+        QVERIFY2(QTest::qWaitFor([&] { return !processesWith(marker + QStringLiteral("-tool")).isEmpty()
+                                              || quenvel.state() == QProcess::NotRunning; }, 20000),
+                 "javac did not start");
+        QVERIFY2(quenvel.state() == QProcess::Running, quenvel.readAll().constData());
+
+        ::kill(pid_t(quenvel.processId()), signal);
+        QVERIFY(quenvel.waitForFinished(10000));
+        if (signal != SIGKILL) {
+            QCOMPARE(quenvel.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(quenvel.exitCode(), 128 + signal);
+            const QString log = QString::fromUtf8(quenvel.readAllStandardOutput());
+            QVERIFY2(log.contains(box.settings().javacPath + QStringLiteral(" を中止しました。\n")), qPrintable(log));
+        }
+        QFETCH(QStringList, gone);
+        for (const QString &suffix : gone)
+            QVERIFY2(noneLeftWithin(marker + suffix, 3000), qPrintable(suffix));
+    }
+};
 
 QTEST_GUILESS_MAIN(ToolStopTest)
 #include "tst_tool_stop.moc"

@@ -39,9 +39,9 @@ private:
     {
     public:
         explicit Runner(FakeCommandRunnerFactory &owner) : m_owner(owner) {}
-        CommandResult RunCommand(const QString &commandLine) override
+        CommandResult RunCommand(const QString &commandLine, const QString &workingFolder) override
         {
-            m_owner.commands.append({commandLine, QDir::currentPath()});
+            m_owner.commands.append({commandLine, workingFolder});
             return m_owner.answer(commandLine);
         }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/workbench.h"
+#include "app/workbench.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,10 +1,12 @@
 #include "app/entry.h"
+#include "app/settings_store.h"
 #include "app/window_placement.h"
 #include "dialog_driver.h"
 #include "project_sandbox.h"
 #include "ui/main_status_bar.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
+#include "ui/source_editor.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -18,6 +20,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
 
 namespace {
 
@@ -27,14 +30,23 @@ public:
     QHash<QString, QString> values;
     std::optional<QString> value(const QString &key) const override
     {
-        return values.contains(key) ? std::optional<QString>(values.value(key)) : std::nullopt;
+        const auto it = values.constFind(key);
+        return it == values.constEnd() ? std::nullopt : std::optional<QString>(*it);
     }
     void setValue(const QString &key, const QString &value) override { values[key] = value; }
 };
 
-// The test's own step runs while a tool or a transfer is under way.
+// Fakes that count the stop requests and run the test's own step while a
+// tool or a transfer is under way.
+struct StopCountingRunners : FakeCommandRunnerFactory {
+    int stopCalls = 0;
+    void stopRunning() override { ++stopCalls; }
+};
+
 struct HookedFtp : FakeFtpClientFactory {
+    int aborts = 0;
     std::function<void()> whileConnecting;
+    void abortTransfers() override { ++aborts; }
     std::unique_ptr<FtpClient> create() override
     {
         whileConnecting();
@@ -45,13 +57,13 @@ struct HookedFtp : FakeFtpClientFactory {
 // The main window over the sandbox's project, with Hello's archive built.
 struct Fixture {
     ProjectSandbox box;
-    FakeCommandRunnerFactory runners;
+    StopCountingRunners runners;
     HookedFtp ftp;
     MemoryPlacementStore placement;
     std::unique_ptr<frmMain> window;
     std::function<void()> during = [] {};
 
-    Fixture()
+    explicit Fixture(UiLanguage language = UiLanguage::Japanese)
     {
         box.store.setMessageHandler([](const QString &) {});
         box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
@@ -60,15 +72,7 @@ struct Fixture {
             return CommandResult{};
         };
         ftp.whileConnecting = [this] { during(); };
-        window = std::make_unique<frmMain>(box.store, runners, ftp, box.clock, placement, UiLanguage::Japanese);
-    }
-    // Loaded and shown as at start-up, with a project open.
-    bool show()
-    {
-        window->Form_Load();
-        window->show();
-        window->flags() = {true, true, true};
-        return QTest::qWaitForWindowExposed(window.get());
+        window = std::make_unique<frmMain>(box.store, runners, ftp, box.clock, placement, language);
     }
     template <typename T>
     T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
@@ -79,16 +83,40 @@ struct Fixture {
 void postClick(QWidget *target)
 {
     const QPointF at(5, 5);
-    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-        QCoreApplication::postEvent(target, new QMouseEvent(type, at, target->mapToGlobal(at), Qt::LeftButton,
-                                                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                                            Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonPress, at, target->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target, new QMouseEvent(QEvent::MouseButtonRelease, at, target->mapToGlobal(at),
+                                                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
 }
 
 void postKey(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString &text = {})
 {
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, modifiers, text));
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, modifiers, text));
+}
+
+// Answers the next question box with the button of the given role.
+void answerQuestion(QMessageBox::StandardButton button, QString *text)
+{
+    QTimer::singleShot(0, qApp, [button, text] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        *text = box->windowTitle() + QLatin1Char('|') + box->text();
+        box->button(button)->click();
+    });
+}
+
+// Each item as the menu shows it: its text, a tab and its first key.
+QStringList visibleMenuTexts(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        QString text = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (!action->shortcut().isEmpty())
+            text += QLatin1Char('\t') + action->shortcut().toString();
+        texts << text + (action->isVisible() ? "" : " (hidden)");
+    }
+    return texts;
 }
 
 } // namespace
@@ -98,14 +126,16 @@ class MainWindowTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void menus();
-    void placementIsKeptUnlessMinimised_data();
-    void placementIsKeptUnlessMinimised();
-    void logHoldsTheTextAndShowsItsEnd();
+    void menusInEachLanguage_data();
+    void menusInEachLanguage();
+    void startsAtStoredPositionWithFixedSize();
+    void logHoldsTheTextExactly();
+    void logKeepsTheEndInView();
     void editorGivesBackCrLf_data();
     void editorGivesBackCrLf();
     void anyMouseButtonSwapsThePicture_data();
     void anyMouseButtonSwapsThePicture();
+    void closingSavesPlacementUnlessMinimised();
     void inputDuringAnActionIsDropped_data();
     void inputDuringAnActionIsDropped();
     void stoppingAnAction_data();
@@ -115,61 +145,106 @@ private Q_SLOTS:
     void commandsWhileADialogWaits_data();
     void commandsWhileADialogWaits();
     void qtTextsInJapanese();
+    void compileErrorsAreMarkedAndWalked();
 };
 
-void MainWindowTest::menus()
+void MainWindowTest::menusInEachLanguage_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QStringList>("menuBar");
+    QTest::addColumn<QStringList>("file");
+    QTest::addColumn<QStringList>("edit");
+    QTest::addColumn<QStringList>("search");
+    QTest::addColumn<QStringList>("help");
+    QTest::newRow("Japanese") << false
+                              << QStringList{"ファイル(&F)", "編集(&E)", "検索(&S)", "ヘルプ(&H)"}
+                              << QStringList{"プロジェクトの新規作成(&N)\tCtrl+N", "プロジェクトを開く(&O)...", "-",
+                                             "保存(&S)\tCtrl+S", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
+                                             " (hidden)", "- (hidden)", "終了(&X)"}
+                              << QStringList{"切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V", "-",
+                                             "元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y", "すべて選択(&A)\tCtrl+A"}
+                              << QStringList{"検索(&F)...\tCtrl+F", "置換(&R)...\tCtrl+H", "行へ移動(&G)...\tCtrl+G", "-",
+                                             "次のエラー(&N)\tF8", "前のエラー(&P)\tShift+F8"}
+                              << QStringList{"目次(&C)\tF1", "-", "バージョン情報(&A)"};
+    QTest::newRow("English") << true << QStringList{"File", "Edit", "Search", "Help"}
+                             << QStringList{"New", "Open", "-", "Save", "-", "Properties", "-", " (hidden)",
+                                            " (hidden)", " (hidden)", "- (hidden)", "Exit"}
+                             << QStringList{"Cut", "Copy", "Paste", "-", "Undo", "Redo", "Select All"}
+                             << QStringList{"Find...", "Replace...", "Go to Line...", "-", "Next Error", "Previous Error"}
+                             << QStringList{"Index", "-", "Version"};
+}
+
+void MainWindowTest::menusInEachLanguage()
+{
+    QFETCH(bool, english);
+    QFETCH(QStringList, menuBar);
+    QFETCH(QStringList, file);
+    QFETCH(QStringList, edit);
+    QFETCH(QStringList, search);
+    QFETCH(QStringList, help);
+    Fixture f(english ? UiLanguage::English : UiLanguage::Japanese);
+    f.window->Form_Load();
+    QStringList bar;
+    for (QAction *action : f.window->menuBar()->actions())
+        bar << action->text();
+    QCOMPARE(bar, menuBar);
+    // The Japanese row shows the keys too, as the menus do.
+    const auto texts = [&](const char *menu) {
+        QStringList items = visibleMenuTexts(f.window->findChild<QMenu *>(QLatin1String(menu)));
+        if (english)
+            for (QString &item : items)
+                item = item.section(QLatin1Char('\t'), 0, 0);
+        return items;
+    };
+    QCOMPARE(texts("mnuFile"), file);
+    QCOMPARE(texts("mnuEdit"), edit);
+    QCOMPARE(texts("mnuSearch"), search);
+    QCOMPARE(texts("mnuHelp"), help);
+    QCOMPARE(f.window->windowTitle(), QStringLiteral("Quenvel"));
+}
+
+void MainWindowTest::startsAtStoredPositionWithFixedSize()
+{
+    Fixture f;
+    f.placement.values = {{"MainLeft", "3000"}, {"MainTop", "2000"}, {"MainWidth", "12000"}, {"MainHeight", "9000"}};
+    f.window->Form_Load();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QCOMPARE(f.window->frameGeometry().topLeft(), QPoint(200, 133));
+    QCOMPARE(f.window->frameGeometry().size(), QSize(439, 566));
+    QCOMPARE(f.window->flags().ProjectLoaded, false);
+    auto *source = f.window->findChild<QPlainTextEdit *>(QStringLiteral("SourceCode"));
+    auto *log = f.window->findChild<QPlainTextEdit *>(QStringLiteral("Log"));
+    QCOMPARE(source->geometry(), QRect(0, 40, 432, 356));  // (6585 - 100) / 15 = 432.3
+    QCOMPARE(log->geometry(), QRect(0, 396, 432, 123));
+
+    f.window->resize(200, 200);
+    QCOMPARE(f.window->frameGeometry().size(), QSize(439, 566));
+}
+
+void MainWindowTest::logHoldsTheTextExactly()
+{
+    Fixture f;
+    f.window->appendLog(QStringLiteral("a\r\n"));
+    f.window->appendLog(QStringLiteral("b\r\r\nc"));
+    f.window->appendLog(QStringLiteral("\r\n"));
+    QCOMPARE(f.window->logText(), QStringLiteral("a\r\nb\r\r\nc\r\n"));
+    auto *log = f.window->findChild<QPlainTextEdit *>(QStringLiteral("Log"));
+    QTRY_COMPARE(log->toPlainText(), QStringLiteral("a\nb\nc\n"));
+    f.window->appendLog(QStringLiteral("dropped"));
+    f.window->clearLog();
+    QCOMPARE(f.window->logText(), QString());
+    QCoreApplication::processEvents();
+    QCOMPARE(log->toPlainText(), QString());
+}
+
+void MainWindowTest::logKeepsTheEndInView()
 {
     Fixture f;
     f.window->Form_Load();
-    QStringList texts;
-    for (QAction *menu : f.window->menuBar()->actions()) {
-        texts << menu->text() + QLatin1Char(':');
-        for (QAction *action : menu->menu()->actions())
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text()) + (action->isVisible() ? "" : " (hidden)");
-    }
-    QCOMPARE(texts, (QStringList{"ファイル(&F):", "プロジェクトの新規作成(&N)", "プロジェクトを開く(&O)...", "-", "保存(&S)", "-",
-                                 "プロパティ(&I)", "-", " (hidden)", " (hidden)", " (hidden)", "- (hidden)", "終了(&X)",
-                                 "編集(&E):", "切り取り(&T)", "コピー(&C)", "貼り付け(&P)",
-                                 "ヘルプ(&H):", "目次(&C)", "-", "バージョン情報(&A)"}));
-}
-
-void MainWindowTest::placementIsKeptUnlessMinimised_data()
-{
-    QTest::addColumn<bool>("minimised");
-    QTest::addColumn<QStringList>("stored");  // MainLeft, MainTop, MainWidth, MainHeight after closing
-    QTest::newRow("shown: the frame is stored in twips") << false << QStringList{"3000", "2010", "6585", "8490"};
-    QTest::newRow("minimised: nothing is stored") << true << QStringList{"3000", "2010", "", ""};
-}
-
-void MainWindowTest::placementIsKeptUnlessMinimised()
-{
-    QFETCH(bool, minimised);
-    QFETCH(QStringList, stored);
-    Fixture f;
-    f.placement.values = {{"MainLeft", "3000"}, {"MainTop", "2010"}};
-    QVERIFY(f.show());
-    QCOMPARE(f.window->frameGeometry().topLeft(), QPoint(200, 134));
-    f.window->resize(200, 200);  // the size is fixed
-    if (minimised) {
-        f.window->showMinimized();
-        QTRY_VERIFY(f.window->isMinimized());
-    }
-    QVERIFY(f.window->close());
-    QStringList values;
-    for (const char *key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
-        values << f.placement.values.value(QLatin1String(key));
-    QCOMPARE(values, stored);
-}
-
-void MainWindowTest::logHoldsTheTextAndShowsItsEnd()
-{
-    Fixture f;
-    QVERIFY(f.show());
-    auto *log = f.child<QPlainTextEdit>("Log");
-    for (const char *text : {"a\r\n", "b\r\r\nc", "\r\n"})
-        f.window->appendLog(QLatin1String(text));
-    QCOMPARE(f.window->logText(), QStringLiteral("a\r\nb\r\r\nc\r\n"));
-    QTRY_COMPARE(log->toPlainText(), QStringLiteral("a\nb\nc\n"));
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    auto *log = f.window->findChild<QPlainTextEdit *>(QStringLiteral("Log"));
     for (int i = 0; i < 200; ++i)
         f.window->appendLog(QStringLiteral("line %1\r\n").arg(i));
     log->verticalScrollBar()->setValue(0);
@@ -177,9 +252,6 @@ void MainWindowTest::logHoldsTheTextAndShowsItsEnd()
     QTRY_VERIFY(log->toPlainText().endsWith(QStringLiteral("newest\n")));
     QCOMPARE(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
     QCOMPARE(log->textCursor().position(), log->document()->characterCount() - 1);
-    f.window->clearLog();
-    QCOMPARE(f.window->logText(), QString());
-    QTRY_COMPARE(log->toPlainText(), QString());
 }
 
 void MainWindowTest::editorGivesBackCrLf_data()
@@ -188,7 +260,10 @@ void MainWindowTest::editorGivesBackCrLf_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("CR LF lines") << "a\r\nb\r\n" << "a\r\nb\r\n";
     QTest::newRow("no final line end") << "a\r\nb" << "a\r\nb";
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("blank lines") << "\r\n\r\nx\r\n" << "\r\n\r\nx\r\n";
     QTest::newRow("non-breaking space stays") << QStringLiteral("a\u00A0b\r\n") << QStringLiteral("a\u00A0b\r\n");
+    QTest::newRow("Japanese") << QStringLiteral("// テスト\r\n") << QStringLiteral("// テスト\r\n");
     // Shift+Enter puts a line separator into the block; neither it nor the
     // paragraph separator may reach the file.
     QTest::newRow("soft line break") << QStringLiteral("a\u2028b\r\n") << QStringLiteral("a\r\nb\r\n");
@@ -206,27 +281,49 @@ void MainWindowTest::editorGivesBackCrLf()
 
 void MainWindowTest::anyMouseButtonSwapsThePicture_data()
 {
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("left") << Qt::LeftButton << 1;
-    QTest::newRow("right") << Qt::RightButton << 0;
-    QTest::newRow("middle") << Qt::MiddleButton << 0;
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("clicks");
+    QTest::newRow("left") << int(Qt::LeftButton) << true;
+    QTest::newRow("right") << int(Qt::RightButton) << false;
+    QTest::newRow("middle") << int(Qt::MiddleButton) << false;
 }
 
 void MainWindowTest::anyMouseButtonSwapsThePicture()
 {
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(int, clicks);
+    QFETCH(int, button);
+    QFETCH(bool, clicks);
     Fixture f;
     f.window->show();
-    auto *run = f.child<PictureButton>("Run");
+    auto *run = f.window->findChild<PictureButton *>(QStringLiteral("Run"));
     int clicked = 0;
     connect(run, &PictureButton::clicked, this, [&] { ++clicked; });
-    QTest::mousePress(run, button);
+    QTest::mousePress(run, Qt::MouseButton(button));
     QVERIFY(run->isShowingPressed());
-    QTest::mouseRelease(run, button);
+    QTest::mouseRelease(run, Qt::MouseButton(button));
     QVERIFY(!run->isShowingPressed());
-    QCOMPARE(clicked, clicks);
+    QCOMPARE(clicked, clicks ? 1 : 0);
+}
+
+void MainWindowTest::closingSavesPlacementUnlessMinimised()
+{
+    Fixture f;
+    f.placement.values = {{"MainLeft", "1500"}, {"MainTop", "1500"}};
+    f.window->Form_Load();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->showMinimized();
+    QTRY_VERIFY(f.window->isMinimized());
+    QVERIFY(f.window->close());
+    QCOMPARE(f.placement.values.value(QStringLiteral("MainWidth")), QString());
+
+    Fixture g;
+    g.window->Form_Load();
+    g.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(g.window.get()));
+    QVERIFY(g.window->close());
+    QCOMPARE(g.placement.values.value(QStringLiteral("MainLeft")), QStringLiteral("1005"));
+    QCOMPARE(g.placement.values.value(QStringLiteral("MainWidth")), QStringLiteral("6585"));
+    QCOMPARE(g.placement.values.value(QStringLiteral("MainHeight")), QStringLiteral("8490"));
 }
 
 void MainWindowTest::inputDuringAnActionIsDropped_data()
@@ -252,7 +349,10 @@ void MainWindowTest::inputDuringAnActionIsDropped()
     QFETCH(int, commands);
     QFETCH(int, puts);
     Fixture f;
-    QVERIFY(f.show());
+    f.window->Form_Load();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->flags() = {true, true, true};
     f.window->setSourceText(QStringLiteral("class Hello {}\r\n"));
     auto *source = f.child<QPlainTextEdit>("SourceCode");
     source->selectAll();
@@ -277,7 +377,7 @@ void MainWindowTest::inputDuringAnActionIsDropped()
     QTest::qWait(50);
 
     QCOMPARE(f.runners.commands.size(), commands);
-    QCOMPARE(f.ftp.putCount(), puts);
+    QCOMPARE(f.ftp.puts.size(), puts);
     QCOMPARE(f.window->sourceText(), QStringLiteral("class Hello {}\r\n"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -300,7 +400,10 @@ void MainWindowTest::stoppingAnAction()
     QFETCH(int, stops);
     QFETCH(bool, closes);
     Fixture f;
-    QVERIFY(f.show());
+    f.window->Form_Load();
+    f.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    f.window->flags() = {true, true, true};
     QString question;
     f.during = [&] {
         if (how == QLatin1String("Esc")) {
@@ -308,21 +411,17 @@ void MainWindowTest::stoppingAnAction()
             QCoreApplication::processEvents();
             return;
         }
-        QTimer::singleShot(0, qApp, [&] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            question = box->windowTitle() + QLatin1Char('|') + box->text();
-            box->button(how == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No)->click();
-        });
+        answerQuestion(how == QLatin1String("Yes") ? QMessageBox::Yes : QMessageBox::No, &question);
         f.window->close();
-        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.window->isVisible(), true);
     };
 
     f.press("Run");
 
-    QCOMPARE(f.runners.stops, stops);
+    QCOMPARE(f.runners.stopCalls, stops);
     QCOMPARE(f.ftp.aborts, stops);
-    QCOMPARE(question, how == QLatin1String("Esc") ? QString() : QStringLiteral("Quenvel|実行中の処理を中止して終了しますか?"));
+    if (how != QLatin1String("Esc"))
+        QCOMPARE(question, QStringLiteral("Quenvel|実行中の処理を中止して終了しますか?"));
     QTRY_COMPARE(f.window->isVisible(), !closes);
 }
 
@@ -357,36 +456,40 @@ void MainWindowTest::statusTexts()
 
     QCOMPARE(seen.value(0), during);
     QCOMPARE(f.window->statusText(), after);
-    // A note why nothing ran gives way to the plain status again.
-    if (QTest::currentDataTag() == QLatin1String("Run before a build"))
+    if (during.isEmpty() && f.runners.commands.isEmpty() && QTest::currentDataTag() == QLatin1String("Run before a build"))
         QTRY_COMPARE_WITH_TIMEOUT(f.window->statusText(), QStringLiteral("ｽﾃｰﾀｽ"), 2 * MainStatusBar::kNoteMilliseconds);
 }
 
 void MainWindowTest::commandsWhileADialogWaits_data()
 {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("status");  // empty: the window closes
-    QTest::newRow("Build brings the chooser forward") << "Compile" << "ダイアログが開いています。";
-    QTest::newRow("Ctrl+N brings the chooser forward") << "mnuFileNew" << "ダイアログが開いています。";
-    QTest::newRow("the close box ends the chooser, then closes") << "close" << "";
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Build brings the chooser forward") << "Compile" << false;
+    QTest::newRow("Ctrl+N brings the chooser forward") << "mnuFileNew" << false;
+    QTest::newRow("the close box ends the chooser, then closes") << "close" << true;
 }
 
 void MainWindowTest::commandsWhileADialogWaits()
 {
     QFETCH(QString, command);
-    QFETCH(QString, status);
+    QFETCH(bool, closes);
     Fixture f;
     f.window->show();
     f.window->flags() = {true, true, true};
     DialogDriver messages;
-    QString seen;
+    QString status;
     QTimer::singleShot(0, f.window.get(), [&] {
         QWidget *chooser = f.child<QWidget>("frmProject");
         QVERIFY(chooser && chooser->isVisible());
-        if (command == QLatin1String("close"))
-            return void(f.window->close());
-        command == QLatin1String("Compile") ? f.press("Compile") : f.child<QAction>("mnuFileNew")->trigger();
-        seen = f.window->statusText();
+        if (command == QLatin1String("close")) {
+            f.window->close();
+            return;
+        }
+        if (command == QLatin1String("Compile"))
+            f.press("Compile");
+        else
+            f.child<QAction>("mnuFileNew")->trigger();
+        status = f.window->statusText();
         QVERIFY(chooser->isVisible());
         chooser->close();
     });
@@ -395,8 +498,8 @@ void MainWindowTest::commandsWhileADialogWaits()
 
     QCOMPARE(f.runners.commands.size(), 0);
     QVERIFY(!f.child<QWidget>("dlgNewProject"));
-    QCOMPARE(seen, status);
-    QTRY_COMPARE(f.window->isVisible(), !status.isEmpty());
+    QCOMPARE(status, closes ? QString() : QStringLiteral("ダイアログが開いています。"));
+    QTRY_COMPARE(f.window->isVisible(), !closes);
 }
 
 // Last: the translation stays installed for the rest of the program.
@@ -413,6 +516,64 @@ void MainWindowTest::qtTextsInJapanese()
     for (QAction *action : menu->actions())
         texts << action->text();
     QCOMPARE(texts, (QStringList{"コピー(&C)\tCtrl+C", "", "すべてを選択\tCtrl+A"}));
+}
+
+
+void MainWindowTest::compileErrorsAreMarkedAndWalked()
+{
+    Fixture f;
+    f.window->Form_Load();
+    f.window->show();
+    f.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+    f.window->flags() = {true, true, true};
+    const QString japaneseLine = QStringLiteral("        String title = \"こんにちは、世界\"; int w = width;");
+    f.window->setSourceText(QStringLiteral("import com.nttdocomo.ui.*;\r\n\r\npublic class Hello extends IApplication {\r\n"
+                                           "    public void start() {\r\n") + japaneseLine +
+                            QStringLiteral("\r\n\tint\th = height;\r\n    }\r\n}\r\n"));
+    // The stand-in compiler's report of this source.
+    const QString report = QStringLiteral("src/Hello.java:5: width cannot be resolved to a variable\n") + japaneseLine +
+                           QStringLiteral("\n                                           ^\n"
+                                          "src/Hello.java:6: height cannot be resolved to a variable\n"
+                                          "\tint\th = height;\n\t   \t    ^\n2 errors\n");
+    bool compileFails = true;
+    f.runners.answer = [&](const QString &line) {
+        return line.contains(QLatin1String("javac")) && compileFails ? CommandResult{1, report} : CommandResult{};
+    };
+    auto *source = f.child<SourceEditor>("SourceCode");
+    const auto place = [source] {
+        const QTextCursor cursor = source->textCursor();
+        return QStringLiteral("%1:%2").arg(cursor.blockNumber() + 1).arg(cursor.positionInBlock() + 1);
+    };
+
+    QTest::keyClick(f.window.get(), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(f.window->statusText(), QStringLiteral("エラー 2件 (F8で移動)"));
+    QCOMPARE(source->lineMarkMessage(5), QStringLiteral("width cannot be resolved to a variable"));
+    QCOMPARE(place(), QStringLiteral("1:1"));
+    QStringList walked;
+    for (const auto modifier : {Qt::NoModifier, Qt::NoModifier, Qt::NoModifier, Qt::ShiftModifier}) {
+        QTest::keyClick(source, Qt::Key_F8, modifier);
+        walked << place();
+    }
+    // Column 44 is after the eight Japanese characters, counted as characters.
+    QCOMPARE(walked, QStringList({"5:44", "6:10", "5:44", "6:10"}));
+
+    // The caret line of the first error, double-clicked in the log.
+    auto *log = f.child<LogPane>("Log");
+    const int caretLine = int(log->toPlainText().split(QLatin1Char('\n')).indexOf(
+        QStringLiteral("                                           ^")));
+    const QTextCursor onCaret(log->document()->findBlockByNumber(caretLine));
+    QTest::mouseDClick(log->viewport(), Qt::LeftButton, {}, log->cursorRect(onCaret).center());
+    QCOMPARE(place(), QStringLiteral("5:44"));
+    QVERIFY(source->hasFocus());
+
+    QTest::keyClick(source, Qt::Key_Z);
+    QCOMPARE(source->lineMarkMessage(5), QString());
+    QCOMPARE(f.window->statusText(), QStringLiteral("エラー 1件 (F8で移動)"));
+    compileFails = false;
+    QTest::keyClick(f.window.get(), Qt::Key_B, Qt::ControlModifier);
+    QCOMPARE(source->lineMarkCount(), 0);
+    QCOMPARE(f.window->statusText(), QStringLiteral("ｽﾃｰﾀｽ"));
 }
 
 QTEST_MAIN(MainWindowTest)

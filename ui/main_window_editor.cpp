@@ -1,0 +1,83 @@
+// How the main window takes the user to a compile error or a line: marks in
+// the editor after a failed build, the log's error lines, F8, Ctrl+G.
+#include "ui/main_window.h"
+
+#include "app/settings_store.h"
+#include "build/build_pipeline.h"
+#include "ui/main_status_bar.h"
+#include "ui/source_editor.h"
+
+#include <QInputDialog>
+#include <QTextBlock>
+
+void frmMain::buildAndMarkErrors()
+{
+    // The marks of the last build go as the next one starts.
+    m_compileErrors.clear();
+    SourceCode->clearLineMarks();
+    Log->setExtraSelections({});
+    Compile_Click(m_services);
+    markCompileErrors();
+}
+
+void frmMain::markCompileErrors()
+{
+    // Read from the pane, so an error's lines are the pane's lines.
+    flushLog();
+    const QString sourcePath = m_store.settings().SourcePath;
+    QList<LineMark> marks;
+    for (const CompilerMessage &error : parseCompilerOutput(Log->toPlainText())) {
+        if (!namesSourceFile(error.file, sourcePath))
+            continue;
+        m_compileErrors << error;
+        const QString line = SourceCode->document()->findBlockByNumber(error.line - 1).text();
+        marks << LineMark{error.line, columnInLine(error, line), error.message};
+    }
+    SourceCode->setLineMarks(marks);
+    markErrorsInLog();
+}
+
+// The line naming the file and line is shown as a link, for double-clicking.
+void frmMain::markErrorsInLog()
+{
+    QList<QTextEdit::ExtraSelection> links;
+    for (const CompilerMessage &error : std::as_const(m_compileErrors)) {
+        QTextEdit::ExtraSelection link;
+        link.format.setForeground(Log->palette().color(QPalette::Link));
+        link.format.setFontUnderline(true);
+        link.cursor = QTextCursor(Log->document()->findBlockByNumber(error.firstOutputLine));
+        link.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        links << link;
+    }
+    Log->setExtraSelections(links);
+}
+
+// Any line of an error's report (the file and line, the quoted source, the
+// caret) leads to it; the mark keeps its place while other lines change.
+void frmMain::goToLogLine(int line)
+{
+    for (int i = 0; i < m_compileErrors.size(); ++i) {
+        const CompilerMessage &error = m_compileErrors[i];
+        if (line < error.firstOutputLine || line > error.lastOutputLine)
+            continue;
+        if (!SourceCode->goToLineMark(i))
+            SourceCode->goToPosition(error.line, error.column);
+        return;
+    }
+}
+
+void frmMain::goToError(bool forward)
+{
+    if (!SourceCode->goToNextLineMark(forward))
+        sbStatusBar->showNote(QStringLiteral("エラーはありません。"));
+}
+
+void frmMain::askLineAndGo()
+{
+    const int lines = SourceCode->blockCount();
+    bool ok = false;
+    const int line = QInputDialog::getInt(this, QStringLiteral("Quenvel"), QStringLiteral("行番号 (1 - %1):").arg(lines),
+                                          SourceCode->textCursor().blockNumber() + 1, 1, lines, 1, &ok);
+    if (ok)
+        SourceCode->goToPosition(line, 1);
+}
