@@ -377,7 +377,7 @@ void MainWindowTest::inputDuringAnActionIsDropped()
     QTest::qWait(50);
 
     QCOMPARE(f.runners.commands.size(), commands);
-    QCOMPARE(f.ftp.puts.size(), puts);
+    QCOMPARE(f.ftp.putCount(), puts);
     QCOMPARE(f.window->sourceText(), QStringLiteral("class Hello {}\r\n"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     const QWidgetList windows = QApplication::topLevelWidgets();
