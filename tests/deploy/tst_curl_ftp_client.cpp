@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -57,7 +56,6 @@ void CurlFtpClientTest::connectResults_data()
     QTest::newRow("Japanese user and password in Windows-31J") << "<server>" << "ユーザ" << "秘密"
                                                                << ConnectResult::Connected;
     QTest::newRow("wrong password") << "<server>" << "user" << "wrong" << ConnectResult::LoginRefused;
-    QTest::newRow("unknown user") << "<server>" << "nobody" << "secret" << ConnectResult::LoginRefused;
     QTest::newRow("user not in Windows-31J, not sent") << "<server>" << "한" << "secret" << notInCodePage;
     QTest::newRow("password not in Windows-31J, not sent") << "<server>" << "user" << "비밀" << notInCodePage;
     QTest::newRow("host does not resolve") << "nosuchhost.invalid" << "user" << "secret"
@@ -70,14 +68,13 @@ void CurlFtpClientTest::connectResults()
     QFETCH(QString, host);
     QFETCH(QString, user);
     QFETCH(QString, password);
-    QFETCH(ConnectResult, result);
     if (host == QLatin1String("<server>"))
         host = m_server.hostAndPort();
     else if (host == QLatin1String("<closed>"))
         host = QStringLiteral("127.0.0.1:%1").arg(freePort());
     CurlFtpClientFactory factory(5, 5);
     auto client = factory.create();
-    QCOMPARE(client->Connect(host, user, password), result);
+    QTEST(client->Connect(host, user, password), "result");
     QVERIFY(!client->GetReply().isEmpty());
     QVERIFY(!client->GetReply().contains(password));
     QVERIFY(!client->GetReply().contains(QStringLiteral("PASS")));

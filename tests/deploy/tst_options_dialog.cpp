@@ -59,7 +59,6 @@ private Q_SLOTS:
     void storesOnlyWhenConfirmed();
     void okWhenTheFileCannotBeWritten();
     void openedProjectGovernsThroughTheDialog();
-    void keyboardOrder();
 };
 
 void tst_OptionsDialog::storesOnlyWhenConfirmed_data()
@@ -157,21 +156,6 @@ void tst_OptionsDialog::openedProjectGovernsThroughTheDialog()
         QCOMPARE(sandbox.store.settings().lastProject, QStringLiteral("Game"));
         QCOMPARE(sandbox.store.settings().SourcePath, gameSource);
     }
-}
-
-void tst_OptionsDialog::keyboardOrder()
-{
-    ProjectSandbox sandbox;
-    QVERIFY(sandbox.isValid());
-    std::unique_ptr<frmOptions> dialog(open(sandbox.store));
-    QStringList order;
-    QWidget *widget = box(dialog.get(), "txtFtp");
-    do {
-        if (widget->focusPolicy() & Qt::TabFocus)
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget != box(dialog.get(), "txtFtp") && order.size() < 20);
-    QCOMPARE(order, (QStringList{"txtFtp", "txtFtpPath", "txtFtpId", "txtFtpPassword", "txtWeb", "cmdOK", "cmdCancel"}));
 }
 
 QTEST_MAIN(tst_OptionsDialog)

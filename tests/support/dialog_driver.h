@@ -19,11 +19,12 @@ public:
 
     QStringList messages;
     QString newProjectName;  // empty: the new-project dialog is left alone
+    // Clicks from the event loop, as a user's click comes.
+    static void press(class QAbstractButton *button);
 
 private:
     void look();
     bool answer(QWidget *window);
-    static void press(class QAbstractButton *button);
     QTimer m_timer;
     QList<QPointer<QWidget>> m_answered;
 };

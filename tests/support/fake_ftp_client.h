@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // An FTP client that answers as scripted and records every call:
 // "Connect host user", "PutFile localPath folder binary", "GetReply", "Close".
@@ -17,10 +18,12 @@ public:
     QString reply = QStringLiteral("226 Transfer complete.");
     QStringList calls;
     int aborts = 0;
+    std::function<void()> onCreate = [] {};  // runs while an upload gets its client
 
     qsizetype putCount() const { return calls.filter(QStringLiteral("PutFile ")).size(); }
     std::unique_ptr<FtpClient> create() override
     {
+        onCreate();
         return failCreation ? nullptr : std::make_unique<Client>(*this);
     }
     void abortTransfers() override { ++aborts; }

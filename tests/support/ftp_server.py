@@ -1,14 +1,10 @@
 """A real FTP server for the tests: pyftpdlib on 127.0.0.1, a free port.
 
-Usage: ftp_server.py ROOT. Prints the port on its first line, then one
-"STOR <type>" line per store it accepts. Ends when its standard input closes (the test is gone)
-or after ten minutes at the latest.
-
-Unlike a stock pyftpdlib it hides nothing from the tests: a file is stored
-exactly as it came over the data connection (no line-end conversion on an
-ASCII store), and a name is taken byte for byte, each byte as the Latin-1
-character of its value, so the stored name shows the bytes on the wire.
-The user "silent" logs in but never gets an answer to a store.
+Usage: ftp_server.py ROOT. Prints the port, then "STOR <type>" per store.
+Ends when its standard input closes, or after ten minutes. Files are stored
+as they came (no line-end conversion on an ASCII store), names byte for byte
+as Latin-1, so the stored name shows the bytes on the wire. The user
+"silent" never gets an answer to a store.
 """
 import logging
 import os

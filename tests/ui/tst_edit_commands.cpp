@@ -59,8 +59,7 @@ private Q_SLOTS:
     void init();
     void operation_data();
     void operation();
-    void menuKeysRunTheMenuOnly_data();
-    void menuKeysRunTheMenuOnly();
+    void editorAloneIgnoresTheMenuKeys();
     void logPaneKeysActOnTheLog_data();
     void logPaneKeysActOnTheLog();
 
@@ -105,10 +104,10 @@ void EditCommandsTest::init()
 
 void EditCommandsTest::operation_data()
 {
-    QTest::addColumn<bool>("editorsOwn");  // the editor's context menu, not the Edit menu
-    QTest::addColumn<QString>("text");     // the selection between [ and ]
+    QTest::addColumn<QString>("route");  // the Edit menu, its keys or the editor's own context menu
+    QTest::addColumn<QString>("text");   // the selection between [ and ]
     QTest::addColumn<QString>("op");
-    QTest::addColumn<QString>("before");   // on the clipboard
+    QTest::addColumn<QString>("before");  // on the clipboard
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("clipboard");
     const char *const cases[][6] = {
@@ -121,74 +120,54 @@ void EditCommandsTest::operation_data()
         {"paste CR LF makes line breaks", "a[]b", "paste", "x\r\ny\r\n", "ax\ny\nb", "x\r\ny\r\n"},
         {"paste Japanese replaces the selection", "int [a];", "paste", "変数", "int 変数;", "変数"},
     };
-    for (const bool editorsOwn : {false, true}) {
+    for (const char *route : {"menu", "keys", "context menu"}) {
         for (const auto &c : cases) {
             // The context menu offers Cut and Copy only over a selection.
-            if (editorsOwn && QByteArray(c[1]).contains("[]") && qstrcmp(c[2], "paste") != 0)
+            if (route[0] == 'c' && QByteArray(c[1]).contains("[]") && qstrcmp(c[2], "paste") != 0)
                 continue;
-            QTest::addRow("%s, %s", c[0], editorsOwn ? "context menu" : "Edit menu")
-                << editorsOwn << QString::fromUtf8(c[1]) << QString::fromUtf8(c[2]) << QString::fromUtf8(c[3])
-                << QString::fromUtf8(c[4]) << QString::fromUtf8(c[5]);
+            QTest::addRow("%s, %s", c[0], route) << QString::fromLatin1(route) << QString::fromUtf8(c[1])
+                << QString::fromUtf8(c[2]) << QString::fromUtf8(c[3]) << QString::fromUtf8(c[4]) << QString::fromUtf8(c[5]);
         }
     }
 }
 
 void EditCommandsTest::operation()
 {
-    QFETCH(bool, editorsOwn);
+    QFETCH(QString, route);
     QFETCH(QString, text);
     QFETCH(QString, op);
     QFETCH(QString, before);
-    QFETCH(QString, after);
-    QFETCH(QString, clipboard);
     setMarkedText(m_editor, text);
     setClipboard(before);
+    const int which = op == QLatin1String("cut") ? 0 : op == QLatin1String("copy") ? 1 : 2;
 
-    if (op == QLatin1String("cut"))
-        editorsOwn ? m_editor->cut() : CutToClipboard(m_editor);
-    else if (op == QLatin1String("copy"))
-        editorsOwn ? m_editor->copy() : CopyToClipboard(m_editor);
-    else
-        editorsOwn ? m_editor->paste() : PasteFromClipboard(m_editor);
+    if (route == QLatin1String("menu")) {
+        (which == 0 ? CutToClipboard : which == 1 ? CopyToClipboard : PasteFromClipboard)(m_editor);
+    } else if (route == QLatin1String("keys")) {
+        QTest::keyClick(m_editor, which == 0 ? Qt::Key_X : which == 1 ? Qt::Key_C : Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_triggers, (QMap<QString, int>{{op, 1}}));
+    } else {
+        which == 0 ? m_editor->cut() : which == 1 ? m_editor->copy() : m_editor->paste();
+    }
 
-    QCOMPARE(m_editor->toPlainText(), after);
-    QCOMPARE(::clipboard(), clipboard);
+    QTEST(m_editor->toPlainText(), "after");
+    QTEST(clipboard(), "clipboard");
 }
 
-void EditCommandsTest::menuKeysRunTheMenuOnly_data()
+// Without the window's menu the keys do nothing at all.
+void EditCommandsTest::editorAloneIgnoresTheMenuKeys()
 {
-    QTest::addColumn<Qt::Key>("key");
-    QTest::addColumn<QString>("op");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("clipboard");
-    QTest::newRow("Ctrl+X") << Qt::Key_X << "cut" << "c" << "ab";
-    QTest::newRow("Ctrl+C") << Qt::Key_C << "copy" << "abc" << "ab";
-    QTest::newRow("Ctrl+V") << Qt::Key_V << "paste" << "oldc" << "old";
-}
-
-void EditCommandsTest::menuKeysRunTheMenuOnly()
-{
-    QFETCH(Qt::Key, key);
-    QFETCH(QString, op);
-    QFETCH(QString, after);
-    QFETCH(QString, clipboard);
-    setMarkedText(m_editor, QStringLiteral("[ab]c"));
-    setClipboard(QStringLiteral("old"));
-    QTest::keyClick(m_editor, key, Qt::ControlModifier);
-    QCOMPARE(m_triggers, (QMap<QString, int>{{op, 1}}));
-    QCOMPARE(m_editor->toPlainText(), after);
-    QCOMPARE(::clipboard(), clipboard);
-
-    // Without the window's menu the keys do nothing at all.
     SourceEditor alone;
-    setMarkedText(&alone, QStringLiteral("[ab]c"));
-    setClipboard(QStringLiteral("old"));
     alone.show();
     alone.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&alone));
-    QTest::keyClick(&alone, key, Qt::ControlModifier);
-    QCOMPARE(alone.toPlainText(), QStringLiteral("abc"));
-    QCOMPARE(::clipboard(), QStringLiteral("old"));
+    for (const Qt::Key key : {Qt::Key_X, Qt::Key_C, Qt::Key_V}) {
+        setMarkedText(&alone, QStringLiteral("[ab]c"));
+        setClipboard(QStringLiteral("old"));
+        QTest::keyClick(&alone, key, Qt::ControlModifier);
+        QCOMPARE(alone.toPlainText(), QStringLiteral("abc"));
+        QCOMPARE(clipboard(), QStringLiteral("old"));
+    }
 }
 
 void EditCommandsTest::logPaneKeysActOnTheLog_data()
@@ -206,8 +185,6 @@ void EditCommandsTest::logPaneKeysActOnTheLog()
 {
     QFETCH(Qt::Key, key);
     QFETCH(QString, log);
-    QFETCH(QString, clipboard);
-    QFETCH(QString, selected);
     setMarkedText(m_editor, QStringLiteral("[editor] text"));
     setMarkedText(m_log, log);
     setClipboard(QStringLiteral("old"));
@@ -216,9 +193,9 @@ void EditCommandsTest::logPaneKeysActOnTheLog()
     QTest::keyClick(m_log, key, Qt::ControlModifier);
 
     QVERIFY(m_triggers.isEmpty());
-    QCOMPARE(::clipboard(), clipboard);
+    QTEST(clipboard(), "clipboard");
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
-    QCOMPARE(m_log->textCursor().selectedText(), selected);
+    QTEST(m_log->textCursor().selectedText(), "selected");
     QCOMPARE(m_editor->textCursor().selectedText(), QStringLiteral("editor"));
 }
 
