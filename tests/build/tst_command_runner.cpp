@@ -37,19 +37,6 @@ private Q_SLOTS:
             << "x -classpath .:\"/a b/lib/dojaapi.jar\":./src/" << QStringList{"x", "-classpath", ".:/a b/lib/dojaapi.jar:./src/"};
         QTest::newRow("empty quotes give an empty argument") << "x \"\" y" << QStringList{"x", "", "y"};
         QTest::newRow("unclosed quote runs to the end") << "x \"a b" << QStringList{"x", "a b"};
-    }
-
-    void splitsLikeTheWindowsTools()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, arguments);
-        QCOMPARE(splitCommandLine(line, QDir::tempPath() + QStringLiteral("/no-such-folder")), arguments);
-    }
-
-    void expandsWildcards_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("arguments");
         QTest::newRow("star, sorted, hidden left out") << "jar cMf x.jar *"
                                                        << QStringList{"jar", "cMf", "x.jar", "B.class", "a.class", "pkg", "src", "z b.png"};
         QTest::newRow("folder part") << "javac src/*.java" << QStringList{"javac", "src/Hello.java", "src/Main.java"};
@@ -59,15 +46,14 @@ private Q_SLOTS:
         QTest::newRow("program is never expanded") << "* x" << QStringList{"*", "x"};
     }
 
-    void expandsWildcards()
+    void splitsLikeTheWindowsTools()
     {
         QFETCH(QString, line);
-        QFETCH(QStringList, arguments);
         QTemporaryDir dir;
         for (const char *name : {"a.class", "B.class", ".hidden", "z b.png", "src/Main.java", "src/Hello.java", "src/notes.txt"})
             QVERIFY(touch(dir.filePath(QLatin1String(name))));
         QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("pkg")));
-        QCOMPARE(splitCommandLine(line, dir.path()), arguments);
+        QTEST(splitCommandLine(line, dir.path()), "arguments");
     }
 
     void runsRealPrograms_data()
@@ -86,18 +72,25 @@ private Q_SLOTS:
         QTest::newRow("shell syntax is data")
             << "/bin/echo $(touch made1) `touch made2` ; touch made3 & touch made4 | x > made5" << 0
             << "$(touch made1) `touch made2` ; touch made3 & touch made4 | x > made5\n";
+        QTest::newRow("missing program") << "\"/no/such/bin/javac\" -d tmpclasses" << -1
+                                         << "/no/such/bin/javac を起動できませんでした: ";
+        QTest::newRow("runaway output is cut") << "/usr/bin/head -c 100000000 /dev/zero" << 0
+                                               << QString(kMaxCapturedOutput, QChar(0))
+                                                      + "\n(出力が長すぎるため、ここで打ち切りました)";
     }
 
     void runsRealPrograms()
     {
         QFETCH(QString, line);
-        QFETCH(int, result);
         QFETCH(QString, output);
         QTemporaryDir dir;
         QVERIFY(touch(dir.filePath(QStringLiteral("only-here.txt"))));
         const CommandResult run = runIn(dir.path(), line);
-        QCOMPARE(run.result, result);
-        QCOMPARE(run.output, output);
+        QTEST(run.result, "result");
+        // Output ending in ": " goes on with the system's own words, on that line.
+        const bool exact = !output.endsWith(QStringLiteral(": "));
+        QVERIFY2(exact ? run.output == output : run.output.startsWith(output) && !run.output.contains(QLatin1Char('\n')),
+                 qPrintable(run.output.right(200)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("only-here.txt")});
     }
 
@@ -132,38 +125,18 @@ private Q_SLOTS:
         clock.start();
         const CommandResult run = runner->RunCommand(hung, dir.path());
         QVERIFY2(clock.elapsed() < 10000, "the stop waited for the tool to end by itself");
-        QVERIFY(run.stopped);
-        QVERIFY(run.result != 0);
+        QVERIFY(run.stopped && run.result != 0);
         QCOMPARE(run.output, QStringLiteral("started\n/bin/sh を中止しました。"));
         QVERIFY(noneLeftWithin(marker, 3000));
 
         const CommandResult again = runner->RunCommand(QStringLiteral("/usr/bin/touch made"), dir.path());
-        QVERIFY(again.stopped);
-        QVERIFY(again.result != 0);
+        QVERIFY(again.stopped && again.result != 0);
         QCOMPARE(again.output, QStringLiteral("/usr/bin/touch を中止しました。"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("made"))));
 
         const CommandResult later = factory.CreateCommandRunner()->RunCommand(QStringLiteral("/bin/true"), dir.path());
         QCOMPARE(later.stopped, forGood);
         QCOMPARE(later.result == 0, !forGood);
-    }
-
-    void missingProgramSaysWhy()
-    {
-        QTemporaryDir dir;
-        const CommandResult run = runIn(dir.path(), QStringLiteral("\"/no/such/bin/javac\" -d tmpclasses"));
-        QVERIFY(run.result != 0);
-        QVERIFY(run.output.startsWith(QStringLiteral("/no/such/bin/javac を起動できませんでした")));
-        QVERIFY(!run.output.contains(QLatin1Char('\n')));
-    }
-
-    void runawayOutputIsBounded()
-    {
-        QTemporaryDir dir;
-        const CommandResult run = runIn(dir.path(), QStringLiteral("/usr/bin/head -c 100000000 /dev/zero"));
-        QCOMPARE(run.result, 0);
-        QVERIFY(run.output.size() <= kMaxCapturedOutput + 100);
-        QVERIFY(run.output.endsWith(QStringLiteral("\n(出力が長すぎるため、ここで打ち切りました)")));
     }
 };
 
