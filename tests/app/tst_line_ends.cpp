@@ -2,7 +2,6 @@
 
 #include <QTest>
 
-// The three conversions side by side: a text with every kind of line end.
 class LineEndsTest : public QObject
 {
     Q_OBJECT

@@ -16,10 +16,8 @@ namespace {
 bool writeHangingJdk(const QString &folder, const QString &marker)
 {
     const QString javac = folder + QStringLiteral("/bin/javac");
-    const QString script = QStringLiteral("#!/bin/bash\n"
-                                          "(exec -a %1-child /bin/sleep 120) &\n"
-                                          "exec -a %1-tool /bin/sleep 120\n")
-                               .arg(marker);
+    const QString script =
+        QStringLiteral("#!/bin/bash\n(exec -a %1-child /bin/sleep 120) &\nexec -a %1-tool /bin/sleep 120\n").arg(marker);
     return writeBytes(javac, script.toUtf8())
            && QFile::setPermissions(javac, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }

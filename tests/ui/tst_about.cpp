@@ -1,8 +1,6 @@
 #include "ui/about_dialog.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -19,13 +17,11 @@ private Q_SLOTS:
 void AboutTest::captions_data()
 {
     QTest::addColumn<QString>("control");  // empty: the window's title
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("caption");  // from the caption table, where the design's differs
     QTest::newRow("window") << "" << QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Quenvel");
     QTest::newRow("cmdSysInfo") << "cmdSysInfo" << QStringLiteral("ｼｽﾃﾑ情報(&S)...");
-    QTest::newRow("cmdOK") << "cmdOK" << "OK";
     QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QStringLiteral("本ソフトウェアは無保証で提供されます。");
     QTest::newRow("lblVersion") << "lblVersion" << QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0");
-    QTest::newRow("lblTitle") << "lblTitle" << "Quenvel";
     QTest::newRow("lblDescription") << "lblDescription" << QStringLiteral("iアプリを楽しく作ろう!");
 }
 
@@ -34,11 +30,9 @@ void AboutTest::captions()
     QFETCH(QString, control);
     QFETCH(QString, caption);
     frmAbout dlg;
-    QWidget *widget = control.isEmpty() ? &dlg : dlg.findChild<QWidget *>(control);
+    const QWidget *widget = control.isEmpty() ? &dlg : dlg.findChild<QWidget *>(control);
     QVERIFY(widget);
-    const auto *label = qobject_cast<QLabel *>(widget);
-    const auto *button = qobject_cast<QPushButton *>(widget);
-    QCOMPARE(label ? label->text() : button ? button->text() : widget->windowTitle(), caption);
+    QCOMPARE(widget->property(control.isEmpty() ? "windowTitle" : "text").toString(), caption);
 }
 
 void AboutTest::closingKeys_data()

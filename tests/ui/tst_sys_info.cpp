@@ -34,7 +34,6 @@ class FakeDesktop final : public Registry, public SysInfoHost
 public:
     QMap<QString, QVariant> values;  // "key|name"
     QStringList existing;
-    mutable QStringList probed;
     QStringList started;
     QStringList messages;
 
@@ -47,11 +46,7 @@ public:
             return std::nullopt;
         return stored.value<RegistryValue>();
     }
-    bool fileExists(const QString &path) const override
-    {
-        probed << path;
-        return existing.contains(path);
-    }
+    bool fileExists(const QString &path) const override { return existing.contains(path); }
     bool startProgram(const QString &path) override
     {
         if (existing.contains(path))
@@ -69,8 +64,6 @@ class SysInfoTest : public QObject
 private Q_SLOTS:
     void startSysInfo_data();
     void startSysInfo();
-    void getKeyValue_data();
-    void getKeyValue();
 };
 
 void SysInfoTest::startSysInfo_data()
@@ -78,30 +71,36 @@ void SysInfoTest::startSysInfo_data()
     QTest::addColumn<QVariant>("toolPath");      // a RegistryValue or nothing
     QTest::addColumn<QVariant>("toolLocation");  // a RegistryValue or nothing
     QTest::addColumn<QStringList>("existing");
-    QTest::addColumn<QStringList>("probes");
     QTest::addColumn<QString>("started");  // empty: the message instead
 
     const QString tool = QStringLiteral("C:\\Program Files\\MSInfo\\msinfo32.exe");
     const QVariant folder = stringValue(QStringLiteral("C:\\Common\\MSInfo"));
     const QString located = QStringLiteral("C:\\Common\\MSInfo\\MSINFO32.EXE");
     const QString full(keyValueBufferChars, u'x');
+    const QString longest = full.chopped(1);
+    const QString japanese = QStringLiteral("C:\\ツール.exe");
     const QVariant none;
     const QStringList nothing;
 
-    QTest::newRow("first value starts the tool without a file test")
-        << stringValue(tool) << folder << QStringList{tool} << nothing << tool;
+    QTest::newRow("first value starts the tool") << stringValue(tool) << folder << QStringList{tool} << tool;
     QTest::newRow("first value naming nothing startable gives the message")
-        << stringValue(tool) << folder << QStringList{located} << nothing << QString();
-    QTest::newRow("second value with MSINFO32.EXE there")
-        << none << folder << QStringList{located} << QStringList{located} << located;
-    QTest::newRow("second value without MSINFO32.EXE") << none << folder << nothing << QStringList{located} << QString();
-    QTest::newRow("no value at all") << none << none << nothing << nothing << QString();
+        << stringValue(tool) << folder << QStringList{located} << QString();
+    QTest::newRow("second value with MSINFO32.EXE there") << none << folder << QStringList{located} << located;
+    QTest::newRow("second value without MSINFO32.EXE") << none << folder << nothing << QString();
+    QTest::newRow("no value at all") << none << none << nothing << QString();
     QTest::newRow("first value filling the buffer without NUL ends the search")
-        << stringValue(full, false) << folder << QStringList{located} << nothing << QString();
+        << stringValue(full, false) << folder << QStringList{full, located} << QString();
     QTest::newRow("first value longer than the buffer falls to the second")
-        << stringValue(full) << folder << QStringList{located} << QStringList{located} << located;
+        << stringValue(full) << folder << QStringList{located} << located;
     QTest::newRow("first value of another type gives an empty path, never started")
-        << registryValue(RegistryType::Binary, "\x01\x02") << folder << QStringList{located, QString()} << nothing << QString();
+        << registryValue(RegistryType::Binary, "\x01\x02") << folder << QStringList{located, QString()} << QString();
+    QTest::newRow("first value cut at an inner NUL")
+        << stringValue(tool + QChar(u'\0') + QStringLiteral("junk")) << none << QStringList{tool} << tool;
+    QTest::newRow("first value without NUL, shorter than the buffer")
+        << stringValue(japanese, false) << none << QStringList{japanese} << japanese;
+    QTest::newRow("longest first value that fits") << stringValue(longest) << none << QStringList{longest} << longest;
+    QTest::newRow("dword: bytes last to first, no leading zeros, upper case")
+        << registryValue(RegistryType::Dword, QByteArray("\x0d\xab\x04\x12", 4)) << none << QStringList{"&h124ABD"} << "&h124ABD";
 }
 
 void SysInfoTest::startSysInfo()
@@ -115,43 +114,8 @@ void SysInfoTest::startSysInfo()
     desktop.existing = existing;
 
     StartSysInfo(desktop, desktop);
-    QTEST(desktop.probed, "probes");
     QCOMPARE(desktop.started, started.isEmpty() ? QStringList() : QStringList{started});
     QCOMPARE(desktop.messages, started.isEmpty() ? QStringList{unavailable} : QStringList());
-}
-
-void SysInfoTest::getKeyValue_data()
-{
-    QTest::addColumn<QVariant>("stored");
-    QTest::addColumn<bool>("read");
-    QTest::addColumn<QString>("value");  // it held "before"
-
-    const QString longest(keyValueBufferChars - 1, u'a');
-    QTest::newRow("string") << stringValue(QStringLiteral("C:\\ツール")) << true << QStringLiteral("C:\\ツール");
-    QTest::newRow("string cut at an inner NUL")
-        << stringValue(QStringLiteral("abc") + QChar(u'\0') + QStringLiteral("def")) << true << QStringLiteral("abc");
-    QTest::newRow("string without NUL shorter than the buffer")
-        << stringValue(QStringLiteral("abc"), false) << true << QStringLiteral("abc");
-    QTest::newRow("longest string that fits") << stringValue(longest) << true << longest;
-    QTest::newRow("string filling the buffer without NUL")
-        << stringValue(longest + u'a', false) << false << QStringLiteral("before");
-    QTest::newRow("string longer than the buffer") << stringValue(longest + u'a') << false << QString();
-    QTest::newRow("dword bytes last to first without leading zeros")
-        << registryValue(RegistryType::Dword, QByteArray("\x02\x01\0\0", 4)) << true << QStringLiteral("&h0012");
-    QTest::newRow("dword with every byte set")
-        << registryValue(RegistryType::Dword, QByteArray("\xcd\xab\x34\x12", 4)) << true << QStringLiteral("&h1234ABCD");
-    QTest::newRow("other type leaves the value alone") << registryValue(RegistryType::Binary, "\x05") << true << QStringLiteral("before");
-    QTest::newRow("missing value") << QVariant() << false << QString();
-}
-
-void SysInfoTest::getKeyValue()
-{
-    QFETCH(QVariant, stored);
-    FakeDesktop desktop;
-    desktop.values.insert(toolKey + QStringLiteral("|PATH"), stored);
-    QString value = QStringLiteral("before");
-    QTEST(GetKeyValue(desktop, RegistryRoot::LocalMachine, toolKey, QStringLiteral("PATH"), value), "read");
-    QTEST(value, "value");
 }
 
 QTEST_GUILESS_MAIN(SysInfoTest)
