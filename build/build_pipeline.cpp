@@ -52,8 +52,9 @@ private:
     bool package();
     bool addResources();
     bool writeProducts();
+    bool failCompile();
+    CommandResult runTool(const QString &line, const QString &folder);
     void logJarFailure(const CommandResult &run);
-    bool hasTool(const QString &path, const QString &missingText);
     ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
@@ -70,12 +71,9 @@ bool Build::run()
     const SaveOutcome saved = SaveSource(m_services);
     // The save puts the default pointer back; the tools are still to run.
     m_bench.setBusyCursor();
-    if (saved == SaveOutcome::Failed) {
-        // Compiling the file on disk would build what the user does not see.
-        AppendLogLine(m_bench, kCompileFailed);
-        m_bench.flags().CanRun = false;
-        return false;
-    }
+    // Compiling the file on disk would build what the user does not see.
+    if (saved == SaveOutcome::Failed)
+        return failCompile();
     AppendLog(m_bench, kCrLf);
     m_bench.processEvents();
 
@@ -108,12 +106,19 @@ bool Build::run()
     return complete;
 }
 
-bool Build::hasTool(const QString &path, const QString &missingText)
+bool Build::failCompile()
 {
-    if (!path.isEmpty())
-        return true;
-    AppendLogLine(m_bench, missingText);
+    AppendLogLine(m_bench, kCompileFailed);
+    m_bench.flags().CanRun = false;
     return false;
+}
+
+// Every tool after the compiler may be stopped by the user, which ends the build.
+CommandResult Build::runTool(const QString &line, const QString &folder)
+{
+    const CommandResult run = m_runner->RunCommand(line, folder);
+    m_stopped = run.stopped;
+    return run;
 }
 
 // JDK 1.3's javac prints these on a compile that wrote its classes.
@@ -126,13 +131,8 @@ bool holdsOnlyCompilerNotes(const QString &output)
 
 bool Build::compile()
 {
-    const auto fail = [this] {
-        AppendLogLine(m_bench, kCompileFailed);
-        m_bench.flags().CanRun = false;
-        return false;
-    };
-    if (!hasTool(m_settings.javacPath, kNoJdk))
-        return fail();
+    if (!HasTool(m_bench, m_settings.javacPath, kNoJdk))
+        return failCompile();
     const QString line = compileCommandLine(m_settings, m_style);
     AppendLogLine(m_bench, line);
     m_runner = m_services.runners.CreateCommandRunner();
@@ -147,16 +147,15 @@ bool Build::compile()
         return true;
     }
     AppendLog(m_bench, NormalizeOutput(run.output) + kCrLf);
-    return fail();
+    return failCompile();
 }
 
 bool Build::preverify()
 {
-    if (!hasTool(m_settings.preverifyPath, kNoSdk))
+    if (!HasTool(m_bench, m_settings.preverifyPath, kNoSdk))
         return false;
     const QString line = preverifyCommandLine(m_settings, m_style);
-    const CommandResult run = m_runner->RunCommand(line, paths().folder());
-    m_stopped = run.stopped;
+    const CommandResult run = runTool(line, paths().folder());
     if (CommandSucceeded(run))
         return true;
     AppendLog(m_bench, line + kCrLf + kPreverifyFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
@@ -165,8 +164,7 @@ bool Build::preverify()
 
 bool Build::package()
 {
-    const CommandResult run = m_runner->RunCommand(packageCommandLine(m_settings, m_style), paths().classesFolder());
-    m_stopped = run.stopped;
+    const CommandResult run = runTool(packageCommandLine(m_settings, m_style), paths().classesFolder());
     if (CommandSucceeded(run))
         return true;
     logJarFailure(run);
@@ -175,8 +173,7 @@ bool Build::package()
 
 bool Build::addResources()
 {
-    const CommandResult run = m_runner->RunCommand(resourceCommandLine(m_settings, m_style), paths().resourceFolder());
-    m_stopped = run.stopped;
+    const CommandResult run = runTool(resourceCommandLine(m_settings, m_style), paths().resourceFolder());
     if (CommandSucceeded(run)) {
         AppendLogLine(m_bench, kJarSaved + paths().archive());
         return true;

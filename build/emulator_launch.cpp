@@ -17,10 +17,8 @@ bool launch(Services &services)
 {
     Workbench &bench = services.bench;
     const AppSettings &settings = services.store.settings();
-    if (settings.javaPath.isEmpty()) {
-        AppendLogLine(bench, kNoJdk);
+    if (!HasTool(bench, settings.javaPath, kNoJdk))
         return false;
-    }
     const PathStyle &style = services.store.style();
     const QString line = emulatorCommandLine(settings, style);
     AppendLogLine(bench, line);

@@ -9,5 +9,5 @@ struct PathStyle;
 
 // The download page bin/<name>.htm.
 QString MakeHtmlText(const AppSettings &settings);
-// Replaces ProjectPaths::page() atomically; empty on success, else the reason.
+// Replaces ProjectPaths::page() atomically; a failure says why.
 Result WriteHtmlFile(const AppSettings &settings, const PathStyle &style);

@@ -10,5 +10,5 @@ struct PathStyle;
 
 // The application descriptor bin/<name>.jam.
 QString MakeJamText(const AppSettings &settings, const PathStyle &style, const QDateTime &now);
-// Replaces ProjectPaths::descriptor() atomically; empty on success, else the reason.
+// Replaces ProjectPaths::descriptor() atomically; a failure says why.
 Result WriteJamFile(const AppSettings &settings, const PathStyle &style, const QDateTime &now);

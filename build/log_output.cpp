@@ -12,3 +12,11 @@ void AppendLogLine(Workbench &bench, const QString &text)
 {
     bench.appendLog(text + kCrLf);
 }
+
+bool HasTool(Workbench &bench, const QString &toolPath, const QString &missingText)
+{
+    if (!toolPath.isEmpty())
+        return true;
+    AppendLogLine(bench, missingText);
+    return false;
+}

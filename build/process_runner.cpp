@@ -4,7 +4,6 @@
 #include "build/command_line.h"
 #include "build/tool_group.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>

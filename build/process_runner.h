@@ -8,7 +8,8 @@
 class ProcessCommandRunner;
 
 // Runs tools with QProcess; no shell ever sees the command line. While a
-// tool runs, the window keeps painting but takes no input.
+// tool runs, every event is let through: the window keeps painting and
+// decides itself what input counts (Esc stops the tool).
 class ProcessCommandRunnerFactory : public CommandRunnerFactory
 {
 public:

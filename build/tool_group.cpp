@@ -92,7 +92,6 @@ ToolGroup::~ToolGroup() = default;
 
 void ToolGroup::prepare(QProcess &process)
 {
-    m_process = &process;
 #ifdef Q_OS_LINUX
     const pid_t parent = getpid();
     // Runs between fork and exec: async-signal-safe calls only.

@@ -27,8 +27,8 @@ public:
     bool isEmpty() const;
 
 private:
-    QProcess *m_process = nullptr;
 #ifdef Q_OS_WIN
+    QProcess *m_process = nullptr;
     void *m_job = nullptr;        // HANDLE
     void *m_startInfo = nullptr;  // the PROCESS_INFORMATION the start fills in
     bool m_assigned = false;
