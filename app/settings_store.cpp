@@ -164,6 +164,5 @@ Result SettingsStore::RaiseMinorVersion()
 void SettingsStore::adoptProject(const QString &name)
 {
     m_openedProject = name;
-    applyOpenedProject(ProfileDocument::load(settingsFilePath()));
-    deriveToolchainPaths(m_settings, m_style);
+    LoadSettings();
 }

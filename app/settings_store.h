@@ -32,7 +32,7 @@ public:
     QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 ReadIniInt(const QString &section, const QString &key, qint32 defaultValue) const;
     // Returns whether the file now holds the value; callers of the original
-    // profile API ignore it, opening a project does not.
+    // profile API ignore it.
     bool WriteIniString(const QString &section, const QString &key, const QString &value);
 
     void LoadSettings();
@@ -45,9 +45,10 @@ public:
     // On failure the version in memory stays as it was.
     Result RaiseMinorVersion();
 
-    // Makes name the current project for the rest of the run, with its paths
-    // and its version from its own section, whatever later loads read as
-    // lastProject: a save must never land in another project.
+    // Makes name the current project for the rest of the run and loads the
+    // settings under it: its paths and its version from its own section,
+    // whatever this and later loads read as lastProject, so a save never
+    // lands in another project.
     void adoptProject(const QString &name);
 
 private:

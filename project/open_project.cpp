@@ -44,9 +44,8 @@ std::optional<QString> OpenProject(Services &services, const QString &requestedN
     const QString text = OpenText(services.bench, source);
     // The opened project governs even when the settings file does not take
     // its name, so a save never lands in another project.
-    store.adoptProject(name);
     (void)store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);
-    store.LoadSettings();
+    store.adoptProject(name);
     AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + store.settings().lastProject
                                       + QStringLiteral("] は読みこまれました"));
     WindowFlags &flags = services.bench.flags();
