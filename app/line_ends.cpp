@@ -37,3 +37,20 @@ QString toLfLineEnds(const QString &text)
     QString result = text;
     return result.replace(crsBeforeLf, QStringLiteral("\n"));
 }
+
+QString forPane(QString text)
+{
+    return text.remove(QLatin1Char('\r'));
+}
+
+QString pastedLines(QString text)
+{
+    text.replace(kCrLf, QStringLiteral("\n"));
+    return text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QString separatorsToCrLf(QString text)
+{
+    text.replace(QChar::ParagraphSeparator, kCrLf);
+    return text.replace(QChar::LineSeparator, kCrLf);
+}

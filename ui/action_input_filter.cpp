@@ -20,8 +20,6 @@ bool isForModalWindow(const QObject *receiver)
     return false;
 }
 
-} // namespace
-
 bool isUserInputEvent(const QEvent *event)
 {
     switch (event->type()) {
@@ -49,6 +47,8 @@ bool isUserInputEvent(const QEvent *event)
         return false;
     }
 }
+
+} // namespace
 
 ActionInputFilter::ActionInputFilter(std::function<void()> stop) : m_stop(std::move(stop))
 {

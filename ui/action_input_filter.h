@@ -22,5 +22,3 @@ protected:
 private:
     std::function<void()> m_stop;
 };
-
-bool isUserInputEvent(const QEvent *event);

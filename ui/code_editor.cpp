@@ -6,8 +6,8 @@
 #include <QPlainTextDocumentLayout>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QHelpEvent>
 #include <QTimer>
-#include <QToolTip>
 
 namespace {
 
@@ -52,11 +52,7 @@ protected:
     {
         if (event->type() == QEvent::ToolTip) {
             const auto *help = static_cast<QHelpEvent *>(event);
-            const QString message = m_editor->lineMarkMessage(m_editor->lineAt(help->pos().y()));
-            if (message.isEmpty())
-                QToolTip::hideText();
-            else
-                QToolTip::showText(help->globalPos(), message, this);
+            m_editor->showLineMarkTip(help, m_editor->lineAt(help->pos().y()), this);
             return true;
         }
         return QWidget::event(event);
@@ -228,7 +224,7 @@ void CodeEditor::paintGutter(QPaintEvent *event, QWidget *gutter)
         const int height = qRound(blockBoundingRect(block).height());
         if (block.isVisible() && top + height >= event->rect().top()) {
             const int line = block.blockNumber() + 1;
-            if (markOnLine(line)) {
+            if (hasMarkOnLine(line)) {
                 const int size = metrics.height() / 2;
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(QColor(0xd0, 0x20, 0x20));

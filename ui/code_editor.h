@@ -6,6 +6,7 @@
 #include <climits>
 
 class JavaHighlighter;
+class QHelpEvent;
 class QTimer;
 class SourceLayout;
 
@@ -55,6 +56,8 @@ public:
     int gutterWidth() const;
     void paintGutter(QPaintEvent *event, QWidget *gutter);
     int lineAt(int y) const;
+    // A tool tip request over a line: its marks' messages, or no tip.
+    void showLineMarkTip(const QHelpEvent *help, int line, QWidget *owner) const;
 
 Q_SIGNALS:
     // Marks were set, or one went away with its line's edit.
@@ -85,7 +88,7 @@ private:
     void updateTabStops();
     void colourNextSlice();
     int markPosition(const Mark &mark) const;
-    const Mark *markOnLine(int line) const;
+    bool hasMarkOnLine(int line) const;
     void showMark(int index);
 
     static QString leadingBlanks(const QString &line);

@@ -5,6 +5,7 @@
 #include <QHelpEvent>
 #include <QTextBlock>
 #include <QToolTip>
+#include <algorithm>
 
 void CodeEditor::setLineMarks(const QList<LineMark> &marks)
 {
@@ -58,13 +59,11 @@ int CodeEditor::markPosition(const Mark &mark) const
     return block.position() + qMin(column, block.length() - 1);
 }
 
-const CodeEditor::Mark *CodeEditor::markOnLine(int line) const
+bool CodeEditor::hasMarkOnLine(int line) const
 {
-    for (const Mark &mark : m_marks) {
-        if (mark.inPlace && mark.lineStart.blockNumber() + 1 == line)
-            return &mark;
-    }
-    return nullptr;
+    return std::any_of(m_marks.cbegin(), m_marks.cend(), [line](const Mark &mark) {
+        return mark.inPlace && mark.lineStart.blockNumber() + 1 == line;
+    });
 }
 
 QString CodeEditor::lineMarkMessage(int line) const
@@ -134,15 +133,20 @@ void CodeEditor::goToPosition(int line, int column)
     setFocus(Qt::OtherFocusReason);
 }
 
+void CodeEditor::showLineMarkTip(const QHelpEvent *help, int line, QWidget *owner) const
+{
+    const QString message = lineMarkMessage(line);
+    if (message.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), message, owner);
+}
+
 bool CodeEditor::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        const QString message = lineMarkMessage(cursorForPosition(help->pos()).blockNumber() + 1);
-        if (message.isEmpty())
-            QToolTip::hideText();
-        else
-            QToolTip::showText(help->globalPos(), message, viewport());
+        showLineMarkTip(help, cursorForPosition(help->pos()).blockNumber() + 1, viewport());
         return true;
     }
     return QPlainTextEdit::viewportEvent(event);

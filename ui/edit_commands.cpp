@@ -1,5 +1,7 @@
 #include "ui/edit_commands.h"
 
+#include "app/line_ends.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -8,12 +10,8 @@
 
 QString clipboardTextOfSelection(const QTextCursor &cursor)
 {
-    // The document marks line breaks inside a selection with the Unicode
-    // separators; other programs expect CR LF.
-    QString text = cursor.selectedText();
-    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
-    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
-    return text;
+    // Other programs expect CR LF where the document has its separators.
+    return separatorsToCrLf(cursor.selectedText());
 }
 
 QMimeData *plainTextMimeData(const QString &text)
@@ -25,13 +23,10 @@ QMimeData *plainTextMimeData(const QString &text)
 
 void replaceSelection(QPlainTextEdit *box, const QString &text)
 {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextCursor cursor = box->textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    cursor.insertText(lines);
+    cursor.insertText(pastedLines(text));
     cursor.endEditBlock();
     box->setTextCursor(cursor);
     box->ensureCursorVisible();

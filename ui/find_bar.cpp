@@ -26,7 +26,6 @@ void addWindowKey(QWidget *bar, const QKeySequence &key, std::function<void()> s
 {
     auto *action = new QAction(bar);
     action->setShortcut(key);
-    action->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(action, &QAction::triggered, bar, std::move(slot));
     bar->addAction(action);
 }

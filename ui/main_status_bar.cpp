@@ -61,11 +61,6 @@ void MainStatusBar::setModified(bool modified)
     m_modified->setText(modified ? QStringLiteral("変更あり") : QString());
 }
 
-QString MainStatusBar::modifiedText() const
-{
-    return m_modified->text();
-}
-
 void MainStatusBar::showIdle()
 {
     if (!m_activity.isEmpty())

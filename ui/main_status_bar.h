@@ -20,7 +20,6 @@ public:
     void showNote(const QString &note);
     void setErrorCount(int count);
     void setModified(bool modified);
-    QString modifiedText() const;
 
     static constexpr int kNoteMilliseconds = 4000;
 

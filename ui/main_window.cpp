@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "app/caption_rule.h"
+#include "app/line_ends.h"
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
@@ -30,14 +31,6 @@
 #include <QTimer>
 
 namespace {
-
-// The panes show CR LF as one line break; a lone CR has no line of its own.
-QString forDisplay(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.remove(QLatin1Char('\r'));
-    return text;
-}
 
 void setUpPane(QPlainTextEdit *pane, const QString &name)
 {
@@ -302,7 +295,7 @@ void frmMain::flushLog()
         return;
     QTextCursor cursor(Log->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(forDisplay(m_pendingLog));
+    cursor.insertText(forPane(m_pendingLog));
     m_pendingLog.clear();
     Log_Change();
 }
@@ -325,18 +318,13 @@ void frmMain::clearLog()
 
 QString frmMain::sourceText() const
 {
-    // Shift+Enter makes a line separator inside a block; the file has no such
-    // thing, and the code page no such character.
-    QString text = SourceCode->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    return text;
+    // The file has no separators, and the code page no such characters.
+    return separatorsToCrLf(SourceCode->document()->toRawText());
 }
 
 void frmMain::setSourceText(const QString &text)
 {
-    SourceCode->loadText(forDisplay(text));
-    SourceCode->document()->setModified(false);
+    SourceCode->loadText(forPane(text));
 }
 
 bool frmMain::isSourceModified() const

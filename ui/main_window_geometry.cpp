@@ -7,12 +7,22 @@
 #include <QDeadlineTimer>
 #include <QTimer>
 
+namespace {
+
+// The smallest the window may be, frame included.
+QSize minimumOuterSize()
+{
+    return QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight));
+}
+
+} // namespace
+
 // Left and top are the frame's, the size the outer one. Before the window
 // is shown the frame is not known; applied again once it is.
 void frmMain::applyStartPlacement()
 {
     m_knownFrame = frameExtra();
-    const QSize outer(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight));
+    const QSize outer = minimumOuterSize();
     setMinimumSize(outer - m_knownFrame);
     resize(outer - m_knownFrame);
     if (frameGeometry().topLeft() != m_startPosition)
@@ -75,7 +85,7 @@ QSize frmMain::frameExtra() const
     // made of the old and the new parent's geometry, far off either way. A
     // real frame is a title bar and borders.
     const QSize extra = frameGeometry().size() - size();
-    const QSize limit = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) / 4;
+    const QSize limit = minimumOuterSize() / 4;
     if (extra.width() < 0 || extra.height() < 0 || extra.width() >= limit.width() || extra.height() >= limit.height())
         return QSize(0, 0);
     return extra;
@@ -88,7 +98,7 @@ void frmMain::Form_Resize()
         return;
     const QSize outer = frameGeometry().size();
     const PaneLayout layout = layoutForWindow(outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel);
-    const QSize minimum = QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)) - frameExtra();
+    const QSize minimum = minimumOuterSize() - frameExtra();
     setMinimumSize(minimum);
     if (size().width() < minimum.width() || size().height() < minimum.height())
         resize(size().expandedTo(minimum));
