@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <optional>
 
 namespace {
 
@@ -23,6 +24,31 @@ bool isSingleByte(uchar c)
     return c < 0x80 || (c >= 0xA1 && c <= 0xDF);
 }
 
+// Bytes that Windows reads as characters of their own and writes back
+// unchanged, where the codec here knows none.
+constexpr struct {
+    uchar byte;
+    char16_t character;
+} kWindowsOnlyBytes[] = {{0x80, 0x0080}, {0xA0, 0xF8F0}, {0xFD, 0xF8F1}, {0xFE, 0xF8F2}, {0xFF, 0xF8F3}};
+
+std::optional<char16_t> windowsOnlyCharacter(uchar byte)
+{
+    for (const auto &pair : kWindowsOnlyBytes) {
+        if (pair.byte == byte)
+            return pair.character;
+    }
+    return std::nullopt;
+}
+
+std::optional<uchar> windowsOnlyByte(QChar c)
+{
+    for (const auto &pair : kWindowsOnlyBytes) {
+        if (pair.character == c.unicode())
+            return pair.byte;
+    }
+    return std::nullopt;
+}
+
 // Length of the well-formed sequence at i, or 0 when the byte at i starts none.
 int sequenceLength(const QByteArray &bytes, qsizetype i)
 {
@@ -39,15 +65,18 @@ int sequenceLength(const QByteArray &bytes, qsizetype i)
 // decodes the well-formed runs between them, where the codec itself puts
 // U+FFFD for a pair it has no character for. A fresh decoder per run: one
 // that has seen an error keeps reporting it.
-QString decodeMarkingErrors(const QByteArray &bytes)
+QString decodeMarkingErrors(const QByteArray &bytes, bool *clean)
 {
     QString text;
     text.reserve(bytes.size());
+    *clean = true;
     qsizetype runStart = 0;
     const auto flushRun = [&](qsizetype end) {
-        if (end > runStart)
-            text += QStringDecoder(kCodePage, QStringConverter::Flag::Stateless)
-                        .decode(QByteArrayView(bytes).sliced(runStart, end - runStart));
+        if (end <= runStart)
+            return;
+        QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
+        text += decoder.decode(QByteArrayView(bytes).sliced(runStart, end - runStart));
+        *clean = *clean && !decoder.hasError();
     };
     for (qsizetype i = 0; i < bytes.size();) {
         const int length = sequenceLength(bytes, i);
@@ -56,11 +85,42 @@ QString decodeMarkingErrors(const QByteArray &bytes)
             continue;
         }
         flushRun(i);
-        text += QChar::ReplacementCharacter;
+        if (const std::optional<char16_t> own = windowsOnlyCharacter(uchar(bytes[i]))) {
+            text += QChar(*own);
+        } else {
+            text += QChar::ReplacementCharacter;
+            *clean = false;
+        }
         runStart = ++i;
     }
     flushRun(bytes.size());
     return text;
+}
+
+// The codec's bytes for the text, with the bytes only Windows knows put in
+// by hand; false when a character does not fit.
+bool encodeInto(QStringView text, QByteArray &bytes)
+{
+    qsizetype runStart = 0;
+    const auto flushRun = [&](qsizetype end) {
+        if (end <= runStart)
+            return true;
+        QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
+        bytes += QByteArray(encoder.encode(text.sliced(runStart, end - runStart)));
+        return encoder.isValid() && !encoder.hasError();
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QChar::ReplacementCharacter)
+            return false;
+        const std::optional<uchar> own = windowsOnlyByte(text[i]);
+        if (!own)
+            continue;
+        if (!flushRun(i))
+            return false;
+        bytes += char(*own);
+        runStart = i + 1;
+    }
+    return flushRun(text.size());
 }
 
 // Input methods on Linux type these from JIS X 0208; Windows-31J holds the
@@ -89,9 +149,8 @@ QString withWindowsForms(const QString &text)
 
 bool fits(QStringView text)
 {
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);  // the encoding runs only when the result is taken
-    return !encoder.hasError() && !text.contains(QChar::ReplacementCharacter);
+    QByteArray bytes;
+    return encodeInto(text, bytes);
 }
 
 // The shortest prefix that does not fit ends with the first problem; an
@@ -134,9 +193,9 @@ CodePageProblem firstProblem(const QString &text)
 CodePageBytes encodeForCodePage(const QString &text)
 {
     const QString windowsText = withWindowsForms(text);
-    QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-    QByteArray bytes = encoder.encode(windowsText);
-    if (encoder.isValid() && !encoder.hasError() && !windowsText.contains(QChar::ReplacementCharacter))
+    QByteArray bytes;
+    bytes.reserve(windowsText.size() * 2);
+    if (encodeInto(windowsText, bytes))
         return {bytes, std::nullopt};
     return {QByteArray(), firstProblem(windowsText)};
 }
@@ -153,10 +212,12 @@ QString fromCodePage(const QByteArray &bytes, bool *ok)
 {
     QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
-    const bool clean = decoder.isValid() && !decoder.hasError();
+    bool clean = decoder.isValid() && !decoder.hasError();
+    if (!clean)
+        text = decodeMarkingErrors(bytes, &clean);
     if (ok)
         *ok = clean;
-    return clean ? text : decodeMarkingErrors(bytes);
+    return text;
 }
 
 QString describeCodePageProblem(const CodePageProblem &problem)

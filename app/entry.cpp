@@ -57,7 +57,13 @@ int runDesktop(QApplication &app)
         QCoreApplication::exit(1);
     });
 
-    store.LoadSettings();
+    if (const Result loaded = store.LoadSettings(); !loaded)
+        showStartupMessage(loaded.error());
+    // A signal during a start-up box ends that box's loop, not the program:
+    // look after each step that may wait, or the program would go on for good.
+    const auto stoppedCode = [&stop] { return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : 0; };
+    if (const int code = stoppedCode())
+        return code;
     auto splash = std::make_unique<frmSplash>();
     splash->adjustSize();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -72,8 +78,12 @@ int runDesktop(QApplication &app)
     // the client area's instead of the frame's.
     main.Form_Load();
     splash.reset();
+    if (const int code = stoppedCode())
+        return code;
     main.show();
     store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
     const int code = app.exec();
-    return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : code;
+    if (const int stopped = stoppedCode())
+        return stopped;
+    return code;
 }

@@ -147,7 +147,11 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     HeadlessWorkbench bench(out, err);
     const StoreMessages messages(store, bench);
     Services services{store, bench, runners, ftp, clock};
-    store.LoadSettings();
+    if (const Result loaded = store.LoadSettings(); !loaded) {
+        bench.showMessage(loaded.error());
+        bench.finish();
+        return 1;
+    }
     const std::optional<QString> text = OpenProject(services, parsed.request->name);
     if (!text) {
         bench.finish();

@@ -1,12 +1,12 @@
 #include "app/profile_file.h"
 
 #include "app/code_page.h"
+#include "app/text_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <limits>
 
 namespace {
@@ -71,22 +71,18 @@ ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
         doc.m_bom = kUtf8Bom;
         body.remove(0, kUtf8Bom.size());
     }
+    // A line ends at CR LF, LF or a lone CR, so a key appended after a last
+    // line ended by a lone CR starts a line of its own.
     qsizetype start = 0;
     while (start < body.size()) {
-        const qsizetype lf = body.indexOf('\n', start);
+        qsizetype end = start;
+        while (end < body.size() && body[end] != '\n' && body[end] != '\r')
+            ++end;
         Line line;
-        if (lf < 0) {
-            line.text = body.mid(start);
-            start = body.size();
-        } else {
-            line.text = body.mid(start, lf - start);
-            line.end = "\n";
-            start = lf + 1;
-        }
-        if (line.text.endsWith('\r')) {
-            line.text.chop(1);
-            line.end.prepend('\r');
-        }
+        line.text = body.mid(start, end - start);
+        if (end < body.size())
+            line.end = body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n' ? "\r\n" : body.mid(end, 1);
+        start = end + line.end.size();
         doc.classify(line);
         doc.m_lines.append(line);
     }
@@ -98,16 +94,19 @@ ProfileDocument ProfileDocument::load(const QString &path)
     return loadForUpdate(path).value_or(ProfileDocument());
 }
 
-std::optional<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path)
+std::optional<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path, QString *error)
 {
     QFile file(path);
     if (!file.exists())
         return ProfileDocument();
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFile::NoError) {
+        if (error)
+            *error = QDir::toNativeSeparators(path) + QStringLiteral(": 読みこめませんでした。") + file.errorString();
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return std::nullopt;
+    }
     return fromBytes(bytes);
 }
 
@@ -270,30 +269,30 @@ QByteArray ProfileDocument::toBytes() const
     return bytes;
 }
 
-Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change)
+Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change,
+                         ProfileLockWait &wait)
 {
     const QString nativePath = QDir::toNativeSeparators(path);
     // Two running copies each rewrite the whole file; the lock keeps one
     // from dropping the other's key.
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000))
-        return Result::failure(nativePath + QStringLiteral(": ロックできませんでした。"));
+    // After one wait in vain, the next attempt only looks, so one action
+    // never waits twice for a copy that keeps the file.
+    const bool locked = lock.tryLock(wait.waitedInVain ? 0 : wait.milliseconds);
+    wait.waitedInVain = !locked && lock.error() == QLockFile::LockFailedError;
+    if (!locked) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return Result::failure(nativePath + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。"));
+        return Result::failure(nativePath + QStringLiteral(".lock: ロックファイルを作れませんでした。"));
+    }
 
     const bool isNew = !QFileInfo::exists(path);
-    std::optional<ProfileDocument> doc = ProfileDocument::loadForUpdate(path);
+    QString unreadable;
+    std::optional<ProfileDocument> doc = ProfileDocument::loadForUpdate(path, &unreadable);
     if (!doc)
-        return Result::failure(nativePath + QStringLiteral(": 読みこめませんでした。"));
+        return Result::failure(unreadable);
     if (const Result changed = change(*doc); !changed)
         return changed;
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Result::failure(nativePath + QStringLiteral(": ") + file.errorString());
-    if (isNew)
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray bytes = doc->toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Result::failure(nativePath + QStringLiteral(": ") + file.errorString());
-    return Result::success();
+    return writeFileAtomically(path, doc->toBytes(), isNew ? FileAccess::OwnerOnly : FileAccess::AsUsual);
 }

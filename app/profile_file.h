@@ -22,8 +22,9 @@ public:
     static ProfileDocument fromBytes(const QByteArray &bytes);
     // A missing or unreadable file reads as an empty document.
     static ProfileDocument load(const QString &path);
-    // Null when the file is there but cannot be read: it must not be rewritten then.
-    static std::optional<ProfileDocument> loadForUpdate(const QString &path);
+    // Null when the file is there but cannot be read: it must not be rewritten
+    // then; *error (if given) names the file and says why.
+    static std::optional<ProfileDocument> loadForUpdate(const QString &path, QString *error = nullptr);
 
     std::optional<QString> value(const QString &section, const QString &key) const;
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
@@ -55,7 +56,15 @@ private:
     QList<Line> m_lines;
 };
 
-// Read-modify-replace of the file under a lock, through QSaveFile. A new file
-// is made owner-only (it holds the FTP password). On failure (the change's
-// own, or the file's) the file is left as it was.
-Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change);
+// How long a write waits for another copy's lock, and whether the last wait
+// came to nothing.
+struct ProfileLockWait {
+    int milliseconds = 5000;
+    bool waitedInVain = false;
+};
+
+// Read-modify-replace of the file under a lock, atomically. A new file is
+// made owner-only (it holds the FTP password). On failure (the lock, the
+// change's own, or the file's) the file is left as it was.
+Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change,
+                         ProfileLockWait &wait);

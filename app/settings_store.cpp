@@ -3,6 +3,7 @@
 #include "app/profile_file.h"
 #include "app/toolchain.h"
 
+#include <QDir>
 #include <limits>
 
 namespace {
@@ -64,19 +65,29 @@ qint32 SettingsStore::ReadIniInt(const QString &section, const QString &key, qin
     return ProfileDocument::load(settingsFilePath()).readInt(section, key, defaultValue);
 }
 
-bool SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
+Result SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
 {
-    return updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
-               return doc.setValue(section, key, value) ? Result::success() : Result::failure(key);
-           }).ok();
+    return updateProfileFile(
+        settingsFilePath(),
+        [&](ProfileDocument &doc) {
+            return doc.setValue(section, key, value)
+                       ? Result::success()
+                       : Result::failure(QDir::toNativeSeparators(settingsFilePath()) + QStringLiteral(": ") + key
+                                         + QStringLiteral("の値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
+        },
+        m_lockWait);
 }
 
-void SettingsStore::LoadSettings()
+Result SettingsStore::LoadSettings()
 {
     // One read of the file serves every key; the values are those that
     // one read per key would give.
-    const ProfileDocument doc = ProfileDocument::load(settingsFilePath());
-    AppSettings &s = m_settings;
+    QString unreadable;
+    const std::optional<ProfileDocument> read = ProfileDocument::loadForUpdate(settingsFilePath(), &unreadable);
+    if (!read)
+        return Result::failure(unreadable);
+    const ProfileDocument &doc = *read;
+    AppSettings s = m_settings;
     s.lastProject = doc.readString(kGlobal, QStringLiteral("lastProject"), QStringLiteral("Test"));
     s.WebUrl = doc.readString(kGlobal, QStringLiteral("WebUrl"), kPlaceholderHost);
     s.FtpUrl = doc.readString(kGlobal, QStringLiteral("FtpUrl"), kPlaceholderHost);
@@ -87,16 +98,18 @@ void SettingsStore::LoadSettings()
     const QString probed = FindJdk(m_style);
     s.JAVA_PATH = doc.readString(kGlobal, QStringLiteral("JAVA_PATH"), probed);
     if (s.JAVA_PATH.isEmpty() && m_showMessage)
-        m_showMessage(kNoJdkMessage);
+        m_showMessage(noJdkMessage(QDir::toNativeSeparators(settingsFilePath())));
     s.DOJA_PATH = doc.readString(kGlobal, QStringLiteral("DOJA_PATH"), m_style.defaultDojaPath);
     s.major = doc.readInt(s.lastProject, QStringLiteral("major"), 1);
     s.minor = doc.readInt(s.lastProject, QStringLiteral("minor"), 0);
     const QString classPath = defaultClassPath(s.DOJA_PATH, m_style);
     s.CLASSPATH = doc.readString(kGlobal, QStringLiteral("CLASSPATH"), classPath);
     s.BOOTCLASSPATH = doc.readString(kGlobal, QStringLiteral("BOOTCLASSPATH"), classPath);
+    m_settings = s;
     m_loaded = s;
     applyOpenedProject(doc);
-    deriveToolchainPaths(s, m_style);
+    deriveToolchainPaths(m_settings, m_style);
+    return Result::success();
 }
 
 void SettingsStore::applyOpenedProject(const ProfileDocument &doc)
@@ -128,7 +141,7 @@ Result SettingsStore::writeSettings(const std::function<Result(ProfileDocument &
                 lost << write.key;
         }
         return Result::success();
-    });
+    }, m_lockWait);
     const QString failed = settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n");
     if (!written)
         return Result::failure(failed + written.error());
@@ -161,8 +174,12 @@ Result SettingsStore::RaiseMinorVersion()
     return raised;
 }
 
-void SettingsStore::adoptProject(const QString &name)
+Result SettingsStore::adoptProject(const QString &name)
 {
+    const QString before = m_openedProject;
     m_openedProject = name;
-    LoadSettings();
+    const Result loaded = LoadSettings();
+    if (!loaded)
+        m_openedProject = before;
+    return loaded;
 }

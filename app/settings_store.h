@@ -2,12 +2,11 @@
 
 #include "app/app_settings.h"
 #include "app/path_style.h"
+#include "app/profile_file.h"
 #include "app/result.h"
 
 #include <QString>
 #include <functional>
-
-class ProfileDocument;
 
 // Owns the one AppSettings record and moves it to and from Tovra.ini beside
 // the executable. Created by main (or a test, over a temporary AppDir) and
@@ -31,11 +30,13 @@ public:
 
     QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 ReadIniInt(const QString &section, const QString &key, qint32 defaultValue) const;
-    // Returns whether the file now holds the value; callers of the original
-    // profile API ignore it.
-    bool WriteIniString(const QString &section, const QString &key, const QString &value);
+    // Failure names the settings file and why.
+    Result WriteIniString(const QString &section, const QString &key, const QString &value);
 
-    void LoadSettings();
+    // A file that is there but cannot be read leaves the settings as they
+    // were, never the defaults: a build would otherwise write into another
+    // SDK's project of the same name. The failure names the file and why.
+    Result LoadSettings();
     // Writes a key only when the file lacks it or the program changed its
     // value since the last load, so hand edits and a second copy's writes
     // survive. Failure names the settings file and why.
@@ -49,7 +50,10 @@ public:
     // settings under it: its paths and its version from its own section,
     // whatever this and later loads read as lastProject, so a save never
     // lands in another project.
-    void adoptProject(const QString &name);
+    Result adoptProject(const QString &name);
+
+    // How long a write waits for another running copy to let go of the file.
+    void setLockWait(int milliseconds) { m_lockWait.milliseconds = milliseconds; }
 
 private:
     void applyOpenedProject(const ProfileDocument &doc);
@@ -60,6 +64,7 @@ private:
     AppSettings m_settings;
     AppSettings m_loaded;  // the values as the last load read them
     QString m_openedProject;
+    ProfileLockWait m_lockWait;
     MessageHandler m_showMessage;
 };
 

@@ -8,20 +8,34 @@
 
 namespace {
 
-Result diskFailure(const QString &path, const QFileDevice &file)
+Result diskFailure(const QString &path, const QString &reason)
 {
-    return Result::failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return Result::failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace
 
-Result writeFileAtomically(const QString &path, const QByteArray &bytes)
+Result writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return diskFailure(path, file);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return diskFailure(path, file);
+        return diskFailure(path, file.errorString());
+    if (access == FileAccess::OwnerOnly
+        && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return diskFailure(path, reason);
+    }
+    // write() only fills Qt's buffer, and commit() renames the temporary file
+    // even when the flush inside it failed (a full disk): flush here and
+    // look, so the old file is kept whole.
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return diskFailure(path, reason);
+    }
+    if (!file.commit())
+        return diskFailure(path, file.errorString());
     return Result::success();
 }
 

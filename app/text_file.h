@@ -10,7 +10,10 @@
 // failure the previous file stays whole. A failure names the native path and
 // why: the disk's reason, or the first character the code page cannot hold.
 Result writeCodePageFile(const QString &path, const QString &text);
-// Replaces the file with the bytes, atomically; same result as above.
-Result writeFileAtomically(const QString &path, const QByteArray &bytes);
+enum class FileAccess { AsUsual, OwnerOnly };
+// Replaces the file with the bytes, atomically; same result as above. A full
+// disk fails here too, before the old file is touched. OwnerOnly: for a file
+// that holds a password.
+Result writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access = FileAccess::AsUsual);
 // The file's bytes, or null when it cannot be read.
 std::optional<QByteArray> readWholeFile(const QString &path);

@@ -6,9 +6,12 @@
 
 #include <QDir>
 
-const QString kNoJdkMessage = QStringLiteral(
-    "JDK1.3/1.3.1がインストールされていないか、インストール先が見つかりませんでした。\r\n"
-    "Tovra.iniファイルを編集して、JAVA_PATHにパスを指定してください。");
+QString noJdkMessage(const QString &settingsFile)
+{
+    return QStringLiteral("JDK1.3/1.3.1がインストールされていないか、インストール先が見つかりませんでした。\r\n"
+                          "Tovra.iniファイルを編集して、JAVA_PATHにパスを指定してください。\r\n")
+           + settingsFile;
+}
 
 QString FindJdk(const PathStyle &style)
 {

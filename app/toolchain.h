@@ -16,4 +16,5 @@ QString defaultClassPath(const QString &dojaPath, const PathStyle &style);
 // The tool paths and the project paths, from JAVA_PATH, DOJA_PATH and lastProject.
 void deriveToolchainPaths(AppSettings &settings, const PathStyle &style);
 
-extern const QString kNoJdkMessage;
+// Shown when no JDK is known; it names the settings file the user is to edit.
+QString noJdkMessage(const QString &settingsFile);

@@ -126,7 +126,10 @@ int main(int argc, char **argv)
         return 0;
     }
     SettingsStore store(dir.path() + QStringLiteral("/app"), PathStyle::native());
-    store.LoadSettings();
+    if (const Result loaded = store.LoadSettings(); !loaded) {
+        std::printf("bench_build: %s\n", qPrintable(loaded.error()));
+        return 0;
+    }
     const QString script = dir.path() + QStringLiteral("/build.sh");
     writeFile(script, shellScript(store.settings(), store.style()).toUtf8());
 

@@ -104,7 +104,10 @@ int main(int argc, char **argv)
                             .arg(kName, host, kUser, kPassword, sdk);
     writeBytes(appDir + QStringLiteral("/Tovra.ini"), toCodePage(ini).value_or(QByteArray()));
     SettingsStore store(appDir, PathStyle::posix());
-    store.LoadSettings();
+    if (const Result loaded = store.LoadSettings(); !loaded) {
+        std::printf("bench_upload: %s\n", qPrintable(loaded.error()));
+        return 0;
+    }
     FakeWorkbench bench;
     bench.windowFlags.CanUpload = true;
     FakeCommandRunnerFactory runners;

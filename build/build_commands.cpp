@@ -30,7 +30,42 @@ QString archiveFromSubfolder(const AppSettings &s, const PathStyle &style)
            + QStringLiteral(".jar");
 }
 
+// Blanks outside quotes separate arguments; every quote must be closed.
+bool isOneArgument(const QString &value)
+{
+    bool inQuotes = false;
+    for (const QChar c : value) {
+        if (c == kQuote)
+            inQuotes = !inQuotes;
+        else if (!inQuotes && (c == QLatin1Char(' ') || c == QLatin1Char('\t')))
+            return false;
+    }
+    return !inQuotes;
+}
+
 } // namespace
+
+QString commandLineSettingsProblem(const AppSettings &s)
+{
+    const struct {
+        const char *key;
+        const QString &value;
+    } folders[] = {{"JAVA_PATH", s.JAVA_PATH}, {"DOJA_PATH", s.DOJA_PATH}};
+    for (const auto &folder : folders) {
+        if (folder.value.contains(kQuote))
+            return QStringLiteral("Tovra.iniの%1の値に「\"」は使えません。%1を直してください。").arg(QLatin1String(folder.key));
+    }
+    const struct {
+        const char *key;
+        const QString &value;
+    } classPaths[] = {{"CLASSPATH", s.CLASSPATH}, {"BOOTCLASSPATH", s.BOOTCLASSPATH}};
+    for (const auto &classPath : classPaths) {
+        if (!isOneArgument(classPath.value))
+            return QStringLiteral("Tovra.iniの%1の値がひとつの引数になりません。「\"」の数と、「\"」の外の空白を確かめてください。")
+                .arg(QLatin1String(classPath.key));
+    }
+    return {};
+}
 
 QString compileCommandLine(const AppSettings &s, const PathStyle &style)
 {

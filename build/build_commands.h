@@ -20,3 +20,9 @@ QString packageCommandLine(const AppSettings &settings, const PathStyle &style);
 QString resourceCommandLine(const AppSettings &settings, const PathStyle &style);
 // Run in ProjectFolder.
 QString emulatorCommandLine(const AppSettings &settings, const PathStyle &style);
+
+// Empty when the settings that go into these lines keep their place there;
+// otherwise a line naming the key. A quote in a quoted folder, or a class
+// path that splits into more than one argument, would let a value pass
+// arguments of its own to the tool, or start another program.
+QString commandLineSettingsProblem(const AppSettings &settings);

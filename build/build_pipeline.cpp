@@ -133,6 +133,10 @@ bool Build::compile()
 {
     if (!HasTool(m_bench, m_settings.javacPath, kNoJdk))
         return failCompile();
+    if (const QString problem = commandLineSettingsProblem(m_settings); !problem.isEmpty()) {
+        AppendLogLine(m_bench, problem);
+        return failCompile();
+    }
     const QString line = compileCommandLine(m_settings, m_style);
     AppendLogLine(m_bench, line);
     m_runner = m_services.runners.CreateCommandRunner();

@@ -19,6 +19,10 @@ bool launch(Services &services)
     const AppSettings &settings = services.store.settings();
     if (!HasTool(bench, settings.javaPath, kNoJdk))
         return false;
+    if (const QString problem = commandLineSettingsProblem(settings); !problem.isEmpty()) {
+        AppendLogLine(bench, problem);
+        return false;
+    }
     const PathStyle &style = services.store.style();
     const QString line = emulatorCommandLine(settings, style);
     AppendLogLine(bench, line);

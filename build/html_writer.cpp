@@ -1,6 +1,7 @@
 #include "build/html_writer.h"
 
 #include "app/app_settings.h"
+#include "app/code_page.h"
 #include "app/line_ends.h"
 #include "app/project_paths.h"
 #include "app/text_file.h"
@@ -45,5 +46,10 @@ QString MakeHtmlText(const AppSettings &s)
 
 Result WriteHtmlFile(const AppSettings &s, const PathStyle &style)
 {
+    // Named by its key: a line and column of the page would point at a file
+    // the user never wrote.
+    if (!toCodePage(s.WebUrl))
+        return Result::failure(QStringLiteral("Tovra.iniのWebUrlの値に、Shift_JIS(Windows-31J)で書けない文字か"
+                                              "読みこめなかったバイトがあります。WebUrlを直してください。"));
     return writeCodePageFile(ProjectPaths::current(s, style).page(), MakeHtmlText(s) + kCrLf);
 }

@@ -13,7 +13,9 @@
 #include <sys/types.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
+#include <poll.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #endif
 #endif
 
@@ -87,6 +89,54 @@ bool ToolGroup::isEmpty() const
 
 #else
 
+#ifdef Q_OS_LINUX
+namespace {
+
+// Everything here runs between fork and exec, in a child that may share the
+// program's memory until it execs (vfork): plain system calls only.
+
+// The guard: a process of the tool's group that nobody waits for. It watches
+// the tool and the program through pidfds; when either ends, it ends the
+// group, and with it whatever the tool left running, itself last. The kernel
+// alone would end only the tool when the program dies, even by SIGKILL.
+[[noreturn]] void guardGroup(int toolFd, int programFd)
+{
+    signal(SIGINT, SIG_IGN);
+    signal(SIGHUP, SIG_IGN);
+    signal(SIGTERM, SIG_IGN);
+    // Open ends of the program's pipes would keep it waiting for output.
+    dup2(toolFd, 0);
+    dup2(programFd, 1);
+    if (close_range(2, ~0U, 0) != 0) {
+        for (int fd = 2; fd < 1024; ++fd)
+            close(fd);
+    }
+    pollfd watched[2] = {{0, POLLIN, 0}, {1, POLLIN, 0}};
+    while (poll(watched, 2, -1) <= 0) {
+    }
+    kill(0, SIGKILL);
+    _exit(0);
+}
+
+// Starts the guard as an orphan: the tool must not see a child of its own.
+void startGuard(pid_t program)
+{
+    const pid_t middle = pid_t(syscall(SYS_fork));
+    if (middle == 0) {
+        const int toolFd = int(syscall(SYS_pidfd_open, getppid(), 0));
+        const int programFd = int(syscall(SYS_pidfd_open, program, 0));
+        // Without pidfds (an old kernel) the tool still dies with the program.
+        if (toolFd >= 0 && programFd >= 0 && syscall(SYS_fork) == 0)
+            guardGroup(toolFd, programFd);
+        _exit(0);
+    }
+    if (middle > 0)
+        syscall(SYS_wait4, middle, nullptr, 0, nullptr);
+}
+
+} // namespace
+#endif
+
 ToolGroup::ToolGroup() = default;
 ToolGroup::~ToolGroup() = default;
 
@@ -94,13 +144,13 @@ void ToolGroup::prepare(QProcess &process)
 {
 #ifdef Q_OS_LINUX
     const pid_t parent = getpid();
-    // Runs between fork and exec: async-signal-safe calls only.
     process.setChildProcessModifier([parent] {
         setpgid(0, 0);
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         // The program may have died before the death signal was asked for.
         if (getppid() != parent)
             _exit(127);
+        startGuard(parent);
     });
 #else
     process.setChildProcessModifier([] { setpgid(0, 0); });

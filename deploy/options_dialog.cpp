@@ -126,7 +126,9 @@ void frmOptions::createLayout()
 
 void frmOptions::Form_Load()
 {
-    m_store.LoadSettings();
+    // Unreadable, the file keeps what it holds and the boxes show what was
+    // last read; a save would be refused with the same reason.
+    reload();
     const AppSettings &s = m_store.settings();
     txtWeb->setText(s.WebUrl);
     txtFtp->setText(s.FtpUrl);
@@ -149,12 +151,23 @@ void frmOptions::cmdOK_Click()
     if (!saved) {
         // Nothing was stored: the settings stay as they were, the boxes as typed.
         m_store.settings() = before;
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), saved.error(), QMessageBox::Ok, this);
-        box.exec();
+        showMessage(saved.error());
         return;
     }
-    m_store.LoadSettings();
+    reload();
     close();
+}
+
+void frmOptions::reload()
+{
+    if (const Result loaded = m_store.LoadSettings(); !loaded)
+        showMessage(loaded.error());
+}
+
+void frmOptions::showMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 void frmOptions::cmdCancel_Click()

@@ -31,6 +31,9 @@ private:
     void Form_Load();
     void cmdOK_Click();
     void cmdCancel_Click();
+    // Loads the settings afresh; a file that cannot be read is said in a box.
+    void reload();
+    void showMessage(const QString &text);
 
     SettingsStore &m_store;
     QLineEdit *txtFtp = nullptr;

@@ -2,9 +2,11 @@
 
 #include "app/app_settings.h"
 #include "app/fs_helpers.h"
+#include "app/line_ends.h"
 #include "app/path_style.h"
 #include "app/project_paths.h"
 #include "app/text_file.h"
+#include "project/project_messages.h"
 #include "project/project_name.h"
 
 #include <QDir>
@@ -14,6 +16,7 @@ namespace {
 const QString kExists = QStringLiteral("すでにプロジェクトは生成されています。");
 const QString kFailed = QStringLiteral(
     "プロジェクトの新規作成に失敗しました。ディスクがいっぱいか、アクセス権を確認してください。");
+const QString kFolderNotMade = QStringLiteral(": フォルダを作成できませんでした。");
 
 } // namespace
 
@@ -30,18 +33,23 @@ QString templateSourceText(const QString &name)
 NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle &style, const QString &name)
 {
     if (!isValidProjectName(name))
-        return {QString(), kFailed};
+        return {QString(), invalidProjectNameMessage(name)};
+    const QString apps = ProjectPaths::appsFolder(settings.DOJA_PATH, style);
+    if (!FolderExists(apps))
+        return {QString(), missingAppsFolderMessage(apps)};
     const ProjectPaths paths(settings.DOJA_PATH, name, style);
     if (FolderExists(paths.folder()))
         return {QString(), kExists};
+    // The general text, then what could not be made and why.
+    const auto failed = [](const QString &reason) { return NewProjectOutcome{QString(), kFailed + kCrLf + reason}; };
     if (!QDir().mkdir(paths.folder()))
-        return {QString(), kFailed};
+        return failed(paths.folder() + kFolderNotMade);
     for (const QString &sub : paths.newProjectFolders()) {
         if (!FolderExists(sub) && !QDir().mkdir(sub))
-            return {QString(), kFailed};
+            return failed(sub + kFolderNotMade);
     }
-    if (!writeCodePageFile(paths.sourceFile(), templateSourceText(name)))
-        return {QString(), kFailed};
+    if (const Result written = writeCodePageFile(paths.sourceFile(), templateSourceText(name)); !written)
+        return failed(written.error());
     const QString src = paths.sourceFolder();
     const QString res = paths.resourceFolder();
     return {name, QStringLiteral("プロジェクト [") + name + QStringLiteral("] を生成しました。\r\n")

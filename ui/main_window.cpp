@@ -236,7 +236,8 @@ void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const s
 
 void frmMain::Form_Load()
 {
-    m_store.LoadSettings();
+    // The start-up load before it has said why, should the file be unreadable.
+    (void)m_store.LoadSettings();
     m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
     m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),

@@ -1,6 +1,7 @@
 #include "ui/source_text.h"
 
 #include "app/code_page.h"
+#include "app/kept_bytes.h"
 #include "app/line_ends.h"
 #include "app/services.h"
 #include "app/settings_store.h"
@@ -17,6 +18,20 @@ QString OpenText(Workbench &bench, const QString &fileName)
     return text;
 }
 
+namespace {
+
+// The file's own bytes where the text did not change them: its line ends,
+// and characters the code page holds at two codes.
+Result writeKeepingBytes(const QString &path, const QString &text)
+{
+    const CodePageBytes encoded = encodeOverOldBytes(text, readWholeFile(path));
+    if (encoded.problem)
+        return Result::failure(describeCodePageProblem(*encoded.problem));
+    return writeFileAtomically(path, encoded.bytes);
+}
+
+} // namespace
+
 SaveOutcome SaveSource(Services &services)
 {
     Workbench &bench = services.bench;
@@ -27,9 +42,7 @@ SaveOutcome SaveSource(Services &services)
         return SaveOutcome::NothingToSave;
     }
     const QString path = services.store.settings().SourcePath;
-    // An unchanged file is written back byte for byte; LF-only or CR-only
-    // lines come back with CR LF, and no line is added.
-    const Result written = writeCodePageFile(path, withCrLfLines(text));
+    const Result written = writeKeepingBytes(path, text);
     if (written) {
         AppendLogLine(bench, path + QStringLiteral("を保存しました。"));
         bench.setSourceModified(false);

@@ -45,7 +45,9 @@ private Q_SLOTS:
             << (QByteArray("[") + sjis(QStringLiteral("テスト")) + "]\r\nK=" + sjis(QStringLiteral("ｱﾌﾟﾘ/テスト")) + "\r\n")
             << QStringLiteral("テスト") << "K" << QStringLiteral("ｱﾌﾟﾘ/テスト");
         QTest::newRow("unreadable byte shows as U+FFFD")
-            << QByteArray("[G]\r\nK=site\xA0x\r\n") << "G" << "K" << QStringLiteral("site\uFFFDx");
+            << QByteArray("[G]\r\nK=site\x81 x\r\n") << "G" << "K" << QStringLiteral("site\uFFFD x");
+        QTest::newRow("0xA0 reads as Windows reads it")
+            << QByteArray("[G]\r\nK=site\xA0x\r\n") << "G" << "K" << QStringLiteral("site\uF8F0x");
         QTest::newRow("enclosing double quotes go, as Windows reads them")
             << QByteArray("[G]\r\nK=\"/path/with blanks/sdk\"\r\n") << "G" << "K" << "/path/with blanks/sdk";
         QTest::newRow("enclosing single quotes go") << QByteArray("[G]\r\nK='v'\r\n") << "G" << "K" << "v";
@@ -109,6 +111,8 @@ private Q_SLOTS:
             << QByteArray("\xEF\xBB\xBF[G]\r\nK=\xE3\x81\x82\r\n");
         QTest::newRow("Japanese value in Windows-31J") << QByteArray("[G]\r\n") << "G" << "K" << QStringLiteral("テスト")
                                                        << "[G]\r\nK=" + sjis(QStringLiteral("テスト")) + "\r\n";
+        QTest::newRow("a lone CR ends the last line: the new key is not glued to it")
+            << QByteArray("[G]\r\nK=1\r") << "G" << "L" << "2" << QByteArray("[G]\r\nK=1\rL=2\r\n");
         QTest::newRow("a value outside the code page is refused")
             << QByteArray("[G]\r\nK=old\r\n") << "G" << "K" << QStringLiteral("\U0001F600") << QByteArray("[G]\r\nK=old\r\n");
     }
@@ -129,17 +133,18 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Tovra.ini"));
+        ProfileLockWait wait;
         QVERIFY(updateProfileFile(path, [](ProfileDocument &doc) {
             const bool set = doc.setValue(QStringLiteral("Global"), QStringLiteral("FtpPassword"), QStringLiteral("secret"));
             return set ? Result::success() : Result::failure(QStringLiteral("refused"));
-        }));
+        }, wait));
         QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
     #ifndef Q_OS_WIN
         QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther),
                  QFile::Permissions());
     #endif
         // A change that gives up leaves the file as it was.
-        const Result gaveUp = updateProfileFile(path, [](ProfileDocument &) { return Result::failure(QStringLiteral("no")); });
+        const Result gaveUp = updateProfileFile(path, [](ProfileDocument &) { return Result::failure(QStringLiteral("no")); }, wait);
         QCOMPARE(gaveUp.error(), QStringLiteral("no"));
         QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tovra.ini")});

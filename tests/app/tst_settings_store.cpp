@@ -3,6 +3,8 @@
 #include "file_bytes.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLockFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,7 +63,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         SettingsStore store(dir.path(), testStyle(dir.path()));
         QVERIFY(before.isNull() || writeBytes(store.settingsFilePath(), before));
-        store.LoadSettings();
+        QVERIFY(store.LoadSettings());
         QCOMPARE(QFileInfo::exists(store.settingsFilePath()), !before.isNull());
         if (!meanwhile.isEmpty())
             QVERIFY(writeBytes(store.settingsFilePath(), meanwhile));
@@ -80,10 +82,10 @@ private Q_SLOTS:
         SettingsStore store(dir.path(), testStyle(dir.path()));
         QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\nDOJA_PATH=/sdk with blank\r\n"
                                                      "CLASSPATH=/mine.jar\r\n[New]\r\nminor=5\r\n"));
-        store.LoadSettings();
-        store.adoptProject(QStringLiteral("New"));
+        QVERIFY(store.LoadSettings());
+        QVERIFY(store.adoptProject(QStringLiteral("New")));
         // Another copy, or a file the program may not write, still names Old.
-        store.LoadSettings();
+        QVERIFY(store.LoadSettings());
         QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
         QCOMPARE(store.settings().minor, 5);
         QCOMPARE(store.settings().SourcePath, QStringLiteral("/sdk with blank/apps/New/src/New.java"));
@@ -120,26 +122,54 @@ private Q_SLOTS:
             QVERIFY(writeBytes(store.settingsFilePath(), file));
         QStringList messages;
         store.setMessageHandler([&](const QString &text) { messages << text; });
-        store.LoadSettings();
+        QVERIFY(store.LoadSettings());
         if (!javaPath.isEmpty() && !javaPath.startsWith(QLatin1Char('/')))
             javaPath = dir.filePath(javaPath);
         QCOMPARE(store.settings().JAVA_PATH, javaPath);
         // No JDK is no compiler, never the machine's own javac.
         QCOMPARE(store.settings().javacPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
-        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{kNoJdkMessage} : QStringList());
+        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(store.settingsFilePath())} : QStringList());
     }
 
-    void unwritableFileKeepsMemory()
+    // A file that cannot be read is never taken for the defaults: a build
+    // would then write into another SDK's project of the same name.
+    void unreadableFileKeepsMemory()
     {
         QTemporaryDir dir;
         SettingsStore store(dir.path(), testStyle(dir.path()));
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
-        store.LoadSettings();
+        QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/mine\r\n"));
+        QVERIFY(store.LoadSettings());
+        QVERIFY(QFile::remove(store.settingsFilePath()) && QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
+        const Result loaded = store.LoadSettings();
+        QVERIFY2(loaded.error().startsWith(store.settingsFilePath() + QStringLiteral(": 読みこめませんでした。")),
+                 qPrintable(loaded.error()));
+        QCOMPARE(store.settings().DOJA_PATH, QStringLiteral("/mine"));
         store.settings().FtpId = QStringLiteral("kept");
         const Result saved = store.SaveSettings();
-        QVERIFY(saved.error().startsWith(QDir::toNativeSeparators(store.settingsFilePath())));
+        QVERIFY(saved.error().contains(store.settingsFilePath()));
         QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
         QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
+    }
+
+    // Another running copy holds the file: one wait, then only a look, and
+    // the message says who holds it.
+    void anotherCopysLockIsWaitedForOnce()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        store.setLockWait(300);
+        QLockFile other(store.settingsFilePath() + QStringLiteral(".lock"));
+        QVERIFY(other.tryLock(0));
+        QElapsedTimer timer;
+        timer.start();
+        const Result first = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A"));
+        QVERIFY(timer.elapsed() >= 300);
+        QVERIFY2(first.error().contains(QStringLiteral("ほかのQuenvelがこのファイルを使用中")), qPrintable(first.error()));
+        timer.restart();
+        QVERIFY(!store.RaiseMinorVersion());
+        QVERIFY(timer.elapsed() < 300);
+        other.unlock();
+        QVERIFY(store.SaveSettings());
     }
 };
 

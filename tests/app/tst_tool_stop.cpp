@@ -34,7 +34,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("gone");
         QTest::newRow("SIGTERM stops the tool with its child and exits 128+15")
             << int(SIGTERM) << QStringList{"-tool", "-child"};
-        QTest::newRow("SIGKILL leaves no tool running") << int(SIGKILL) << QStringList{"-tool"};
+        QTest::newRow("SIGKILL leaves no tool running, nor a child it started")
+            << int(SIGKILL) << QStringList{"-tool", "-child"};
     }
 
     void endingTheProgramEndsItsTool()

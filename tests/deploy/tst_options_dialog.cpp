@@ -147,7 +147,7 @@ void tst_OptionsDialog::openedProjectGovernsThroughTheDialog()
     // The file names Hello: another copy wrote it, or it took no write.
     ProjectSandbox sandbox(uploadOptions());
     QVERIFY(sandbox.isValid());
-    sandbox.store.adoptProject(QStringLiteral("Game"));
+    QVERIFY(sandbox.store.adoptProject(QStringLiteral("Game")));
     const QString gameSource = sandbox.sdkDir() + QStringLiteral("/apps/Game/src/Game.java");
     for (const bool ok : {false, true}) {
         QPointer<frmOptions> dialog = open(sandbox.store);

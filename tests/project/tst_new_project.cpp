@@ -1,5 +1,6 @@
 #include "app/code_page.h"
 #include "project/new_project.h"
+#include "project/project_messages.h"
 #include "project/project_name.h"
 #include "project_sandbox.h"
 
@@ -9,9 +10,6 @@
 #include <QTest>
 
 namespace {
-
-const QString kFailed = QStringLiteral(
-    "プロジェクトの新規作成に失敗しました。ディスクがいっぱいか、アクセス権を確認してください。");
 
 // Every entry below the folder, with the bytes of each file.
 QStringList treeOf(const QString &folder)
@@ -46,10 +44,11 @@ void NewProjectTest::creates_data()
     QTest::newRow("plain") << QStringLiteral("Game") << QString();
     QTest::newRow("Japanese") << QStringLiteral("テスト") << QString();
     QTest::newRow("existing project") << QStringLiteral("Hello") << QStringLiteral("すでにプロジェクトは生成されています。");
-    QTest::newRow("empty name") << QString() << kFailed;
-    QTest::newRow("outside by a relative path") << QStringLiteral("../evil") << kFailed;
-    QTest::newRow("line break") << QStringLiteral("A\r\n[Global]") << kFailed;
-    QTest::newRow("a file where the apps folder must be") << QStringLiteral("<no apps>") << kFailed;
+    // A refused name says which names are allowed, not that the disk may be full.
+    QTest::newRow("empty name") << QString() << invalidProjectNameMessage(QString());
+    QTest::newRow("outside by a relative path") << QStringLiteral("../evil") << invalidProjectNameMessage("../evil");
+    QTest::newRow("line break") << QStringLiteral("A\r\n[Global]") << invalidProjectNameMessage("A\r\n[Global]");
+    QTest::newRow("a file where the apps folder must be") << QStringLiteral("<no apps>") << "<no apps>";
 }
 
 void NewProjectTest::creates()
@@ -61,6 +60,7 @@ void NewProjectTest::creates()
     if (name == QLatin1String("<no apps>")) {
         QVERIFY(QDir(box.sdkDir()).removeRecursively() && touch(box.sdkDir() + QStringLiteral("/apps")));
         name = QStringLiteral("Game");
+        message = missingAppsFolderMessage(box.sdkDir() + QStringLiteral("/apps"));
     }
     const QStringList before = treeOf(box.sdkDir());
 

@@ -1,8 +1,10 @@
 #include "app/code_page.h"
 #include "project/open_project.h"
+#include "project/project_messages.h"
 #include "project_sandbox.h"
 
 #include <QDir>
+#include <QLockFile>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -50,8 +52,9 @@ void OpenProjectTest::opensAndMakesTheProjectCurrent()
     QFETCH(bool, writable);
     ProjectSandbox box;
     QVERIFY(box.isValid() && addGame(box));
-    if (!writable)  // the lock cannot be taken; the file still reads
-        QVERIFY(QDir().mkpath(box.store.settingsFilePath() + QStringLiteral(".lock/held")));
+    QLockFile otherCopy(box.store.settingsFilePath() + QStringLiteral(".lock"));
+    if (!writable)  // another copy holds the file; it still reads
+        QVERIFY(otherCopy.tryLock(0));
     box.bench.windowFlags = {true, false, false};  // a build of Hello had failed
     box.bench.log = QStringLiteral("old\r\n");
     Services services = box.services();
@@ -62,7 +65,10 @@ void OpenProjectTest::opensAndMakesTheProjectCurrent()
     QCOMPARE(box.settings().lastProject, QStringLiteral("Game"));
     QCOMPARE(box.settings().SourcePath, box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"));
     QCOMPARE(box.settings().minor, 5);
-    QCOMPARE(box.bench.log, QStringLiteral("old\r\nプロジェクト [Game] は読みこまれました\r\n"));
+    const QString unrecorded = QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。\r\n") + box.store.settingsFilePath()
+                               + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。\r\n");
+    QCOMPARE(box.bench.log, QStringLiteral("old\r\n") + (writable ? QString() : unrecorded)
+                                + QStringLiteral("プロジェクト [Game] は読みこまれました\r\n"));
     QVERIFY(box.bench.windowFlags.ProjectLoaded && box.bench.windowFlags.CanRun && box.bench.windowFlags.CanUpload);
     QVERIFY(box.bench.messages.isEmpty());
 }
@@ -71,13 +77,14 @@ void OpenProjectTest::whatIsNoProject_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("setUp");  // a path below apps to create: a trailing / makes a folder
+    QTest::addColumn<bool>("badName");   // the name itself is refused, with the names allowed
 
-    QTest::newRow("source named otherwise") << QStringLiteral("Other") << QStringLiteral("Other/src/Main.java");
-    QTest::newRow("an ordinary file") << QStringLiteral("readme.txt") << QStringLiteral("readme.txt");
-    QTest::newRow("a folder where the source must be") << QStringLiteral("Odd") << QStringLiteral("Odd/src/Odd.java/");
-    QTest::newRow("missing altogether") << QStringLiteral("Nope") << QString();
-    QTest::newRow("outside the SDK") << QStringLiteral("../../outside") << QStringLiteral("../../outside/src/outside.java");
-    QTest::newRow("a blank in the name") << QStringLiteral("a b") << QStringLiteral("a b/src/a b.java");
+    QTest::newRow("source named otherwise") << QStringLiteral("Other") << QStringLiteral("Other/src/Main.java") << false;
+    QTest::newRow("an ordinary file") << QStringLiteral("readme.txt") << QStringLiteral("readme.txt") << true;
+    QTest::newRow("a folder where the source must be") << QStringLiteral("Odd") << QStringLiteral("Odd/src/Odd.java/") << false;
+    QTest::newRow("missing altogether") << QStringLiteral("Nope") << QString() << false;
+    QTest::newRow("outside the SDK") << QStringLiteral("../../outside") << QStringLiteral("../../outside/src/outside.java") << true;
+    QTest::newRow("a blank in the name") << QStringLiteral("a b") << QStringLiteral("a b/src/a b.java") << true;
 }
 
 void OpenProjectTest::whatIsNoProject()
@@ -96,7 +103,8 @@ void OpenProjectTest::whatIsNoProject()
     Services services = box.services();
 
     QCOMPARE(OpenProject(services, name), std::nullopt);
-    QCOMPARE(box.bench.messages, QStringList{kNotAProject});
+    QFETCH(bool, badName);
+    QCOMPARE(box.bench.messages, QStringList{badName ? invalidProjectNameMessage(name) : kNotAProject});
     QCOMPARE(box.bench.log, QString());
     QCOMPARE(box.bench.windowFlags.CanRun, false);
     QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));

@@ -43,7 +43,9 @@ ProjectSandbox::ProjectSandbox(const Options &options)
     m_valid = QDir().mkpath(appDir()) && writeIni();
     if (m_valid && options.createSdk)
         m_valid = QDir().mkpath(sdkDir() + QStringLiteral("/apps"));
-    store.LoadSettings();
+    // A lock another copy holds is met at once, not after the usual wait.
+    store.setLockWait(100);
+    m_valid = store.LoadSettings().ok() && m_valid;
     if (m_valid && options.createSdk)
         m_valid = writeProject();
     bench.windowFlags = {true, true, true};

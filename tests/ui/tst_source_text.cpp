@@ -62,35 +62,42 @@ void SourceTextTest::savesTheSource_data()
     QTest::addColumn<QString>("breakWith");  // "", "noproject", "folder", "nosrc"
     QTest::addColumn<QByteArray>("saved");   // null: refused; empty: nothing written
     QTest::addColumn<QString>("reason");     // the second line of a refusal; "<path>" for the disk's reason
-    const auto opened = [](const char *name, const QByteArray &file, const QByteArray &saved, const QString &reason) {
-        QTest::newRow(name) << file << QString() << QString() << saved << reason;
+    QTest::addColumn<QStringList>("edit");   // in the opened text, replace the first by the second
+    const auto opened = [](const char *name, const QByteArray &file, const QByteArray &saved, const QString &reason,
+                           const QStringList &edit = {}) {
+        QTest::newRow(name) << file << QString() << QString() << saved << reason << edit;
     };
 
-    opened("CR LF text round-trips", "a\r\nb\r\n", "a\r\nb\r\n", QString());
-    opened("Japanese, kana, yen and tilde round-trip", "// \x93\xfa\x96\x7b \xb1\x5c\x7e\r\n",
-           "// \x93\xfa\x96\x7b \xb1\x5c\x7e\r\n", QString());
-    opened("LF and lone CR lines get CR LF, no line added", "a\nb\rc", "a\r\nb\r\nc\r\n", QString());
+    // Read and saved with no edit, a file keeps its bytes.
+    for (const char *bytes : {"a\r\nb\r\n", "// \x93\xfa\x96\x7b \xb1\x5c\x7e\r\n", "a\nb\rc", "a\nb\n", "a\r\nb\nc\rd\r\n",
+                              "\x87\x90 \xfa\x58 \xed\x40\r\n", "a\x80\xa0\xfd\xfe\xff\r\n"})
+        opened(qPrintable(QStringLiteral("unchanged: %1").arg(QString::fromLatin1(QByteArray(bytes).toHex(' ')))), bytes, bytes, {});
+    // Edited, the untouched lines keep their bytes and the file its line ends.
+    opened("LF file stays LF", "a\nb\nc\n", "a\nB\nc\n", {}, {"b", "B"});
+    opened("two-code characters in untouched lines", "\x87\x90\r\nb\r\n\xfa\x58\r\n", "\x87\x90\r\nB\r\n\xfa\x58\r\n", {}, {"b", "B"});
+    opened("no final line end stays so", "a\nb", "A\nb", {}, {"a", "A"});
+    opened("a line added after an unended last line", "a", "a\r\nz", {}, {"a", "a\r\nz"});
+    opened("mixed ends: untouched lines keep theirs, new ones take the usual", "a\nb\r\nc\n", "a\nB\nx\nc\n", {},
+           {"b", "B\r\nx"});
+    opened("bytes only Windows knows survive an edit of their line", "a\xa0" "b\r\n", "a\xa0" "c\r\n", {}, {"b", "c"});
     opened("invalid trail byte", "// \x81\x20 ok\r\n", QByteArray(), "1行4桁目" + kUnreadable);
     opened("lone lead byte at the end", "x\r\n// \x81", QByteArray(), "2行4桁目" + kUnreadable);
-    opened("0x80", "a\x80\r\n", QByteArray(), "1行2桁目" + kUnreadable);
-    opened("0xA0", "a\xa0\r\n", QByteArray(), "1行2桁目" + kUnreadable);
-    opened("0xFD", "\xfd\r\n", QByteArray(), "1行1桁目" + kUnreadable);
     opened("UTF-8 comment from another editor", "// \xe3\x81\x82\r\n", QByteArray(), "1行5桁目" + kUnreadable);
 
     const QByteArray none;
     QTest::newRow("JIS forms typed by input methods save as Windows forms")
         << none << QStringLiteral("\u301C\u2212\u2016\u00A2\u00A3\u00AC\u2014") << QString()
-        << QByteArray("\x81\x60\x81\x7c\x81\x61\x81\x91\x81\x92\x81\xca\x81\x5c\r\n") << QString();
+        << QByteArray("\x81\x60\x81\x7c\x81\x61\x81\x91\x81\x92\x81\xca\x81\x5c\r\n") << QString() << QStringList();
     QTest::newRow("character outside the code page is named")
         << none << QStringLiteral("x\r\n// caf\u00E9\r\n") << QString() << none
-        << notEncodable(QStringLiteral("2行7桁目"), QStringLiteral("\u00E9"), QStringLiteral("U+00E9"));
+        << notEncodable(QStringLiteral("2行7桁目"), QStringLiteral("\u00E9"), QStringLiteral("U+00E9")) << QStringList();
     QTest::newRow("character outside the basic plane")
         << none << QStringLiteral("\U0001F600") << QString() << none
-        << notEncodable(QStringLiteral("1行1桁目"), QStringLiteral("\U0001F600"), QStringLiteral("U+1F600"));
-    QTest::newRow("folder where the source must be") << none << QStringLiteral("x\r\n") << "folder" << none << "<path>";
-    QTest::newRow("src folder gone") << none << QStringLiteral("x\r\n") << "nosrc" << none << "<path>";
-    QTest::newRow("empty editor writes nothing") << none << QString() << QString() << QByteArray("") << QString();
-    QTest::newRow("no project opened yet") << none << QStringLiteral("x\r\n") << "noproject" << QByteArray("") << QString();
+        << notEncodable(QStringLiteral("1行1桁目"), QStringLiteral("\U0001F600"), QStringLiteral("U+1F600")) << QStringList();
+    QTest::newRow("folder where the source must be") << none << QStringLiteral("x\r\n") << "folder" << none << "<path>" << QStringList();
+    QTest::newRow("src folder gone") << none << QStringLiteral("x\r\n") << "nosrc" << none << "<path>" << QStringList();
+    QTest::newRow("empty editor writes nothing") << none << QString() << QString() << QByteArray("") << QString() << QStringList();
+    QTest::newRow("no project opened yet") << none << QStringLiteral("x\r\n") << "noproject" << QByteArray("") << QString() << QStringList();
 }
 
 void SourceTextTest::savesTheSource()
@@ -100,6 +107,7 @@ void SourceTextTest::savesTheSource()
     QFETCH(QString, breakWith);
     QFETCH(QByteArray, saved);
     QFETCH(QString, reason);
+    QFETCH(QStringList, edit);
     ProjectSandbox box;
     QVERIFY(box.isValid());
     const QString path = box.settings().SourcePath;
@@ -113,6 +121,8 @@ void SourceTextTest::savesTheSource()
     }
     box.bench.windowFlags.ProjectLoaded = breakWith != QLatin1String("noproject");
     box.bench.source = file.isNull() ? editor : OpenText(box.bench, path);
+    if (!edit.isEmpty())
+        box.bench.source.replace(edit[0], edit[1]);
     // Twice: a second save of the same text adds nothing.
     for (int round = 0; round < 2; ++round) {
         const QString log = saveAndCheck(box, saved);
