@@ -159,7 +159,9 @@ private Q_SLOTS:
         QCOMPARE(screen.pixelColor(101, 101), QColor(0, 255, 0));
         QCOMPARE(screen.pixelColor(205, 205), QColor(255, 255, 0));
         const QByteArray scratchpad = readBytes(project.box.inProject(QStringLiteral("bin/Hello.sp")));
-        QCOMPARE(scratchpad, QByteArray("\0\0\0\0\x12\x34\x56\x78\0\0\0\0\0\0\0\0", 16));
+        // The SDK emulator's layout: sixteen little-endian sizes, -1 for unused, then the data.
+        QCOMPARE(scratchpad, QByteArray("\x10\0\0\0", 4) + QByteArray(60, '\xff')
+                                 + QByteArray("\0\0\0\0\x12\x34\x56\x78\0\0\0\0\0\0\0\0", 16));
 
         // What the archive holds: class files of major version 45, the 1.1 format.
         const QByteArray board = readBytes(project.box.inProject(QStringLiteral("classes/Hello$Board.class")));

@@ -7,6 +7,7 @@ import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ScheduledFuture;
 import java.util.concurrent.TimeUnit;
+import java.util.function.BooleanSupplier;
 
 /**
  * The one thread on which the application is started and hears of its
@@ -42,8 +43,11 @@ public final class EventThread {
         return Thread.currentThread() == thread;
     }
 
-    // Runs the event and waits until it has run; a failure ends the emulator first.
-    public static void call(Runnable event) throws InterruptedException {
+    /**
+     * Runs the event and waits until it has run, at most the given time;
+     * false when it has not run by then. A failure ends the emulator first.
+     */
+    public static boolean call(Runnable event, long millis) throws InterruptedException {
         CountDownLatch done = new CountDownLatch(1);
         post(() -> {
             try {
@@ -53,10 +57,28 @@ public final class EventThread {
             }
             done.countDown();
         });
-        done.await();
+        return done.await(millis, TimeUnit.MILLISECONDS);
     }
 
-    // A timer's expiry, delivered as an event of its own.
+    /**
+     * Runs the events that come on this thread until done holds: an
+     * application waiting on the event thread for the user (a dialog) still
+     * hears its keys and timers.
+     */
+    public static void pumpUntil(BooleanSupplier done) {
+        while (!done.getAsBoolean()) {
+            Runnable event;
+            try {
+                event = QUEUE.poll(50, TimeUnit.MILLISECONDS);
+            } catch (InterruptedException e) {
+                return;
+            }
+            if (event != null)
+                run(event);
+        }
+    }
+
+    /** A timer's expiry, delivered as an event of its own. */
     public static ScheduledFuture<?> schedule(Runnable event, int millis, boolean repeat) {
         long delay = Math.max(1, millis);
         Runnable posting = () -> post(event);
@@ -76,18 +98,20 @@ public final class EventThread {
         exit(1);
     }
 
+    private static void run(Runnable event) {
+        try {
+            event.run();
+        } catch (Throwable e) {
+            fail(e);
+        }
+    }
+
     private static void loop() {
         while (true) {
-            Runnable event;
             try {
-                event = QUEUE.take();
+                run(QUEUE.take());
             } catch (InterruptedException e) {
                 return;
-            }
-            try {
-                event.run();
-            } catch (Throwable e) {
-                fail(e);
             }
         }
     }

@@ -43,11 +43,11 @@ public class Display {
     }
 
     public static int getWidth() {
-        return Handset.WIDTH;
+        return Handset.current().width();
     }
 
     public static int getHeight() {
-        return Handset.HEIGHT;
+        return Handset.current().height();
     }
 
     public static boolean isColor() {

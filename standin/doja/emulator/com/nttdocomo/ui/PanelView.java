@@ -16,10 +16,10 @@ final class PanelView {
         synchronized (handset) {
             Graphics2D g = screen.createGraphics();
             g.setColor(new Color(panel.background()));
-            g.fillRect(0, 0, Handset.WIDTH, Handset.HEIGHT);
+            g.fillRect(0, 0, handset.width(), handset.height());
             int y = 0;
             if (panel.title() != null) {
-                y = row(g, Font.getFont(Font.TYPE_HEADING), y, panel.title(), 0x000080, 0xffffff, false);
+                y = row(handset, g, Font.getFont(Font.TYPE_HEADING), y, panel.title(), 0x000080, 0xffffff, false);
             }
             Component focused = panel.focused();
             for (Component c : panel.components()) {
@@ -27,23 +27,23 @@ final class PanelView {
                     continue;
                 boolean boxed = c instanceof Button || c instanceof TextBox;
                 int top = y + GAP;
-                int bottom = row(g, c.font(), top, c.text(), c == focused ? 0xffff80 : c.background(), c.foreground(), boxed);
-                c.place(0, top, Handset.WIDTH, bottom - top);
+                int bottom = row(handset, g, c.font(), top, c.text(), c == focused ? 0xffff80 : c.background(), c.foreground(), boxed);
+                c.place(0, top, handset.width(), bottom - top);
                 y = bottom;
             }
             g.dispose();
         }
     }
 
-    private static int row(Graphics2D g, Font font, int top, String text, int background, int foreground, boolean boxed) {
+    private static int row(Handset handset, Graphics2D g, Font font, int top, String text, int background, int foreground, boolean boxed) {
         g.setFont(font.awtFont());
         FontMetrics metrics = g.getFontMetrics();
         int height = metrics.getHeight() + 2 * GAP;
         g.setColor(new Color(background));
-        g.fillRect(GAP, top, Handset.WIDTH - 2 * GAP, height);
+        g.fillRect(GAP, top, handset.width() - 2 * GAP, height);
         g.setColor(new Color(foreground));
         if (boxed)
-            g.drawRect(GAP, top, Handset.WIDTH - 2 * GAP - 1, height - 1);
+            g.drawRect(GAP, top, handset.width() - 2 * GAP - 1, height - 1);
         g.drawString(text, 2 * GAP, top + GAP + metrics.getAscent());
         return top + height;
     }

@@ -15,9 +15,6 @@ public class Connector {
     public static final int WRITE = 2;
     public static final int READ_WRITE = 3;
 
-    private static final String SCRATCHPAD = "scratchpad:///0";
-    private static final String RESOURCE = "resource:///";
-
     private Connector() {
     }
 
@@ -30,10 +27,10 @@ public class Connector {
     }
 
     public static Connection open(String name, int mode, boolean timeouts) throws IOException {
-        if (name.startsWith(SCRATCHPAD))
-            return new ScratchpadConnection(name.substring(SCRATCHPAD.length()));
-        if (name.startsWith(RESOURCE))
-            return resource(name.substring(RESOURCE.length()));
+        if (name.startsWith(ScratchpadConnection.SCHEME))
+            return new ScratchpadConnection(name);
+        if (name.startsWith(Resources.SCHEME))
+            return resource(name.substring(Resources.SCHEME.length()));
         throw new ConnectionNotFoundException("このエミュレータでは開けない接続です: " + name);
     }
 
