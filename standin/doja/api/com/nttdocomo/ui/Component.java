@@ -29,6 +29,8 @@ public abstract class Component {
     public void setForeground(int c) {
     }
 
+    //#if DoJa-3.0
     public void setFont(Font f) {
     }
+    //#endif
 }

@@ -56,11 +56,15 @@ public class Graphics {
     public void fillRect(int x, int y, int width, int height) {
     }
 
+    //#if DoJa-3.0
     public void drawArc(int x, int y, int width, int height, int startAngle, int arcAngle) {
     }
+    //#endif
 
+    //#if DoJa-3.0
     public void fillArc(int x, int y, int width, int height, int startAngle, int arcAngle) {
     }
+    //#endif
 
     public void drawString(String str, int x, int y) {
     }

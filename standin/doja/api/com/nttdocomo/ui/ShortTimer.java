@@ -8,9 +8,11 @@ public final class ShortTimer {
         return null;
     }
 
+    //#if DoJa-4.0
     public int getMinTimeInterval() {
         return 0;
     }
+    //#endif
 
     public int getResolution() {
         return 0;

@@ -4,9 +4,11 @@ public final class Timer {
     public Timer() {
     }
 
+    //#if DoJa-4.0
     public int getMinTimeInterval() {
         return 0;
     }
+    //#endif
 
     public int getResolution() {
         return 0;
