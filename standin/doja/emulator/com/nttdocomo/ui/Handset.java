@@ -19,6 +19,7 @@ import javax.imageio.ImageIO;
  */
 public final class Handset {
     private static final long SETTLE_MILLIS = 5000;
+    private static final int TICKER_MILLIS = 100;
 
     private static Handset current;
 
@@ -32,8 +33,11 @@ public final class Handset {
     private final AtomicInteger pendingPaints = new AtomicInteger();
     private HandsetWindow window;
     private Frame frame;
+    private Dialog dialog;
     private int lockCount;
     private boolean paintPending;
+    private boolean panelPending;
+    private boolean tickerClock;
     private volatile int keypad;
 
     private Handset(String[] args, int width, int height) {
@@ -140,8 +144,8 @@ public final class Handset {
     }
 
     // The frame whose soft-key labels the window shows.
-    Frame labelledFrame() {
-        return frame();
+    synchronized Frame labelledFrame() {
+        return dialog != null ? dialog : frame;
     }
 
     void show(Frame next) {
@@ -150,6 +154,8 @@ public final class Handset {
         synchronized (this) {
             frame = next;
         }
+        if (next instanceof Panel)
+            startTickerClock();
         refresh(next);
         labelsChanged(next);
     }
@@ -218,7 +224,7 @@ public final class Handset {
             try {
                 synchronized (Handset.this) {
                     paintPending = false;
-                    if (frame != canvas)
+                    if (frame != canvas || dialog != null)
                         return;
                 }
                 Graphics g = canvas.getGraphics();
@@ -232,13 +238,86 @@ public final class Handset {
     }
 
     void requestPanel(final Panel panel) {
+        synchronized (this) {
+            if (frame != panel || panelPending)
+                return;
+            panelPending = true;
+        }
         pendingPaints.incrementAndGet();
         EventThread.post(() -> {
             try {
-                if (frame() == panel) {
-                    PanelView.paint(panel, screen, Handset.this);
-                    present();
+                synchronized (Handset.this) {
+                    panelPending = false;
                 }
+                paintPanel(panel);
+            } finally {
+                pendingPaints.decrementAndGet();
+            }
+        });
+    }
+
+    private void paintPanel(Panel panel) {
+        synchronized (this) {
+            if (frame != panel || dialog != null)
+                return;
+            PanelView.paint(panel, screen);
+        }
+        present();
+    }
+
+    // Tickers run while a panel is on the screen.
+    private synchronized void startTickerClock() {
+        if (tickerClock)
+            return;
+        tickerClock = true;
+        EventThread.schedule(() -> {
+            Frame f = frame();
+            if (f instanceof Panel && ((Panel) f).advanceTickers())
+                paintPanel((Panel) f);
+        }, TICKER_MILLIS, true);
+    }
+
+    // Dialogs ---------------------------------------------------------------
+
+    /** Shows the dialog over the current frame until it is answered; the button pressed. */
+    int ask(Dialog asked) {
+        synchronized (this) {
+            if (dialog != null)
+                throw new UIException(UIException.BUSY_RESOURCE, "ほかのダイアログが表示されています");
+            dialog = asked;
+        }
+        asked.open();
+        dialogChanged(asked);
+        labelsChanged(asked);
+        markReady();
+        try {
+            if (EventThread.isCurrent())
+                EventThread.pumpUntil(asked::isAnswered);
+            else
+                asked.awaitAnswer();
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+        } finally {
+            synchronized (this) {
+                dialog = null;
+            }
+        }
+        Frame under = frame();
+        refresh(under);
+        labelsChanged(under);
+        return asked.answer();
+    }
+
+    void dialogChanged(final Dialog changed) {
+        pendingPaints.incrementAndGet();
+        EventThread.post(() -> {
+            try {
+                synchronized (Handset.this) {
+                    if (dialog != changed)
+                        return;
+                    DialogView.paint(changed, screen);
+                }
+                present();
             } finally {
                 pendingPaints.decrementAndGet();
             }
@@ -246,7 +325,7 @@ public final class Handset {
     }
 
     void labelsChanged(Frame f) {
-        if (window != null && f == frame())
+        if (window != null && f == labelledFrame())
             window.labelsChanged();
     }
 
@@ -263,11 +342,19 @@ public final class Handset {
             return;  // the desktop's key repeat
         keypad = pressed ? keypad | bit : keypad & ~bit;
         EventThread.post(() -> {
+            Dialog asking;
+            synchronized (Handset.this) {
+                asking = dialog;
+            }
             Frame f = frame();
-            if (f instanceof Canvas)
+            if (asking != null) {
+                if (pressed)
+                    asking.key(code);
+            } else if (f instanceof Canvas) {
                 ((Canvas) f).processEvent(pressed ? Display.KEY_PRESSED_EVENT : Display.KEY_RELEASED_EVENT, code);
-            else if (f instanceof Panel && pressed)
-                PanelView.key((Panel) f, code, Handset.this);
+            } else if (f instanceof Panel) {
+                ((Panel) f).key(pressed, code);
+            }
         });
     }
 
