@@ -1,5 +1,6 @@
 package javax.microedition.io;
 
+import com.nttdocomo.dojaemu.HttpClientConnection;
 import com.nttdocomo.dojaemu.Resources;
 import com.nttdocomo.dojaemu.ScratchpadConnection;
 
@@ -9,7 +10,7 @@ import java.io.IOException;
 import java.io.InputStream;
 import java.io.OutputStream;
 
-/** The emulator's connections: the scratchpad and the archive's resources; no network. */
+/** The emulator's connections: the scratchpads, the archive's resources and HTTP. */
 public class Connector {
     public static final int READ = 1;
     public static final int WRITE = 2;
@@ -29,6 +30,8 @@ public class Connector {
     public static Connection open(String name, int mode, boolean timeouts) throws IOException {
         if (name.startsWith(ScratchpadConnection.SCHEME))
             return new ScratchpadConnection(name);
+        if (name.startsWith("http://") || name.startsWith("https://"))
+            return new HttpClientConnection(name, timeouts);
         if (name.startsWith(Resources.SCHEME))
             return resource(name.substring(Resources.SCHEME.length()));
         throw new ConnectionNotFoundException("このエミュレータでは開けない接続です: " + name);
