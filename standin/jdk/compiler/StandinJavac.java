@@ -37,8 +37,12 @@ public final class StandinJavac {
     }
 
     public static void main(String[] args) throws IOException {
-        PrintStream out = new PrintStream(System.out, true, "UTF-8");
-        System.exit(new StandinJavac(out).compile(args));
+        System.exit(run(args, new PrintStream(System.out, true, "UTF-8")));
+    }
+
+    // For a build that compiles several trees in one virtual machine.
+    public static int run(String[] args, PrintStream out) {
+        return new StandinJavac(out).compile(args);
     }
 
     private int compile(String[] args) {
