@@ -2,12 +2,13 @@ import java.io.IOException;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
-import java.nio.file.Paths;
 import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.HashSet;
 import java.util.List;
+import java.util.Map;
 import java.util.Set;
+import java.util.TreeMap;
 import java.util.stream.Collectors;
 import java.util.stream.Stream;
 
@@ -24,55 +25,49 @@ import java.util.stream.Stream;
  * blank lines, so that the compiler's line numbers are those of the tagged
  * source. A file is only written when its text changes, so the trees' times
  * stay those of the last real change.
- *
- * java ProfileSources SOURCE-ROOT OUT-ROOT PROFILE...
  */
-public final class ProfileSources {
+final class ProfileSources {
     private static final List<String> ORDER = Arrays.asList(
             "DoJa-1.0", "DoJa-2.0", "DoJa-2.1", "DoJa-3.0", "DoJa-3.5", "DoJa-4.0", "DoJa-4.1", "DoJa-5.0", "DoJa-5.1");
 
-    public static void main(String[] args) throws IOException {
-        if (args.length < 3) {
-            System.err.println("usage: ProfileSources SOURCE-ROOT OUT-ROOT PROFILE...");
-            System.exit(2);
+    /** The tagged source, read once for all profiles. */
+    static final class Tagged {
+        private final Path root;
+        private final Map<Path, List<String>> files = new TreeMap<>();
+
+        Tagged(Path root) {
+            this.root = root;
         }
-        Path sourceRoot = Paths.get(args[0]);
-        Path outRoot = Paths.get(args[1]);
-        List<Path> sources;
-        try (Stream<Path> walk = Files.walk(sourceRoot)) {
-            sources = walk.filter(p -> p.toString().endsWith(".java")).sorted().collect(Collectors.toList());
-        }
-        try {
-            for (String profile : Arrays.asList(args).subList(2, args.length))
-                writeTree(sourceRoot, sources, outRoot.resolve(profile), rank(profile, "the command line", 0));
-        } catch (TagError e) {
-            System.err.println(e.getMessage());
-            System.exit(1);
+
+        void writeTree(Path tree, int profile) throws IOException {
+            Set<Path> kept = new HashSet<>();
+            for (Map.Entry<Path, List<String>> source : files.entrySet()) {
+                List<String> cut = cut(source.getValue(), profile, source.getKey().toString());
+                if (cut == null)
+                    continue;
+                Path target = tree.resolve(root.relativize(source.getKey()).toString());
+                kept.add(target);
+                byte[] text = (String.join("\n", cut) + "\n").getBytes(StandardCharsets.UTF_8);
+                if (Files.exists(target) && Arrays.equals(Files.readAllBytes(target), text))
+                    continue;
+                Files.createDirectories(target.getParent());
+                Files.write(target, text);
+            }
+            // A class that left this profile must not linger from an earlier run.
+            try (Stream<Path> walk = Files.walk(tree)) {
+                for (Path stale : walk.filter(p -> p.toString().endsWith(".java") && !kept.contains(p)).collect(Collectors.toList()))
+                    Files.delete(stale);
+            }
         }
     }
 
-    private static void writeTree(Path sourceRoot, List<Path> sources, Path tree, int profile) throws IOException {
-        Set<Path> kept = new HashSet<>();
-        for (Path source : sources) {
-            List<String> lines = Files.readAllLines(source, StandardCharsets.UTF_8);
-            List<String> cut = cut(lines, profile, source.toString());
-            if (cut == null)
-                continue;
-            Path target = tree.resolve(sourceRoot.relativize(source).toString());
-            kept.add(target);
-            byte[] text = (String.join("\n", cut) + "\n").getBytes(StandardCharsets.UTF_8);
-            if (Files.exists(target) && Arrays.equals(Files.readAllBytes(target), text))
-                continue;
-            Files.createDirectories(target.getParent());
-            Files.write(target, text);
+    static Tagged read(Path root) throws IOException {
+        Tagged tagged = new Tagged(root);
+        try (Stream<Path> walk = Files.walk(root)) {
+            for (Path source : walk.filter(p -> p.toString().endsWith(".java")).collect(Collectors.toList()))
+                tagged.files.put(source, Files.readAllLines(source, StandardCharsets.UTF_8));
         }
-        if (!Files.isDirectory(tree))
-            return;
-        // A class that left this profile must not linger from an earlier run.
-        try (Stream<Path> walk = Files.walk(tree)) {
-            for (Path stale : walk.filter(p -> p.toString().endsWith(".java") && !kept.contains(p)).collect(Collectors.toList()))
-                Files.delete(stale);
-        }
+        return tagged;
     }
 
     // The file's lines for the profile, or null when the class is not in it.
