@@ -1,4 +1,0 @@
-package com.nttdocomo.ui;
-
-public interface FocusManager {
-}
