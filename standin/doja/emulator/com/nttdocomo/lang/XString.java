@@ -23,12 +23,4 @@ public final class XString extends XObject {
             throw new NullPointerException("xStr");
         return new XString(text + xStr.text);
     }
-
-    public boolean equals(Object obj) {
-        return obj instanceof XString && ((XString) obj).text.equals(text);
-    }
-
-    public int hashCode() {
-        return text.hashCode();
-    }
 }
