@@ -270,6 +270,22 @@ public class Graphics {
         });
     }
 
+    public void drawSpriteSet(SpriteSet sprites) {
+        drawSpriteSet(sprites, 0, sprites.getCount());
+    }
+
+    public void drawSpriteSet(SpriteSet sprites, int offset, int count) {
+        if (sprites == null)
+            throw new NullPointerException("sprites");
+        sprites.drawOn(copy(), offset, count);
+    }
+
+    public void drawImageMap(ImageMap map, int x, int y) {
+        if (map == null)
+            throw new NullPointerException("map");
+        map.drawOn(this, x, y);
+    }
+
     private static BufferedImage part(Image image, int sx, int sy, int width, int height) {
         if (image == null)
             throw new NullPointerException("image");

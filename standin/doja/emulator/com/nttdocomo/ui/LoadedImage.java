@@ -60,6 +60,11 @@ final class LoadedImage implements MediaImage {
         return getImage().getHeight();
     }
 
+    /** The picture once used, else null. */
+    Image usedImage() {
+        return image;
+    }
+
     public Image getImage() {
         if (image == null)
             throw new UIException(UIException.ILLEGAL_STATE, source.name() + " は use() されていません");
