@@ -190,7 +190,6 @@ private Q_SLOTS:
         QTest::newRow("the handset has no ArrayList") << "ArrayList list = null;" << "ArrayList cannot be resolved";
         QTest::newRow("the handset has no String.format")
             << "String s = String.format(\"%d\", new Object[0]);" << "format(String, Object[]) is undefined";
-        QTest::newRow("CLDC 1.0 has no Float") << "Float f = null;" << "Float cannot be resolved";
     }
 
     void compilerRefuses()

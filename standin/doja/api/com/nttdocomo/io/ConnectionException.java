@@ -18,7 +18,8 @@ public class ConnectionException extends java.io.IOException {
     public static final int SELF_MODE = 13;
     public static final int SSL_ERROR = 14;
     //#if DoJa-2.0
-    // The listings give no values for these: ours, distinct within each group.
+    // The listings give no values for these: ours. BUSY_RESOURCE and
+    // NO_RESOURCES take those of the DoJa-1.0 names they mirror.
     public static final int BUSY_RESOURCE = 3;
     public static final int NO_RESOURCES = 2;
     public static final int OBEX_ERROR = 15;

@@ -8,6 +8,8 @@ public class HTMLLayout implements LayoutManager {
     public static final String P = "P";
     public static final String RIGHT = "RIGHT";
 
+    // The DoJa-5.1 reference dates this constructor to DoJa-3.0, yet without
+    // it the class of DoJa-2.0 could not be used at all.
     public HTMLLayout() {
     }
 
