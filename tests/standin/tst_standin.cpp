@@ -241,7 +241,7 @@ private Q_SLOTS:
             << QSize(240, 240) << Probes{{{1, 1}, navy}, {{0, 120}, lime}} << QByteArray() << QByteArray();
         QTest::newRow("panel set by HTMLLayout")
             << "Page" << QString() << QStringList() << "0" << started("Page") + "centred true, right true, broken true\n"
-            << QSize(240, 240) << Probes{{{120, 8}, red}, {{4, 8}, white}, {{234, 26}, blue}}
+            << QSize(240, 240) << Probes{{{146, 12}, red}, {{4, 12}, white}, {{234, 34}, blue}}
             << QByteArray() << QByteArray();
         QTest::newRow("MIDI sound with its listener's events, on a DoJa-1.0 screen")
             << "Tone" << QString() << QStringList{QStringLiteral("ProfileVer = DoJa-1.0")} << QString()

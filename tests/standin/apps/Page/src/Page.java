@@ -28,6 +28,8 @@ public class Page extends IApplication implements KeyListener {
     private static Label label(String text, int colour) {
         Label label = new Label(text);
         label.setBackground(Graphics.getColorOfName(colour));
+        if (colour != Graphics.WHITE)
+            label.setSize(60, 20);
         return label;
     }
 
