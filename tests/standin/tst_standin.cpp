@@ -285,6 +285,9 @@ private Q_SLOTS:
         QVERIFY(project.setFixture());
         const Outcome built = project.build();
         QVERIFY2(built.exitCode == 0, qPrintable(built.out));
+        // What the archive holds: class files of major version 45, the 1.1 format.
+        const QByteArray main = readBytes(project.box.inProject(QStringLiteral("classes/%1.class").arg(app)));
+        QCOMPARE(main.left(4) + main.mid(6, 2), QByteArray("\xca\xfe\xba\xbe\0\x2d", 6));
 
         HttpServer server;
         if (descriptor.join(QString()).contains(QStringLiteral("%PORT%"))) {
