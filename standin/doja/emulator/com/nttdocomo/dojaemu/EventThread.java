@@ -21,7 +21,7 @@ public final class EventThread {
         thread.setDaemon(true);
         return thread;
     });
-    private static Thread thread;
+    private static volatile Thread thread;
 
     private EventThread() {
     }
@@ -30,9 +30,23 @@ public final class EventThread {
         if (thread != null)
             return;
         Thread.setDefaultUncaughtExceptionHandler((t, e) -> fail(e));
-        thread = new Thread(EventThread::loop, "dojaemu-events");
-        thread.setDaemon(true);
-        thread.start();
+        startLoop();
+    }
+
+    /**
+     * Leaves the event that keeps the thread busy to it, and goes on with the
+     * events on a new thread: an application whose start() never returns
+     * still hears its keys and timers.
+     */
+    public static synchronized void detach() {
+        startLoop();
+    }
+
+    private static void startLoop() {
+        Thread next = new Thread(EventThread::loop, "dojaemu-events");
+        next.setDaemon(true);
+        thread = next;
+        next.start();
     }
 
     public static void post(Runnable event) {
@@ -107,7 +121,8 @@ public final class EventThread {
     }
 
     private static void loop() {
-        while (true) {
+        Thread self = Thread.currentThread();
+        while (self == thread) {
             try {
                 run(QUEUE.take());
             } catch (InterruptedException e) {

@@ -31,6 +31,7 @@ import java.net.URLClassLoader;
  */
 public final class Tester {
     private static final long WAIT_SECONDS = 20;
+    private static final long START_SECONDS = 3;
 
     private Tester() {
     }
@@ -115,7 +116,8 @@ public final class Tester {
         EventThread.start();
         final Class<?> application = type;
         EventThread.post(() -> launch(application, handset));
-        handset.awaitReady(Long.MAX_VALUE);
+        if (!handset.awaitReady(START_SECONDS))
+            EventThread.detach();  // a start() that goes on, as a game's loop may
         System.out.println("Tester: " + className + " を起動しました (" + device + ")");
         String shot = System.getProperty("dojaemu.screenshot");
         if (shot != null || keys.length > 0) {
