@@ -234,6 +234,9 @@ private Q_SLOTS:
             << Probes{{{100, 112}, lime}, {{84, 104}, navy}, {{8, 8}, QColor(255, 255, 0)},
                       {{167, 8}, QColor(0, 255, 255)}, {{170, 200}, navy}}
             << QByteArray() << QByteArray();
+        QTest::newRow("start() that never returns still hears the keys")
+            << "Loop" << QString() << QStringList() << "1,2" << started("Loop") + "key 1\nkey 2\n" << QSize(240, 240)
+            << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray();
         QTest::newRow("panel of every component: focus, listeners, soft key, dialog")
             << "Form" << QString() << QStringList() << "SELECT,DOWN,DOWN,DOWN,SELECT,5,SOFT1,RIGHT,SELECT,0"
             << started("Form") + "key 20\npart 1 type 1 param 0\nkey 19\nkey 19\nkey 19\nkey 20\npart 3 type 2 param 1\n"
