@@ -33,7 +33,7 @@ public abstract class Canvas extends Frame {
         return Handset.current().keypadState();
     }
 
-    /** The keys of group 0 are those of getKeypadState(); the handset has no others. */
+    /** The keys of group 0 are those of getKeypadState(); the emulator has no others. */
     public int getKeypadState(int group) {
         return group == 0 ? getKeypadState() : 0;
     }

@@ -75,7 +75,7 @@ public abstract class IApplication {
         return LAUNCHED_FROM_MENU;
     }
 
-    /** The emulator has nothing to hand over to: it says what the handset would start. */
+    /** The emulator has nothing to hand over to: it says what was asked. */
     public void launch(int type, String[] args) {
         StringBuilder line = new StringBuilder("Tester: launch(" + type);
         if (args != null) {

@@ -5,7 +5,7 @@ import com.nttdocomo.dojaemu.EventThread;
 import java.util.concurrent.ScheduledFuture;
 
 /**
- * An application that stays on the handset. The emulator keeps it active;
+ * An application that stays resident. The emulator keeps it active;
  * the clock tick reaches processSystemEvent once a minute when asked for.
  */
 public abstract class MApplication extends IApplication {

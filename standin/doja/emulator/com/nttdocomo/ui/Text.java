@@ -4,7 +4,7 @@ import java.awt.FontMetrics;
 import java.util.ArrayList;
 import java.util.List;
 
-/** Text as the handset sets it: control characters left out, lines broken to a width. */
+/** Text as the emulator sets it: control characters left out, lines broken to a width. */
 final class Text {
     private Text() {
     }
