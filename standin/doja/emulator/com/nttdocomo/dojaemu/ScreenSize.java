@@ -36,7 +36,8 @@ public final class ScreenSize {
         return new ScreenSize(DEFAULT_WIDTH, DEFAULT_HEIGHT);
     }
 
-    static ScreenSize parse(String text) {
+    /** The size "WxH" gives; null when it gives none. */
+    public static ScreenSize parse(String text) {
         int x = text.toLowerCase(java.util.Locale.ROOT).indexOf('x');
         if (x <= 0)
             return null;

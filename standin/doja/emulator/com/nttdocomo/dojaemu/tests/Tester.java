@@ -102,6 +102,9 @@ public final class Tester {
         if (!IApplication.class.isAssignableFrom(type))
             return fail(className + " は IApplication を継承していません");
 
+        String drawArea = descriptor.get("DrawArea");
+        if (!drawArea.isEmpty() && ScreenSize.parse(drawArea) == null)
+            System.out.println("Tester: DrawArea " + drawArea + " は「幅x高さ」ではないため使いません");
         ScreenSize screen = ScreenSize.of(descriptor);
         Handset handset = Handset.create(words(descriptor.get("AppParam")), screen.width, screen.height);
         String name = descriptor.get("AppName");
