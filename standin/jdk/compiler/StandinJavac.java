@@ -7,6 +7,7 @@ import java.nio.charset.Charset;
 import java.nio.file.Files;
 import java.util.ArrayList;
 import java.util.Arrays;
+import java.util.Comparator;
 import java.util.HashMap;
 import java.util.List;
 import java.util.Map;
@@ -29,37 +30,90 @@ public final class StandinJavac {
     private static final Pattern SUMMARY = Pattern.compile("^\\d+ problems? \\(.*\\)$");
 
     private final Map<String, String> givenNames = new HashMap<>();
+    private final List<Problem> problems = new ArrayList<>();
     private final PrintStream out;
     private int errors;
+
+    /** One complaint in javac's shape, kept so that all of them print in source order. */
+    private static final class Problem {
+        final String file;
+        final int line;
+        final String text;
+
+        Problem(String file, int line, String text) {
+            this.file = file;
+            this.line = line;
+            this.text = text;
+        }
+    }
 
     private StandinJavac(PrintStream out) {
         this.out = out;
     }
 
     public static void main(String[] args) throws IOException {
-        PrintStream out = new PrintStream(System.out, true, "UTF-8");
-        System.exit(new StandinJavac(out).compile(args));
+        System.exit(run(args, new PrintStream(System.out, true, "UTF-8")));
+    }
+
+    // For a build that compiles several trees in one virtual machine.
+    public static int run(String[] args, PrintStream out) {
+        return new StandinJavac(out).compile(args);
     }
 
     private int compile(String[] args) {
         List<String> options = new ArrayList<>(Arrays.asList(
                 "-1.3", "-source", "1.3", "-target", "1.1", "-nowarn", "-encoding", "windows-31j", "-Xemacs"));
-        for (String argument : args) {
+        String bootClassPath = null;
+        boolean compilesFloat = false;
+        for (int i = 0; i < args.length; ++i) {
+            String argument = args[i];
             // JDK 1.3 switches with no counterpart here.
             if (argument.equals("-O") || argument.startsWith("-J"))
                 continue;
+            if (argument.equals("-bootclasspath") && i + 1 < args.length)
+                bootClassPath = args[i + 1];
             if (argument.endsWith(".java"))
                 givenNames.put(new File(argument).getAbsolutePath(), argument);
+            // The class library's own tree, compiled against nothing but itself.
+            compilesFloat |= argument.replace('\\', '/').endsWith("java/lang/Float.java")
+                    || new File(argument, "java/lang/Float.java").isFile();
             options.add(argument);
         }
+        if (bootClassPath != null && !compilesFloat && !FloatingPointUse.hasFloat(bootClassPath))
+            refuseFloatingPoint();
         StringWriter report = new StringWriter();
         PrintWriter writer = new PrintWriter(report);
         boolean compiled = BatchCompiler.compile(options.toArray(new String[0]), writer, writer, null);
         writer.flush();
         rewrite(report.toString().split("\n", -1));
+        problems.sort(Comparator.comparing((Problem p) -> p.file).thenComparingInt(p -> p.line));
+        for (Problem problem : problems)
+            out.print(problem.text);
         if (errors > 0)
             out.println(errors == 1 ? "1 error" : errors + " errors");
         return compiled && errors == 0 ? 0 : 1;
+    }
+
+    // CLDC 1.0 has no floating point, which Eclipse's compiler does not know.
+    private void refuseFloatingPoint() {
+        for (Map.Entry<String, String> given : givenNames.entrySet()) {
+            String source = readSource(given.getKey());
+            if (source == null)
+                continue;
+            String[] lines = source.split("\r\n|\r|\n", -1);
+            int reportedLine = 0;
+            for (FloatingPointUse.Use use : FloatingPointUse.find(source.replace("\r\n", "\n").replace('\r', '\n'))) {
+                // The first use of a line says it; "float f = 1.5f" is one mistake.
+                if (use.line == reportedLine)
+                    continue;
+                reportedLine = use.line;
+                String line = lines[use.line - 1];
+                ++errors;
+                problems.add(new Problem(given.getValue(), use.line, given.getValue() + ":" + use.line + ": " + use.text
+                        + " cannot be used: the boot class path has no java.lang.Float (CLDC 1.0 has no floating point)\n"
+                        + line + "\n" + caretAt(line, use.column - 1) + "\n"));
+            }
+        }
     }
 
     private void rewrite(String[] lines) {
@@ -85,14 +139,12 @@ public final class StandinJavac {
         if (kind.equals("error"))
             ++errors;
         String prefix = kind.equals("error") ? "" : kind + ": ";
-        out.println(givenNames.getOrDefault(file, file) + ":" + lineNumber + ": " + prefix + header.group(4));
-        if (caretLine == null)
-            return;
-        String source = sourceLine(file, lineNumber);
-        if (source == null)
-            return;
-        out.println(source);
-        out.println(caret(source, caretLine));
+        String name = givenNames.getOrDefault(file, file);
+        StringBuilder text = new StringBuilder(name + ":" + lineNumber + ": " + prefix + header.group(4) + "\n");
+        String source = caretLine == null ? null : sourceLine(file, lineNumber);
+        if (source != null)
+            text.append(source).append("\n").append(caret(source, caretLine)).append("\n");
+        problems.add(new Problem(name, lineNumber, text.toString()));
     }
 
     // ecj shows the line without its indent; javac shows it whole.
@@ -100,7 +152,10 @@ public final class StandinJavac {
         int indent = 0;
         while (indent < source.length() && Character.isWhitespace(source.charAt(indent)))
             ++indent;
-        int column = indent + Math.max(ecjCaret.indexOf('^'), 0);
+        return caretAt(source, indent + Math.max(ecjCaret.indexOf('^'), 0));
+    }
+
+    private static String caretAt(String source, int column) {
         StringBuilder caret = new StringBuilder();
         for (int i = 0; i < column && i < source.length(); ++i)
             caret.append(source.charAt(i) == '\t' ? '\t' : ' ');
@@ -108,9 +163,16 @@ public final class StandinJavac {
     }
 
     private static String sourceLine(String file, int lineNumber) {
+        String source = readSource(file);
+        if (source == null)
+            return null;
+        String[] lines = source.split("\r\n|\r|\n", -1);
+        return lineNumber >= 1 && lineNumber <= lines.length ? lines[lineNumber - 1] : null;
+    }
+
+    private static String readSource(String file) {
         try {
-            String[] lines = new String(Files.readAllBytes(new File(file).toPath()), SOURCE_CHARSET).split("\r\n|\r|\n", -1);
-            return lineNumber >= 1 && lineNumber <= lines.length ? lines[lineNumber - 1] : null;
+            return new String(Files.readAllBytes(new File(file).toPath()), SOURCE_CHARSET);
         } catch (IOException e) {
             return null;
         }

@@ -24,4 +24,10 @@ public interface DataInput {
     long readLong() throws IOException;
 
     String readUTF() throws IOException;
+
+    //#if CLDC-1.1
+    float readFloat() throws IOException;
+
+    double readDouble() throws IOException;
+    //#endif
 }

@@ -88,4 +88,14 @@ public class DataInputStream extends InputStream implements DataInput {
     public boolean markSupported() {
         return false;
     }
+
+    //#if CLDC-1.1
+    public final float readFloat() throws IOException {
+        return 0;
+    }
+
+    public final double readDouble() throws IOException {
+        return 0;
+    }
+    //#endif
 }

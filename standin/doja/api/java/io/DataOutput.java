@@ -22,4 +22,10 @@ public interface DataOutput {
     void writeChars(String s) throws IOException;
 
     void writeUTF(String str) throws IOException;
+
+    //#if CLDC-1.1
+    void writeFloat(float v) throws IOException;
+
+    void writeDouble(double v) throws IOException;
+    //#endif
 }

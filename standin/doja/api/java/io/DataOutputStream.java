@@ -41,4 +41,12 @@ public class DataOutputStream extends OutputStream implements DataOutput {
 
     public final void writeUTF(String str) throws IOException {
     }
+
+    //#if CLDC-1.1
+    public final void writeFloat(float v) throws IOException {
+    }
+
+    public final void writeDouble(double v) throws IOException {
+    }
+    //#endif
 }

@@ -67,4 +67,18 @@ public class PrintStream extends OutputStream {
 
     public void println(Object x) {
     }
+
+    //#if CLDC-1.1
+    public void print(float f) {
+    }
+
+    public void print(double d) {
+    }
+
+    public void println(float x) {
+    }
+
+    public void println(double x) {
+    }
+    //#endif
 }

@@ -19,4 +19,9 @@ public final class Boolean {
     public boolean equals(Object obj) {
         return false;
     }
+
+    //#if CLDC-1.1
+    public static final Boolean TRUE = new Boolean(true);
+    public static final Boolean FALSE = new Boolean(false);
+    //#endif
 }

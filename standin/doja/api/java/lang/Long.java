@@ -38,4 +38,14 @@ public final class Long {
     public boolean equals(Object obj) {
         return false;
     }
+
+    //#if CLDC-1.1
+    public float floatValue() {
+        return 0;
+    }
+
+    public double doubleValue() {
+        return 0;
+    }
+    //#endif
 }

@@ -164,4 +164,22 @@ public final class String {
     public static String valueOf(long l) {
         return null;
     }
+
+    //#if CLDC-1.1
+    public boolean equalsIgnoreCase(String anotherString) {
+        return false;
+    }
+
+    public static String valueOf(float f) {
+        return null;
+    }
+
+    public static String valueOf(double d) {
+        return null;
+    }
+
+    public String intern() {
+        return null;
+    }
+    //#endif
 }

@@ -109,4 +109,22 @@ public final class StringBuffer {
     public String toString() {
         return null;
     }
+
+    //#if CLDC-1.1
+    public StringBuffer append(float f) {
+        return null;
+    }
+
+    public StringBuffer append(double d) {
+        return null;
+    }
+
+    public StringBuffer insert(int offset, float f) {
+        return null;
+    }
+
+    public StringBuffer insert(int offset, double d) {
+        return null;
+    }
+    //#endif
 }

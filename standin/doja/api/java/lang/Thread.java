@@ -39,4 +39,22 @@ public class Thread implements Runnable {
     public String toString() {
         return null;
     }
+
+    //#if CLDC-1.1
+    public Thread(String name) {
+    }
+
+    public Thread(Runnable target, String name) {
+    }
+
+    public void interrupt() {
+    }
+
+    public final String getName() {
+        return null;
+    }
+
+    public final void checkAccess() {
+    }
+    //#endif
 }

@@ -1,5 +1,6 @@
 package java.lang;
 
+import java.io.PrintStream;
 public class Throwable {
     public Throwable() {
     }
@@ -17,4 +18,9 @@ public class Throwable {
 
     public void printStackTrace() {
     }
+
+    //#if CLDC-1.1
+    public void printStackTrace(PrintStream s) {
+    }
+    //#endif
 }

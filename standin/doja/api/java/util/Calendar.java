@@ -84,4 +84,14 @@ public abstract class Calendar {
     public TimeZone getTimeZone() {
         return null;
     }
+
+    //#if CLDC-1.1
+    protected int[] fields;
+    protected boolean[] isSet;
+    protected long time;
+
+    protected abstract void computeFields();
+
+    protected abstract void computeTime();
+    //#endif
 }

@@ -21,4 +21,10 @@ public class Date {
     public int hashCode() {
         return 0;
     }
+
+    //#if CLDC-1.1
+    public String toString() {
+        return null;
+    }
+    //#endif
 }

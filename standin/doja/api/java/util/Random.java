@@ -21,4 +21,18 @@ public class Random {
     public long nextLong() {
         return 0;
     }
+
+    //#if CLDC-1.1
+    public int nextInt(int n) {
+        return 0;
+    }
+
+    public float nextFloat() {
+        return 0;
+    }
+
+    public double nextDouble() {
+        return 0;
+    }
+    //#endif
 }

@@ -4,6 +4,14 @@ public abstract class Component {
     public Component() {
     }
 
+    public int getHeight() {
+        return 0;
+    }
+
+    public int getWidth() {
+        return 0;
+    }
+
     public int getX() {
         return 0;
     }
@@ -12,23 +20,23 @@ public abstract class Component {
         return 0;
     }
 
-    public final int getWidth() {
-        return 0;
-    }
-
-    public final int getHeight() {
-        return 0;
-    }
-
-    public void setVisible(boolean b) {
-    }
-
     public void setBackground(int c) {
     }
 
     public void setForeground(int c) {
     }
 
+    public void setLocation(int x, int y) {
+    }
+
+    public void setSize(int width, int height) {
+    }
+
+    public void setVisible(boolean b) {
+    }
+
+    //#if DoJa-3.0
     public void setFont(Font f) {
     }
+    //#endif
 }

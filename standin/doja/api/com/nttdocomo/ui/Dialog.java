@@ -14,10 +14,26 @@ public final class Dialog extends Frame {
     public Dialog(int type, String title) {
     }
 
-    public void setText(String text) {
+    public void setBackground(int color) {
     }
 
-    public int show() {
+    public void setText(String msg) {
+    }
+
+    public int show() throws UIException {
         return 0;
     }
+
+    public void setSoftLabel(int key, String label) {
+    }
+
+    //#if DoJa-3.0
+    public void setFont(Font f) {
+    }
+    //#endif
+
+    //#if DoJa-5.0
+    public void setSoftLabelVisible(boolean b) {
+    }
+    //#endif
 }

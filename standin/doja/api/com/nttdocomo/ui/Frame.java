@@ -7,17 +7,22 @@ public abstract class Frame {
     public Frame() {
     }
 
-    public final int getWidth() {
-        return 0;
-    }
-
     public final int getHeight() {
         return 0;
     }
 
-    public void setBackground(int c) {
+    public final int getWidth() {
+        return 0;
+    }
+
+    public void setBackground(int color) {
     }
 
     public void setSoftLabel(int key, String label) {
     }
+
+    //#if DoJa-5.0
+    public void setSoftLabelVisible(boolean b) {
+    }
+    //#endif
 }

@@ -1,19 +1,13 @@
 package com.nttdocomo.ui;
 
-public final class ShortTimer {
-    private ShortTimer() {
+import com.nttdocomo.util.TimeKeeper;
+
+public final class ShortTimer implements TimeKeeper {
+    protected ShortTimer() {
     }
 
     public static ShortTimer getShortTimer(Canvas canvas, int id, int time, boolean repeat) {
         return null;
-    }
-
-    public int getMinTimeInterval() {
-        return 0;
-    }
-
-    public int getResolution() {
-        return 0;
     }
 
     public void start() {
@@ -24,4 +18,14 @@ public final class ShortTimer {
 
     public void dispose() {
     }
+
+    public int getResolution() {
+        return 0;
+    }
+
+    //#if DoJa-4.0
+    public int getMinTimeInterval() {
+        return 0;
+    }
+    //#endif
 }

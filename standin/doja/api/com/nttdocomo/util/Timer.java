@@ -1,24 +1,11 @@
 package com.nttdocomo.util;
 
-public final class Timer {
+public final class Timer implements TimeKeeper {
     public Timer() {
-    }
-
-    public int getMinTimeInterval() {
-        return 0;
     }
 
     public int getResolution() {
         return 0;
-    }
-
-    public void setTime(int time) {
-    }
-
-    public void setRepeat(boolean b) {
-    }
-
-    public void setListener(TimerListener listener) {
     }
 
     public void start() {
@@ -29,4 +16,19 @@ public final class Timer {
 
     public void dispose() {
     }
+
+    public void setRepeat(boolean repeat) {
+    }
+
+    public void setTime(int interval) {
+    }
+
+    public void setListener(TimerListener listener) {
+    }
+
+    //#if DoJa-4.0
+    public int getMinTimeInterval() {
+        return 0;
+    }
+    //#endif
 }

@@ -7,6 +7,7 @@ import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.ScheduledExecutorService;
 import java.util.concurrent.ScheduledFuture;
 import java.util.concurrent.TimeUnit;
+import java.util.function.BooleanSupplier;
 
 /**
  * The one thread on which the application is started and hears of its
@@ -20,7 +21,7 @@ public final class EventThread {
         thread.setDaemon(true);
         return thread;
     });
-    private static Thread thread;
+    private static volatile Thread thread;
 
     private EventThread() {
     }
@@ -29,9 +30,23 @@ public final class EventThread {
         if (thread != null)
             return;
         Thread.setDefaultUncaughtExceptionHandler((t, e) -> fail(e));
-        thread = new Thread(EventThread::loop, "dojaemu-events");
-        thread.setDaemon(true);
-        thread.start();
+        startLoop();
+    }
+
+    /**
+     * Leaves the event that keeps the thread busy to it, and goes on with the
+     * events on a new thread: an application whose start() never returns
+     * still hears its keys and timers.
+     */
+    public static synchronized void detach() {
+        startLoop();
+    }
+
+    private static void startLoop() {
+        Thread next = new Thread(EventThread::loop, "dojaemu-events");
+        next.setDaemon(true);
+        thread = next;
+        next.start();
     }
 
     public static void post(Runnable event) {
@@ -42,8 +57,11 @@ public final class EventThread {
         return Thread.currentThread() == thread;
     }
 
-    // Runs the event and waits until it has run; a failure ends the emulator first.
-    public static void call(Runnable event) throws InterruptedException {
+    /**
+     * Runs the event and waits until it has run, at most the given time;
+     * false when it has not run by then. A failure ends the emulator first.
+     */
+    public static boolean call(Runnable event, long millis) throws InterruptedException {
         CountDownLatch done = new CountDownLatch(1);
         post(() -> {
             try {
@@ -53,10 +71,28 @@ public final class EventThread {
             }
             done.countDown();
         });
-        done.await();
+        return done.await(millis, TimeUnit.MILLISECONDS);
     }
 
-    // A timer's expiry, delivered as an event of its own.
+    /**
+     * Runs the events that come on this thread until done holds: an
+     * application waiting on the event thread for the user (a dialog) still
+     * hears its keys and timers.
+     */
+    public static void pumpUntil(BooleanSupplier done) {
+        while (!done.getAsBoolean()) {
+            Runnable event;
+            try {
+                event = QUEUE.poll(50, TimeUnit.MILLISECONDS);
+            } catch (InterruptedException e) {
+                return;
+            }
+            if (event != null)
+                run(event);
+        }
+    }
+
+    /** A timer's expiry, delivered as an event of its own. */
     public static ScheduledFuture<?> schedule(Runnable event, int millis, boolean repeat) {
         long delay = Math.max(1, millis);
         Runnable posting = () -> post(event);
@@ -76,18 +112,21 @@ public final class EventThread {
         exit(1);
     }
 
+    private static void run(Runnable event) {
+        try {
+            event.run();
+        } catch (Throwable e) {
+            fail(e);
+        }
+    }
+
     private static void loop() {
-        while (true) {
-            Runnable event;
+        Thread self = Thread.currentThread();
+        while (self == thread) {
             try {
-                event = QUEUE.take();
+                run(QUEUE.take());
             } catch (InterruptedException e) {
                 return;
-            }
-            try {
-                event.run();
-            } catch (Throwable e) {
-                fail(e);
             }
         }
     }

@@ -10,42 +10,75 @@ import java.io.OutputStream;
 import java.io.RandomAccessFile;
 import javax.microedition.io.StreamConnection;
 
-/** "scratchpad:///0;pos=N": reads and writes the scratchpad file from byte N on. */
+/**
+ * "scratchpad:///N;pos=P;length=L": scratchpad N from byte P on, at most L
+ * bytes of it (to its end when length is not given).
+ */
 public final class ScratchpadConnection implements StreamConnection {
-    private final long start;
+    public static final String SCHEME = "scratchpad:///";
 
-    public ScratchpadConnection(String parameters) throws IOException {
-        start = position(parameters);
-        if (start < 0 || start > Resources.scratchpadSize())
-            throw new ConnectionException(ConnectionException.SCRATCHPAD_OVERSIZE, "pos=" + start + " はスクラッチパッドの外です");
+    private final int index;
+    private final long start;
+    private final long end;
+
+    public ScratchpadConnection(String name) throws IOException {
+        String[] parts = name.substring(SCHEME.length()).split(";");
+        index = number(parts[0], name);
+        if (index >= Scratchpads.COUNT)
+            throw new IllegalArgumentException("スクラッチパッドは 0 から " + (Scratchpads.COUNT - 1) + " までです: " + name);
+        long size = Scratchpads.current().size(index);
+        long position = 0;
+        long length = -1;
+        for (int i = 1; i < parts.length; ++i) {
+            if (parts[i].startsWith("pos="))
+                position = number(parts[i].substring(4), name);
+            else if (parts[i].startsWith("length="))
+                length = number(parts[i].substring(7), name);
+            else
+                throw new IllegalArgumentException("スクラッチパッドの指定が読めません: " + name);
+        }
+        if (position > size)
+            throw new ConnectionException(ConnectionException.SCRATCHPAD_OVERSIZE, "pos=" + position + " はスクラッチパッドの外です");
+        start = position;
+        end = length < 0 ? size : Math.min(size, position + length);
     }
 
-    private static long position(String parameters) throws IOException {
-        for (String parameter : parameters.split(";")) {
-            if (parameter.startsWith("pos=")) {
-                try {
-                    return Long.parseLong(parameter.substring(4));
-                } catch (NumberFormatException e) {
-                    throw new IllegalArgumentException(parameter);
-                }
-            }
+    private static int number(String text, String name) {
+        try {
+            int value = Integer.parseInt(text);
+            if (value >= 0)
+                return value;
+        } catch (NumberFormatException e) {
+            // reported below
         }
-        return 0;
+        throw new IllegalArgumentException("スクラッチパッドの指定が読めません: " + name);
+    }
+
+    private RandomAccessFile openAtStart() throws IOException {
+        RandomAccessFile file = Scratchpads.current().open(index);
+        file.seek(file.getFilePointer() + start);
+        return file;
     }
 
     public InputStream openInputStream() throws IOException {
-        final RandomAccessFile file = Resources.openScratchpad();
-        file.seek(start);
+        final RandomAccessFile file = openAtStart();
+        final long limit = Scratchpads.current().offset(index) + end;
         return new InputStream() {
             public int read() throws IOException {
-                return file.getFilePointer() < Resources.scratchpadSize() ? file.read() : -1;
+                return file.getFilePointer() < limit ? file.read() : -1;
             }
 
             public int read(byte[] b, int off, int len) throws IOException {
-                long left = Resources.scratchpadSize() - file.getFilePointer();
+                long left = limit - file.getFilePointer();
+                if (len == 0)
+                    return 0;
                 if (left <= 0)
-                    return len == 0 ? 0 : -1;
+                    return -1;
                 return file.read(b, off, (int) Math.min(len, left));
+            }
+
+            public int available() throws IOException {
+                return (int) Math.max(0, limit - file.getFilePointer());
             }
 
             public void close() throws IOException {
@@ -55,15 +88,15 @@ public final class ScratchpadConnection implements StreamConnection {
     }
 
     public OutputStream openOutputStream() throws IOException {
-        final RandomAccessFile file = Resources.openScratchpad();
-        file.seek(start);
+        final RandomAccessFile file = openAtStart();
+        final long limit = Scratchpads.current().offset(index) + end;
         return new OutputStream() {
             public void write(int b) throws IOException {
                 write(new byte[] {(byte) b}, 0, 1);
             }
 
             public void write(byte[] b, int off, int len) throws IOException {
-                if (file.getFilePointer() + len > Resources.scratchpadSize())
+                if (file.getFilePointer() + len > limit)
                     throw new ConnectionException(ConnectionException.SCRATCHPAD_OVERSIZE, "スクラッチパッドの大きさ (SPsize) を超えて書こうとしました");
                 file.write(b, off, len);
             }

@@ -1,15 +1,22 @@
 package com.nttdocomo.ui;
 
-/** A part of a panel; the panel lays its parts out one under the other. */
+import java.awt.Dimension;
+import java.awt.Graphics2D;
+
+/**
+ * A part of a panel. The panel's layout places it; what it shows, whether
+ * it takes the focus and what it does with keys is each part's own.
+ */
 public abstract class Component {
     private int x;
     private int y;
-    private int width;
-    private int height;
+    private int width = -1;
+    private int height = -1;
+    private boolean sized;
     private boolean visible = true;
-    private int background = 0xffffff;
-    private int foreground = 0x000000;
-    private Font font = Font.getDefaultFont();
+    private int background = Look.TRANSPARENT;
+    private int foreground = Look.TEXT;
+    private Font font;
     Panel panel;
 
     public Component() {
@@ -23,12 +30,27 @@ public abstract class Component {
         return y;
     }
 
-    public final int getWidth() {
-        return width;
+    public int getWidth() {
+        return width >= 0 ? width : size().width;
     }
 
-    public final int getHeight() {
-        return height;
+    public int getHeight() {
+        return height >= 0 ? height : size().height;
+    }
+
+    public void setLocation(int x, int y) {
+        this.x = x;
+        this.y = y;
+        changed();
+    }
+
+    public void setSize(int width, int height) {
+        if (width < 0 || height < 0)
+            throw new IllegalArgumentException("width, height");
+        this.width = width;
+        this.height = height;
+        sized = true;
+        changed();
     }
 
     public void setVisible(boolean b) {
@@ -47,29 +69,41 @@ public abstract class Component {
     }
 
     public void setFont(Font f) {
-        if (f == null)
-            throw new NullPointerException("font");
         font = f;
         changed();
     }
 
-    // What the part shows, and whether it takes the focus.
-    String text() {
-        return "";
-    }
+    // What each part does -----------------------------------------------------
+
+    /** The size the part asks for, in a panel of the given inner width. */
+    abstract Dimension preferredSize(int available);
+
+    /** Draws the part with its top left corner at 0,0. */
+    abstract void paint(Graphics2D g, boolean focused);
 
     boolean focusable() {
         return false;
     }
 
-    void selected() {
+    /** A key pressed while the part has the focus; true when the part used it. */
+    boolean key(int code) {
+        return false;
     }
 
-    void place(int px, int py, int pwidth, int pheight) {
+    // What the panel knows of it -----------------------------------------------
+
+    Dimension size() {
+        int available = panel == null ? Handset.current().width() : panel.innerWidth();
+        return sized ? new Dimension(width, height) : preferredSize(available);
+    }
+
+    void place(int px, int py, Dimension size) {
         x = px;
         y = py;
-        width = pwidth;
-        height = pheight;
+        if (!sized) {
+            width = size.width;
+            height = size.height;
+        }
     }
 
     boolean visible() {
@@ -85,11 +119,25 @@ public abstract class Component {
     }
 
     Font font() {
-        return font;
+        return font != null ? font : Font.getDefaultFont();
+    }
+
+    boolean hasFocus() {
+        return panel != null && panel.focused() == this;
     }
 
     void changed() {
         if (panel != null)
             panel.changed();
+    }
+
+    void notifyListener(int type, int param) {
+        if (panel != null)
+            panel.notifyListener(this, type, param);
+    }
+
+    void takeFocus() {
+        if (panel != null)
+            panel.focus(this);
     }
 }

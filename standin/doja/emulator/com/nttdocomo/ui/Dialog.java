@@ -1,9 +1,12 @@
 package com.nttdocomo.ui;
 
-import java.awt.EventQueue;
-import javax.swing.JOptionPane;
+import java.util.concurrent.CountDownLatch;
 
-/** A message or a question; show() waits for the user's answer, in a window of its own. */
+/**
+ * A message or a question over the current frame. show() waits for the
+ * answer: LEFT and RIGHT move between the buttons and SELECT presses one;
+ * the soft keys press the first and the last button.
+ */
 public final class Dialog extends Frame {
     public static final int DIALOG_INFO = 0;
     public static final int DIALOG_WARNING = 1;
@@ -18,6 +21,10 @@ public final class Dialog extends Frame {
     private final int type;
     private final String title;
     private String text = "";
+    private Font font;
+    private int focus;
+    private volatile int answer;
+    private CountDownLatch answered;
 
     public Dialog(int type, String title) {
         if (type < DIALOG_INFO || type > DIALOG_YESNOCANCEL)
@@ -26,33 +33,101 @@ public final class Dialog extends Frame {
         this.title = title == null ? "" : title;
     }
 
-    public void setText(String text) {
-        this.text = text == null ? "" : text;
+    public void setBackground(int color) {
+        super.setBackground(color);
     }
 
-    public int show() {
-        // Without a display nobody can answer: the first button is taken.
-        if (!Handset.current().hasWindow())
-            return type >= DIALOG_YESNO ? BUTTON_YES : BUTTON_OK;
-        final int[] answer = new int[1];
-        try {
-            EventQueue.invokeAndWait(() -> answer[0] = ask());
-        } catch (InterruptedException | java.lang.reflect.InvocationTargetException e) {
-            return BUTTON_CANCEL;
-        }
-        return answer[0];
+    public void setText(String msg) {
+        text = msg == null ? "" : msg;
+        changed();
     }
 
-    private int ask() {
-        java.awt.Component owner = Handset.current().window().frame();
-        if (type == DIALOG_YESNO || type == DIALOG_YESNOCANCEL) {
-            int options = type == DIALOG_YESNO ? JOptionPane.YES_NO_OPTION : JOptionPane.YES_NO_CANCEL_OPTION;
-            int result = JOptionPane.showConfirmDialog(owner, text, title, options);
-            return result == JOptionPane.YES_OPTION ? BUTTON_YES : result == JOptionPane.NO_OPTION ? BUTTON_NO : BUTTON_CANCEL;
+    public void setFont(Font f) {
+        font = f;
+        changed();
+    }
+
+    public void setSoftLabel(int key, String label) {
+        super.setSoftLabel(key, label);
+    }
+
+    public void setSoftLabelVisible(boolean b) {
+        super.setSoftLabelVisible(b);
+    }
+
+    public int show() throws UIException {
+        return Handset.current().ask(this);
+    }
+
+    // For the handset and the view ------------------------------------------------
+
+    int type() {
+        return type;
+    }
+
+    String title() {
+        return title;
+    }
+
+    String text() {
+        return text;
+    }
+
+    Font font() {
+        return font != null ? font : Font.getDefaultFont();
+    }
+
+    int[] buttons() {
+        if (type == DIALOG_YESNO)
+            return new int[] {BUTTON_YES, BUTTON_NO};
+        if (type == DIALOG_YESNOCANCEL)
+            return new int[] {BUTTON_YES, BUTTON_NO, BUTTON_CANCEL};
+        return new int[] {BUTTON_OK};
+    }
+
+    int focus() {
+        return focus;
+    }
+
+    synchronized void open() {
+        focus = 0;
+        answer = 0;
+        answered = new CountDownLatch(1);
+    }
+
+    boolean isAnswered() {
+        return answer != 0;
+    }
+
+    int awaitAnswer() throws InterruptedException {
+        answered.await();
+        return answer;
+    }
+
+    int answer() {
+        return answer;
+    }
+
+    void key(int code) {
+        int[] buttons = buttons();
+        if (code == Display.KEY_LEFT || code == Display.KEY_RIGHT) {
+            focus = (focus + (code == Display.KEY_RIGHT ? 1 : buttons.length - 1)) % buttons.length;
+            changed();
+        } else if (code == Display.KEY_SELECT) {
+            press(buttons[focus]);
+        } else if (code == Display.KEY_SOFT1) {
+            press(buttons[0]);
+        } else if (code == Display.KEY_SOFT2) {
+            press(buttons[buttons.length - 1]);
         }
-        int kind = type == DIALOG_ERROR ? JOptionPane.ERROR_MESSAGE
-                 : type == DIALOG_WARNING ? JOptionPane.WARNING_MESSAGE : JOptionPane.INFORMATION_MESSAGE;
-        JOptionPane.showMessageDialog(owner, text, title, kind);
-        return BUTTON_OK;
+    }
+
+    private void press(int button) {
+        answer = button;
+        answered.countDown();
+    }
+
+    void changed() {
+        Handset.current().dialogChanged(this);
     }
 }

@@ -5,8 +5,9 @@ public abstract class Frame {
     public static final int SOFT_KEY_1 = 0;
     public static final int SOFT_KEY_2 = 1;
 
-    private int background = 0xffffff;
+    private int background = Look.PANEL;
     private final String[] softLabels = new String[2];
+    private boolean softLabelsVisible = true;
 
     public Frame() {
     }
@@ -21,8 +22,7 @@ public abstract class Frame {
 
     public void setBackground(int c) {
         background = c;
-        if (this instanceof Panel)
-            ((Panel) this).changed();
+        changed();
     }
 
     public void setSoftLabel(int key, String label) {
@@ -32,11 +32,20 @@ public abstract class Frame {
         Handset.current().labelsChanged(this);
     }
 
+    public void setSoftLabelVisible(boolean b) {
+        softLabelsVisible = b;
+        Handset.current().labelsChanged(this);
+    }
+
     int background() {
         return background;
     }
 
     String softLabel(int key) {
-        return softLabels[key];
+        return softLabelsVisible ? softLabels[key] : null;
+    }
+
+    // Shows the change when the frame is on the screen.
+    void changed() {
     }
 }

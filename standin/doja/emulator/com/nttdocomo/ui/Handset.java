@@ -8,44 +8,53 @@ import java.io.File;
 import java.io.IOException;
 import java.util.concurrent.CountDownLatch;
 import java.util.concurrent.TimeUnit;
+import java.util.concurrent.atomic.AtomicInteger;
 import javax.imageio.ImageIO;
 
 /**
- * The emulated handset: one screen of fixed size that the current frame is
- * drawn on, the keypad, and the window that shows them when there is a
- * display. Drawing goes to the screen; what is drawn becomes visible when it
- * is presented: at once outside lock(), at the last unlock() inside.
+ * The emulated handset: one screen that the current frame is drawn on, the
+ * keypad, and the window that shows them when there is a display. Drawing
+ * goes to the screen; what is drawn becomes visible when it is presented:
+ * at once outside lock(), at the last unlock() inside.
  */
 public final class Handset {
-    public static final int WIDTH = 240;
-    public static final int HEIGHT = 240;
+    private static final long SETTLE_MILLIS = 5000;
+    private static final int TICKER_MILLIS = 100;
 
     private static Handset current;
 
-    private final BufferedImage screen = new BufferedImage(WIDTH, HEIGHT, BufferedImage.TYPE_INT_RGB);
-    private final BufferedImage shown = new BufferedImage(WIDTH, HEIGHT, BufferedImage.TYPE_INT_RGB);
+    private final int width;
+    private final int height;
+    private final BufferedImage screen;
+    private final BufferedImage shown;
     private final String[] args;
-    private final File screenshot;
     private final CountDownLatch firstPresent = new CountDownLatch(1);
+    private final CountDownLatch ready = new CountDownLatch(1);
+    private final AtomicInteger pendingPaints = new AtomicInteger();
     private HandsetWindow window;
     private Frame frame;
+    private Dialog dialog;
     private int lockCount;
     private boolean paintPending;
+    private boolean panelPending;
+    private boolean tickerClock;
     private volatile int keypad;
 
-    private Handset(String[] args, File screenshot) {
+    private Handset(String[] args, int width, int height) {
         this.args = args;
-        this.screenshot = screenshot;
+        this.width = width;
+        this.height = height;
+        screen = new BufferedImage(width, height, BufferedImage.TYPE_INT_RGB);
+        shown = new BufferedImage(width, height, BufferedImage.TYPE_INT_RGB);
         Graphics2D g = screen.createGraphics();
         g.setColor(java.awt.Color.WHITE);
-        g.fillRect(0, 0, WIDTH, HEIGHT);
+        g.fillRect(0, 0, width, height);
         g.dispose();
         shown.setData(screen.getData());
     }
 
-    /** The handset for this run; screenshot, when not null, receives the first screen presented. */
-    public static synchronized Handset create(String[] args, File screenshot) {
-        current = new Handset(args, screenshot);
+    public static synchronized Handset create(String[] args, int width, int height) {
+        current = new Handset(args, width, height);
         return current;
     }
 
@@ -59,13 +68,16 @@ public final class Handset {
         }
     }
 
-    /** Waits for the first screen to be presented; false when none came in time. */
-    public boolean awaitFirstScreen(long seconds) throws InterruptedException {
-        return firstPresent.await(seconds, TimeUnit.SECONDS);
-    }
-
     static Handset current() {
         return current;
+    }
+
+    int width() {
+        return width;
+    }
+
+    int height() {
+        return height;
     }
 
     String[] args() {
@@ -80,6 +92,47 @@ public final class Handset {
         return window;
     }
 
+    // The run as the driver sees it -------------------------------------------
+
+    /** start() has returned, or the application waits for the user. */
+    public void markReady() {
+        ready.countDown();
+    }
+
+    public boolean awaitReady(long seconds) throws InterruptedException {
+        return ready.await(seconds, TimeUnit.SECONDS);
+    }
+
+    /** Waits for the first screen to be presented; false when none came in time. */
+    public boolean awaitFirstScreen(long seconds) throws InterruptedException {
+        return firstPresent.await(seconds, TimeUnit.SECONDS);
+    }
+
+    /**
+     * Waits until the events posted so far have run and the paints they
+     * asked for are done, as far as a busy application lets that happen.
+     */
+    public void settle() throws InterruptedException {
+        for (int round = 0; round < 50; ++round) {
+            if (!EventThread.call(() -> { }, SETTLE_MILLIS) || pendingPaints.get() == 0)
+                return;
+        }
+    }
+
+    /** Presses and releases each key in turn, as the user would. */
+    public void pressKeys(int[] codes) throws InterruptedException {
+        for (int code : codes) {
+            key(true, code);
+            settle();
+            key(false, code);
+            settle();
+        }
+    }
+
+    public void writeScreenshot(File file) throws IOException {
+        ImageIO.write(shownCopy(), "png", file);
+    }
+
     // The screen ------------------------------------------------------------
 
     BufferedImage screen() {
@@ -90,17 +143,28 @@ public final class Handset {
         return frame;
     }
 
+    // The frame whose soft-key labels the window shows.
+    synchronized Frame labelledFrame() {
+        return dialog != null ? dialog : frame;
+    }
+
     void show(Frame next) {
         if (next instanceof Dialog)
             throw new IllegalArgumentException("Dialog は Display.setCurrent() に渡せません");
         synchronized (this) {
             frame = next;
         }
-        if (next instanceof Canvas)
-            requestPaint((Canvas) next);
-        else if (next instanceof Panel)
-            requestPanel((Panel) next);
+        if (next instanceof Panel)
+            startTickerClock();
+        refresh(next);
         labelsChanged(next);
+    }
+
+    void refresh(Frame f) {
+        if (f instanceof Canvas)
+            requestPaint((Canvas) f);
+        else if (f instanceof Panel)
+            requestPanel((Panel) f);
     }
 
     int background() {
@@ -138,26 +202,13 @@ public final class Handset {
         }
         if (window != null)
             window.screenChanged();
-        if (firstPresent.getCount() > 0) {
-            writeScreenshot();
-            firstPresent.countDown();
-        }
+        firstPresent.countDown();
     }
 
     synchronized BufferedImage shownCopy() {
-        BufferedImage copy = new BufferedImage(WIDTH, HEIGHT, BufferedImage.TYPE_INT_RGB);
+        BufferedImage copy = new BufferedImage(width, height, BufferedImage.TYPE_INT_RGB);
         copy.setData(shown.getData());
         return copy;
-    }
-
-    private void writeScreenshot() {
-        if (screenshot == null)
-            return;
-        try {
-            ImageIO.write(shownCopy(), "png", screenshot);
-        } catch (IOException e) {
-            System.out.println("Tester: 画面を " + screenshot + " に書けません: " + e.getMessage());
-        }
     }
 
     // Painting --------------------------------------------------------------
@@ -168,34 +219,113 @@ public final class Handset {
                 return;
             paintPending = true;
         }
-        EventThread.post(new Runnable() {
-            public void run() {
+        pendingPaints.incrementAndGet();
+        EventThread.post(() -> {
+            try {
                 synchronized (Handset.this) {
                     paintPending = false;
-                    if (frame != canvas)
+                    if (frame != canvas || dialog != null)
                         return;
                 }
                 Graphics g = canvas.getGraphics();
                 g.lock();
                 canvas.paint(g);
                 g.unlock(true);
+            } finally {
+                pendingPaints.decrementAndGet();
             }
         });
     }
 
     void requestPanel(final Panel panel) {
-        EventThread.post(new Runnable() {
-            public void run() {
-                if (frame() == panel) {
-                    PanelView.paint(panel, screen, Handset.this);
-                    present();
+        synchronized (this) {
+            if (frame != panel || panelPending)
+                return;
+            panelPending = true;
+        }
+        pendingPaints.incrementAndGet();
+        EventThread.post(() -> {
+            try {
+                synchronized (Handset.this) {
+                    panelPending = false;
                 }
+                paintPanel(panel);
+            } finally {
+                pendingPaints.decrementAndGet();
+            }
+        });
+    }
+
+    private void paintPanel(Panel panel) {
+        synchronized (this) {
+            if (frame != panel || dialog != null)
+                return;
+            PanelView.paint(panel, screen);
+        }
+        present();
+    }
+
+    // Tickers run while a panel is on the screen.
+    private synchronized void startTickerClock() {
+        if (tickerClock)
+            return;
+        tickerClock = true;
+        EventThread.schedule(() -> {
+            Frame f = frame();
+            if (f instanceof Panel && ((Panel) f).advanceTickers())
+                paintPanel((Panel) f);
+        }, TICKER_MILLIS, true);
+    }
+
+    // Dialogs ---------------------------------------------------------------
+
+    /** Shows the dialog over the current frame until it is answered; the button pressed. */
+    int ask(Dialog asked) {
+        synchronized (this) {
+            if (dialog != null)
+                throw new UIException(UIException.BUSY_RESOURCE, "ほかのダイアログが表示されています");
+            dialog = asked;
+        }
+        asked.open();
+        dialogChanged(asked);
+        labelsChanged(asked);
+        markReady();
+        try {
+            if (EventThread.isCurrent())
+                EventThread.pumpUntil(asked::isAnswered);
+            else
+                asked.awaitAnswer();
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+        } finally {
+            synchronized (this) {
+                dialog = null;
+            }
+        }
+        Frame under = frame();
+        refresh(under);
+        labelsChanged(under);
+        return asked.answer();
+    }
+
+    void dialogChanged(final Dialog changed) {
+        pendingPaints.incrementAndGet();
+        EventThread.post(() -> {
+            try {
+                synchronized (Handset.this) {
+                    if (dialog != changed)
+                        return;
+                    DialogView.paint(changed, screen);
+                }
+                present();
+            } finally {
+                pendingPaints.decrementAndGet();
             }
         });
     }
 
     void labelsChanged(Frame f) {
-        if (window != null && f == frame())
+        if (window != null && f == labelledFrame())
             window.labelsChanged();
     }
 
@@ -211,13 +341,19 @@ public final class Handset {
         if (pressed && (keypad & bit) != 0)
             return;  // the desktop's key repeat
         keypad = pressed ? keypad | bit : keypad & ~bit;
-        EventThread.post(new Runnable() {
-            public void run() {
-                Frame f = frame();
-                if (f instanceof Canvas)
-                    ((Canvas) f).processEvent(pressed ? Display.KEY_PRESSED_EVENT : Display.KEY_RELEASED_EVENT, code);
-                else if (f instanceof Panel && pressed)
-                    PanelView.key((Panel) f, code, Handset.this);
+        EventThread.post(() -> {
+            Dialog asking;
+            synchronized (Handset.this) {
+                asking = dialog;
+            }
+            Frame f = frame();
+            if (asking != null) {
+                if (pressed)
+                    asking.key(code);
+            } else if (f instanceof Canvas) {
+                ((Canvas) f).processEvent(pressed ? Display.KEY_PRESSED_EVENT : Display.KEY_RELEASED_EVENT, code);
+            } else if (f instanceof Panel) {
+                ((Panel) f).key(pressed, code);
             }
         });
     }
@@ -225,5 +361,23 @@ public final class Handset {
     void timerExpired(Canvas canvas, int id) {
         if (frame() == canvas)
             canvas.processEvent(Display.TIMER_EXPIRED_EVENT, id);
+    }
+
+    /** Display's KEY_ value of a key's name in a key list ("2", "*", "SELECT", "SOFT1"), or -1. */
+    public static int keyCode(String name) {
+        if (name.length() == 1 && name.charAt(0) >= '0' && name.charAt(0) <= '9')
+            return Display.KEY_0 + name.charAt(0) - '0';
+        switch (name) {
+        case "*": return Display.KEY_ASTERISK;
+        case "#": return Display.KEY_POUND;
+        case "LEFT": return Display.KEY_LEFT;
+        case "UP": return Display.KEY_UP;
+        case "RIGHT": return Display.KEY_RIGHT;
+        case "DOWN": return Display.KEY_DOWN;
+        case "SELECT": return Display.KEY_SELECT;
+        case "SOFT1": return Display.KEY_SOFT1;
+        case "SOFT2": return Display.KEY_SOFT2;
+        default: return -1;
+        }
     }
 }

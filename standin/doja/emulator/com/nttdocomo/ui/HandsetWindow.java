@@ -6,12 +6,16 @@ import java.awt.Dimension;
 import java.awt.EventQueue;
 import java.awt.FontMetrics;
 import java.awt.Graphics;
-import java.awt.event.KeyAdapter;
+import java.awt.KeyboardFocusManager;
+import java.awt.Window;
 import java.awt.event.KeyEvent;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
+import java.util.HashMap;
+import java.util.Map;
 import javax.swing.JComponent;
 import javax.swing.JFrame;
+import javax.swing.SwingUtilities;
 import javax.swing.WindowConstants;
 
 import com.nttdocomo.dojaemu.EventThread;
@@ -21,11 +25,14 @@ final class HandsetWindow extends JComponent {
     static final int LABELS_HEIGHT = 22;
 
     private final Handset handset;
+    // The handset key each desktop key went down as, so that its release
+    // matches even when Shift was let go first ("*" is Shift+8 on many layouts).
+    private final Map<Integer, Integer> held = new HashMap<>();
     private JFrame frame;
 
     private HandsetWindow(Handset handset) {
         this.handset = handset;
-        setPreferredSize(new Dimension(Handset.WIDTH, Handset.HEIGHT + LABELS_HEIGHT));
+        setPreferredSize(new Dimension(handset.width(), handset.height() + LABELS_HEIGHT));
         setFocusable(true);
     }
 
@@ -53,36 +60,54 @@ final class HandsetWindow extends JComponent {
             public void windowClosing(WindowEvent e) {
                 EventThread.exit(0);
             }
+
+            public void windowOpened(WindowEvent e) {
+                requestFocusInWindow();
+            }
         });
         frame.getContentPane().add(this, BorderLayout.CENTER);
         frame.setResizable(false);
         frame.pack();
         frame.setLocationRelativeTo(null);
-        addKeyListener(new KeyAdapter() {
-            public void keyPressed(KeyEvent e) {
-                int code = handsetKey(e.getKeyCode());
-                if (code >= 0)
-                    handset.key(true, code);
-            }
-
-            public void keyReleased(KeyEvent e) {
-                int code = handsetKey(e.getKeyCode());
-                if (code >= 0)
-                    handset.key(false, code);
-            }
-        });
+        // Every key typed into the window is the handset's, whichever part of
+        // the window has the focus, from the moment it opens.
+        KeyboardFocusManager.getCurrentKeyboardFocusManager().addKeyEventDispatcher(this::dispatch);
+        frame.setAutoRequestFocus(true);
         frame.setVisible(true);
+        frame.toFront();
         requestFocusInWindow();
+    }
+
+    private boolean dispatch(KeyEvent e) {
+        Window source = e.getComponent() == null ? null : SwingUtilities.getWindowAncestor(e.getComponent());
+        if (source != frame && e.getComponent() != frame)
+            return false;
+        if (e.getID() == KeyEvent.KEY_PRESSED) {
+            int code = handsetKey(e.getKeyCode(), e.getKeyChar());
+            if (code >= 0) {
+                held.put(e.getKeyCode(), code);
+                handset.key(true, code);
+            }
+        } else if (e.getID() == KeyEvent.KEY_RELEASED) {
+            Integer code = held.remove(e.getKeyCode());
+            if (code != null)
+                handset.key(false, code);
+        }
+        return true;
     }
 
     JFrame frame() {
         return frame;
     }
 
-    // Digits, the arrows, Enter for SELECT, F1 and F2 for the soft keys.
-    static int handsetKey(int awtKey) {
-        if (awtKey >= KeyEvent.VK_0 && awtKey <= KeyEvent.VK_9)
-            return Display.KEY_0 + awtKey - KeyEvent.VK_0;
+    // Digits, * and # as typed, the arrows, Enter for SELECT, F1 and F2 for the soft keys.
+    static int handsetKey(int awtKey, char typed) {
+        if (typed >= '0' && typed <= '9')
+            return Display.KEY_0 + typed - '0';
+        if (typed == '*' || awtKey == KeyEvent.VK_MULTIPLY)
+            return Display.KEY_ASTERISK;
+        if (typed == '#')
+            return Display.KEY_POUND;
         if (awtKey >= KeyEvent.VK_NUMPAD0 && awtKey <= KeyEvent.VK_NUMPAD9)
             return Display.KEY_0 + awtKey - KeyEvent.VK_NUMPAD0;
         switch (awtKey) {
@@ -98,29 +123,31 @@ final class HandsetWindow extends JComponent {
     }
 
     void screenChanged() {
-        repaint(0, 0, Handset.WIDTH, Handset.HEIGHT);
+        repaint(0, 0, handset.width(), handset.height());
     }
 
     void labelsChanged() {
-        repaint(0, Handset.HEIGHT, Handset.WIDTH, LABELS_HEIGHT);
+        repaint(0, handset.height(), handset.width(), LABELS_HEIGHT);
     }
 
     protected void paintComponent(Graphics g) {
+        int width = handset.width();
+        int height = handset.height();
         g.drawImage(handset.shownCopy(), 0, 0, null);
         g.setColor(new Color(0x202020));
-        g.fillRect(0, Handset.HEIGHT, Handset.WIDTH, LABELS_HEIGHT);
-        Frame current = handset.frame();
+        g.fillRect(0, height, width, LABELS_HEIGHT);
+        Frame current = handset.labelledFrame();
         if (current == null)
             return;
         g.setFont(Font.getDefaultFont().awtFont());
         g.setColor(Color.WHITE);
         FontMetrics metrics = g.getFontMetrics();
-        int baseline = Handset.HEIGHT + (LABELS_HEIGHT + metrics.getAscent() - metrics.getDescent()) / 2;
+        int baseline = height + (LABELS_HEIGHT + metrics.getAscent() - metrics.getDescent()) / 2;
         String left = current.softLabel(Frame.SOFT_KEY_1);
         String right = current.softLabel(Frame.SOFT_KEY_2);
         if (left != null)
             g.drawString(left, 6, baseline);
         if (right != null)
-            g.drawString(right, Handset.WIDTH - 6 - metrics.stringWidth(right), baseline);
+            g.drawString(right, width - 6 - metrics.stringWidth(right), baseline);
     }
 }

@@ -2,70 +2,121 @@ package com.nttdocomo.ui;
 
 import com.nttdocomo.io.ConnectionException;
 
-import java.awt.image.BufferedImage;
-import java.io.IOException;
 import java.io.InputStream;
-import javax.imageio.ImageIO;
-import javax.microedition.io.Connector;
 
-/** Media from the archive: "resource:///name.gif" and the like, read when used. */
+/**
+ * Media from a location ("resource:///name.gif", "scratchpad:///0;pos=8",
+ * "http://..."), from bytes or from a stream, each read when used.
+ */
 public final class MediaManager {
     private MediaManager() {
     }
 
-    public static MediaImage getImage(String location) {
-        if (location == null)
-            throw new NullPointerException("location");
-        return new LoadedImage(location);
+    public static final MediaImage getImage(String location) {
+        return new LoadedImage(MediaSource.of(location));
     }
 
-    private static final class LoadedImage implements MediaImage {
-        private final String location;
-        private Image image;
+    public static MediaImage getImage(byte[] data) {
+        return new LoadedImage(MediaSource.of(data));
+    }
 
-        LoadedImage(String location) {
-            this.location = location;
+    public static MediaImage getImage(InputStream in) {
+        return new LoadedImage(MediaSource.of(in));
+    }
+
+    public static MediaImage getStreamingImage(String location, String mimetype) {
+        return getImage(location);
+    }
+
+    public static MediaImage createMediaImage(int width, int height) {
+        return new LoadedImage(Image.createImage(width, height));
+    }
+
+    public static final MediaSound getSound(String location) {
+        return new LoadedSound(MediaSource.of(location));
+    }
+
+    public static MediaSound getSound(byte[] data) {
+        return new LoadedSound(MediaSource.of(data));
+    }
+
+    public static MediaSound getSound(InputStream in) {
+        return new LoadedSound(MediaSource.of(in));
+    }
+
+    public static MediaSound createMediaSound(int bytes) {
+        if (bytes < 0)
+            throw new IllegalArgumentException("bytes");
+        return new LoadedSound(MediaSource.of(new byte[bytes]));
+    }
+
+    public static final MediaData getData(String location) {
+        return new LoadedSound(MediaSource.of(location));
+    }
+
+    public static MediaData getData(byte[] data) {
+        return new LoadedSound(MediaSource.of(data));
+    }
+
+    public static MediaData getData(InputStream in) {
+        return new LoadedSound(MediaSource.of(in));
+    }
+
+    public static AvatarData getAvatarData(String location) {
+        return new Avatar(MediaSource.of(location));
+    }
+
+    public static AvatarData getAvatarData(byte[] data) {
+        return new Avatar(MediaSource.of(data));
+    }
+
+    public static AvatarData getAvatarData(InputStream in) {
+        return new Avatar(MediaSource.of(in));
+    }
+
+    public static void use(MediaImage[] images, boolean useOnce) {
+        useAll(images);
+    }
+
+    public static void use(MediaSound[] sounds, boolean useOnce) {
+        useAll(sounds);
+    }
+
+    private static void useAll(MediaResource[] resources) {
+        if (resources == null)
+            throw new NullPointerException("resources");
+        for (MediaResource resource : resources) {
+            try {
+                resource.use();
+            } catch (ConnectionException e) {
+                throw new UIException(UIException.NO_RESOURCES, e.getMessage());
+            }
+        }
+    }
+
+    // Avatar data is kept as bytes; the emulator shows no avatars.
+    private static final class Avatar implements AvatarData {
+        private final MediaSource source;
+        private byte[] data;
+
+        Avatar(MediaSource source) {
+            this.source = source;
         }
 
         public void use() throws ConnectionException {
-            if (image != null)
-                return;
-            BufferedImage picture;
-            try (InputStream in = Connector.openInputStream(location)) {
-                picture = ImageIO.read(in);
-            } catch (IOException e) {
-                throw new ConnectionException(ConnectionException.UNDEFINED, location + ": " + e.getMessage());
-            }
-            if (picture == null)
-                throw new ConnectionException(ConnectionException.UNDEFINED, location + " は画像として読めません");
-            image = new Image(picture) {
-                public void dispose() {
-                    forget();
-                }
-            };
+            data = source.read();
+        }
+
+        public void use(MediaResource overwritten, boolean useOnce) throws ConnectionException {
+            use();
         }
 
         public void unuse() {
+            data = null;
         }
 
         public void dispose() {
-            if (image != null)
-                image.dispose();
-            image = null;
-        }
-
-        public int getWidth() {
-            return getImage().getWidth();
-        }
-
-        public int getHeight() {
-            return getImage().getHeight();
-        }
-
-        public Image getImage() {
-            if (image == null)
-                throw new IllegalStateException(location + " は use() されていません");
-            return image;
+            data = null;
         }
     }
 }

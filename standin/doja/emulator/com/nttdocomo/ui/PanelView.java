@@ -1,61 +1,64 @@
 package com.nttdocomo.ui;
 
-import java.awt.Color;
-import java.awt.FontMetrics;
 import java.awt.Graphics2D;
 import java.awt.image.BufferedImage;
 
-/** Draws a panel on the screen and moves its focus with the keys. */
+/** Draws a panel on the screen: its title, then its parts, scrolled to the part in focus. */
 final class PanelView {
-    private static final int GAP = 4;
-
     private PanelView() {
     }
 
-    static void paint(Panel panel, BufferedImage screen, Handset handset) {
-        synchronized (handset) {
-            Graphics2D g = screen.createGraphics();
-            g.setColor(new Color(panel.background()));
-            g.fillRect(0, 0, Handset.WIDTH, Handset.HEIGHT);
-            int y = 0;
+    static void paint(Panel panel, BufferedImage screen) {
+        int width = screen.getWidth();
+        int height = screen.getHeight();
+        Graphics2D g = screen.createGraphics();
+        try {
+            Look.fill(g, panel.background(), 0, 0, width, height);
+            int top = 0;
             if (panel.title() != null) {
-                y = row(g, Font.getFont(Font.TYPE_HEADING), y, panel.title(), 0x000080, 0xffffff, false);
+                Font heading = Font.getFont(Font.TYPE_HEADING);
+                top = heading.getHeight() + 2 * Look.MARGIN;
+                Look.fill(g, Look.TITLE, 0, 0, width, top);
+                Look.text(g, heading, Look.TITLE_TEXT, panel.title(), Look.MARGIN, Look.MARGIN);
             }
+            int contentTop = top + Look.MARGIN;
+            int contentHeight = PanelLayout.layOut(panel, panel.innerWidth());
+            scrollToFocus(panel, height - contentTop, contentHeight);
+            g.clipRect(0, contentTop, width, height - contentTop);
             Component focused = panel.focused();
             for (Component c : panel.components()) {
                 if (!c.visible())
                     continue;
-                boolean boxed = c instanceof Button || c instanceof TextBox;
-                int top = y + GAP;
-                int bottom = row(g, c.font(), top, c.text(), c == focused ? 0xffff80 : c.background(), c.foreground(), boxed);
-                c.place(0, top, Handset.WIDTH, bottom - top);
-                y = bottom;
+                Graphics2D part = (Graphics2D) g.create(Look.MARGIN + c.getX(), contentTop + c.getY() - panel.scroll(),
+                                                        c.getWidth(), c.getHeight());
+                try {
+                    c.paint(part, c == focused);
+                } finally {
+                    part.dispose();
+                }
             }
+        } finally {
             g.dispose();
         }
     }
 
-    private static int row(Graphics2D g, Font font, int top, String text, int background, int foreground, boolean boxed) {
-        g.setFont(font.awtFont());
-        FontMetrics metrics = g.getFontMetrics();
-        int height = metrics.getHeight() + 2 * GAP;
-        g.setColor(new Color(background));
-        g.fillRect(GAP, top, Handset.WIDTH - 2 * GAP, height);
-        g.setColor(new Color(foreground));
-        if (boxed)
-            g.drawRect(GAP, top, Handset.WIDTH - 2 * GAP - 1, height - 1);
-        g.drawString(text, 2 * GAP, top + GAP + metrics.getAscent());
-        return top + height;
-    }
-
-    static void key(Panel panel, int code, Handset handset) {
+    // Keeps the part in focus (for a list, its cursor) in view.
+    private static void scrollToFocus(Panel panel, int visible, int content) {
+        int scroll = Math.max(0, Math.min(panel.scroll(), content - visible));
         Component focused = panel.focused();
-        if (code == Display.KEY_UP || code == Display.KEY_DOWN) {
-            Component next = panel.next(focused, code == Display.KEY_DOWN ? 1 : -1);
-            if (next != null)
-                panel.focus(next);
-        } else if (code == Display.KEY_SELECT && focused != null) {
-            focused.selected();
+        if (focused != null) {
+            int top = focused.getY();
+            int bottom = top + focused.getHeight();
+            if (focused instanceof ListBox) {
+                int row = Font.getDefaultFont().getHeight() + 2;
+                top += ((ListBox) focused).cursorTop();
+                bottom = Math.min(bottom, top + row);
+            }
+            if (bottom - scroll > visible)
+                scroll = bottom - visible;
+            if (top < scroll)
+                scroll = top;
         }
+        panel.setScroll(Math.max(0, scroll));
     }
 }

@@ -5,7 +5,7 @@ import com.nttdocomo.dojaemu.EventThread;
 import java.util.concurrent.ScheduledFuture;
 
 /** A timer whose expiry reaches its canvas as TIMER_EXPIRED_EVENT with the timer's id. */
-public final class ShortTimer {
+public final class ShortTimer implements com.nttdocomo.util.TimeKeeper {
     private static final int INTERVAL = 10;
 
     private final Canvas canvas;
@@ -20,6 +20,10 @@ public final class ShortTimer {
         this.id = id;
         this.time = time;
         this.repeat = repeat;
+    }
+
+    protected ShortTimer() {
+        this(null, 0, 0, false);
     }
 
     public static ShortTimer getShortTimer(Canvas canvas, int id, int time, boolean repeat) {

@@ -5,7 +5,7 @@ import com.nttdocomo.dojaemu.EventThread;
 import java.util.concurrent.ScheduledFuture;
 
 /** A timer whose expiry reaches its listener on the application's event thread. */
-public final class Timer {
+public final class Timer implements TimeKeeper {
     private static final int INTERVAL = 10;
 
     private int time;

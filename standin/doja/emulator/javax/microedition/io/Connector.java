@@ -1,5 +1,6 @@
 package javax.microedition.io;
 
+import com.nttdocomo.dojaemu.HttpClientConnection;
 import com.nttdocomo.dojaemu.Resources;
 import com.nttdocomo.dojaemu.ScratchpadConnection;
 
@@ -9,14 +10,11 @@ import java.io.IOException;
 import java.io.InputStream;
 import java.io.OutputStream;
 
-/** The emulator's connections: the scratchpad and the archive's resources; no network. */
+/** The emulator's connections: the scratchpads, the archive's resources and HTTP. */
 public class Connector {
     public static final int READ = 1;
     public static final int WRITE = 2;
     public static final int READ_WRITE = 3;
-
-    private static final String SCRATCHPAD = "scratchpad:///0";
-    private static final String RESOURCE = "resource:///";
 
     private Connector() {
     }
@@ -30,10 +28,12 @@ public class Connector {
     }
 
     public static Connection open(String name, int mode, boolean timeouts) throws IOException {
-        if (name.startsWith(SCRATCHPAD))
-            return new ScratchpadConnection(name.substring(SCRATCHPAD.length()));
-        if (name.startsWith(RESOURCE))
-            return resource(name.substring(RESOURCE.length()));
+        if (name.startsWith(ScratchpadConnection.SCHEME))
+            return new ScratchpadConnection(name);
+        if (name.startsWith("http://") || name.startsWith("https://"))
+            return new HttpClientConnection(name, timeouts);
+        if (name.startsWith(Resources.SCHEME))
+            return resource(name.substring(Resources.SCHEME.length()));
         throw new ConnectionNotFoundException("このエミュレータでは開けない接続です: " + name);
     }
 

@@ -1,7 +1,11 @@
 package com.nttdocomo.dojaemu.tests;
 
+import com.nttdocomo.dojaemu.Descriptor;
 import com.nttdocomo.dojaemu.EventThread;
+import com.nttdocomo.dojaemu.LineOutput;
 import com.nttdocomo.dojaemu.Resources;
+import com.nttdocomo.dojaemu.Scratchpads;
+import com.nttdocomo.dojaemu.ScreenSize;
 import com.nttdocomo.ui.Handset;
 import com.nttdocomo.ui.IApplication;
 
@@ -10,33 +14,31 @@ import java.io.File;
 import java.io.FileDescriptor;
 import java.io.FileOutputStream;
 import java.io.IOException;
-import java.io.PrintStream;
 import java.net.URL;
 import java.net.URLClassLoader;
-import java.nio.charset.Charset;
-import java.nio.file.Files;
-import java.util.HashMap;
-import java.util.List;
-import java.util.Map;
 
 /**
  * Stand-in for the DoJa emulator's driver: java ... Tester jam DEVICE DESCRIPTOR.
  * Checks the descriptor against the archive beside it and starts the
  * application. With a display the application runs in a window until it
  * terminates or the window is closed; without one start() runs, one line
- * says so, and the emulator ends. The system property dojaemu.screenshot
- * names a PNG file that receives the first screen the application shows,
- * with or without a display.
+ * says so, and the emulator ends.
+ *
+ * Two system properties serve tests: dojaemu.keys, a comma-separated list
+ * of keys ("DOWN,SELECT,*,SOFT1") pressed one after the other once the
+ * first screen is shown, and dojaemu.screenshot, a PNG file that receives
+ * the screen after those keys, with or without a display.
  */
 public final class Tester {
-    private static final long SCREENSHOT_WAIT_SECONDS = 20;
+    private static final long WAIT_SECONDS = 20;
+    private static final long START_SECONDS = 3;
 
     private Tester() {
     }
 
     public static void main(String[] args) throws Exception {
-        System.setOut(new PrintStream(new FileOutputStream(FileDescriptor.out), true, "UTF-8"));
-        System.setErr(new PrintStream(new FileOutputStream(FileDescriptor.err), true, "UTF-8"));
+        System.setOut(LineOutput.printStream(new FileOutputStream(FileDescriptor.out)));
+        System.setErr(LineOutput.printStream(new FileOutputStream(FileDescriptor.err)));
         int status;
         try {
             status = run(args);
@@ -55,36 +57,41 @@ public final class Tester {
     private static int run(String[] args) throws Exception {
         if (args.length != 3 || !args[0].equals("jam"))
             return fail("使い方: Tester jam <機種> <JAMファイル>");
-        File descriptor = new File(args[2]).getAbsoluteFile();
-        Map<String, String> keys;
+        Descriptor descriptor;
         try {
-            keys = read(descriptor);
+            descriptor = Descriptor.read(new File(args[2]).getAbsoluteFile());
         } catch (IOException e) {
             return fail("JAMファイル " + args[2] + " を読めません");
         }
-        String packageUrl = keys.get("PackageURL");
-        if (packageUrl == null || packageUrl.isEmpty())
+        String packageUrl = descriptor.get("PackageURL");
+        if (packageUrl.isEmpty())
             return fail("JAMファイルに PackageURL がありません");
-        File archive = new File(descriptor.getParentFile(), packageUrl);
+        File archive = new File(descriptor.file().getParentFile(), packageUrl);
         if (!archive.isFile())
             return fail("JARファイル " + packageUrl + " が見つかりません");
-        String size = keys.get("AppSize");
-        if (size == null || !size.equals(Long.toString(archive.length())))
+        String size = descriptor.get("AppSize");
+        if (!size.equals(Long.toString(archive.length())))
             return fail("AppSize " + size + " がJARファイルの大きさ " + archive.length() + " と合いません");
-        String className = keys.get("AppClass");
-        if (className == null || className.isEmpty())
+        String className = descriptor.get("AppClass");
+        if (className.isEmpty())
             return fail("JAMファイルに AppClass がありません");
-        long scratchpadSize;
+        int[] keys;
         try {
-            scratchpadSize = number(keys.get("SPsize"));
-        } catch (NumberFormatException e) {
-            return fail("SPsize " + keys.get("SPsize") + " は大きさではありません");
+            keys = keyCodes(System.getProperty("dojaemu.keys", ""));
+        } catch (IllegalArgumentException e) {
+            return fail("dojaemu.keys のキー " + e.getMessage() + " はありません");
         }
-        Resources.init(archive, scratchpadFile(descriptor), scratchpadSize);
-        return start(archive, keys, className, args[1]);
+        try {
+            Scratchpads.open(descriptor.scratchpadFile(), descriptor.get("SPsize"));
+        } catch (NumberFormatException e) {
+            return fail("SPsize " + descriptor.get("SPsize") + " は大きさ（またはコンマで区切った大きさ）ではありません");
+        }
+        Resources.init(archive);
+        return start(archive, descriptor, className, args[1], keys);
     }
 
-    private static int start(File archive, Map<String, String> keys, String className, String device) throws Exception {
+    private static int start(File archive, Descriptor descriptor, String className, String device, int[] keys)
+        throws Exception {
         URLClassLoader loader = new URLClassLoader(new URL[] {archive.toURI().toURL()}, Tester.class.getClassLoader());
         Class<?> type;
         try {
@@ -95,12 +102,15 @@ public final class Tester {
         if (!IApplication.class.isAssignableFrom(type))
             return fail(className + " は IApplication を継承していません");
 
-        String shot = System.getProperty("dojaemu.screenshot");
-        Handset handset = Handset.create(words(keys.get("AppParam")), shot == null ? null : new File(shot));
-        String name = keys.get("AppName");
+        String drawArea = descriptor.get("DrawArea");
+        if (!drawArea.isEmpty() && ScreenSize.parse(drawArea) == null)
+            System.out.println("Tester: DrawArea " + drawArea + " は「幅x高さ」ではないため使いません");
+        ScreenSize screen = ScreenSize.of(descriptor);
+        Handset handset = Handset.create(words(descriptor.get("AppParam")), screen.width, screen.height);
+        String name = descriptor.get("AppName");
         boolean window = false;
         if (!GraphicsEnvironment.isHeadless()) {
-            String refusal = handset.openWindow(name == null || name.isEmpty() ? className : name);
+            String refusal = handset.openWindow(name.isEmpty() ? className : name);
             window = refusal == null;
             if (!window)
                 System.out.println("Tester: ウィンドウを開けないため、画面なしで続けます: " + refusal);
@@ -108,17 +118,25 @@ public final class Tester {
 
         EventThread.start();
         final Class<?> application = type;
-        EventThread.call(() -> launch(application));
+        EventThread.post(() -> launch(application, handset));
+        if (!handset.awaitReady(START_SECONDS))
+            EventThread.detach();  // a start() that goes on, as a game's loop may
         System.out.println("Tester: " + className + " を起動しました (" + device + ")");
-        if (window) {
-            Thread.currentThread().join();  // until terminate() or the window's close
-        } else if (shot != null && !handset.awaitFirstScreen(SCREENSHOT_WAIT_SECONDS)) {
-            return fail(className + " は " + SCREENSHOT_WAIT_SECONDS + " 秒のうちに画面を描きませんでした");
+        String shot = System.getProperty("dojaemu.screenshot");
+        if (shot != null || keys.length > 0) {
+            if (!handset.awaitFirstScreen(WAIT_SECONDS))
+                return fail(className + " は " + WAIT_SECONDS + " 秒のうちに画面を描きませんでした");
+            handset.settle();
+            handset.pressKeys(keys);
+            if (shot != null)
+                screenshot(handset, new File(shot));
         }
+        if (window)
+            Thread.currentThread().join();  // until terminate() or the window's close
         return 0;
     }
 
-    private static void launch(Class<?> application) {
+    private static void launch(Class<?> application, Handset handset) {
         IApplication app;
         try {
             app = (IApplication) application.getDeclaredConstructor().newInstance();
@@ -129,31 +147,31 @@ public final class Tester {
             throw new RuntimeException(application.getName() + " を作れません: " + e, e);
         }
         app.start();
+        handset.markReady();
     }
 
-    // bin/Hello.jam keeps its scratchpad in bin/Hello.sp.
-    private static File scratchpadFile(File descriptor) {
-        String name = descriptor.getName();
-        int dot = name.lastIndexOf('.');
-        return new File(descriptor.getParentFile(), (dot > 0 ? name.substring(0, dot) : name) + ".sp");
+    private static void screenshot(Handset handset, File file) {
+        try {
+            handset.writeScreenshot(file);
+        } catch (IOException e) {
+            System.out.println("Tester: 画面を " + file + " に書けません: " + e.getMessage());
+        }
     }
 
-    private static long number(String text) {
-        return text == null || text.isEmpty() ? 0 : Long.parseLong(text);
+    static int[] keyCodes(String list) {
+        if (list.trim().isEmpty())
+            return new int[0];
+        String[] names = list.split(",");
+        int[] codes = new int[names.length];
+        for (int i = 0; i < names.length; ++i) {
+            codes[i] = Handset.keyCode(names[i].trim());
+            if (codes[i] < 0)
+                throw new IllegalArgumentException(names[i].trim());
+        }
+        return codes;
     }
 
     private static String[] words(String text) {
-        return text == null || text.trim().isEmpty() ? new String[0] : text.trim().split("\\s+");
-    }
-
-    private static Map<String, String> read(File descriptor) throws IOException {
-        List<String> lines = Files.readAllLines(descriptor.toPath(), Charset.forName("Windows-31J"));
-        Map<String, String> keys = new HashMap<>();
-        for (String line : lines) {
-            int equals = line.indexOf('=');
-            if (equals > 0)
-                keys.putIfAbsent(line.substring(0, equals).trim(), line.substring(equals + 1).trim());
-        }
-        return keys;
+        return text.trim().isEmpty() ? new String[0] : text.trim().split("\\s+");
     }
 }

@@ -1,0 +1,10 @@
+package com.nttdocomo.net;
+
+public class URLDecoder {
+    public static String decode(String str) {
+        return null;
+    }
+
+    private URLDecoder() {
+    }
+}

@@ -1,0 +1,4 @@
+package com.nttdocomo.ui;
+
+public interface MediaData extends MediaResource {
+}

@@ -1,0 +1,7 @@
+package com.nttdocomo.ui;
+
+import com.nttdocomo.util.EventListener;
+
+public interface MediaListener extends EventListener {
+    void mediaAction(MediaPresenter source, int type, int param);
+}
