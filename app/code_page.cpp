@@ -3,6 +3,7 @@
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -218,6 +219,20 @@ QString fromCodePage(const QByteArray &bytes, bool *ok)
     if (ok)
         *ok = clean;
     return text;
+}
+
+bool isUtf8Only(const QByteArray &bytes)
+{
+    const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; });
+    if (!beyondAscii)
+        return false;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return false;
+    bool codePage = false;
+    fromCodePage(bytes, &codePage);
+    return !codePage;
 }
 
 QString describeCodePageProblem(const CodePageProblem &problem)

@@ -28,7 +28,13 @@ std::optional<QByteArray> toCodePage(const QString &text);
 
 // Each byte sequence the code page does not know becomes one U+FFFD, so the
 // user sees where it was; *ok (if given) tells whether every byte was read.
+// The bytes 0x80, 0xA0 and 0xFD to 0xFF read as Windows reads them (U+0080,
+// U+F8F0 to U+F8F3), and are written back as those bytes.
 QString fromCodePage(const QByteArray &bytes, bool *ok = nullptr);
+
+// Bytes another editor wrote in UTF-8: valid UTF-8 with characters beyond
+// ASCII, and no valid Windows-31J.
+bool isUtf8Only(const QByteArray &bytes);
 
 // One line for the user: which character, where, and why it cannot be saved.
 QString describeCodePageProblem(const CodePageProblem &problem);

@@ -41,6 +41,12 @@ void HeadlessWorkbench::processEvents()
         QCoreApplication::processEvents();
 }
 
+bool HeadlessWorkbench::askYesNo(const QString &question)
+{
+    showMessage(question + QStringLiteral("\r\nウィンドウを開かずに実行しているため、「いいえ」として続けます。"));
+    return false;
+}
+
 void HeadlessWorkbench::showMessage(const QString &text)
 {
     m_err << toLfLineEnds(text) << QLatin1Char('\n');

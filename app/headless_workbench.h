@@ -36,6 +36,8 @@ public:
 
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override { return SaveAnswer::Discard; }
+    // No one is there to answer: the question goes to err, and the answer is No.
+    bool askYesNo(const QString &question) override;
     QString chooseProject(const QString &) override { return {}; }
     QString createNewProject() override { return {}; }
 

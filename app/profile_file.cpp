@@ -284,7 +284,8 @@ Result updateProfileFile(const QString &path, const std::function<Result(Profile
     if (!locked) {
         if (lock.error() == QLockFile::LockFailedError)
             return Result::failure(nativePath + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。"));
-        return Result::failure(nativePath + QStringLiteral(".lock: ロックファイルを作れませんでした。"));
+        return Result::failure(nativePath
+                               + QStringLiteral(".lock: ロックファイルを作れませんでした。ディスクがいっぱいか、アクセス権を確認してください。"));
     }
 
     const bool isNew = !QFileInfo::exists(path);

@@ -38,6 +38,8 @@ public:
     virtual void showMessage(const QString &text) = 0;
     // "変更を保存しますか?" with Yes, No and Cancel.
     virtual SaveAnswer askSaveChanges() = 0;
+    // A question with Yes and No, titled Quenvel; true for Yes.
+    virtual bool askYesNo(const QString &question) = 0;
     // frmProject.LoadProject: the chosen entry, or empty.
     virtual QString chooseProject(const QString &listingPattern) = 0;
     // dlgNewProject.LoadProject: the created project's name, or empty.

@@ -40,10 +40,15 @@ NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle 
     const ProjectPaths paths(settings.DOJA_PATH, name, style);
     if (FolderExists(paths.folder()))
         return {QString(), kExists};
-    // The general text, then what could not be made and why.
-    const auto failed = [](const QString &reason) { return NewProjectOutcome{QString(), kFailed + kCrLf + reason}; };
     if (!QDir().mkdir(paths.folder()))
-        return failed(paths.folder() + kFolderNotMade);
+        return {QString(), kFailed + kCrLf + paths.folder() + kFolderNotMade};
+    // The general text, then what could not be made and why. The folder was
+    // made just now and holds nothing of the user's: it goes, so no half
+    // project stays behind.
+    const auto failed = [&paths](const QString &reason) {
+        QDir(paths.folder()).removeRecursively();
+        return NewProjectOutcome{QString(), kFailed + kCrLf + reason};
+    };
     for (const QString &sub : paths.newProjectFolders()) {
         if (!FolderExists(sub) && !QDir().mkdir(sub))
             return failed(sub + kFolderNotMade);

@@ -53,7 +53,10 @@ std::optional<QString> OpenProject(Services &services, const QString &requestedN
         return std::nullopt;
     }
 
-    const QString text = OpenText(services.bench, source);
+    const std::optional<QString> text = OpenText(services.bench, source);
+    // Declined, nothing is opened and nothing changes.
+    if (!text)
+        return std::nullopt;
     // The opened project governs even when the settings file does not take
     // its name, so a save never lands in another project.
     const Result remembered = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);

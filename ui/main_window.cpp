@@ -378,6 +378,12 @@ Workbench::SaveAnswer frmMain::askSaveChanges()
     return SaveAnswer::Cancel;
 }
 
+bool frmMain::askYesNo(const QString &question)
+{
+    return QMessageBox::question(this, QStringLiteral("Quenvel"), question, QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
 QString frmMain::chooseProject(const QString &listingPattern)
 {
     if (!m_chooser)

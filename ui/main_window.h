@@ -53,6 +53,7 @@ public:
     void processEvents() override;
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override;
+    bool askYesNo(const QString &question) override;
     QString chooseProject(const QString &listingPattern) override;
     QString createNewProject() override;
 

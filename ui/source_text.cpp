@@ -9,13 +9,21 @@
 #include "app/workbench.h"
 #include "build/log_output.h"
 
-QString OpenText(Workbench &bench, const QString &fileName)
+std::optional<QString> OpenText(Workbench &bench, const QString &fileName)
 {
     bench.setBusyCursor();
     const std::optional<QByteArray> bytes = readWholeFile(fileName);
-    const QString text = bytes ? withCrLfLines(fromCodePage(*bytes)) : QString();
     bench.restoreCursor();
-    return text;
+    if (!bytes)
+        return QString();
+    // Samples from the web are often UTF-8; read as Windows-31J they would
+    // show as garbage, and a save would refuse them.
+    if (isUtf8Only(*bytes)) {
+        if (!bench.askYesNo(kConvertUtf8Question))
+            return std::nullopt;
+        return withCrLfLines(QString::fromUtf8(*bytes));
+    }
+    return withCrLfLines(fromCodePage(*bytes));
 }
 
 namespace {
@@ -24,10 +32,17 @@ namespace {
 // and characters the code page holds at two codes.
 Result writeKeepingBytes(const QString &path, const QString &text)
 {
-    const CodePageBytes encoded = encodeOverOldBytes(text, readWholeFile(path));
+    const std::optional<QByteArray> old = readWholeFile(path);
+    const CodePageBytes encoded = encodeOverOldBytes(text, old);
     if (encoded.problem)
         return Result::failure(describeCodePageProblem(*encoded.problem));
     return writeFileAtomically(path, encoded.bytes);
+}
+
+bool convertsFromUtf8(const QString &path)
+{
+    const std::optional<QByteArray> old = readWholeFile(path);
+    return old && isUtf8Only(*old);
 }
 
 } // namespace
@@ -42,9 +57,12 @@ SaveOutcome SaveSource(Services &services)
         return SaveOutcome::NothingToSave;
     }
     const QString path = services.store.settings().SourcePath;
+    const bool fromUtf8 = convertsFromUtf8(path);
     const Result written = writeKeepingBytes(path, text);
     if (written) {
         AppendLogLine(bench, path + QStringLiteral("を保存しました。"));
+        if (fromUtf8)
+            AppendLogLine(bench, QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。"));
         bench.setSourceModified(false);
     } else {
         AppendLogLine(bench, path + QStringLiteral("の保存に失敗しました。"));

@@ -5,6 +5,8 @@
 #include "build/build_messages.h"
 #include "project_sandbox.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTextStream>
@@ -41,20 +43,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");  // how standard output begins; empty: nothing printed
         QTest::addColumn<QString>("err");  // the same for standard error
+        QTest::addColumn<QString>("setUp"); // "utf8": the source is UTF-8; "unreadable": Tovra.ini cannot be read
         const auto usage = [](const char *reason) {
             return QString::fromUtf8(reason) + QStringLiteral("\nquenvel --help で使い方を表示します。\n");
         };
         QTest::newRow("help") << QStringList{"--help"} << 0
-                              << "使い方: quenvel [--build 名前 | --run 名前 | --upload 名前 | --help]\n\n" << "";
-        QTest::newRow("no action") << QStringList{} << 2 << "" << usage("操作が指定されていません。");
-        QTest::newRow("unknown option") << QStringList{"--bogus", "Hello"} << 2 << "" << usage("不明なオプションです: --bogus");
-        QTest::newRow("missing name") << QStringList{"--build"} << 2 << "" << usage("--build にはプロジェクト名が必要です。");
+                              << "使い方: quenvel [--build 名前 | --run 名前 | --upload 名前 | --help]\n\n" << "" << "";
+        QTest::newRow("no action") << QStringList{} << 2 << "" << usage("操作が指定されていません。") << "";
+        QTest::newRow("unknown option") << QStringList{"--bogus", "Hello"} << 2 << "" << usage("不明なオプションです: --bogus") << "";
+        QTest::newRow("missing name") << QStringList{"--build"} << 2 << "" << usage("--build にはプロジェクト名が必要です。") << "";
         QTest::newRow("empty name would need the chooser")
-            << QStringList{"--run", ""} << 2 << "" << usage("--run にはプロジェクト名が必要です。");
+            << QStringList{"--run", ""} << 2 << "" << usage("--run にはプロジェクト名が必要です。") << "";
         QTest::newRow("extra arguments")
-            << QStringList{"--upload", "Hello", "World", "!"} << 2 << "" << usage("余分な引数があります: World !");
+            << QStringList{"--upload", "Hello", "World", "!"} << 2 << "" << usage("余分な引数があります: World !") << "";
         QTest::newRow("unknown project: the opening's message says why")
-            << QStringList{"--run", "Nope"} << 1 << "" << "このプロジェクトはQuenvelで扱える形式ではありません。\n\n";
+            << QStringList{"--run", "Nope"} << 1 << "" << "このプロジェクトはQuenvelで扱える形式ではありません。\n\n" << "";
+        QTest::newRow("a UTF-8 source is not converted without a window")
+            << QStringList{"--build", "Hello"} << 1 << ""
+            << "このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?\n"
+               "ウィンドウを開かずに実行しているため、「いいえ」として続けます。\n" << "utf8";
+        QTest::newRow("an unreadable Tovra.ini is no set of defaults") << QStringList{"--build", "Hello"} << 1 << ""
+                                                                       << "<ini>: 読みこめませんでした。" << "unreadable";
     }
 
     void answersWithoutRunningATool()
@@ -62,9 +71,18 @@ private Q_SLOTS:
         QFETCH(QStringList, arguments);
         QFETCH(QString, out);
         QFETCH(QString, err);
+        QFETCH(QString, setUp);
         ProjectSandbox box;
         QVERIFY(box.isValid());
+        const QByteArray sourceBefore = "// \xe3\x81\x82\r\n";
+        if (setUp == QLatin1String("utf8"))
+            QVERIFY(box.writeFile(QStringLiteral("src/Hello.java"), sourceBefore));
+        if (setUp == QLatin1String("unreadable"))
+            QVERIFY(QFile::remove(box.store.settingsFilePath()) && QDir().mkdir(box.store.settingsFilePath()));
+        err.replace(QStringLiteral("<ini>"), box.store.settingsFilePath());
         const Outcome outcome = runIn(box, arguments);
+        if (setUp == QLatin1String("utf8"))
+            QCOMPARE(readBytes(box.inProject(QStringLiteral("src/Hello.java"))), sourceBefore);
         QTEST(outcome.exitCode, "exitCode");
         QVERIFY2(out.isEmpty() ? outcome.out.isEmpty() : outcome.out.startsWith(out), qPrintable(outcome.out));
         QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.startsWith(err), qPrintable(outcome.err));
@@ -105,6 +123,9 @@ private Q_SLOTS:
         QTest::newRow("source not saved") << "--build" << "source" << 1 << "\nコンパイルは失敗しました。\n";
         // No JDK, no compiler: the machine's own javac must not stand in for it.
         QTest::newRow("no JDK") << "--build" << "jdk" << 1 << kNoJdk + QStringLiteral("\nコンパイルは失敗しました。\n");
+        // A quote would end the quoted program and start sh -c with the rest.
+        QTest::newRow("a quote in JAVA_PATH runs nothing") << "--build" << "quote" << 1
+            << QStringLiteral("Tovra.iniのJAVA_PATHの値に「\"」は使えません。JAVA_PATHを直してください。\nコンパイルは失敗しました。\n");
         QTest::newRow("run: the emulator ends well") << "--run" << QString() << 0 << "started\n\n";
         QTest::newRow("run: the emulator fails") << "--run" << "emulator" << 1 << "failed\n\n";
     }
@@ -116,9 +137,12 @@ private Q_SLOTS:
         ProjectSandbox::Options options;
         if (failing == QLatin1String("jdk"))
             options.javaPath = QString();
+        if (failing == QLatin1String("quote"))
+            options.javaPath = QStringLiteral("/bin/sh\" \"-c\" \"touch x;");
         ProjectSandbox box(options);
         QVERIFY(box.isValid());
-        const bool noTool = failing == QLatin1String("source") || failing == QLatin1String("jdk");
+        const bool noTool = failing == QLatin1String("source") || failing == QLatin1String("jdk")
+                            || failing == QLatin1String("quote");
         const AppSettings &s = box.settings();
         const PathStyle &style = box.store.style();
         const QMap<QString, QString> stages = {{compileCommandLine(s, style), QStringLiteral("compile")},

@@ -22,6 +22,19 @@ bool writeHangingJdk(const QString &folder, const QString &marker)
            && QFile::setPermissions(javac, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// Whether the process has its own handler for the signal yet.
+bool catches(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    }
+    return false;
+}
+
 } // namespace
 
 class ToolStopTest : public QObject
@@ -74,6 +87,32 @@ private Q_SLOTS:
         QFETCH(QStringList, gone);
         for (const QString &suffix : gone)
             QVERIFY2(noneLeftWithin(marker + suffix, 3000), qPrintable(suffix));
+    }
+
+    // A logout while the start-up box about the missing JDK is up.
+    void aSignalEndsTheProgramUnderAStartUpBox()
+    {
+        ProjectSandbox::Options options;
+        options.javaPath = QString();
+        ProjectSandbox box(options);
+        const QString program = box.appDir() + QStringLiteral("/quenvel");
+        QVERIFY(box.isValid() && QFile::copy(binaryDir() + QStringLiteral("/quenvel"), program));
+        QProcess quenvel;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), box.root());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), box.root());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        quenvel.setProcessEnvironment(environment);
+        quenvel.start(program, QStringList());
+        QVERIFY(quenvel.waitForStarted(10000));
+        QVERIFY(QTest::qWaitFor([&] { return catches(quenvel.processId(), SIGTERM); }, 20000));
+        ::kill(pid_t(quenvel.processId()), SIGTERM);
+        const bool ended = quenvel.waitForFinished(10000);
+        if (!ended)
+            quenvel.kill();
+        QVERIFY2(ended, "SIGTERM under the start-up box was ignored");
+        QCOMPARE(quenvel.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(quenvel.exitCode(), 128 + SIGTERM);
     }
 };
 

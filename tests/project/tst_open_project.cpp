@@ -2,6 +2,7 @@
 #include "project/open_project.h"
 #include "project/project_messages.h"
 #include "project_sandbox.h"
+#include "ui/source_text.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -35,6 +36,8 @@ private Q_SLOTS:
     void opensAndMakesTheProjectCurrent();
     void whatIsNoProject_data();
     void whatIsNoProject();
+    void utf8SourceOpensOnlyWhenConverted_data();
+    void utf8SourceOpensOnlyWhenConverted();
     void menuCommands_data();
     void menuCommands();
 };
@@ -109,6 +112,42 @@ void OpenProjectTest::whatIsNoProject()
     QCOMPARE(box.bench.windowFlags.CanRun, false);
     QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));
     QCOMPARE(readBytes(box.store.settingsFilePath()), settingsBefore);
+}
+
+void OpenProjectTest::utf8SourceOpensOnlyWhenConverted_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes shows it, the save writes Windows-31J") << true;
+    QTest::newRow("No opens nothing and changes nothing") << false;
+}
+
+void OpenProjectTest::utf8SourceOpensOnlyWhenConverted()
+{
+    QFETCH(bool, yes);
+    ProjectSandbox box;
+    QVERIFY(box.isValid() && addGame(box));
+    const QByteArray utf8 = "// \xe3\x81\x82\nclass Game {}\n";
+    QVERIFY(writeBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"), utf8));
+    const QByteArray settingsBefore = readBytes(box.store.settingsFilePath());
+    box.bench.yesNoAnswer = yes;
+    Services services = box.services();
+
+    const std::optional<QString> text = OpenProject(services, QStringLiteral("Game"));
+    QCOMPARE(box.bench.questions, QStringList{QStringLiteral("このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?")});
+    if (!yes) {
+        QCOMPARE(text, std::nullopt);
+        QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));
+        QCOMPARE(readBytes(box.store.settingsFilePath()), settingsBefore);
+        QCOMPARE(readBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java")), utf8);
+        return;
+    }
+    QCOMPARE(text, QStringLiteral("// \u3042\r\nclass Game {}\r\n"));
+    box.bench.setSourceText(*text);
+    box.bench.log.clear();
+    QCOMPARE(SaveSource(services), SaveOutcome::Saved);
+    QCOMPARE(readBytes(box.settings().SourcePath), QByteArray("// \x82\xa0\nclass Game {}\n"));
+    QCOMPARE(box.bench.log, box.settings().SourcePath + QStringLiteral("を保存しました。\r\n"
+                                                                      "UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。\r\n"));
 }
 
 // Whether unsaved edits may be left is the source text's table; here only

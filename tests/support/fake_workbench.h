@@ -22,6 +22,8 @@ public:
     QString newProjectAnswer;
     SaveAnswer saveAnswer = SaveAnswer::Discard;
     int saveQuestions = 0;
+    QStringList questions;
+    bool yesNoAnswer = false;
 
     QString logText() const override { return log; }
     void appendLog(const QString &text) override { log += text; }
@@ -36,6 +38,7 @@ public:
     void processEvents() override { ++processEventsCount; }
     void showMessage(const QString &text) override { messages << text; }
     SaveAnswer askSaveChanges() override { ++saveQuestions; return saveAnswer; }
+    bool askYesNo(const QString &question) override { questions << question; return yesNoAnswer; }
     QString chooseProject(const QString &pattern) override { chooserPatterns << pattern; return chooserAnswer; }
     QString createNewProject() override { return newProjectAnswer; }
 };
