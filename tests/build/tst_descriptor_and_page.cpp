@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QFile>
 #include <QTest>
 
 namespace {
@@ -77,6 +78,10 @@ private Q_SLOTS:
         QTest::newRow("doubled scheme kept") << "Test" << "http://h" << "http://http://h/Test.jam";
         QTest::newRow("quote cannot end the attribute, markup and ampersand escaped")
             << "Test" << "h/x' onload='<b>&\"" << "http://h/x&#39; onload=&#39;&lt;b&gt;&amp;&quot;/Test.jam";
+        QTest::newRow("0xA0 read from Tovra.ini goes back as 0xA0")
+            << "Test" << QStringLiteral("h/\uF8F0") << QStringLiteral("http://h/\uF8F0/Test.jam");
+        // Named by its key: a line of the page would point where the user never wrote.
+        QTest::newRow("an unreadable byte in WebUrl is the settings' fault") << "Test" << QStringLiteral("h/\uFFFD") << "";
     }
 
     void pageFile()
@@ -86,7 +91,13 @@ private Q_SLOTS:
         QFETCH(QString, data);
         Project p(name);
         p.settings.WebUrl = webUrl;
-        QVERIFY(WriteHtmlFile(p.settings, p.style));
+        const Result written = WriteHtmlFile(p.settings, p.style);
+        if (data.isEmpty()) {
+            QVERIFY(written.error().startsWith(QStringLiteral("Tovra.iniのWebUrlの値に")));
+            QVERIFY(!QFile::exists(p.bin(name + QStringLiteral(".htm"))));
+            return;
+        }
+        QVERIFY(written);
         const QString expected = QStringLiteral(
             "<HTML><HEAD><TITLE>%1</TITLE></HEAD>\r\n<BODY><BR><BR>\r\n"
             "<OBJECT declare id='b' data='%2' type='application/x-jam'>\r\n"
