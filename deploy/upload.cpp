@@ -122,8 +122,7 @@ bool Upload::send(FtpClient &ftp)
     if (!sendFiles(ftp))
         return false;
     log(QStringLiteral("アップロード作業は成功しました。"));
-    log(QStringLiteral("ケータイで http://") + m_settings.WebUrl + QLatin1Char('/') + m_settings.lastProject
-        + QStringLiteral(".htm にアクセスしてください。"));
+    log(QStringLiteral("ケータイで ") + phoneAddress(m_settings) + QStringLiteral(" にアクセスしてください。"));
     return true;
 }
 
@@ -177,6 +176,11 @@ void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 }
 
 } // namespace
+
+QString phoneAddress(const AppSettings &settings)
+{
+    return QStringLiteral("http://") + settings.WebUrl + QLatin1Char('/') + settings.lastProject + QStringLiteral(".htm");
+}
 
 bool Upload_Click(Services &services)
 {

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <QString>
+
+struct AppSettings;
 struct Services;
+
+// The download page's address as the phone opens it.
+QString phoneAddress(const AppSettings &settings);
 
 // The Upload button: raises the project's minor version, rewrites descriptor
 // and page, and sends archive, descriptor and page to the FTP server, telling

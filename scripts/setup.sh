@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev qt6-translations-l10n
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev libqrencode-dev zbar-tools
   g++-mingw-w64-x86-64-posix
   default-jdk-headless default-jre ecj
   python3 python3-pyftpdlib curl

@@ -8,6 +8,7 @@
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
 #include "deploy/options_dialog.h"
+#include "deploy/phone_address_dialog.h"
 #include "deploy/upload.h"
 #include "project/new_project_dialog.h"
 #include "project/open_project.h"
@@ -220,8 +221,20 @@ void frmMain::connectButtons()
         pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
                     : !m_flags.CanUpload   ? QStringLiteral("先に実行してください。")
                                            : QString(),
-                    QStringLiteral("アップロード中"), [this] { Upload_Click(m_services); });
+                    QStringLiteral("アップロード中"), [this] {
+                        if (Upload_Click(m_services))
+                            showPhoneAddress();
+                    });
     });
+}
+
+// The address stays in the log too; the window is where it can be used.
+void frmMain::showPhoneAddress()
+{
+    auto *dialog = new PhoneAddressDialog(phoneAddress(m_store.settings()), this);
+    dialog->setObjectName(QStringLiteral("dlgPhoneAddress"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }
 
 // A key of the window's own, outside the menus.

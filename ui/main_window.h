@@ -72,6 +72,7 @@ private:
     void createMenus();
     void createStatusBar();
     void connectButtons();
+    void showPhoneAddress();
     void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
     void Form_Resize();
     void Log_Change();

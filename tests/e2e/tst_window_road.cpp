@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QDialog>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -120,6 +122,11 @@ void WindowRoadTest::newBuildRunUpload()
     QVERIFY(readBytes(folder + QStringLiteral("/bin/Hello.jam")).contains("AppVer = 1.1\r\n"));
     QCOMPARE(store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), -1), 1);
     QCOMPARE(driver.messages.size(), 1);
+    // The address where it can be used: a window of its own.
+    const auto *address = window.findChild<QDialog *>(QStringLiteral("dlgPhoneAddress"));
+    QVERIFY(address && address->isVisible());
+    QVERIFY(address->findChild<QLabel *>(QStringLiteral("lblAddress"))->text().contains(
+        QStringLiteral("http://www.example.com/i/Hello.htm")));
 }
 
 QTEST_MAIN(WindowRoadTest)

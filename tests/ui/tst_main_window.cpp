@@ -325,7 +325,10 @@ void MainWindowTest::inputDuringAnActionIsDropped()
     QCOMPARE(f.window->sourceText(), QStringLiteral("class Hello {}\r\n"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     const QWidgetList windows = QApplication::topLevelWidgets();
-    QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) { return w->isVisible(); }), 1);
+    // No replayed click opened a window; an upload's own address window may show.
+    QCOMPARE(std::count_if(windows.cbegin(), windows.cend(), [](QWidget *w) {
+                 return w->isVisible() && w->objectName() != QLatin1String("dlgPhoneAddress");
+             }), 1);
 }
 
 void MainWindowTest::stoppingAnAction_data()

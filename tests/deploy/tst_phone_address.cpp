@@ -1,0 +1,62 @@
+// The phone address after an upload: its QR code read back by a real
+// bar-code reader, and the copy button.
+#include "app/code_page.h"
+#include "deploy/phone_address_dialog.h"
+#include "deploy/qr_code.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PhoneAddressTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void codeReadsBackAsTheAddress_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("plain") << QStringLiteral("http://www.example.net/i/Hello.htm");
+        QTest::newRow("long folder") << QStringLiteral("http://www.example.net/") + QString(200, QLatin1Char('d'))
+                                            + QStringLiteral("/Game.htm");
+    }
+
+    void codeReadsBackAsTheAddress()
+    {
+        const QString reader = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
+        if (reader.isEmpty())
+            QSKIP("no bar-code reader (zbarimg) on this machine");
+        QFETCH(QString, address);
+        const std::optional<QrCode> code = encodeQr(*toCodePage(address));
+        QVERIFY(code);
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("code.png"));
+        QVERIFY(renderQrCode(*code, 3).save(picture));
+        QProcess zbar;
+        zbar.start(reader, {QStringLiteral("--quiet"), QStringLiteral("--raw"), picture});
+        QVERIFY(zbar.waitForFinished(20000));
+        QCOMPARE(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(), address);
+    }
+
+    void dialogShowsLinkCodeAndCopies()
+    {
+        const QString address = QStringLiteral("http://www.example.net/i/Hello.htm");
+        PhoneAddressDialog dialog(address);
+        const auto *link = dialog.findChild<QLabel *>(QStringLiteral("lblAddress"));
+        QVERIFY(link && link->text().contains(QStringLiteral("href=\"%1\"").arg(address)));
+        const auto *code = dialog.findChild<QLabel *>(QStringLiteral("picQrCode"));
+        QVERIFY(code && !code->pixmap().isNull());
+        QApplication::clipboard()->clear();
+        dialog.findChild<QPushButton *>(QStringLiteral("cmdCopy"))->click();
+        QCOMPARE(QApplication::clipboard()->text(), address);
+    }
+};
+
+QTEST_MAIN(PhoneAddressTest)
+#include "tst_phone_address.moc"
