@@ -87,6 +87,10 @@ void frmMain::createControls()
                                QStringLiteral(":/images/upload_pressed.svg"), client);
     Upload->setObjectName(QStringLiteral("Upload"));
     Upload->move(toPixels(3360), 0);
+    // The pictures carry no words: the tips name each button and its key.
+    Compile->setToolTip(QStringLiteral("ビルド (Ctrl+B)"));
+    Run->setToolTip(QStringLiteral("実行 (Ctrl+R)"));
+    Upload->setToolTip(QStringLiteral("アップロード"));
     makeDecoration(client, QStringLiteral("Image1"), QStringLiteral(":/images/icon1.svg"), 5040, 120);
     makeDecoration(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), 5520, 120);
     makeDecoration(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), 6000, 0);

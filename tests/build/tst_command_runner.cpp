@@ -138,6 +138,19 @@ private Q_SLOTS:
         QCOMPARE(later.stopped, forGood);
         QCOMPARE(later.result == 0, !forGood);
     }
+
+    // A tool that ends well may still leave a child running in the background.
+    void whatAToolLeavesRunningEndsWithIt()
+    {
+        const QString marker = QStringLiteral("quenvel-left-%1").arg(QCoreApplication::applicationPid());
+        const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
+        QTemporaryDir dir;
+        const CommandResult run = runIn(
+            dir.path(), QStringLiteral("/bin/sh -c \"/bin/sh -c 'sleep 30; : %1' >/dev/null 2>&1 & echo left\"").arg(marker));
+        QCOMPARE(run.result, 0);
+        QCOMPARE(run.output, QStringLiteral("left\n"));
+        QVERIFY(noneLeftWithin(marker, 3000));
+    }
 };
 
 QTEST_GUILESS_MAIN(CommandRunnerTest)
