@@ -57,7 +57,7 @@ int runDesktop(QApplication &app)
         QCoreApplication::exit(1);
     });
 
-    if (const Result loaded = store.LoadSettings(); !loaded)
+    if (const Result<> loaded = store.LoadSettings(); !loaded)
         showStartupMessage(loaded.error());
     // A signal during a start-up box ends that box's loop, not the program:
     // look after each step that may wait, or the program would go on for good.

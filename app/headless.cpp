@@ -147,7 +147,7 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     HeadlessWorkbench bench(out, err);
     const StoreMessages messages(store, bench);
     Services services{store, bench, runners, ftp, clock};
-    if (const Result loaded = store.LoadSettings(); !loaded) {
+    if (const Result<> loaded = store.LoadSettings(); !loaded) {
         bench.showMessage(loaded.error());
         bench.finish();
         return 1;

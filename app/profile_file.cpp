@@ -91,23 +91,18 @@ ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
 
 ProfileDocument ProfileDocument::load(const QString &path)
 {
-    return loadForUpdate(path).value_or(ProfileDocument());
+    Result<ProfileDocument> doc = loadForUpdate(path);
+    return doc ? std::move(*doc) : ProfileDocument();
 }
 
-std::optional<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path, QString *error)
+Result<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return ProfileDocument();
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFile::NoError) {
-        if (error)
-            *error = QDir::toNativeSeparators(path) + QStringLiteral(": 読みこめませんでした。") + file.errorString();
-        return std::nullopt;
-    }
-    return fromBytes(bytes);
+    const Result<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
+        return Result<ProfileDocument>::failure(bytes.error());
+    return fromBytes(*bytes);
 }
 
 void ProfileDocument::classify(Line &line) const
@@ -269,7 +264,7 @@ QByteArray ProfileDocument::toBytes() const
     return bytes;
 }
 
-Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change,
+Result<> updateProfileFile(const QString &path, const std::function<Result<>(ProfileDocument &)> &change,
                          ProfileLockWait &wait)
 {
     const QString nativePath = QDir::toNativeSeparators(path);
@@ -283,17 +278,16 @@ Result updateProfileFile(const QString &path, const std::function<Result(Profile
     wait.waitedInVain = !locked && lock.error() == QLockFile::LockFailedError;
     if (!locked) {
         if (lock.error() == QLockFile::LockFailedError)
-            return Result::failure(nativePath + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。"));
-        return Result::failure(nativePath
+            return Result<>::failure(nativePath + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。"));
+        return Result<>::failure(nativePath
                                + QStringLiteral(".lock: ロックファイルを作れませんでした。ディスクがいっぱいか、アクセス権を確認してください。"));
     }
 
     const bool isNew = !QFileInfo::exists(path);
-    QString unreadable;
-    std::optional<ProfileDocument> doc = ProfileDocument::loadForUpdate(path, &unreadable);
+    Result<ProfileDocument> doc = ProfileDocument::loadForUpdate(path);
     if (!doc)
-        return Result::failure(unreadable);
-    if (const Result changed = change(*doc); !changed)
+        return Result<>::failure(doc.error());
+    if (const Result<> changed = change(*doc); !changed)
         return changed;
     return writeFileAtomically(path, doc->toBytes(), isNew ? FileAccess::OwnerOnly : FileAccess::AsUsual);
 }

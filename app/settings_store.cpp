@@ -65,27 +65,26 @@ qint32 SettingsStore::ReadIniInt(const QString &section, const QString &key, qin
     return ProfileDocument::load(settingsFilePath()).readInt(section, key, defaultValue);
 }
 
-Result SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
+Result<> SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
 {
     return updateProfileFile(
         settingsFilePath(),
         [&](ProfileDocument &doc) {
             return doc.setValue(section, key, value)
-                       ? Result::success()
-                       : Result::failure(QDir::toNativeSeparators(settingsFilePath()) + QStringLiteral(": ") + key
+                       ? Result<>::success()
+                       : Result<>::failure(QDir::toNativeSeparators(settingsFilePath()) + QStringLiteral(": ") + key
                                          + QStringLiteral("の値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
         },
         m_lockWait);
 }
 
-Result SettingsStore::LoadSettings()
+Result<> SettingsStore::LoadSettings()
 {
     // One read of the file serves every key; the values are those that
     // one read per key would give.
-    QString unreadable;
-    const std::optional<ProfileDocument> read = ProfileDocument::loadForUpdate(settingsFilePath(), &unreadable);
+    const Result<ProfileDocument> read = ProfileDocument::loadForUpdate(settingsFilePath());
     if (!read)
-        return Result::failure(unreadable);
+        return Result<>::failure(read.error());
     const ProfileDocument &doc = *read;
     AppSettings s = m_settings;
     s.lastProject = doc.readString(kGlobal, QStringLiteral("lastProject"), QStringLiteral("Test"));
@@ -109,7 +108,7 @@ Result SettingsStore::LoadSettings()
     m_loaded = s;
     applyOpenedProject(doc);
     deriveToolchainPaths(m_settings, m_style);
-    return Result::success();
+    return Result<>::success();
 }
 
 void SettingsStore::applyOpenedProject(const ProfileDocument &doc)
@@ -123,12 +122,12 @@ void SettingsStore::applyOpenedProject(const ProfileDocument &doc)
     m_loaded.minor = m_settings.minor;
 }
 
-Result SettingsStore::writeSettings(const std::function<Result(ProfileDocument &)> &before)
+Result<> SettingsStore::writeSettings(const std::function<Result<>(ProfileDocument &)> &before)
 {
     QStringList lost;
-    const Result written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
+    const Result<> written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
         if (before) {
-            if (const Result ready = before(doc); !ready)
+            if (const Result<> ready = before(doc); !ready)
                 return ready;
         }
         for (const KeyWrite &write : keyWrites(m_settings, m_loaded)) {
@@ -140,45 +139,45 @@ Result SettingsStore::writeSettings(const std::function<Result(ProfileDocument &
             if (!doc.setValue(write.section, write.key, write.value))
                 lost << write.key;
         }
-        return Result::success();
+        return Result<>::success();
     }, m_lockWait);
     const QString failed = settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n");
     if (!written)
-        return Result::failure(failed + written.error());
+        return Result<>::failure(failed + written.error());
     m_loaded = m_settings;
     if (!lost.isEmpty())
-        return Result::failure(failed + QStringLiteral("Shift_JIS(Windows-31J)で表せない値は書きこめません: ")
+        return Result<>::failure(failed + QStringLiteral("Shift_JIS(Windows-31J)で表せない値は書きこめません: ")
                                + lost.join(QStringLiteral(", ")));
-    return Result::success();
+    return Result<>::success();
 }
 
-Result SettingsStore::SaveSettings()
+Result<> SettingsStore::SaveSettings()
 {
     return writeSettings(nullptr);
 }
 
-Result SettingsStore::RaiseMinorVersion()
+Result<> SettingsStore::RaiseMinorVersion()
 {
     const qint32 before = m_settings.minor;
-    const Result raised = writeSettings([this](ProfileDocument &doc) {
+    const Result<> raised = writeSettings([this](ProfileDocument &doc) {
         const qint32 inFile = doc.readInt(m_settings.lastProject, QStringLiteral("minor"), 0);
         const qint32 base = qMax(m_settings.minor, inFile);
         // Wrapping round would announce an older version to the phone.
         if (base == std::numeric_limits<qint32>::max())
-            return Result::failure(kVersionAtMaximum);
+            return Result<>::failure(kVersionAtMaximum);
         m_settings.minor = base + 1;
-        return Result::success();
+        return Result<>::success();
     });
     if (!raised)
         m_settings.minor = before;
     return raised;
 }
 
-Result SettingsStore::adoptProject(const QString &name)
+Result<> SettingsStore::adoptProject(const QString &name)
 {
     const QString before = m_openedProject;
     m_openedProject = name;
-    const Result loaded = LoadSettings();
+    const Result<> loaded = LoadSettings();
     if (!loaded)
         m_openedProject = before;
     return loaded;

@@ -31,33 +31,33 @@ public:
     QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 ReadIniInt(const QString &section, const QString &key, qint32 defaultValue) const;
     // Failure names the settings file and why.
-    Result WriteIniString(const QString &section, const QString &key, const QString &value);
+    Result<> WriteIniString(const QString &section, const QString &key, const QString &value);
 
     // A file that is there but cannot be read leaves the settings as they
     // were, never the defaults: a build would otherwise write into another
     // SDK's project of the same name. The failure names the file and why.
-    Result LoadSettings();
+    Result<> LoadSettings();
     // Writes a key only when the file lacks it or the program changed its
     // value since the last load, so hand edits and a second copy's writes
     // survive. Failure names the settings file and why.
-    Result SaveSettings();
+    Result<> SaveSettings();
     // Under the file's lock: minor becomes one more than the larger of the
     // value in memory and the value in the file, and is saved with the rest.
     // On failure the version in memory stays as it was.
-    Result RaiseMinorVersion();
+    Result<> RaiseMinorVersion();
 
     // Makes name the current project for the rest of the run and loads the
     // settings under it: its paths and its version from its own section,
     // whatever this and later loads read as lastProject, so a save never
     // lands in another project.
-    Result adoptProject(const QString &name);
+    Result<> adoptProject(const QString &name);
 
     // How long a write waits for another running copy to let go of the file.
     void setLockWait(int milliseconds) { m_lockWait.milliseconds = milliseconds; }
 
 private:
     void applyOpenedProject(const ProfileDocument &doc);
-    Result writeSettings(const std::function<Result(ProfileDocument &)> &before);
+    Result<> writeSettings(const std::function<Result<>(ProfileDocument &)> &before);
 
     QString m_appDir;
     PathStyle m_style;

@@ -126,7 +126,7 @@ int main(int argc, char **argv)
         return 0;
     }
     SettingsStore store(dir.path() + QStringLiteral("/app"), PathStyle::native());
-    if (const Result loaded = store.LoadSettings(); !loaded) {
+    if (const Result<> loaded = store.LoadSettings(); !loaded) {
         std::printf("bench_build: %s\n", qPrintable(loaded.error()));
         return 0;
     }

@@ -104,7 +104,7 @@ int main(int argc, char **argv)
                             .arg(kName, host, kUser, kPassword, sdk);
     writeBytes(appDir + QStringLiteral("/Tovra.ini"), toCodePage(ini).value_or(QByteArray()));
     SettingsStore store(appDir, PathStyle::posix());
-    if (const Result loaded = store.LoadSettings(); !loaded) {
+    if (const Result<> loaded = store.LoadSettings(); !loaded) {
         std::printf("bench_upload: %s\n", qPrintable(loaded.error()));
         return 0;
     }

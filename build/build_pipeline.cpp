@@ -189,14 +189,14 @@ bool Build::addResources()
 bool Build::writeProducts()
 {
     const QString jam = paths().descriptor();
-    const Result jamWritten = WriteJamFile(m_settings, m_style, m_services.clock.now());
+    const Result<> jamWritten = WriteJamFile(m_settings, m_style, m_services.clock.now());
     if (jamWritten)
         AppendLogLine(m_bench, kJamSaved + jam);
     else
         AppendLogLine(m_bench, jam + kNotSaved + kCrLf + jamWritten.error());
 
     const QString html = paths().page();
-    const Result htmlWritten = WriteHtmlFile(m_settings, m_style);
+    const Result<> htmlWritten = WriteHtmlFile(m_settings, m_style);
     if (htmlWritten)
         AppendLogLine(m_bench, kHtmlSaved + html);
     else

@@ -44,12 +44,12 @@ QString MakeHtmlText(const AppSettings &s)
            + QStringLiteral("</BODY></HTML>") + kCrLf;
 }
 
-Result WriteHtmlFile(const AppSettings &s, const PathStyle &style)
+Result<> WriteHtmlFile(const AppSettings &s, const PathStyle &style)
 {
     // Named by its key: a line and column of the page would point at a file
     // the user never wrote.
     if (!toCodePage(s.WebUrl))
-        return Result::failure(QStringLiteral("Tovra.iniのWebUrlの値に、Shift_JIS(Windows-31J)で書けない文字か"
+        return Result<>::failure(QStringLiteral("Tovra.iniのWebUrlの値に、Shift_JIS(Windows-31J)で書けない文字か"
                                               "読みこめなかったバイトがあります。WebUrlを直してください。"));
     return writeCodePageFile(ProjectPaths::current(s, style).page(), MakeHtmlText(s) + kCrLf);
 }

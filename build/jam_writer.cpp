@@ -57,7 +57,7 @@ QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTim
     return lines.join(kCrLf) + kCrLf;
 }
 
-Result WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
+Result<> WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
 {
     return writeCodePageFile(ProjectPaths::current(s, style).descriptor(), MakeJamText(s, style, now) + kCrLf);
 }

@@ -147,7 +147,7 @@ void frmOptions::cmdOK_Click()
     s.FtpId = txtFtpId->text();
     s.FtpPassword = txtFtpPassword->text();
     s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
-    const Result saved = m_store.SaveSettings();
+    const Result<> saved = m_store.SaveSettings();
     if (!saved) {
         // Nothing was stored: the settings stay as they were, the boxes as typed.
         m_store.settings() = before;
@@ -160,7 +160,7 @@ void frmOptions::cmdOK_Click()
 
 void frmOptions::reload()
 {
-    if (const Result loaded = m_store.LoadSettings(); !loaded)
+    if (const Result<> loaded = m_store.LoadSettings(); !loaded)
         showMessage(loaded.error());
 }
 

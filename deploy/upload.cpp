@@ -76,7 +76,7 @@ bool Upload::raiseVersion()
         log(kVersionAtMaximum);
         return false;
     }
-    const Result raised = m_services.store.RaiseMinorVersion();
+    const Result<> raised = m_services.store.RaiseMinorVersion();
     if (!raised) {
         // A version that is not stored would be announced again by the next
         // upload, with other contents.
@@ -91,7 +91,7 @@ bool Upload::writeProducts()
 {
     log(QStringLiteral("JAMファイルの生成中..."));
     const QString jam = paths().descriptor();
-    if (const Result written = WriteJamFile(m_settings, m_style, m_services.clock.now()); !written) {
+    if (const Result<> written = WriteJamFile(m_settings, m_style, m_services.clock.now()); !written) {
         log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         log(written.error());
         return false;
@@ -100,7 +100,7 @@ bool Upload::writeProducts()
 
     AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = paths().page();
-    if (const Result written = WriteHtmlFile(m_settings, m_style); !written) {
+    if (const Result<> written = WriteHtmlFile(m_settings, m_style); !written) {
         log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         log(written.error());
         return false;

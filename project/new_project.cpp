@@ -53,7 +53,7 @@ NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle 
         if (!FolderExists(sub) && !QDir().mkdir(sub))
             return failed(sub + kFolderNotMade);
     }
-    if (const Result written = writeCodePageFile(paths.sourceFile(), templateSourceText(name)); !written)
+    if (const Result<> written = writeCodePageFile(paths.sourceFile(), templateSourceText(name)); !written)
         return failed(written.error());
     const QString src = paths.sourceFolder();
     const QString res = paths.resourceFolder();

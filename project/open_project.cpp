@@ -59,8 +59,8 @@ std::optional<QString> OpenProject(Services &services, const QString &requestedN
         return std::nullopt;
     // The opened project governs even when the settings file does not take
     // its name, so a save never lands in another project.
-    const Result remembered = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);
-    if (const Result loaded = store.adoptProject(name); !loaded) {
+    const Result<> remembered = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);
+    if (const Result<> loaded = store.adoptProject(name); !loaded) {
         services.bench.showMessage(loaded.error());
         return std::nullopt;
     }

@@ -12,7 +12,7 @@
 std::optional<QString> OpenText(Workbench &bench, const QString &fileName)
 {
     bench.setBusyCursor();
-    const std::optional<QByteArray> bytes = readWholeFile(fileName);
+    const Result<QByteArray> bytes = readWholeFile(fileName);
     bench.restoreCursor();
     if (!bytes)
         return QString();
@@ -30,18 +30,20 @@ namespace {
 
 // The file's own bytes where the text did not change them: its line ends,
 // and characters the code page holds at two codes.
-Result writeKeepingBytes(const QString &path, const QString &text)
+Result<> writeKeepingBytes(const QString &path, const QString &text)
 {
-    const std::optional<QByteArray> old = readWholeFile(path);
-    const CodePageBytes encoded = encodeOverOldBytes(text, old);
+    // A file that cannot be read has no bytes to keep; the write says why
+    // it fails, if it does.
+    const Result<QByteArray> old = readWholeFile(path);
+    const CodePageBytes encoded = encodeOverOldBytes(text, old ? std::optional<QByteArray>(*old) : std::nullopt);
     if (encoded.problem)
-        return Result::failure(describeCodePageProblem(*encoded.problem));
+        return Result<>::failure(describeCodePageProblem(*encoded.problem));
     return writeFileAtomically(path, encoded.bytes);
 }
 
 bool convertsFromUtf8(const QString &path)
 {
-    const std::optional<QByteArray> old = readWholeFile(path);
+    const Result<QByteArray> old = readWholeFile(path);
     return old && isUtf8Only(*old);
 }
 
@@ -58,7 +60,7 @@ SaveOutcome SaveSource(Services &services)
     }
     const QString path = services.store.settings().SourcePath;
     const bool fromUtf8 = convertsFromUtf8(path);
-    const Result written = writeKeepingBytes(path, text);
+    const Result<> written = writeKeepingBytes(path, text);
     if (written) {
         AppendLogLine(bench, path + QStringLiteral("を保存しました。"));
         if (fromUtf8)

@@ -69,7 +69,7 @@ private Q_SLOTS:
             QVERIFY(writeBytes(store.settingsFilePath(), meanwhile));
         if (change == QLatin1String("FtpId"))
             store.settings().FtpId = QStringLiteral("changed");
-        const Result saved = change == QLatin1String("raise") ? store.RaiseMinorVersion() : store.SaveSettings();
+        const Result<> saved = change == QLatin1String("raise") ? store.RaiseMinorVersion() : store.SaveSettings();
         QVERIFY2(saved.ok(), qPrintable(saved.error()));
         QTEST(readBytes(store.settingsFilePath()), "after");
     }
@@ -140,12 +140,12 @@ private Q_SLOTS:
         QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/mine\r\n"));
         QVERIFY(store.LoadSettings());
         QVERIFY(QFile::remove(store.settingsFilePath()) && QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
-        const Result loaded = store.LoadSettings();
+        const Result<> loaded = store.LoadSettings();
         QVERIFY2(loaded.error().startsWith(store.settingsFilePath() + QStringLiteral(": 読みこめませんでした。")),
                  qPrintable(loaded.error()));
         QCOMPARE(store.settings().DOJA_PATH, QStringLiteral("/mine"));
         store.settings().FtpId = QStringLiteral("kept");
-        const Result saved = store.SaveSettings();
+        const Result<> saved = store.SaveSettings();
         QVERIFY(saved.error().contains(store.settingsFilePath()));
         QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
         QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
@@ -162,7 +162,7 @@ private Q_SLOTS:
         QVERIFY(other.tryLock(0));
         QElapsedTimer timer;
         timer.start();
-        const Result first = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A"));
+        const Result<> first = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A"));
         QVERIFY(timer.elapsed() >= 300);
         QVERIFY2(first.error().contains(QStringLiteral("ほかのQuenvelがこのファイルを使用中")), qPrintable(first.error()));
         timer.restart();
