@@ -45,7 +45,7 @@ private:
     QTextStream &m_out;
     QTextStream &m_err;
     QString m_log;
-    QString m_heldBack;  // CRs at the end of the last piece, until the next one shows what they end
+    LfLineEndStream m_stream;
     QString m_source;
     bool m_modified = false;
     WindowFlags m_flags;

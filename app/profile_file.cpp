@@ -29,11 +29,6 @@ QByteArray trimBlanks(const QByteArray &bytes)
     return bytes.mid(begin, end - begin);
 }
 
-bool isShiftJisLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 int utf8SequenceLength(unsigned char c)
 {
     if (c >= 0xF0)
@@ -180,7 +175,7 @@ QByteArray ProfileDocument::cutValue(const QByteArray &value) const
     qsizetype i = 0;
     while (i < value.size()) {
         const auto c = static_cast<unsigned char>(value[i]);
-        const int width = !m_bom.isEmpty() ? utf8SequenceLength(c) : (isShiftJisLeadByte(c) ? 2 : 1);
+        const int width = !m_bom.isEmpty() ? utf8SequenceLength(c) : (isCodePageLeadByte(c) ? 2 : 1);
         if (i + width > kMaxValueBytes)
             break;
         i += width;

@@ -1,6 +1,7 @@
 #include "deploy/curl_ftp_client.h"
 
 #include "app/code_page.h"
+#include "app/line_ends.h"
 #include "deploy/ftp_url.h"
 
 #include <QCoreApplication>
@@ -25,22 +26,6 @@ void initCurlOnce()
 {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     Q_UNUSED(initialised);
-}
-
-// A text file as it goes out in TYPE A: every line ends in CR LF exactly
-// once, also where the file has a lone LF.
-QByteArray withCrLfLineEnds(const QByteArray &bytes)
-{
-    QByteArray wire;
-    wire.reserve(bytes.size() + bytes.count('\n'));
-    char previous = '\0';
-    for (const char c : bytes) {
-        if (c == '\n' && previous != '\r')
-            wire += '\r';
-        wire += c;
-        previous = c;
-    }
-    return wire;
 }
 
 struct Outgoing {
@@ -235,7 +220,7 @@ std::optional<QByteArray> CurlFtpClient::readLocal(const QString &localPath, Tra
         m_lastReply = QStringLiteral("%1 を読めません: %2").arg(localPath, file.errorString());
         return std::nullopt;
     }
-    return mode == TransferMode::Text ? withCrLfLineEnds(bytes) : bytes;
+    return mode == TransferMode::Text ? withCrLfBeforeEveryLf(bytes) : bytes;
 }
 
 bool CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode)
