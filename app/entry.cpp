@@ -1,6 +1,7 @@
 #include "app/entry.h"
 
 #include "app/clock.h"
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/splash.h"
 #include "app/stop_signals.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 
@@ -20,8 +20,7 @@ namespace {
 
 void showStartupMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok);
-    box.exec();
+    showQuenvelMessage(text, nullptr);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "deploy/options_dialog.h"
 
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -166,8 +166,7 @@ void frmOptions::reload()
 
 void frmOptions::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok, this);
-    box.exec();
+    showQuenvelMessage(text, this);
 }
 
 void frmOptions::cmdCancel_Click()

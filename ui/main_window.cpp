@@ -2,6 +2,7 @@
 
 #include "app/caption_rule.h"
 #include "app/line_ends.h"
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
@@ -25,7 +26,6 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -363,14 +363,13 @@ void frmMain::processEvents()
 
 void frmMain::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok, this);
-    box.exec();
+    showQuenvelMessage(text, this);
 }
 
 Workbench::SaveAnswer frmMain::askSaveChanges()
 {
-    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"), QStringLiteral("変更を保存しますか?"),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer = askQuenvel(QStringLiteral("変更を保存しますか?"),
+                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     if (answer == QMessageBox::Yes)
         return SaveAnswer::Save;
     if (answer == QMessageBox::No)
@@ -380,8 +379,7 @@ Workbench::SaveAnswer frmMain::askSaveChanges()
 
 bool frmMain::askYesNo(const QString &question)
 {
-    return QMessageBox::question(this, QStringLiteral("Quenvel"), question, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this) == QMessageBox::Yes;
 }
 
 QString frmMain::chooseProject(const QString &listingPattern)

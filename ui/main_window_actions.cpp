@@ -2,6 +2,7 @@
 // Upload without input but Esc, and closing while one runs.
 #include "ui/main_window.h"
 
+#include "app/message_box.h"
 #include "build/command_runner.h"
 #include "deploy/ftp_client.h"
 #include "project/new_project_dialog.h"
@@ -11,7 +12,6 @@
 #include "ui/source_text.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
 #include <QTimer>
 
 // One action at a time. New and Open wait for a dialog with the window
@@ -106,9 +106,8 @@ bool frmMain::askStopAndClose()
     if (m_askingToStop || m_closePending)
         return false;
     m_askingToStop = true;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"),
-                                              QStringLiteral("実行中の処理を中止して終了しますか?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer = askQuenvel(QStringLiteral("実行中の処理を中止して終了しますか?"),
+                                   QMessageBox::Yes | QMessageBox::No, this, QMessageBox::No);
     m_askingToStop = false;
     if (answer != QMessageBox::Yes)
         return false;
