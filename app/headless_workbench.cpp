@@ -28,7 +28,7 @@ void HeadlessWorkbench::setSourceText(const QString &text)
     m_modified = false;
 }
 
-void HeadlessWorkbench::processEvents()
+void HeadlessWorkbench::toolStarting()
 {
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();

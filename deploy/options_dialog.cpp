@@ -139,18 +139,14 @@ void frmOptions::Form_Load()
 
 void frmOptions::cmdOK_Click()
 {
-    const AppSettings before = m_store.settings();
-    AppSettings &s = m_store.settings();
-    s.WebUrl = txtWeb->text();
-    s.FtpUrl = txtFtp->text();
-    s.FtpPath = txtFtpPath->text();
-    s.FtpId = txtFtpId->text();
-    s.FtpPassword = txtFtpPassword->text();
-    s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
-    const Result<> saved = m_store.SaveSettings();
-    if (!saved) {
-        // Nothing was stored: the settings stay as they were, the boxes as typed.
-        m_store.settings() = before;
+    AppSettings changed = m_store.settings();
+    changed.WebUrl = txtWeb->text();
+    changed.FtpUrl = txtFtp->text();
+    changed.FtpPath = txtFtpPath->text();
+    changed.FtpId = txtFtpId->text();
+    changed.FtpPassword = txtFtpPassword->text();
+    // Not saved, the store keeps what it held and the boxes stay as typed.
+    if (const Result<> saved = m_store.SaveSettings(changed); !saved) {
         showMessage(saved.error());
         return;
     }

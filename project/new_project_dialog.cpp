@@ -66,11 +66,11 @@ void dlgNewProject::OKButton_Click()
         Text1->setFocus();
         return;
     }
-    const NewProjectOutcome outcome = CreateNewProject(m_store.settings(), m_store.style(), Text1->text());
-    m_chosenName = outcome.name;
+    const Result<ProjectPaths> made = CreateNewProject(m_store.settings().DOJA_PATH, m_store.style(), Text1->text());
+    m_chosenName = made ? made->name() : QString();
     // One press of OK ends the dialog whatever came of it.
     hide();
-    showQuenvelMessage(outcome.message, parentWidget());
+    showQuenvelMessage(made ? projectCreatedMessage(*made) : made.error(), parentWidget());
     endWait();
 }
 

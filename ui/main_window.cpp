@@ -20,7 +20,6 @@
 #include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
 #include "ui/source_editor.h"
-#include "ui/source_text.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -57,7 +56,7 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     : m_store(store)
     , m_placement(placement)
     , m_language(language)
-    , m_services{store, *this, runners, ftp, clock}
+    , m_services{store, *this, *this, *this, runners, ftp, clock}
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quenvel"));
@@ -121,12 +120,13 @@ void frmMain::createMenus()
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("1000"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     addItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("1001"),
-            [this] { runAction([this] { mnuFileNew_Click(m_services); }); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+            [this] { runAction([this] { takeProject(mnuFileNew_Click(m_services, project())); }); },
+            QKeySequence(Qt::CTRL | Qt::Key_N));
     addItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("1002"),
-            [this] { runAction([this] { mnuFileOpen_Click(m_services); }); });
+            [this] { runAction([this] { takeProject(mnuFileOpen_Click(m_services, project())); }); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
-            [this] { runAction([this] { mnuFileSave_Click(m_services); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+            [this] { runAction([this] { saveSource(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
             [this] { mnuFileProperties_Click(); });
@@ -196,32 +196,86 @@ QString frmMain::statusText() const
 
 void frmMain::connectButtons()
 {
-    const auto build = [this] {
-        pressButton(m_flags.ProjectLoaded ? QString() : QStringLiteral("プロジェクトが開かれていません。"),
-                    QStringLiteral("ビルド中"), [this] { buildAndMarkErrors(); });
+    const QString noProject = QStringLiteral("プロジェクトが開かれていません。");
+    const auto build = [this, noProject] {
+        pressButton(m_flags.ProjectLoaded && m_project ? QString() : noProject, [this] { this->build(); });
     };
     connect(Compile, &PictureButton::clicked, this, build);
     addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
 
-    const auto run = [this] {
-        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
-                    : !m_flags.CanRun      ? QStringLiteral("先にビルドしてください。")
-                                           : QString(),
-                    QStringLiteral("実行中"), [this] { Run_Click(m_services); });
+    const auto run = [this, noProject] {
+        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
+                    : !m_flags.CanRun                    ? QStringLiteral("先にビルドしてください。")
+                                                         : QString(),
+                    [this] { this->run(); });
     };
-    connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
-    connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
+    // The pointer shows the press; the emulator is then the user's to use.
+    const auto pressed = [this] {
+        if (!std::exchange(m_busyForPress, true))
+            setBusyCursor();
+    };
+    const auto released = [this] {
+        if (std::exchange(m_busyForPress, false))
+            restoreCursor();
+    };
+    connect(Run, &PictureButton::mouseDown, this, [this, pressed] { pressed(); processEvents(); });
+    connect(Run, &PictureButton::mouseUp, this, [this, released] { released(); processEvents(); });
     connect(Run, &PictureButton::clicked, this, run);
     addWindowKey(QStringLiteral("keyRun"), QKeySequence(Qt::CTRL | Qt::Key_R), run);
 
-    connect(Upload, &PictureButton::mouseDown, this, [this] { setBusyCursor(); });
-    connect(Upload, &PictureButton::mouseUp, this, [this] { restoreCursor(); });
-    connect(Upload, &PictureButton::clicked, this, [this] {
-        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
-                    : !m_flags.CanUpload   ? QStringLiteral("先に実行してください。")
-                                           : QString(),
-                    QStringLiteral("アップロード中"), [this] { Upload_Click(m_services); });
+    connect(Upload, &PictureButton::mouseDown, this, pressed);
+    connect(Upload, &PictureButton::mouseUp, this, released);
+    connect(Upload, &PictureButton::clicked, this, [this, noProject] {
+        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
+                    : !m_flags.CanUpload                 ? QStringLiteral("先に実行してください。")
+                                                         : QString(),
+                    [this] { upload(); });
     });
+}
+
+void frmMain::build()
+{
+    // The marks of the last build go as the next one starts.
+    m_compileErrors.clear();
+    SourceCode->clearLineMarks();
+    Log->setExtraSelections({});
+    const BuildOutcome outcome = Compile_Click(m_services, *m_project);
+    if (outcome.compiled)
+        m_flags.CanRun = *outcome.compiled;
+    markCompileErrors(outcome.errors);
+}
+
+void frmMain::run()
+{
+    // Whatever the emulator came to, the user has seen the application.
+    Run_Click(m_services, *m_project);
+    m_flags.CanUpload = true;
+}
+
+void frmMain::upload()
+{
+    Upload_Click(m_services, *m_project);
+}
+
+void frmMain::saveSource()
+{
+    // The log says how the save went.
+    mnuFileSave_Click(m_services, project());
+}
+
+void frmMain::OpenProject(const QString &name)
+{
+    runAction([this, &name] { takeProject(OpenProjectIntoEditor(m_services, name)); });
+}
+
+// An opened project is the actions' target from now on, with all three
+// actions allowed.
+void frmMain::takeProject(const std::optional<OpenedProject> &opened)
+{
+    if (!opened)
+        return;
+    m_project = opened;
+    m_flags = {true, true, true};
 }
 
 // A key of the window's own, outside the menus.
@@ -234,16 +288,16 @@ void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const s
     addAction(action);
 }
 
-void frmMain::Form_Load()
+Result<> frmMain::Form_Load()
 {
-    // The start-up load before it has said why, should the file be unreadable.
-    (void)m_store.LoadSettings();
+    const Result<> loaded = m_store.LoadSettings();
     m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
     m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
                              toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
     applyStartPlacement();
     m_startPending = true;
+    return loaded;
 }
 
 void frmMain::closeOtherWindows()
@@ -340,18 +394,14 @@ void frmMain::setSourceModified(bool modified)
 
 void frmMain::setBusyCursor()
 {
-    if (m_busy)
-        return;
-    m_busy = true;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    if (m_busy++ == 0)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
 void frmMain::restoreCursor()
 {
-    if (!m_busy)
-        return;
-    m_busy = false;
-    QGuiApplication::restoreOverrideCursor();
+    if (m_busy > 0 && --m_busy == 0)
+        QGuiApplication::restoreOverrideCursor();
 }
 
 void frmMain::processEvents()
@@ -386,8 +436,8 @@ QString frmMain::chooseProject(const QString &listingPattern)
 {
     if (!m_chooser)
         m_chooser = new frmProject(this);
-    // The open project stays lastProject for the whole run.
-    return m_chooser->LoadProject(listingPattern, m_store.settings().lastProject);
+    // The open project, else the last one the settings name.
+    return m_chooser->LoadProject(listingPattern, m_project ? m_project->name : m_store.settings().lastProject);
 }
 
 QString frmMain::createNewProject()
@@ -395,4 +445,42 @@ QString frmMain::createNewProject()
     dlgNewProject dialog(m_store, this);
     m_newProject = &dialog;
     return dialog.LoadProject();
+}
+
+// Build takes the busy pointer for its whole road, Run and Upload leave the
+// pointer to the emulator and the user; the status bar names each.
+void frmMain::actionStarted(ActionKind action)
+{
+    static const char *const activities[] = {"ビルド中", "実行中", "アップロード中"};
+    sbStatusBar->setActivity(QString::fromUtf8(activities[int(action)]));
+    if (action == ActionKind::Build)
+        setBusyCursor();
+}
+
+void frmMain::toolStarting()
+{
+    processEvents();
+}
+
+void frmMain::actionEnded(ActionKind action)
+{
+    if (action == ActionKind::Build)
+        restoreCursor();
+    sbStatusBar->setActivity(QString());
+}
+
+Result<std::optional<QString>> frmMain::read(const QString &path)
+{
+    setBusyCursor();
+    Result<std::optional<QString>> text = m_sourceText.read(path);
+    restoreCursor();
+    return text;
+}
+
+SaveOutcome frmMain::save(const QString &path)
+{
+    setBusyCursor();
+    const SaveOutcome saved = m_sourceText.save(path);
+    restoreCursor();
+    return saved;
 }

@@ -9,7 +9,6 @@
 #include "project/project_chooser.h"
 #include "ui/action_input_filter.h"
 #include "ui/main_status_bar.h"
-#include "ui/source_text.h"
 
 #include <QCloseEvent>
 #include <QTimer>
@@ -29,9 +28,9 @@ void frmMain::runAction(const std::function<void()> &action)
     }
 }
 
-// Build, Run and Upload: the window says why one does nothing, names the one
-// that runs, and takes no input but Esc and the close box meanwhile.
-void frmMain::pressButton(const QString &refusal, const QString &activity, const std::function<void()> &action)
+// Build, Run and Upload: the window says why one does nothing, and takes no
+// input but Esc and the close box while one runs.
+void frmMain::pressButton(const QString &refusal, const std::function<void()> &action)
 {
     if (bringWaitingDialogForward())
         return;
@@ -40,14 +39,12 @@ void frmMain::pressButton(const QString &refusal, const QString &activity, const
         return;
     }
     runAction([&] {
-        sbStatusBar->setActivity(activity);
         m_inputBlocked = true;
         {
             ActionInputFilter filter([this] { stopAction(); });
             action();
         }
         m_inputBlocked = false;
-        sbStatusBar->setActivity(QString());
     });
 }
 
@@ -91,7 +88,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    if (!MaySourceBeLeft(m_services)) {
+    if (!MaySourceBeLeft(m_services, project())) {
         event->ignore();
         return;
     }
