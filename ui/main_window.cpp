@@ -6,10 +6,7 @@
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
-#include "build/build_pipeline.h"
-#include "build/emulator_launch.h"
 #include "deploy/options_dialog.h"
-#include "deploy/upload.h"
 #include "project/new_project_dialog.h"
 #include "project/open_project.h"
 #include "project/project_chooser.h"
@@ -233,51 +230,6 @@ void frmMain::connectButtons()
     });
 }
 
-void frmMain::build()
-{
-    // The marks of the last build go as the next one starts.
-    m_compileErrors.clear();
-    SourceCode->clearLineMarks();
-    Log->setExtraSelections({});
-    const BuildOutcome outcome = Compile_Click(m_services, *m_project);
-    if (outcome.compiled)
-        m_flags.CanRun = *outcome.compiled;
-    markCompileErrors(outcome.errors);
-}
-
-void frmMain::run()
-{
-    // Whatever the emulator came to, the user has seen the application.
-    Run_Click(m_services, *m_project);
-    m_flags.CanUpload = true;
-}
-
-void frmMain::upload()
-{
-    Upload_Click(m_services, *m_project);
-}
-
-void frmMain::saveSource()
-{
-    // The log says how the save went.
-    mnuFileSave_Click(m_services, project());
-}
-
-void frmMain::OpenProject(const QString &name)
-{
-    runAction([this, &name] { takeProject(OpenProjectIntoEditor(m_services, name)); });
-}
-
-// An opened project is the actions' target from now on, with all three
-// actions allowed.
-void frmMain::takeProject(const std::optional<OpenedProject> &opened)
-{
-    if (!opened)
-        return;
-    m_project = opened;
-    m_flags = {true, true, true};
-}
-
 // A key of the window's own, outside the menus.
 void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot)
 {
@@ -392,25 +344,6 @@ void frmMain::setSourceModified(bool modified)
     SourceCode->document()->setModified(modified);
 }
 
-void frmMain::setBusyCursor()
-{
-    if (m_busy++ == 0)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void frmMain::restoreCursor()
-{
-    if (m_busy > 0 && --m_busy == 0)
-        QGuiApplication::restoreOverrideCursor();
-}
-
-void frmMain::processEvents()
-{
-    // During Build, Run or Upload the input filter drops the input and lets
-    // Esc stop the action; otherwise input waits until the handler is done.
-    QCoreApplication::processEvents(m_inputBlocked ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-}
-
 void frmMain::showMessage(const QString &text)
 {
     showQuenvelMessage(text, this);
@@ -447,40 +380,3 @@ QString frmMain::createNewProject()
     return dialog.LoadProject();
 }
 
-// Build takes the busy pointer for its whole road, Run and Upload leave the
-// pointer to the emulator and the user; the status bar names each.
-void frmMain::actionStarted(ActionKind action)
-{
-    static const char *const activities[] = {"ビルド中", "実行中", "アップロード中"};
-    sbStatusBar->setActivity(QString::fromUtf8(activities[int(action)]));
-    if (action == ActionKind::Build)
-        setBusyCursor();
-}
-
-void frmMain::toolStarting()
-{
-    processEvents();
-}
-
-void frmMain::actionEnded(ActionKind action)
-{
-    if (action == ActionKind::Build)
-        restoreCursor();
-    sbStatusBar->setActivity(QString());
-}
-
-Result<std::optional<QString>> frmMain::read(const QString &path)
-{
-    setBusyCursor();
-    Result<std::optional<QString>> text = m_sourceText.read(path);
-    restoreCursor();
-    return text;
-}
-
-SaveOutcome frmMain::save(const QString &path)
-{
-    setBusyCursor();
-    const SaveOutcome saved = m_sourceText.save(path);
-    restoreCursor();
-    return saved;
-}
