@@ -165,6 +165,26 @@ private Q_SLOTS:
         QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(store.settingsFilePath())} : QStringList());
     }
 
+    // What the code page cannot hold is lost alone: the other changes are
+    // written, and the store holds what the file took.
+    void aValueTheCodePageCannotHoldIsLostAlone()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nFtpId=foo\r\nFtpPath=old\r\n"));
+        QVERIFY(store.LoadSettings());
+        AppSettings changed = store.settings();
+        changed.FtpId = QStringLiteral("\uD55C");
+        changed.FtpPath = QStringLiteral("new");
+        const Result<> saved = store.SaveSettings(changed);
+        QVERIFY2(saved.error().endsWith(QStringLiteral("書きこめません: FtpId")), qPrintable(saved.error()));
+        QCOMPARE(store.ReadIniString(QStringLiteral("Global"), QStringLiteral("FtpId"), QString()), QStringLiteral("foo"));
+        QCOMPARE(store.settings().FtpPath, QStringLiteral("new"));
+        SettingsStore reloaded(dir.path(), testStyle(dir.path()));
+        QVERIFY(reloaded.LoadSettings());
+        QCOMPARE(reloaded.settings(), store.settings());
+    }
+
     // A file that cannot be read is never taken for the defaults: a build
     // would then write into another SDK's project of the same name.
     void unreadableFileKeepsMemory()
