@@ -3,8 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-// Everything the program remembers between runs, and the paths derived from
-// it at every load. One record for the whole run, owned by SettingsStore.
+// What Tovra.ini holds: the keys of section Global, and the version of the
+// last project from that project's own section. A value: what a save wrote,
+// a load reads back equal.
 struct AppSettings {
     QString lastProject;
     QString WebUrl;
@@ -18,14 +19,6 @@ struct AppSettings {
     QString BOOTCLASSPATH;
     qint32 major = 0;
     qint32 minor = 0;
-
-    // Derived at every load.
-    QString javaPath;
-    QString javacPath;
-    QString jarPath;
-    QString preverifyPath;
-    QString ProjectFolder;
-    QString SourcePath;
 
     bool operator==(const AppSettings &) const = default;
 };

@@ -10,11 +10,6 @@ namespace {
 
 constexpr const char *kCodePage = "Windows-31J";
 
-bool isLeadByte(uchar c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 bool isTrailByte(uchar c)
 {
     return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC);
@@ -56,7 +51,7 @@ int sequenceLength(const QByteArray &bytes, qsizetype i)
     const auto c = uchar(bytes[i]);
     if (isSingleByte(c))
         return 1;
-    if (isLeadByte(c) && i + 1 < bytes.size() && isTrailByte(uchar(bytes[i + 1])))
+    if (isCodePageLeadByte(c) && i + 1 < bytes.size() && isTrailByte(uchar(bytes[i + 1])))
         return 2;
     return 0;
 }
@@ -190,6 +185,11 @@ CodePageProblem firstProblem(const QString &text)
 }
 
 } // namespace
+
+bool isCodePageLeadByte(uchar c)
+{
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
 
 CodePageBytes encodeForCodePage(const QString &text)
 {

@@ -32,6 +32,9 @@ std::optional<QByteArray> toCodePage(const QString &text);
 // U+F8F0 to U+F8F3), and are written back as those bytes.
 QString fromCodePage(const QByteArray &bytes, bool *ok = nullptr);
 
+// Whether the byte starts a two-byte character of the code page.
+bool isCodePageLeadByte(uchar byte);
+
 // Bytes another editor wrote in UTF-8: valid UTF-8 with characters beyond
 // ASCII, and no valid Windows-31J.
 bool isUtf8Only(const QByteArray &bytes);

@@ -1,6 +1,7 @@
 #include "app/entry.h"
 
 #include "app/clock.h"
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/splash.h"
 #include "app/stop_signals.h"
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 
@@ -20,8 +20,7 @@ namespace {
 
 void showStartupMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok);
-    box.exec();
+    showQuenvelMessage(text, nullptr);
 }
 
 } // namespace
@@ -57,7 +56,8 @@ int runDesktop(QApplication &app)
         QCoreApplication::exit(1);
     });
 
-    if (const Result loaded = store.LoadSettings(); !loaded)
+    const Result<> loaded = store.LoadSettings();
+    if (!loaded)
         showStartupMessage(loaded.error());
     // A signal during a start-up box ends that box's loop, not the program:
     // look after each step that may wait, or the program would go on for good.
@@ -76,7 +76,11 @@ int runDesktop(QApplication &app)
     // A box owned by the main window before it is shown would make its
     // native window early, and the stored position would then be taken for
     // the client area's instead of the frame's.
-    main.Form_Load();
+    const Result<> reloaded = main.Form_Load();
+    // The window's load reads the file again: why it cannot is news only
+    // when the first load could.
+    if (!reloaded && loaded)
+        showStartupMessage(reloaded.error());
     splash.reset();
     if (const int code = stoppedCode())
         return code;

@@ -7,6 +7,7 @@
 #include "build/emulator_launch.h"
 #include "deploy/upload.h"
 #include "project/open_project.h"
+#include "ui/source_text.h"
 
 #include <QTextStream>
 #include <optional>
@@ -83,15 +84,15 @@ Parsed parse(const QStringList &arguments)
     return {Request{*action, name}, {}};
 }
 
-bool perform(Action action, Services &services)
+bool perform(Action action, Services &services, OpenedProject &project)
 {
     switch (action) {
     case Action::Build:
-        return Compile_Click(services);
+        return Compile_Click(services, project).complete;
     case Action::Run:
-        return Run_Click(services);
+        return Run_Click(services, project);
     case Action::Upload:
-        return Upload_Click(services);
+        return Upload_Click(services, project);
     case Action::Help:
         break;
     }
@@ -145,20 +146,20 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     }
 
     HeadlessWorkbench bench(out, err);
+    SourceText document(bench);
     const StoreMessages messages(store, bench);
-    Services services{store, bench, runners, ftp, clock};
-    if (const Result loaded = store.LoadSettings(); !loaded) {
+    Services services{store, bench, document, bench, runners, ftp, clock};
+    if (const Result<> loaded = store.LoadSettings(); !loaded) {
         bench.showMessage(loaded.error());
         bench.finish();
         return 1;
     }
-    const std::optional<QString> text = OpenProject(services, parsed.request->name);
-    if (!text) {
+    std::optional<OpenedProject> project = OpenProjectIntoEditor(services, parsed.request->name);
+    if (!project) {
         bench.finish();
         return 1;
     }
-    bench.setSourceText(*text);
-    const bool ended = perform(parsed.request->action, services);
+    const bool ended = perform(parsed.request->action, services, *project);
     bench.finish();
     return ended ? 0 : 1;
 }

@@ -12,20 +12,13 @@ HeadlessWorkbench::HeadlessWorkbench(QTextStream &out, QTextStream &err)
 void HeadlessWorkbench::appendLog(const QString &text)
 {
     m_log += text;
-    QString piece = m_heldBack + text;
-    qsizetype keep = piece.size();
-    while (keep > 0 && piece.at(keep - 1) == QLatin1Char('\r'))
-        --keep;
-    m_heldBack = piece.mid(keep);
-    piece.truncate(keep);
-    m_out << toLfLineEnds(piece);
+    m_out << m_stream.convert(text);
     m_out.flush();
 }
 
 void HeadlessWorkbench::finish()
 {
-    m_out << m_heldBack;
-    m_heldBack.clear();
+    m_out << m_stream.finish();
     m_out.flush();
 }
 
@@ -35,7 +28,7 @@ void HeadlessWorkbench::setSourceText(const QString &text)
     m_modified = false;
 }
 
-void HeadlessWorkbench::processEvents()
+void HeadlessWorkbench::toolStarting()
 {
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();

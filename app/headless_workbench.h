@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/action_progress.h"
 #include "app/line_ends.h"
 #include "app/workbench.h"
 
@@ -10,7 +11,7 @@ class QTextStream;
 // The window of a run without one: the log goes to one stream as it grows,
 // with LF line ends, and message boxes go to the other. It keeps the log and
 // the editor text in memory like the window does, and chooses nothing.
-class HeadlessWorkbench : public Workbench
+class HeadlessWorkbench : public Workbench, public ActionProgress
 {
 public:
     HeadlessWorkbench(QTextStream &out, QTextStream &err);
@@ -28,12 +29,6 @@ public:
     bool isSourceModified() const override { return m_modified; }
     void setSourceModified(bool modified) override { m_modified = modified; }
 
-    WindowFlags &flags() override { return m_flags; }
-
-    void setBusyCursor() override {}
-    void restoreCursor() override {}
-    void processEvents() override;
-
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override { return SaveAnswer::Discard; }
     // No one is there to answer: the question goes to err, and the answer is No.
@@ -41,12 +36,16 @@ public:
     QString chooseProject(const QString &) override { return {}; }
     QString createNewProject() override { return {}; }
 
+    void actionStarted(ActionKind) override {}
+    // Signals that end the run are delivered through the event loop.
+    void toolStarting() override;
+    void actionEnded(ActionKind) override {}
+
 private:
     QTextStream &m_out;
     QTextStream &m_err;
     QString m_log;
-    QString m_heldBack;  // CRs at the end of the last piece, until the next one shows what they end
+    LfLineEndStream m_stream;
     QString m_source;
     bool m_modified = false;
-    WindowFlags m_flags;
 };

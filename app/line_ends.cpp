@@ -1,6 +1,7 @@
 #include "app/line_ends.h"
 
 #include <QRegularExpression>
+#include <utility>
 
 QString withCrLfLines(const QString &text)
 {
@@ -25,9 +26,9 @@ QString withCrLfLines(const QString &text)
     return result;
 }
 
-QString lfToCrLf(const QString &text)
+QString NormalizeOutput(const QString &output)
 {
-    QString result = text;
+    QString result = output;
     return result.replace(QLatin1Char('\n'), kCrLf);
 }
 
@@ -36,6 +37,36 @@ QString toLfLineEnds(const QString &text)
     static const QRegularExpression crsBeforeLf(QStringLiteral("\r+\n"));
     QString result = text;
     return result.replace(crsBeforeLf, QStringLiteral("\n"));
+}
+
+QString LfLineEndStream::convert(const QString &piece)
+{
+    QString text = m_heldBack + piece;
+    qsizetype keep = text.size();
+    while (keep > 0 && text.at(keep - 1) == QLatin1Char('\r'))
+        --keep;
+    m_heldBack = text.mid(keep);
+    text.truncate(keep);
+    return toLfLineEnds(text);
+}
+
+QString LfLineEndStream::finish()
+{
+    return std::exchange(m_heldBack, QString());
+}
+
+QByteArray withCrLfBeforeEveryLf(const QByteArray &bytes)
+{
+    QByteArray wire;
+    wire.reserve(bytes.size() + bytes.count('\n'));
+    char previous = '\0';
+    for (const char c : bytes) {
+        if (c == '\n' && previous != '\r')
+            wire += '\r';
+        wire += c;
+        previous = c;
+    }
+    return wire;
 }
 
 QString forPane(QString text)

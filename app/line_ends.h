@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // CR LF is the line end of every file the program writes and of the log.
@@ -10,10 +11,29 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 // a lone CR or a lone LF, so files from any system read as the same lines.
 QString withCrLfLines(const QString &text);
 // Tool output (LF) as log text: each LF becomes CR LF.
-QString lfToCrLf(const QString &text);
+QString NormalizeOutput(const QString &output);
 // Log text for a stream: CR LF, and the CR CR LF that converted tool output
 // may hold, become LF.
 QString toLfLineEnds(const QString &text);
+
+// Log text that grows piece by piece, for a stream, as toLfLineEnds makes it
+// of the whole: a CR at the end of a piece may begin a CR LF, so it waits
+// for the next piece to show what it ends.
+class LfLineEndStream
+{
+public:
+    // What can be written now.
+    QString convert(const QString &piece);
+    // What was held back, as it stands, at the end of the text.
+    QString finish();
+
+private:
+    QString m_heldBack;
+};
+
+// A text file's bytes as FTP's text mode carries them: every LF preceded by
+// exactly one CR, also where the file has a lone LF.
+QByteArray withCrLfBeforeEveryLf(const QByteArray &bytes);
 
 // Text for a pane, whose document breaks lines at LF: every CR goes, so
 // CR LF and CR CR LF end a line once and a lone CR makes none.

@@ -29,11 +29,6 @@ QByteArray trimBlanks(const QByteArray &bytes)
     return bytes.mid(begin, end - begin);
 }
 
-bool isShiftJisLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 int utf8SequenceLength(unsigned char c)
 {
     if (c >= 0xF0)
@@ -91,23 +86,18 @@ ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
 
 ProfileDocument ProfileDocument::load(const QString &path)
 {
-    return loadForUpdate(path).value_or(ProfileDocument());
+    Result<ProfileDocument> doc = loadForUpdate(path);
+    return doc ? std::move(*doc) : ProfileDocument();
 }
 
-std::optional<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path, QString *error)
+Result<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return ProfileDocument();
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (!file.isOpen() || file.error() != QFile::NoError) {
-        if (error)
-            *error = QDir::toNativeSeparators(path) + QStringLiteral(": 読みこめませんでした。") + file.errorString();
-        return std::nullopt;
-    }
-    return fromBytes(bytes);
+    const Result<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
+        return Result<ProfileDocument>::failure(bytes.error());
+    return fromBytes(*bytes);
 }
 
 void ProfileDocument::classify(Line &line) const
@@ -185,7 +175,7 @@ QByteArray ProfileDocument::cutValue(const QByteArray &value) const
     qsizetype i = 0;
     while (i < value.size()) {
         const auto c = static_cast<unsigned char>(value[i]);
-        const int width = !m_bom.isEmpty() ? utf8SequenceLength(c) : (isShiftJisLeadByte(c) ? 2 : 1);
+        const int width = !m_bom.isEmpty() ? utf8SequenceLength(c) : (isCodePageLeadByte(c) ? 2 : 1);
         if (i + width > kMaxValueBytes)
             break;
         i += width;
@@ -269,7 +259,7 @@ QByteArray ProfileDocument::toBytes() const
     return bytes;
 }
 
-Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change,
+Result<> updateProfileFile(const QString &path, const std::function<Result<>(ProfileDocument &)> &change,
                          ProfileLockWait &wait)
 {
     const QString nativePath = QDir::toNativeSeparators(path);
@@ -283,17 +273,16 @@ Result updateProfileFile(const QString &path, const std::function<Result(Profile
     wait.waitedInVain = !locked && lock.error() == QLockFile::LockFailedError;
     if (!locked) {
         if (lock.error() == QLockFile::LockFailedError)
-            return Result::failure(nativePath + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。"));
-        return Result::failure(nativePath
+            return Result<>::failure(nativePath + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。"));
+        return Result<>::failure(nativePath
                                + QStringLiteral(".lock: ロックファイルを作れませんでした。ディスクがいっぱいか、アクセス権を確認してください。"));
     }
 
     const bool isNew = !QFileInfo::exists(path);
-    QString unreadable;
-    std::optional<ProfileDocument> doc = ProfileDocument::loadForUpdate(path, &unreadable);
+    Result<ProfileDocument> doc = ProfileDocument::loadForUpdate(path);
     if (!doc)
-        return Result::failure(unreadable);
-    if (const Result changed = change(*doc); !changed)
+        return Result<>::failure(doc.error());
+    if (const Result<> changed = change(*doc); !changed)
         return changed;
     return writeFileAtomically(path, doc->toBytes(), isNew ? FileAccess::OwnerOnly : FileAccess::AsUsual);
 }

@@ -20,11 +20,12 @@ public:
     static constexpr int kMaxValueBytes = 1023;
 
     static ProfileDocument fromBytes(const QByteArray &bytes);
-    // A missing or unreadable file reads as an empty document.
+    // A missing or unreadable file reads as an empty document, as the
+    // Windows profile reads do.
     static ProfileDocument load(const QString &path);
-    // Null when the file is there but cannot be read: it must not be rewritten
-    // then; *error (if given) names the file and says why.
-    static std::optional<ProfileDocument> loadForUpdate(const QString &path, QString *error = nullptr);
+    // A missing file is an empty document. One that is there but cannot be
+    // read must not be rewritten: the failure names the file and says why.
+    static Result<ProfileDocument> loadForUpdate(const QString &path);
 
     std::optional<QString> value(const QString &section, const QString &key) const;
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
@@ -66,5 +67,5 @@ struct ProfileLockWait {
 // Read-modify-replace of the file under a lock, atomically. A new file is
 // made owner-only (it holds the FTP password). On failure (the lock, the
 // change's own, or the file's) the file is left as it was.
-Result updateProfileFile(const QString &path, const std::function<Result(ProfileDocument &)> &change,
+Result<> updateProfileFile(const QString &path, const std::function<Result<>(ProfileDocument &)> &change,
                          ProfileLockWait &wait);

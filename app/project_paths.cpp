@@ -1,17 +1,10 @@
 #include "app/project_paths.h"
 
-#include "app/app_settings.h"
-
 ProjectPaths::ProjectPaths(const QString &dojaPath, const QString &name, const PathStyle &style)
     : m_style(style)
     , m_name(name)
     , m_folder(style.join(appsFolder(dojaPath, style), {name}))
 {
-}
-
-ProjectPaths ProjectPaths::current(const AppSettings &settings, const PathStyle &style)
-{
-    return ProjectPaths(settings.DOJA_PATH, settings.lastProject, style);
 }
 
 QString ProjectPaths::appsFolder(const QString &dojaPath, const PathStyle &style)

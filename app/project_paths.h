@@ -5,19 +5,16 @@
 #include <QString>
 #include <QStringList>
 
-struct AppSettings;
-
 // Where a project's folders, source and products lie under DOJA_PATH, each
 // joined with the style's separator exactly as the tools spell it.
 class ProjectPaths
 {
 public:
     ProjectPaths(const QString &dojaPath, const QString &name, const PathStyle &style);
-    // The paths of the settings' current project.
-    static ProjectPaths current(const AppSettings &settings, const PathStyle &style);
     // DOJA_PATH/apps, the folder every project lies in.
     static QString appsFolder(const QString &dojaPath, const PathStyle &style);
 
+    QString name() const { return m_name; }
     QString folder() const { return m_folder; }
     QString sourceFolder() const { return subfolder(QStringLiteral("src")); }
     QString resourceFolder() const { return subfolder(QStringLiteral("res")); }

@@ -1,16 +1,20 @@
 #pragma once
 
-class SettingsStore;
-class Workbench;
+class ActionProgress;
+class Clock;
 class CommandRunnerFactory;
 class FtpClientFactory;
-class Clock;
+class SettingsStore;
+class SourceDocument;
+class Workbench;
 
-// What an action is handed: the settings, the window it reports to, and the
-// seams to the outside world.
+// What an action is handed: the settings, the window it reports to with its
+// source document, and the seams to the outside world.
 struct Services {
     SettingsStore &store;
     Workbench &bench;
+    SourceDocument &document;
+    ActionProgress &progress;
     CommandRunnerFactory &runners;
     FtpClientFactory &ftp;
     const Clock &clock;

@@ -1,10 +1,12 @@
 #include "app/settings_store.h"
 
+#include "app/opened_project.h"
 #include "app/profile_file.h"
 #include "app/toolchain.h"
 
 #include <QDir>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -13,32 +15,22 @@ const QString kGlobal = QStringLiteral("Global");
 // shows the user where an address belongs.
 const QString kPlaceholderHost = QStringLiteral("www.example.com");
 
-struct KeyWrite {
-    QString section;
-    QString key;
-    QString value;
-    QString loadedValue;
+// The keys of Global that a save writes, in the order it writes them, after
+// the last project's Name, major and minor.
+constexpr struct {
+    const char *key;
+    QString AppSettings::*field;
+} kSavedGlobalKeys[] = {
+    {"WebUrl", &AppSettings::WebUrl},           {"FtpUrl", &AppSettings::FtpUrl},
+    {"FtpPath", &AppSettings::FtpPath},         {"FtpId", &AppSettings::FtpId},
+    {"FtpPassword", &AppSettings::FtpPassword}, {"JAVA_PATH", &AppSettings::JAVA_PATH},
+    {"DOJA_PATH", &AppSettings::DOJA_PATH},     {"lastProject", &AppSettings::lastProject},
 };
 
-QList<KeyWrite> keyWrites(const AppSettings &s, const AppSettings &loaded)
-{
-    // The loaded version is always that of the current project (see
-    // applyOpenedProject).
-    const QString project = s.lastProject;
-    return {
-        {project, QStringLiteral("Name"), project, project},
-        {project, QStringLiteral("major"), QString::number(s.major), QString::number(loaded.major)},
-        {project, QStringLiteral("minor"), QString::number(s.minor), QString::number(loaded.minor)},
-        {kGlobal, QStringLiteral("WebUrl"), s.WebUrl, loaded.WebUrl},
-        {kGlobal, QStringLiteral("FtpUrl"), s.FtpUrl, loaded.FtpUrl},
-        {kGlobal, QStringLiteral("FtpPath"), s.FtpPath, loaded.FtpPath},
-        {kGlobal, QStringLiteral("FtpId"), s.FtpId, loaded.FtpId},
-        {kGlobal, QStringLiteral("FtpPassword"), s.FtpPassword, loaded.FtpPassword},
-        {kGlobal, QStringLiteral("JAVA_PATH"), s.JAVA_PATH, loaded.JAVA_PATH},
-        {kGlobal, QStringLiteral("DOJA_PATH"), s.DOJA_PATH, loaded.DOJA_PATH},
-        {kGlobal, QStringLiteral("lastProject"), project, loaded.lastProject},
-    };
-}
+constexpr struct {
+    const char *key;
+    qint32 AppSettings::*field;
+} kVersionKeys[] = {{"major", &AppSettings::major}, {"minor", &AppSettings::minor}};
 
 } // namespace
 
@@ -65,121 +57,154 @@ qint32 SettingsStore::ReadIniInt(const QString &section, const QString &key, qin
     return ProfileDocument::load(settingsFilePath()).readInt(section, key, defaultValue);
 }
 
-Result SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
+Result<> SettingsStore::WriteIniString(const QString &section, const QString &key, const QString &value)
 {
     return updateProfileFile(
         settingsFilePath(),
         [&](ProfileDocument &doc) {
             return doc.setValue(section, key, value)
-                       ? Result::success()
-                       : Result::failure(QDir::toNativeSeparators(settingsFilePath()) + QStringLiteral(": ") + key
-                                         + QStringLiteral("の値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
+                       ? Result<>::success()
+                       : Result<>::failure(QDir::toNativeSeparators(settingsFilePath()) + QStringLiteral(": ") + key
+                                           + QStringLiteral("の値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
         },
         m_lockWait);
 }
 
-Result SettingsStore::LoadSettings()
+// The settings one read of the file gives; the version is lastProject's
+// (empty: the one the file names).
+AppSettings SettingsStore::settingsFrom(const ProfileDocument &doc, const QString &lastProject) const
 {
-    // One read of the file serves every key; the values are those that
-    // one read per key would give.
-    QString unreadable;
-    const std::optional<ProfileDocument> read = ProfileDocument::loadForUpdate(settingsFilePath(), &unreadable);
-    if (!read)
-        return Result::failure(unreadable);
-    const ProfileDocument &doc = *read;
-    AppSettings s = m_settings;
-    s.lastProject = doc.readString(kGlobal, QStringLiteral("lastProject"), QStringLiteral("Test"));
+    AppSettings s;
+    s.lastProject = lastProject.isEmpty() ? doc.readString(kGlobal, QStringLiteral("lastProject"), QStringLiteral("Test"))
+                                          : lastProject;
     s.WebUrl = doc.readString(kGlobal, QStringLiteral("WebUrl"), kPlaceholderHost);
     s.FtpUrl = doc.readString(kGlobal, QStringLiteral("FtpUrl"), kPlaceholderHost);
     s.FtpId = doc.readString(kGlobal, QStringLiteral("FtpId"), QStringLiteral("foo"));
     s.FtpPassword = doc.readString(kGlobal, QStringLiteral("FtpPassword"), QStringLiteral("zkw"));
     s.FtpPath = doc.readString(kGlobal, QStringLiteral("FtpPath"), QString());
-
-    const QString probed = FindJdk(m_style);
-    s.JAVA_PATH = doc.readString(kGlobal, QStringLiteral("JAVA_PATH"), probed);
-    if (s.JAVA_PATH.isEmpty() && m_showMessage)
-        m_showMessage(noJdkMessage(QDir::toNativeSeparators(settingsFilePath())));
+    s.JAVA_PATH = doc.readString(kGlobal, QStringLiteral("JAVA_PATH"), FindJdk(m_style));
     s.DOJA_PATH = doc.readString(kGlobal, QStringLiteral("DOJA_PATH"), m_style.defaultDojaPath);
     s.major = doc.readInt(s.lastProject, QStringLiteral("major"), 1);
     s.minor = doc.readInt(s.lastProject, QStringLiteral("minor"), 0);
     const QString classPath = defaultClassPath(s.DOJA_PATH, m_style);
     s.CLASSPATH = doc.readString(kGlobal, QStringLiteral("CLASSPATH"), classPath);
     s.BOOTCLASSPATH = doc.readString(kGlobal, QStringLiteral("BOOTCLASSPATH"), classPath);
-    m_settings = s;
-    m_loaded = s;
-    applyOpenedProject(doc);
-    deriveToolchainPaths(m_settings, m_style);
-    return Result::success();
+    return s;
 }
 
-void SettingsStore::applyOpenedProject(const ProfileDocument &doc)
+// Every load says when no JDK is known.
+void SettingsStore::hold(const AppSettings &settings)
 {
-    if (m_openedProject.isEmpty())
-        return;
-    m_settings.lastProject = m_openedProject;
-    m_settings.major = doc.readInt(m_openedProject, QStringLiteral("major"), 1);
-    m_settings.minor = doc.readInt(m_openedProject, QStringLiteral("minor"), 0);
-    m_loaded.major = m_settings.major;
-    m_loaded.minor = m_settings.minor;
+    m_settings = settings;
+    if (m_settings.JAVA_PATH.isEmpty() && m_showMessage)
+        m_showMessage(noJdkMessage(QDir::toNativeSeparators(settingsFilePath())));
 }
 
-Result SettingsStore::writeSettings(const std::function<Result(ProfileDocument &)> &before)
+Result<> SettingsStore::LoadSettings()
+{
+    const Result<ProfileDocument> doc = ProfileDocument::loadForUpdate(settingsFilePath());
+    if (!doc)
+        return Result<>::failure(doc.error());
+    hold(settingsFrom(*doc, QString()));
+    return Result<>::success();
+}
+
+Result<ProjectRecord> SettingsStore::recordOpenedProject(const QString &name)
+{
+    std::optional<AppSettings> read;
+    Result<> written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
+        read = settingsFrom(doc, name);
+        if (!doc.setValue(kGlobal, QStringLiteral("lastProject"), name))
+            return Result<>::failure(QDir::toNativeSeparators(settingsFilePath())
+                                     + QStringLiteral(": lastProjectの値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
+        return Result<>::success();
+    }, m_lockWait);
+    if (written) {
+        hold(*read);
+        return ProjectRecord{read->major, read->minor, Result<>::success()};
+    }
+    // The file takes no write: the settings as it reads without one.
+    const Result<ProfileDocument> doc = ProfileDocument::loadForUpdate(settingsFilePath());
+    if (!doc)
+        return Result<ProjectRecord>::failure(doc.error());
+    const AppSettings opened = settingsFrom(*doc, name);
+    hold(settingsFrom(*doc, QString()));
+    return ProjectRecord{opened.major, opened.minor, written};
+}
+
+// Writes the keys of target that the file lacks or that differ from
+// baseline, after before has had its look at the file under the lock.
+Result<> SettingsStore::writeSettings(AppSettings target, const AppSettings &baseline,
+                                      const std::function<Result<>(const ProfileDocument &, AppSettings &)> &before)
 {
     QStringList lost;
-    const Result written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
+    AppSettings written;
+    const Result<> result = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
         if (before) {
-            if (const Result ready = before(doc); !ready)
+            if (const Result<> ready = before(doc, target); !ready)
                 return ready;
         }
-        for (const KeyWrite &write : keyWrites(m_settings, m_loaded)) {
-            const bool missing = !doc.value(write.section, write.key).has_value();
-            if (!missing && write.value == write.loadedValue)
-                continue;
-            // Each write stands on its own, as with one profile call per
-            // key: a value the code page cannot hold is lost alone.
-            if (!doc.setValue(write.section, write.key, write.value))
-                lost << write.key;
+        written = target;
+        lost.clear();
+        const QString project = target.lastProject;
+        // Each write stands on its own, as with one profile call per key: a
+        // value the code page cannot hold is lost alone.
+        const auto write = [&doc](const QString &section, const char *key, const QString &value, const QString &held) {
+            const QString name = QLatin1String(key);
+            const bool missing = !doc.value(section, name).has_value();
+            return (!missing && value == held) || doc.setValue(section, name, value);
+        };
+        if (!write(project, "Name", project, project))
+            lost << QStringLiteral("Name");
+        for (const auto &version : kVersionKeys) {
+            if (!write(project, version.key, QString::number(target.*version.field), QString::number(baseline.*version.field))) {
+                lost << QLatin1String(version.key);
+                written.*version.field = baseline.*version.field;
+            }
         }
-        return Result::success();
+        for (const auto &global : kSavedGlobalKeys) {
+            if (!write(kGlobal, global.key, target.*global.field, baseline.*global.field)) {
+                lost << QLatin1String(global.key);
+                written.*global.field = baseline.*global.field;
+            }
+        }
+        return Result<>::success();
     }, m_lockWait);
     const QString failed = settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n");
-    if (!written)
-        return Result::failure(failed + written.error());
-    m_loaded = m_settings;
+    if (!result)
+        return Result<>::failure(failed + result.error());
+    m_settings = written;
     if (!lost.isEmpty())
-        return Result::failure(failed + QStringLiteral("Shift_JIS(Windows-31J)で表せない値は書きこめません: ")
-                               + lost.join(QStringLiteral(", ")));
-    return Result::success();
+        return Result<>::failure(failed + QStringLiteral("Shift_JIS(Windows-31J)で表せない値は書きこめません: ")
+                                 + lost.join(QStringLiteral(", ")));
+    return Result<>::success();
 }
 
-Result SettingsStore::SaveSettings()
+Result<> SettingsStore::SaveSettings(const AppSettings &changed)
 {
-    return writeSettings(nullptr);
+    return writeSettings(changed, m_settings, nullptr);
 }
 
-Result SettingsStore::RaiseMinorVersion()
+Result<qint32> SettingsStore::RaiseMinorVersion(const OpenedProject &project)
 {
-    const qint32 before = m_settings.minor;
-    const Result raised = writeSettings([this](ProfileDocument &doc) {
-        const qint32 inFile = doc.readInt(m_settings.lastProject, QStringLiteral("minor"), 0);
-        const qint32 base = qMax(m_settings.minor, inFile);
+    // The project's version as it was opened or last raised stands for what
+    // the file held; the project becomes the last one, as at its opening.
+    AppSettings baseline = m_settings;
+    baseline.major = project.major;
+    baseline.minor = project.minor;
+    AppSettings target = baseline;
+    target.lastProject = project.name;
+    qint32 raised = project.minor;
+    const Result<> written = writeSettings(target, baseline, [&](const ProfileDocument &doc, AppSettings &s) {
+        const qint32 inFile = doc.readInt(project.name, QStringLiteral("minor"), 0);
+        const qint32 base = qMax(project.minor, inFile);
         // Wrapping round would announce an older version to the phone.
         if (base == std::numeric_limits<qint32>::max())
-            return Result::failure(kVersionAtMaximum);
-        m_settings.minor = base + 1;
-        return Result::success();
+            return Result<>::failure(kVersionAtMaximum);
+        s.minor = raised = base + 1;
+        return Result<>::success();
     });
-    if (!raised)
-        m_settings.minor = before;
+    if (!written)
+        return Result<qint32>::failure(written.error());
     return raised;
-}
-
-Result SettingsStore::adoptProject(const QString &name)
-{
-    const QString before = m_openedProject;
-    m_openedProject = name;
-    const Result loaded = LoadSettings();
-    if (!loaded)
-        m_openedProject = before;
-    return loaded;
 }

@@ -8,9 +8,19 @@
 #include <QString>
 #include <functional>
 
-// Owns the one AppSettings record and moves it to and from Tovra.ini beside
-// the executable. Created by main (or a test, over a temporary AppDir) and
-// handed by reference to whoever needs it.
+struct OpenedProject;
+
+// What opening a project did to the settings file: the project's version as
+// its section holds it, and whether the file now names it as the last project.
+struct ProjectRecord {
+    qint32 major = 1;
+    qint32 minor = 0;
+    Result<> recorded = Result<>::success();
+};
+
+// Holds what Tovra.ini beside the executable holds, as a value, and moves it
+// to and from the file. Created by main (or a test, over a temporary AppDir)
+// and handed by reference to whoever needs it.
 class SettingsStore
 {
 public:
@@ -18,7 +28,7 @@ public:
 
     SettingsStore(const QString &appDir, const PathStyle &style);
 
-    AppSettings &settings() { return m_settings; }
+    // As the last load or save left the file.
     const AppSettings &settings() const { return m_settings; }
     const PathStyle &style() const { return m_style; }
     QString appDir() const { return m_appDir; }
@@ -31,39 +41,39 @@ public:
     QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 ReadIniInt(const QString &section, const QString &key, qint32 defaultValue) const;
     // Failure names the settings file and why.
-    Result WriteIniString(const QString &section, const QString &key, const QString &value);
+    Result<> WriteIniString(const QString &section, const QString &key, const QString &value);
 
     // A file that is there but cannot be read leaves the settings as they
     // were, never the defaults: a build would otherwise write into another
     // SDK's project of the same name. The failure names the file and why.
-    Result LoadSettings();
-    // Writes a key only when the file lacks it or the program changed its
-    // value since the last load, so hand edits and a second copy's writes
-    // survive. Failure names the settings file and why.
-    Result SaveSettings();
-    // Under the file's lock: minor becomes one more than the larger of the
-    // value in memory and the value in the file, and is saved with the rest.
-    // On failure the version in memory stays as it was.
-    Result RaiseMinorVersion();
-
-    // Makes name the current project for the rest of the run and loads the
-    // settings under it: its paths and its version from its own section,
-    // whatever this and later loads read as lastProject, so a save never
-    // lands in another project.
-    Result adoptProject(const QString &name);
+    Result<> LoadSettings();
+    // Writes a key of changed only when the file lacks it or its value
+    // differs from the settings held, so hand edits and a second copy's
+    // writes survive; the settings held are then changed. Nothing is held
+    // that the file did not take. Failure names the settings file and why.
+    Result<> SaveSettings(const AppSettings &changed);
+    // Under the file's lock: the project's minor becomes one more than the
+    // larger of its value in the project and in the file, and is saved with
+    // the project as the last one. The new minor, or why there is none.
+    Result<qint32> RaiseMinorVersion(const OpenedProject &project);
+    // Opening the project name: under the file's lock, one read gives the
+    // settings afresh and the project's version, and lastProject becomes
+    // name. When the file takes no write, the project opens all the same
+    // (recorded says why); it fails only when the file cannot be read.
+    Result<ProjectRecord> recordOpenedProject(const QString &name);
 
     // How long a write waits for another running copy to let go of the file.
     void setLockWait(int milliseconds) { m_lockWait.milliseconds = milliseconds; }
 
 private:
-    void applyOpenedProject(const ProfileDocument &doc);
-    Result writeSettings(const std::function<Result(ProfileDocument &)> &before);
+    AppSettings settingsFrom(const ProfileDocument &doc, const QString &lastProject) const;
+    void hold(const AppSettings &settings);
+    Result<> writeSettings(AppSettings target, const AppSettings &baseline,
+                           const std::function<Result<>(const ProfileDocument &, AppSettings &)> &before);
 
     QString m_appDir;
     PathStyle m_style;
     AppSettings m_settings;
-    AppSettings m_loaded;  // the values as the last load read them
-    QString m_openedProject;
     ProfileLockWait m_lockWait;
     MessageHandler m_showMessage;
 };

@@ -8,14 +8,14 @@
 
 namespace {
 
-Result diskFailure(const QString &path, const QString &reason)
+Result<> diskFailure(const QString &path, const QString &reason)
 {
-    return Result::failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason));
+    return Result<>::failure(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace
 
-Result writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
+Result<> writeFileAtomically(const QString &path, const QByteArray &bytes, FileAccess access)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -36,24 +36,25 @@ Result writeFileAtomically(const QString &path, const QByteArray &bytes, FileAcc
     }
     if (!file.commit())
         return diskFailure(path, file.errorString());
-    return Result::success();
+    return Result<>::success();
 }
 
-Result writeCodePageFile(const QString &path, const QString &text)
+Result<> writeCodePageFile(const QString &path, const QString &text)
 {
     const CodePageBytes encoded = encodeForCodePage(text);
     if (encoded.problem)
-        return Result::failure(describeCodePageProblem(*encoded.problem));
+        return Result<>::failure(describeCodePageProblem(*encoded.problem));
     return writeFileAtomically(path, encoded.bytes);
 }
 
-std::optional<QByteArray> readWholeFile(const QString &path)
+Result<QByteArray> readWholeFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFile::NoError)
-        return std::nullopt;
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFile::NoError)
+        return Result<QByteArray>::failure(QDir::toNativeSeparators(path) + QStringLiteral(": 読みこめませんでした。")
+                                           + file.errorString());
     return bytes;
 }

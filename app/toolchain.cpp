@@ -1,8 +1,6 @@
 #include "app/toolchain.h"
 
 #include "app/app_settings.h"
-#include "app/path_style.h"
-#include "app/project_paths.h"
 
 #include <QDir>
 
@@ -31,18 +29,18 @@ QString defaultClassPath(const QString &dojaPath, const PathStyle &style)
            + style.join(dojaPath, {QStringLiteral("lib"), QStringLiteral("dojaapi.jar")}) + quote;
 }
 
-void deriveToolchainPaths(AppSettings &s, const PathStyle &style)
+Toolchain Toolchain::fromSettings(const AppSettings &s, const PathStyle &style)
 {
-    // A tool path on an empty base would name the machine's own tools
-    // (/bin/javac): no base, no path, and the stage says so.
     const auto tool = [&style](const QString &base, const char *name) {
         return base.isEmpty() ? QString() : style.join(base, {QStringLiteral("bin"), QString::fromLatin1(name)});
     };
-    s.javaPath = tool(s.JAVA_PATH, "java");
-    s.javacPath = tool(s.JAVA_PATH, "javac");
-    s.preverifyPath = tool(s.DOJA_PATH, "preverify");
-    s.jarPath = tool(s.JAVA_PATH, "jar");
-    const ProjectPaths project = ProjectPaths::current(s, style);
-    s.ProjectFolder = project.folder();
-    s.SourcePath = project.sourceFile();
+    return {style,
+            s.JAVA_PATH,
+            s.DOJA_PATH,
+            s.CLASSPATH,
+            s.BOOTCLASSPATH,
+            tool(s.JAVA_PATH, "java"),
+            tool(s.JAVA_PATH, "javac"),
+            tool(s.JAVA_PATH, "jar"),
+            tool(s.DOJA_PATH, "preverify")};
 }

@@ -2,14 +2,8 @@
 
 #include <QString>
 
-// The three flags of the main window that gate Build, Run and Upload.
-struct WindowFlags {
-    bool ProjectLoaded = false;
-    bool CanRun = false;
-    bool CanUpload = false;
-};
-
-// What the actions need of the main window. frmMain implements it; the
+// What the actions need of the main window: its log, its document (the
+// editor's text) and the few questions they ask. frmMain implements it; the
 // headless runner and the tests have their own. Texts hold CR LF line ends.
 class Workbench
 {
@@ -27,12 +21,6 @@ public:
     virtual void setSourceText(const QString &text) = 0;
     virtual bool isSourceModified() const = 0;
     virtual void setSourceModified(bool modified) = 0;
-
-    virtual WindowFlags &flags() = 0;
-
-    virtual void setBusyCursor() = 0;
-    virtual void restoreCursor() = 0;
-    virtual void processEvents() = 0;
 
     // A message box with one OK button, titled Quenvel.
     virtual void showMessage(const QString &text) = 0;

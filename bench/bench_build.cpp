@@ -3,13 +3,16 @@
 // ratio (goal: at most 1.05); never fails.
 #include "app/code_page.h"
 #include "app/headless_workbench.h"
+#include "app/opened_project.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/clock.h"
+#include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
 #include "build/process_runner.h"
 #include "deploy/curl_ftp_client.h"
+#include "ui/source_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -73,6 +76,12 @@ double median(QList<double> values)
     return values.at(values.size() / 2);
 }
 
+OpenedProject benchProject(const SettingsStore &store)
+{
+    const AppSettings &s = store.settings();
+    return {kName, ProjectPaths(s.DOJA_PATH, kName, store.style()), s.major, s.minor};
+}
+
 // One build as the Build button does it, with no window to paint.
 double timeProgramBuild(SettingsStore &store, bool *ok)
 {
@@ -80,25 +89,27 @@ double timeProgramBuild(SettingsStore &store, bool *ok)
     QTextStream out(&log);
     QTextStream err(&log);
     HeadlessWorkbench bench(out, err);
-    bench.flags() = {true, true, true};
+    SourceText document(bench);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;
-    Services services{store, bench, runners, ftp, clock};
+    Services services{store, bench, document, bench, runners, ftp, clock};
     QElapsedTimer timer;
     timer.start();
-    *ok = Compile_Click(services) && *ok;
+    *ok = Compile_Click(services, benchProject(store)).complete && *ok;
     return timer.nsecsElapsed() / 1e6;
 }
 
 // The same command lines in their folders; they are valid shell as they stand.
-QString shellScript(const AppSettings &s, const PathStyle &style)
+QString shellScript(const SettingsStore &store)
 {
+    const Toolchain tools = Toolchain::fromSettings(store.settings(), store.style());
+    const ProjectPaths paths = benchProject(store).paths;
     auto cd = [](const QString &folder) { return QStringLiteral("cd '%1' || exit 1\n").arg(folder); };
-    return cd(s.ProjectFolder) + compileCommandLine(s, style) + QLatin1Char('\n')
-           + preverifyCommandLine(s, style) + QLatin1Char('\n')
-           + cd(s.ProjectFolder + QStringLiteral("/classes")) + packageCommandLine(s, style) + QLatin1Char('\n')
-           + cd(s.ProjectFolder + QStringLiteral("/res")) + resourceCommandLine(s, style) + QLatin1Char('\n');
+    return cd(paths.folder()) + compileCommandLine(tools) + QLatin1Char('\n')
+           + preverifyCommandLine(tools) + QLatin1Char('\n')
+           + cd(paths.classesFolder()) + packageCommandLine(tools, kName) + QLatin1Char('\n')
+           + cd(paths.resourceFolder()) + resourceCommandLine(tools, kName) + QLatin1Char('\n');
 }
 
 double timeShellBuild(const QString &script, bool *ok)
@@ -126,12 +137,12 @@ int main(int argc, char **argv)
         return 0;
     }
     SettingsStore store(dir.path() + QStringLiteral("/app"), PathStyle::native());
-    if (const Result loaded = store.LoadSettings(); !loaded) {
+    if (const Result<> loaded = store.LoadSettings(); !loaded) {
         std::printf("bench_build: %s\n", qPrintable(loaded.error()));
         return 0;
     }
     const QString script = dir.path() + QStringLiteral("/build.sh");
-    writeFile(script, shellScript(store.settings(), store.style()).toUtf8());
+    writeFile(script, shellScript(store).toUtf8());
 
     QList<double> program;
     QList<double> shell;

@@ -3,6 +3,7 @@
 // upload takes at most 1.1 times as long. Prints its figures; never fails.
 
 #include "app/code_page.h"
+#include "app/opened_project.h"
 #include "app/path_style.h"
 #include "app/services.h"
 #include "app/settings_store.h"
@@ -11,6 +12,7 @@
 #include "tests/support/fake_command_runner.h"
 #include "tests/support/fake_workbench.h"
 #include "tests/support/fixed_clock.h"
+#include "ui/source_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -104,16 +106,17 @@ int main(int argc, char **argv)
                             .arg(kName, host, kUser, kPassword, sdk);
     writeBytes(appDir + QStringLiteral("/Tovra.ini"), toCodePage(ini).value_or(QByteArray()));
     SettingsStore store(appDir, PathStyle::posix());
-    if (const Result loaded = store.LoadSettings(); !loaded) {
+    if (const Result<> loaded = store.LoadSettings(); !loaded) {
         std::printf("bench_upload: %s\n", qPrintable(loaded.error()));
         return 0;
     }
     FakeWorkbench bench;
-    bench.windowFlags.CanUpload = true;
+    SourceText document(bench);
     FakeCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     FixedClock clock;
-    Services services{store, bench, runners, ftp, clock};
+    Services services{store, bench, document, bench, runners, ftp, clock};
+    OpenedProject project{kName, ProjectPaths(sdk, kName, store.style()), store.settings().major, store.settings().minor};
 
     QList<double> ours;
     QList<double> theirs;
@@ -124,7 +127,7 @@ int main(int argc, char **argv)
         bench.log.clear();
         QElapsedTimer timer;
         timer.start();
-        allStored = Upload_Click(services) && allStored;
+        allStored = Upload_Click(services, project) && allStored;
         ours << secondsOf(timer);
 
         QProcess curl;

@@ -1,7 +1,6 @@
 #include "build/build_commands.h"
 
-#include "app/app_settings.h"
-#include "app/path_style.h"
+#include "app/toolchain.h"
 
 namespace {
 
@@ -18,16 +17,15 @@ QString folderPiece(const PathStyle &style, const QString &first, const QString 
     return first + style.separator + second + style.separator;
 }
 
-QString sdkFile(const AppSettings &s, const PathStyle &style, const QString &name)
+QString sdkFile(const Toolchain &tools, const QString &name)
 {
-    return style.join(s.DOJA_PATH, {QStringLiteral("lib"), name});
+    return tools.style.join(tools.sdkFolder, {QStringLiteral("lib"), name});
 }
 
 // The archive as the jar stages see it from classes or res: ../bin/<name>.jar
-QString archiveFromSubfolder(const AppSettings &s, const PathStyle &style)
+QString archiveFromSubfolder(const Toolchain &tools, const QString &project)
 {
-    return folderPiece(style, QStringLiteral(".."), QStringLiteral("bin")) + s.lastProject
-           + QStringLiteral(".jar");
+    return folderPiece(tools.style, QStringLiteral(".."), QStringLiteral("bin")) + project + QStringLiteral(".jar");
 }
 
 // Blanks outside quotes separate arguments; every quote must be closed.
@@ -45,12 +43,12 @@ bool isOneArgument(const QString &value)
 
 } // namespace
 
-QString commandLineSettingsProblem(const AppSettings &s)
+QString commandLineSettingsProblem(const Toolchain &tools)
 {
     const struct {
         const char *key;
         const QString &value;
-    } folders[] = {{"JAVA_PATH", s.JAVA_PATH}, {"DOJA_PATH", s.DOJA_PATH}};
+    } folders[] = {{"JAVA_PATH", tools.jdkFolder}, {"DOJA_PATH", tools.sdkFolder}};
     for (const auto &folder : folders) {
         if (folder.value.contains(kQuote))
             return QStringLiteral("Tovra.iniの%1の値に「\"」は使えません。%1を直してください。").arg(QLatin1String(folder.key));
@@ -58,7 +56,7 @@ QString commandLineSettingsProblem(const AppSettings &s)
     const struct {
         const char *key;
         const QString &value;
-    } classPaths[] = {{"CLASSPATH", s.CLASSPATH}, {"BOOTCLASSPATH", s.BOOTCLASSPATH}};
+    } classPaths[] = {{"CLASSPATH", tools.classPath}, {"BOOTCLASSPATH", tools.bootClassPath}};
     for (const auto &classPath : classPaths) {
         if (!isOneArgument(classPath.value))
             return QStringLiteral("Tovra.iniの%1の値がひとつの引数になりません。「\"」の数と、「\"」の外の空白を確かめてください。")
@@ -67,48 +65,47 @@ QString commandLineSettingsProblem(const AppSettings &s)
     return {};
 }
 
-QString compileCommandLine(const AppSettings &s, const PathStyle &style)
+QString compileCommandLine(const Toolchain &tools)
 {
-    return quoted(s.javacPath)
+    const PathStyle &style = tools.style;
+    return quoted(tools.javac)
            + QStringLiteral(" -d tmpclasses")
-           + QStringLiteral(" -classpath ") + s.CLASSPATH + style.listSeparator
+           + QStringLiteral(" -classpath ") + tools.classPath + style.listSeparator
            + folderPiece(style, QStringLiteral("."), QStringLiteral("src"))
-           + QStringLiteral(" -bootclasspath ") + s.BOOTCLASSPATH
+           + QStringLiteral(" -bootclasspath ") + tools.bootClassPath
            + QStringLiteral(" src") + style.separator + QStringLiteral("*.java");
 }
 
-QString preverifyCommandLine(const AppSettings &s, const PathStyle &style)
+QString preverifyCommandLine(const Toolchain &tools)
 {
-    return quoted(s.preverifyPath)
-           + QStringLiteral(" -classpath tmpclasses") + style.listSeparator
-           + quoted(sdkFile(s, style, QStringLiteral("dojaapi.jar")))
+    return quoted(tools.preverify)
+           + QStringLiteral(" -classpath tmpclasses") + tools.style.listSeparator
+           + quoted(sdkFile(tools, QStringLiteral("dojaapi.jar")))
            + QStringLiteral(" -d classes tmpclasses");
 }
 
-QString packageCommandLine(const AppSettings &s, const PathStyle &style)
+QString packageCommandLine(const Toolchain &tools, const QString &project)
 {
-    return quoted(s.jarPath) + QStringLiteral(" cMf ") + archiveFromSubfolder(s, style)
-           + QStringLiteral(" *");
+    return quoted(tools.jar) + QStringLiteral(" cMf ") + archiveFromSubfolder(tools, project) + QStringLiteral(" *");
 }
 
-QString resourceCommandLine(const AppSettings &s, const PathStyle &style)
+QString resourceCommandLine(const Toolchain &tools, const QString &project)
 {
-    return quoted(s.jarPath) + QStringLiteral(" uMf ") + archiveFromSubfolder(s, style)
-           + QStringLiteral(" *");
+    return quoted(tools.jar) + QStringLiteral(" uMf ") + archiveFromSubfolder(tools, project) + QStringLiteral(" *");
 }
 
-QString emulatorCommandLine(const AppSettings &s, const PathStyle &style)
+QString emulatorCommandLine(const Toolchain &tools, const QString &project)
 {
-    const QString classPath = quoted(sdkFile(s, style, QStringLiteral("dojatest.zip")))
+    const PathStyle &style = tools.style;
+    const QString classPath = quoted(sdkFile(tools, QStringLiteral("dojatest.zip")))
                               + style.listSeparator
-                              + quoted(sdkFile(s, style, QStringLiteral("kenv.zip")))
-                              + style.listSeparator + s.CLASSPATH;
+                              + quoted(sdkFile(tools, QStringLiteral("kenv.zip")))
+                              + style.listSeparator + tools.classPath;
     // Each driver piece begins with a blank, so two blanks stand before the class.
     const QString driver = QStringLiteral(" com.nttdocomo.dojaemu.tests.Tester")
                            + QStringLiteral(" jam") + QStringLiteral(" phone1color");
-    const QString descriptor = QStringLiteral("bin") + style.separator + s.lastProject
-                               + QStringLiteral(".jam");
-    return quoted(s.javaPath) + QStringLiteral(" -classpath ") + classPath
-           + QStringLiteral(" -Dkvem.home=") + quoted(s.DOJA_PATH) + QStringLiteral(" ") + driver
+    const QString descriptor = QStringLiteral("bin") + style.separator + project + QStringLiteral(".jam");
+    return quoted(tools.java) + QStringLiteral(" -classpath ") + classPath
+           + QStringLiteral(" -Dkvem.home=") + quoted(tools.sdkFolder) + QStringLiteral(" ") + driver
            + QStringLiteral(" ") + descriptor;
 }

@@ -1,14 +1,13 @@
 #include "build/build_folders.h"
 
-#include "app/app_settings.h"
 #include "app/fs_helpers.h"
 #include "app/project_paths.h"
 
 #include <QDir>
 
-QString PrepareBuildFolders(const AppSettings &settings, const PathStyle &style)
+QString PrepareBuildFolders(const ProjectPaths &project)
 {
-    for (const QString &folder : ProjectPaths::current(settings, style).buildFolders()) {
+    for (const QString &folder : project.buildFolders()) {
         if (FolderExists(folder))
             continue;
         if (!QDir().mkdir(folder))

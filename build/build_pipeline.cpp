@@ -1,10 +1,13 @@
 #include "build/build_pipeline.h"
 
+#include "app/action_progress.h"
 #include "app/clock.h"
 #include "app/line_ends.h"
-#include "app/project_paths.h"
+#include "app/opened_project.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/source_document.h"
+#include "app/toolchain.h"
 #include "app/workbench.h"
 #include "build/build_commands.h"
 #include "build/build_folders.h"
@@ -13,38 +16,25 @@
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
-#include "ui/source_text.h"
 
 #include <QFileInfo>
 #include <algorithm>
 
 namespace {
 
-// The busy cursor for the whole build, restored on every way out.
-class BusyCursor
-{
-public:
-    explicit BusyCursor(Workbench &bench) : m_bench(bench) { m_bench.setBusyCursor(); }
-    ~BusyCursor() { m_bench.restoreCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-
-private:
-    Workbench &m_bench;
-};
-
 class Build
 {
 public:
-    explicit Build(Services &services)
+    Build(Services &services, const OpenedProject &project)
         : m_services(services)
         , m_bench(services.bench)
-        , m_settings(services.store.settings())
-        , m_style(services.store.style())
+        , m_project(project)
+        , m_paths(project.paths)
+        , m_tools(Toolchain::fromSettings(services.store.settings(), services.store.style()))
     {
     }
 
-    bool run();
+    BuildOutcome run();
 
 private:
     bool compile();
@@ -53,63 +43,65 @@ private:
     bool addResources();
     bool writeProducts();
     bool failCompile();
+    void logCompilerOutput(const QString &output);
     CommandResult runTool(const QString &line, const QString &folder);
     void logJarFailure(const CommandResult &run);
-    ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
     Workbench &m_bench;
-    const AppSettings &m_settings;
-    PathStyle m_style;
+    const OpenedProject &m_project;
+    const ProjectPaths &m_paths;
+    const Toolchain m_tools;
     std::unique_ptr<CommandRunner> m_runner;
     bool m_stopped = false;
+    BuildOutcome m_outcome;
 };
 
-bool Build::run()
+BuildOutcome Build::run()
 {
     m_bench.clearLog();
-    const SaveOutcome saved = SaveSource(m_services);
-    // The save puts the default pointer back; the tools are still to run.
-    m_bench.setBusyCursor();
     // Compiling the file on disk would build what the user does not see.
-    if (saved == SaveOutcome::Failed)
-        return failCompile();
+    if (m_services.document.save(m_paths.sourceFile()) == SaveOutcome::Failed) {
+        failCompile();
+        return m_outcome;
+    }
     AppendLog(m_bench, kCrLf);
-    m_bench.processEvents();
+    m_services.progress.toolStarting();
 
-    const QString missing = PrepareBuildFolders(m_settings, m_style);
+    const QString missing = PrepareBuildFolders(m_paths);
     if (!missing.isEmpty()) {
-        // No tool has run, so CanRun keeps what the last build or opening left.
+        // No tool has run, so Run stays as the last build or opening left it.
         AppendLogLine(m_bench, missing + kFolderNotCreated);
-        return false;
+        return m_outcome;
     }
     if (!compile())
-        return false;
-    m_bench.flags().CanRun = true;
+        return m_outcome;
+    m_outcome.compiled = true;
     // A failed later stage is logged and the build goes on, as the tools'
     // users expect; only the result (the exit code without a window) says
     // that not everything worked. A tool the user stopped ends the build.
     bool complete = preverify();
     if (m_stopped)
-        return false;
+        return m_outcome;
     complete = package() && complete;
     if (m_stopped)
-        return false;
-    if (holdsVisibleFile(paths().resourceFolder())) {
+        return m_outcome;
+    if (holdsVisibleFile(m_paths.resourceFolder())) {
         complete = addResources() && complete;
         if (m_stopped)
-            return false;
+            return m_outcome;
     }
-    complete = QFileInfo(paths().archive()).isFile() && complete;
+    complete = QFileInfo(m_paths.archive()).isFile() && complete;
     complete = writeProducts() && complete;
     AppendLogLine(m_bench, kBuildSucceeded);
-    return complete;
+    m_outcome.complete = complete;
+    return m_outcome;
 }
 
 bool Build::failCompile()
 {
     AppendLogLine(m_bench, kCompileFailed);
-    m_bench.flags().CanRun = false;
+    m_outcome.compiled = false;
     return false;
 }
 
@@ -131,35 +123,47 @@ bool holdsOnlyCompilerNotes(const QString &output)
 
 bool Build::compile()
 {
-    if (!HasTool(m_bench, m_settings.javacPath, kNoJdk))
+    if (!HasTool(m_bench, m_tools.javac, kNoJdk))
         return failCompile();
-    if (const QString problem = commandLineSettingsProblem(m_settings); !problem.isEmpty()) {
+    if (const QString problem = commandLineSettingsProblem(m_tools); !problem.isEmpty()) {
         AppendLogLine(m_bench, problem);
         return failCompile();
     }
-    const QString line = compileCommandLine(m_settings, m_style);
+    const QString line = compileCommandLine(m_tools);
     AppendLogLine(m_bench, line);
     m_runner = m_services.runners.CreateCommandRunner();
     if (!m_runner) {
         AppendLogLine(m_bench, kNoRunner);
         return false;
     }
-    const CommandResult run = m_runner->RunCommand(line, paths().folder());
+    const CommandResult run = m_runner->RunCommand(line, m_paths.folder());
     if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
         if (!run.output.isEmpty())
             AppendLog(m_bench, withCrLfLines(run.output));
         return true;
     }
-    AppendLog(m_bench, NormalizeOutput(run.output) + kCrLf);
+    logCompilerOutput(run.output);
     return failCompile();
+}
+
+// The errors are counted in the log's lines, where the output lands.
+void Build::logCompilerOutput(const QString &output)
+{
+    const int firstLine = int(m_bench.logText().count(QLatin1Char('\n')));
+    AppendLog(m_bench, NormalizeOutput(output) + kCrLf);
+    m_outcome.errors = parseCompilerOutput(output);
+    for (CompilerMessage &error : m_outcome.errors) {
+        error.firstOutputLine += firstLine;
+        error.lastOutputLine += firstLine;
+    }
 }
 
 bool Build::preverify()
 {
-    if (!HasTool(m_bench, m_settings.preverifyPath, kNoSdk))
+    if (!HasTool(m_bench, m_tools.preverify, kNoSdk))
         return false;
-    const QString line = preverifyCommandLine(m_settings, m_style);
-    const CommandResult run = runTool(line, paths().folder());
+    const QString line = preverifyCommandLine(m_tools);
+    const CommandResult run = runTool(line, m_paths.folder());
     if (CommandSucceeded(run))
         return true;
     AppendLog(m_bench, line + kCrLf + kPreverifyFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
@@ -168,7 +172,7 @@ bool Build::preverify()
 
 bool Build::package()
 {
-    const CommandResult run = runTool(packageCommandLine(m_settings, m_style), paths().classesFolder());
+    const CommandResult run = runTool(packageCommandLine(m_tools, m_project.name), m_paths.classesFolder());
     if (CommandSucceeded(run))
         return true;
     logJarFailure(run);
@@ -177,9 +181,9 @@ bool Build::package()
 
 bool Build::addResources()
 {
-    const CommandResult run = runTool(resourceCommandLine(m_settings, m_style), paths().resourceFolder());
+    const CommandResult run = runTool(resourceCommandLine(m_tools, m_project.name), m_paths.resourceFolder());
     if (CommandSucceeded(run)) {
-        AppendLogLine(m_bench, kJarSaved + paths().archive());
+        AppendLogLine(m_bench, kJarSaved + m_paths.archive());
         return true;
     }
     logJarFailure(run);
@@ -188,15 +192,15 @@ bool Build::addResources()
 
 bool Build::writeProducts()
 {
-    const QString jam = paths().descriptor();
-    const Result jamWritten = WriteJamFile(m_settings, m_style, m_services.clock.now());
+    const QString jam = m_paths.descriptor();
+    const Result<> jamWritten = WriteJamFile(m_project, m_services.clock.now());
     if (jamWritten)
         AppendLogLine(m_bench, kJamSaved + jam);
     else
         AppendLogLine(m_bench, jam + kNotSaved + kCrLf + jamWritten.error());
 
-    const QString html = paths().page();
-    const Result htmlWritten = WriteHtmlFile(m_settings, m_style);
+    const QString html = m_paths.page();
+    const Result<> htmlWritten = WriteHtmlFile(m_project, m_services.store.settings().WebUrl);
     if (htmlWritten)
         AppendLogLine(m_bench, kHtmlSaved + html);
     else
@@ -211,10 +215,8 @@ void Build::logJarFailure(const CommandResult &run)
 
 } // namespace
 
-bool Compile_Click(Services &services)
+BuildOutcome Compile_Click(Services &services, const OpenedProject &project)
 {
-    const BusyCursor busy(services.bench);
-    if (!services.bench.flags().ProjectLoaded)
-        return false;
-    return Build(services).run();
+    const ActionUnderWay underWay(services.progress, ActionKind::Build);
+    return Build(services, project).run();
 }

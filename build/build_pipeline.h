@@ -1,6 +1,25 @@
 #pragma once
 
+#include "build/compiler_messages.h"
+
+#include <QList>
+#include <optional>
+
+struct OpenedProject;
 struct Services;
 
-// The Build button. True when the build reached its success line.
-bool Compile_Click(Services &services);
+// What a build came to.
+struct BuildOutcome {
+    // Every stage worked: the exit code without a window.
+    bool complete = false;
+    // Whether the compile stage passed, which lets Run start; none when the
+    // build ended before it (a folder not made, no runner).
+    std::optional<bool> compiled;
+    // The compiler's errors; their output lines are lines of the log
+    // (0-based, split at LF), where the build put the compiler's output.
+    QList<CompilerMessage> errors;
+};
+
+// The Build button: saves the source, runs the four tool stages, writes the
+// descriptor and the page, reporting every step in the log.
+BuildOutcome Compile_Click(Services &services, const OpenedProject &project);

@@ -32,4 +32,3 @@ public:
 };
 
 bool CommandSucceeded(const CommandResult &run);
-QString NormalizeOutput(const QString &output);

@@ -1,9 +1,8 @@
 #include "build/html_writer.h"
 
-#include "app/app_settings.h"
 #include "app/code_page.h"
 #include "app/line_ends.h"
-#include "app/project_paths.h"
+#include "app/opened_project.h"
 #include "app/text_file.h"
 
 namespace {
@@ -30,10 +29,10 @@ QString escaped(const QString &text)
 
 } // namespace
 
-QString MakeHtmlText(const AppSettings &s)
+QString MakeHtmlText(const QString &project, const QString &webUrl)
 {
-    const QString name = escaped(s.lastProject);
-    const QString web = escaped(s.WebUrl);
+    const QString name = escaped(project);
+    const QString web = escaped(webUrl);
     return QStringLiteral("<HTML><HEAD><TITLE>") + name + QStringLiteral("</TITLE></HEAD>") + kCrLf
            + QStringLiteral("<BODY><BR><BR>") + kCrLf
            + QStringLiteral("<OBJECT declare id='b' data='http://") + web + QLatin1Char('/') + name
@@ -44,12 +43,12 @@ QString MakeHtmlText(const AppSettings &s)
            + QStringLiteral("</BODY></HTML>") + kCrLf;
 }
 
-Result WriteHtmlFile(const AppSettings &s, const PathStyle &style)
+Result<> WriteHtmlFile(const OpenedProject &project, const QString &webUrl)
 {
     // Named by its key: a line and column of the page would point at a file
     // the user never wrote.
-    if (!toCodePage(s.WebUrl))
-        return Result::failure(QStringLiteral("Tovra.iniのWebUrlの値に、Shift_JIS(Windows-31J)で書けない文字か"
+    if (!toCodePage(webUrl))
+        return Result<>::failure(QStringLiteral("Tovra.iniのWebUrlの値に、Shift_JIS(Windows-31J)で書けない文字か"
                                               "読みこめなかったバイトがあります。WebUrlを直してください。"));
-    return writeCodePageFile(ProjectPaths::current(s, style).page(), MakeHtmlText(s) + kCrLf);
+    return writeCodePageFile(project.paths.page(), MakeHtmlText(project.name, webUrl) + kCrLf);
 }

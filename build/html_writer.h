@@ -4,10 +4,10 @@
 
 #include <QString>
 
-struct AppSettings;
-struct PathStyle;
+struct OpenedProject;
 
-// The download page bin/<name>.htm.
-QString MakeHtmlText(const AppSettings &settings);
-// Replaces ProjectPaths::page() atomically; a failure says why.
-Result WriteHtmlFile(const AppSettings &settings, const PathStyle &style);
+// The download page bin/<name>.htm, naming the descriptor on the web
+// folder webUrl (WebUrl).
+QString MakeHtmlText(const QString &project, const QString &webUrl);
+// Replaces the project's page atomically; a failure says why.
+Result<> WriteHtmlFile(const OpenedProject &project, const QString &webUrl);

@@ -1,8 +1,7 @@
 #include "build/jam_writer.h"
 
-#include "app/app_settings.h"
 #include "app/line_ends.h"
-#include "app/project_paths.h"
+#include "app/opened_project.h"
 #include "app/text_file.h"
 
 #include <QFileInfo>
@@ -39,25 +38,25 @@ QString lastModified(const QDateTime &now)
 
 } // namespace
 
-QString MakeJamText(const AppSettings &s, const PathStyle &style, const QDateTime &now)
+QString MakeJamText(const OpenedProject &project, const QDateTime &now)
 {
     QStringList lines;
-    lines << QStringLiteral("PackageURL = ") + s.lastProject + QStringLiteral(".jar");
+    lines << QStringLiteral("PackageURL = ") + project.name + QStringLiteral(".jar");
     // Measured now; without an archive to measure the line is left out.
-    const QFileInfo archive(ProjectPaths::current(s, style).archive());
+    const QFileInfo archive(project.paths.archive());
     if (archive.isFile())
         lines << QStringLiteral("AppSize = ") + QString::number(archive.size());
-    lines << QStringLiteral("AppName = ") + s.lastProject;
-    lines << QStringLiteral("AppVer = %1.%2").arg(s.major).arg(s.minor);
+    lines << QStringLiteral("AppName = ") + project.name;
+    lines << QStringLiteral("AppVer = %1.%2").arg(project.major).arg(project.minor);
     lines << QStringLiteral("AppParam = ");
-    lines << QStringLiteral("AppClass = ") + s.lastProject;
+    lines << QStringLiteral("AppClass = ") + project.name;
     lines << QStringLiteral("SPsize = ");
     lines << QStringLiteral("LastModified = ") + lastModified(now);
     lines << QStringLiteral("KvmVer = ");
     return lines.join(kCrLf) + kCrLf;
 }
 
-Result WriteJamFile(const AppSettings &s, const PathStyle &style, const QDateTime &now)
+Result<> WriteJamFile(const OpenedProject &project, const QDateTime &now)
 {
-    return writeCodePageFile(ProjectPaths::current(s, style).descriptor(), MakeJamText(s, style, now) + kCrLf);
+    return writeCodePageFile(project.paths.descriptor(), MakeJamText(project, now) + kCrLf);
 }

@@ -5,10 +5,9 @@
 #include <QDateTime>
 #include <QString>
 
-struct AppSettings;
-struct PathStyle;
+struct OpenedProject;
 
-// The application descriptor bin/<name>.jam.
-QString MakeJamText(const AppSettings &settings, const PathStyle &style, const QDateTime &now);
-// Replaces ProjectPaths::descriptor() atomically; a failure says why.
-Result WriteJamFile(const AppSettings &settings, const PathStyle &style, const QDateTime &now);
+// The application descriptor bin/<name>.jam, of the project's version.
+QString MakeJamText(const OpenedProject &project, const QDateTime &now);
+// Replaces the project's descriptor atomically; a failure says why.
+Result<> WriteJamFile(const OpenedProject &project, const QDateTime &now);

@@ -1,10 +1,11 @@
 #include "deploy/curl_ftp_client.h"
 
 #include "app/code_page.h"
+#include "app/line_ends.h"
+#include "app/text_file.h"
 #include "deploy/ftp_url.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstring>
@@ -21,26 +22,11 @@ constexpr ConnectResult otherFailure(CURLcode code)
     return static_cast<ConnectResult>(1000 + int(code));
 }
 
-void initCurlOnce()
+// libcurl set up once for the program; without it no client can be had.
+bool curlReady()
 {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    Q_UNUSED(initialised);
-}
-
-// A text file as it goes out in TYPE A: every line ends in CR LF exactly
-// once, also where the file has a lone LF.
-QByteArray withCrLfLineEnds(const QByteArray &bytes)
-{
-    QByteArray wire;
-    wire.reserve(bytes.size() + bytes.count('\n'));
-    char previous = '\0';
-    for (const char c : bytes) {
-        if (c == '\n' && previous != '\r')
-            wire += '\r';
-        wire += c;
-        previous = c;
-    }
-    return wire;
+    return initialised;
 }
 
 struct Outgoing {
@@ -55,7 +41,7 @@ public:
     ~CurlFtpClient() override { Close(); }
 
     ConnectResult Connect(const QString &host, const QString &user, const QString &password) override;
-    bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override;
+    Result<> PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override;
     QString GetReply() override;
     void Close() override;
 
@@ -86,7 +72,6 @@ CurlFtpClient::CurlFtpClient(int responseTimeout, int connectTimeout, std::share
     , m_connectTimeout(connectTimeout)
     , m_aborts(std::move(aborts))
 {
-    initCurlOnce();
 }
 
 size_t CurlFtpClient::onHeader(char *data, size_t size, size_t count, void *self)
@@ -227,31 +212,28 @@ ConnectResult CurlFtpClient::Connect(const QString &host, const QString &user, c
 
 std::optional<QByteArray> CurlFtpClient::readLocal(const QString &localPath, TransferMode mode)
 {
-    QFile file(localPath);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    if (file.error() != QFile::NoError) {
-        m_lastReply = QStringLiteral("%1 を読めません: %2").arg(localPath, file.errorString());
+    const Result<QByteArray> bytes = readWholeFile(localPath);
+    if (!bytes) {
+        m_lastReply = bytes.error();
         return std::nullopt;
     }
-    return mode == TransferMode::Text ? withCrLfLineEnds(bytes) : bytes;
+    return mode == TransferMode::Text ? withCrLfBeforeEveryLf(*bytes) : *bytes;
 }
 
-bool CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode)
+Result<> CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode)
 {
     if (!m_easy)
-        return false;
+        return Result<>::failure(GetReply());
     const QString name = QFileInfo(localPath).fileName();
     const std::optional<QByteArray> path = ftpFilePath(remoteFolder, name);
     if (!path) {
         m_lastReply = QStringLiteral("フォルダ名「%1」かファイル名「%2」にWindows-31Jで表せない文字があります。")
                           .arg(remoteFolder, name);
-        return false;
+        return Result<>::failure(m_lastReply);
     }
     std::optional<QByteArray> bytes = readLocal(localPath, mode);
     if (!bytes)
-        return false;
+        return Result<>::failure(m_lastReply);
     Outgoing outgoing{std::move(*bytes)};
     // curl keeps the type it last sent per connection, not the one sent
     // here, so every file names its own type; it goes after curl's own.
@@ -270,7 +252,7 @@ bool CurlFtpClient::PutFile(const QString &localPath, const QString &remoteFolde
         curl_easy_setopt(m_easy, CURLOPT_READDATA, nullptr);
         curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, nullptr);
     }
-    return code == CURLE_OK;
+    return code == CURLE_OK ? Result<>::success() : Result<>::failure(GetReply());
 }
 
 QString CurlFtpClient::GetReply()
@@ -305,6 +287,8 @@ CurlFtpClientFactory::CurlFtpClientFactory(int responseTimeoutSeconds, int conne
 
 std::unique_ptr<FtpClient> CurlFtpClientFactory::create()
 {
+    if (!curlReady())
+        return nullptr;
     return std::make_unique<CurlFtpClient>(m_responseTimeout, m_connectTimeout, m_aborts);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
 #include <memory>
 
@@ -24,8 +26,8 @@ class FtpClient
 public:
     virtual ~FtpClient() = default;
     virtual ConnectResult Connect(const QString &host, const QString &user, const QString &password) = 0;
-    // Whether the server stored the file; GetReply says why not.
-    virtual bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) = 0;
+    // Whether the server stored the file, or why not (what GetReply says).
+    virtual Result<> PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) = 0;
     virtual QString GetReply() = 0;
     virtual void Close() = 0;
 };

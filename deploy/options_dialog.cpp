@@ -1,5 +1,6 @@
 #include "deploy/options_dialog.h"
 
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -139,18 +139,14 @@ void frmOptions::Form_Load()
 
 void frmOptions::cmdOK_Click()
 {
-    const AppSettings before = m_store.settings();
-    AppSettings &s = m_store.settings();
-    s.WebUrl = txtWeb->text();
-    s.FtpUrl = txtFtp->text();
-    s.FtpPath = txtFtpPath->text();
-    s.FtpId = txtFtpId->text();
-    s.FtpPassword = txtFtpPassword->text();
-    s.SourcePath = m_store.style().join(s.ProjectFolder, {QStringLiteral("src"), s.lastProject + QStringLiteral(".java")});
-    const Result saved = m_store.SaveSettings();
-    if (!saved) {
-        // Nothing was stored: the settings stay as they were, the boxes as typed.
-        m_store.settings() = before;
+    AppSettings changed = m_store.settings();
+    changed.WebUrl = txtWeb->text();
+    changed.FtpUrl = txtFtp->text();
+    changed.FtpPath = txtFtpPath->text();
+    changed.FtpId = txtFtpId->text();
+    changed.FtpPassword = txtFtpPassword->text();
+    // Not saved, the store keeps what it held and the boxes stay as typed.
+    if (const Result<> saved = m_store.SaveSettings(changed); !saved) {
         showMessage(saved.error());
         return;
     }
@@ -160,14 +156,13 @@ void frmOptions::cmdOK_Click()
 
 void frmOptions::reload()
 {
-    if (const Result loaded = m_store.LoadSettings(); !loaded)
+    if (const Result<> loaded = m_store.LoadSettings(); !loaded)
         showMessage(loaded.error());
 }
 
 void frmOptions::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok, this);
-    box.exec();
+    showQuenvelMessage(text, this);
 }
 
 void frmOptions::cmdCancel_Click()

@@ -1,8 +1,9 @@
 #include "deploy/upload.h"
 
+#include "app/action_progress.h"
 #include "app/clock.h"
 #include "app/line_ends.h"
-#include "app/project_paths.h"
+#include "app/opened_project.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/workbench.h"
@@ -19,10 +20,11 @@ namespace {
 class Upload
 {
 public:
-    explicit Upload(Services &services)
+    Upload(Services &services, OpenedProject &project)
         : m_services(services)
         , m_settings(services.store.settings())
-        , m_style(services.store.style())
+        , m_project(project)
+        , m_paths(project.paths)
     {
     }
 
@@ -36,11 +38,11 @@ private:
     bool send(FtpClient &ftp);
     bool sendFiles(FtpClient &ftp);
     void logConnectFailure(FtpClient &ftp, ConnectResult result);
-    ProjectPaths paths() const { return ProjectPaths::current(m_settings, m_style); }
 
     Services &m_services;
-    AppSettings &m_settings;
-    const PathStyle &m_style;
+    const AppSettings &m_settings;
+    OpenedProject &m_project;
+    const ProjectPaths m_paths;
 };
 
 bool Upload::run()
@@ -54,6 +56,8 @@ bool Upload::run()
     }
     const bool stored = send(*ftp);
     log(m_settings.FtpUrl + QStringLiteral("との接続は切断されました。"));
+    // The server's last word is asked for as the connection ends; the log
+    // has already said what came of the upload.
     ftp->GetReply();
     ftp->Close();
     return stored;
@@ -62,7 +66,7 @@ bool Upload::run()
 bool Upload::archiveIsBuilt()
 {
     // Without it the server would be blamed for a file that was never made.
-    const QString jar = paths().archive();
+    const QString jar = m_paths.archive();
     if (QFileInfo(jar).isFile())
         return true;
     log(jar + QStringLiteral("が見つかりません。先にビルドしてください。"));
@@ -72,11 +76,11 @@ bool Upload::archiveIsBuilt()
 bool Upload::raiseVersion()
 {
     // Wrapping round would announce an older version to the phone.
-    if (m_settings.minor == std::numeric_limits<qint32>::max()) {
+    if (m_project.minor == std::numeric_limits<qint32>::max()) {
         log(kVersionAtMaximum);
         return false;
     }
-    const Result raised = m_services.store.RaiseMinorVersion();
+    const Result<qint32> raised = m_services.store.RaiseMinorVersion(m_project);
     if (!raised) {
         // A version that is not stored would be announced again by the next
         // upload, with other contents.
@@ -84,14 +88,15 @@ bool Upload::raiseVersion()
         log(QStringLiteral("バージョン番号を保存できなかったため、アップロードを中止します。"));
         return false;
     }
+    m_project.minor = *raised;
     return true;
 }
 
 bool Upload::writeProducts()
 {
     log(QStringLiteral("JAMファイルの生成中..."));
-    const QString jam = paths().descriptor();
-    if (const Result written = WriteJamFile(m_settings, m_style, m_services.clock.now()); !written) {
+    const QString jam = m_paths.descriptor();
+    if (const Result<> written = WriteJamFile(m_project, m_services.clock.now()); !written) {
         log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         log(written.error());
         return false;
@@ -99,8 +104,8 @@ bool Upload::writeProducts()
     log(jam + QStringLiteral("に生成しました。"));
 
     AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
-    const QString html = paths().page();
-    if (const Result written = WriteHtmlFile(m_settings, m_style); !written) {
+    const QString html = m_paths.page();
+    if (const Result<> written = WriteHtmlFile(m_project, m_settings.WebUrl); !written) {
         log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         log(written.error());
         return false;
@@ -122,14 +127,15 @@ bool Upload::send(FtpClient &ftp)
     if (!sendFiles(ftp))
         return false;
     log(QStringLiteral("アップロード作業は成功しました。"));
-    log(QStringLiteral("ケータイで ") + phoneAddress(m_settings) + QStringLiteral(" にアクセスしてください。"));
+    log(QStringLiteral("ケータイで ") + phoneAddress(m_settings.WebUrl, m_project.name)
+        + QStringLiteral(" にアクセスしてください。"));
     return true;
 }
 
 bool Upload::sendFiles(FtpClient &ftp)
 {
-    const QString &name = m_settings.lastProject;
-    const ProjectPaths project = paths();
+    const QString &name = m_project.name;
+    const ProjectPaths &project = m_paths;
     const struct {
         QString extension;
         QString localPath;
@@ -141,8 +147,10 @@ bool Upload::sendFiles(FtpClient &ftp)
     };
     for (const auto &file : files) {
         log(name + file.extension + QStringLiteral("をサーバにアップロードしています。"));
-        // The outcome is logged as the number 1 (stored) or 0 before its word.
-        if (!ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode)) {
+        // The outcome is logged as the number 1 (stored) or 0 before its
+        // word; a refusal is worded by the upload's own line, which tells
+        // the user what to look at, not by the server's reply.
+        if (const Result<> stored = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode); !stored) {
             AppendLog(m_services.bench, QStringLiteral("0...失敗"));
             log(QStringLiteral("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
@@ -177,14 +185,13 @@ void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 
 } // namespace
 
-QString phoneAddress(const AppSettings &settings)
+QString phoneAddress(const QString &webUrl, const QString &projectName)
 {
-    return QStringLiteral("http://") + settings.WebUrl + QLatin1Char('/') + settings.lastProject + QStringLiteral(".htm");
+    return QStringLiteral("http://") + webUrl + QLatin1Char('/') + projectName + QStringLiteral(".htm");
 }
 
-bool Upload_Click(Services &services)
+bool Upload_Click(Services &services, OpenedProject &project)
 {
-    if (!services.bench.flags().CanUpload)
-        return false;
-    return Upload(services).run();
+    const ActionUnderWay underWay(services.progress, ActionKind::Upload);
+    return Upload(services, project).run();
 }

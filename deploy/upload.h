@@ -2,14 +2,14 @@
 
 #include <QString>
 
-struct AppSettings;
+struct OpenedProject;
 struct Services;
 
 // The download page's address as the phone opens it.
-QString phoneAddress(const AppSettings &settings);
+QString phoneAddress(const QString &webUrl, const QString &projectName);
 
-// The Upload button: raises the project's minor version, rewrites descriptor
-// and page, and sends archive, descriptor and page to the FTP server, telling
-// the log every step. True when the upload reached its success line. A click
-// while CanUpload is false does nothing.
-bool Upload_Click(Services &services);
+// The Upload button: raises the project's minor version (the project then
+// holds the new one), rewrites descriptor and page, and sends archive,
+// descriptor and page to the FTP server, telling the log every step. True
+// when the upload reached its success line.
+bool Upload_Click(Services &services, OpenedProject &project);

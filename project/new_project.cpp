@@ -1,6 +1,5 @@
 #include "project/new_project.h"
 
-#include "app/app_settings.h"
 #include "app/fs_helpers.h"
 #include "app/line_ends.h"
 #include "app/path_style.h"
@@ -30,34 +29,40 @@ QString templateSourceText(const QString &name)
         .arg(name);
 }
 
-NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle &style, const QString &name)
+Result<ProjectPaths> CreateNewProject(const QString &dojaPath, const PathStyle &style, const QString &name)
 {
+    using Made = Result<ProjectPaths>;
     if (!isValidProjectName(name))
-        return {QString(), invalidProjectNameMessage(name)};
-    const QString apps = ProjectPaths::appsFolder(settings.DOJA_PATH, style);
+        return Made::failure(invalidProjectNameMessage(name));
+    const QString apps = ProjectPaths::appsFolder(dojaPath, style);
     if (!FolderExists(apps))
-        return {QString(), missingAppsFolderMessage(apps)};
-    const ProjectPaths paths(settings.DOJA_PATH, name, style);
+        return Made::failure(missingAppsFolderMessage(apps));
+    const ProjectPaths paths(dojaPath, name, style);
     if (FolderExists(paths.folder()))
-        return {QString(), kExists};
+        return Made::failure(kExists);
     if (!QDir().mkdir(paths.folder()))
-        return {QString(), kFailed + kCrLf + paths.folder() + kFolderNotMade};
+        return Made::failure(kFailed + kCrLf + paths.folder() + kFolderNotMade);
     // The general text, then what could not be made and why. The folder was
     // made just now and holds nothing of the user's: it goes, so no half
-    // project stays behind.
+    // project stays behind; should it stay, the user is told so.
     const auto failed = [&paths](const QString &reason) {
-        QDir(paths.folder()).removeRecursively();
-        return NewProjectOutcome{QString(), kFailed + kCrLf + reason};
+        const QString left = QDir(paths.folder()).removeRecursively()
+                                 ? QString()
+                                 : kCrLf + paths.folder() + QStringLiteral(": 作りかけのフォルダを削除できませんでした。");
+        return Made::failure(kFailed + kCrLf + reason + left);
     };
     for (const QString &sub : paths.newProjectFolders()) {
         if (!FolderExists(sub) && !QDir().mkdir(sub))
             return failed(sub + kFolderNotMade);
     }
-    if (const Result written = writeCodePageFile(paths.sourceFile(), templateSourceText(name)); !written)
+    if (const Result<> written = writeCodePageFile(paths.sourceFile(), templateSourceText(name)); !written)
         return failed(written.error());
-    const QString src = paths.sourceFolder();
-    const QString res = paths.resourceFolder();
-    return {name, QStringLiteral("プロジェクト [") + name + QStringLiteral("] を生成しました。\r\n")
-                      + QStringLiteral("Javaソースコードの場所は ") + src + QStringLiteral(" です。\r\n")
-                      + QStringLiteral("リソースファイルの場所は ") + res + QStringLiteral(" です。")};
+    return paths;
+}
+
+QString projectCreatedMessage(const ProjectPaths &project)
+{
+    return QStringLiteral("プロジェクト [") + project.name() + QStringLiteral("] を生成しました。\r\n")
+           + QStringLiteral("Javaソースコードの場所は ") + project.sourceFolder() + QStringLiteral(" です。\r\n")
+           + QStringLiteral("リソースファイルの場所は ") + project.resourceFolder() + QStringLiteral(" です。");
 }

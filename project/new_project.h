@@ -1,19 +1,19 @@
 #pragma once
 
+#include "app/project_paths.h"
+#include "app/result.h"
+
 #include <QString>
 
-struct AppSettings;
 struct PathStyle;
 
-// What creating a project came to: the new project's name (empty when none
-// was made) and the message to show the user.
-struct NewProjectOutcome {
-    QString name;
-    QString message;
-};
+// Makes DOJA_PATH/apps/<name> with bin, src and res and the template
+// source: the new project's paths, or why none was made.
+Result<ProjectPaths> CreateNewProject(const QString &dojaPath, const PathStyle &style, const QString &name);
 
-// Makes DOJA_PATH/apps/<name> with bin, src and res and the template source.
-NewProjectOutcome CreateNewProject(const AppSettings &settings, const PathStyle &style, const QString &name);
+// What the user reads once the project is made: where its source and its
+// resources go.
+QString projectCreatedMessage(const ProjectPaths &project);
 
 // The five lines of a new project's source, each ended by CR LF.
 QString templateSourceText(const QString &name);

@@ -1,17 +1,13 @@
 #include "project/new_project_dialog.h"
 
+#include "app/message_box.h"
 #include "app/settings_store.h"
-#include "project/dialog_parts.h"
 #include "project/new_project.h"
 
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 dlgNewProject::dlgNewProject(SettingsStore &store, QWidget *parent) : QDialog(parent), m_store(store)
@@ -50,17 +46,14 @@ dlgNewProject::dlgNewProject(SettingsStore &store, QWidget *parent) : QDialog(pa
 
 QString dlgNewProject::LoadProject()
 {
-    if (m_wait)
+    if (m_wait.isWaiting())
         return {};
     m_chosenName.clear();
     show();
     raise();
     activateWindow();
     Text1->setFocus();
-    QEventLoop wait;
-    m_wait = &wait;
-    wait.exec();
-    m_wait = nullptr;
+    m_wait.run();
     hide();
     return m_chosenName;
 }
@@ -69,18 +62,15 @@ void dlgNewProject::OKButton_Click()
 {
     // An empty name would name the apps folder itself: ask again.
     if (Text1->text().isEmpty()) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), QStringLiteral("プロジェクト名を入力してください。"),
-                        QMessageBox::Ok, this);
-        box.exec();
+        showQuenvelMessage(QStringLiteral("プロジェクト名を入力してください。"), this);
         Text1->setFocus();
         return;
     }
-    const NewProjectOutcome outcome = CreateNewProject(m_store.settings(), m_store.style(), Text1->text());
-    m_chosenName = outcome.name;
+    const Result<ProjectPaths> made = CreateNewProject(m_store.settings().DOJA_PATH, m_store.style(), Text1->text());
+    m_chosenName = made ? made->name() : QString();
     // One press of OK ends the dialog whatever came of it.
     hide();
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), outcome.message, QMessageBox::Ok, parentWidget());
-    box.exec();
+    showQuenvelMessage(made ? projectCreatedMessage(*made) : made.error(), parentWidget());
     endWait();
 }
 
@@ -93,8 +83,7 @@ void dlgNewProject::CancelButton_Click()
 
 void dlgNewProject::endWait()
 {
-    if (m_wait)
-        m_wait->quit();
+    m_wait.end();
 }
 
 void dlgNewProject::closeEvent(QCloseEvent *event)

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "project/dialog_parts.h"
+
 #include <QDialog>
 
-class QEventLoop;
 class QLineEdit;
 class SettingsStore;
 
@@ -27,6 +28,6 @@ private:
 
     SettingsStore &m_store;
     QLineEdit *Text1 = nullptr;
-    QEventLoop *m_wait = nullptr;
+    DialogWait m_wait;
     QString m_chosenName;
 };

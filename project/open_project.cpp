@@ -2,14 +2,13 @@
 
 #include "app/fs_helpers.h"
 #include "app/line_ends.h"
-#include "app/project_paths.h"
 #include "app/services.h"
 #include "app/settings_store.h"
+#include "app/source_document.h"
 #include "app/workbench.h"
 #include "build/log_output.h"
 #include "project/project_messages.h"
 #include "project/project_name.h"
-#include "ui/source_text.h"
 
 #include <QFileInfo>
 
@@ -21,76 +20,80 @@ const QString kNotAProject = QStringLiteral(
     "(1)プロジェクトのソースコードは(プロジェクト名).javaでないといけません\r\n"
     "(2)パッケージは利用できません。");
 
+using Opening = Result<std::optional<ProjectOpening>>;
+
 } // namespace
 
-std::optional<QString> OpenProject(Services &services, const QString &requestedName)
+Opening OpenProject(Services &services, const QString &requestedName)
 {
     SettingsStore &store = services.store;
     const PathStyle &style = store.style();
     const QString dojaPath = store.settings().DOJA_PATH;
     QString name = requestedName;
     const QString apps = ProjectPaths::appsFolder(dojaPath, style);
-    if (!FolderExists(apps)) {
-        services.bench.showMessage(missingAppsFolderMessage(apps));
-        return std::nullopt;
-    }
+    if (!FolderExists(apps))
+        return Opening::failure(missingAppsFolderMessage(apps));
     if (name.isEmpty()) {
         const QString everyProject = style.join(apps, {QStringLiteral("*")});
         name = services.bench.chooseProject(everyProject);
         if (name.isEmpty())
-            return std::nullopt;
+            return std::optional<ProjectOpening>();
     }
 
     // The name is checked before it reaches a path: "..", a separator or a
     // blank would lead outside the SDK or break the tools' command lines.
-    if (!isValidProjectName(name)) {
-        services.bench.showMessage(invalidProjectNameMessage(name));
-        return std::nullopt;
-    }
-    const QString source = ProjectPaths(dojaPath, name, style).sourceFile();
-    if (!QFileInfo(source).isFile()) {
-        services.bench.showMessage(kNotAProject);
-        return std::nullopt;
-    }
+    if (!isValidProjectName(name))
+        return Opening::failure(invalidProjectNameMessage(name));
+    // The project is the one whose source is read, whatever DOJA_PATH the
+    // settings file names by the time it is recorded.
+    const ProjectPaths paths(dojaPath, name, style);
+    if (!QFileInfo(paths.sourceFile()).isFile())
+        return Opening::failure(kNotAProject);
 
-    const std::optional<QString> text = OpenText(services.bench, source);
+    const Result<std::optional<QString>> text = services.document.read(paths.sourceFile());
     // Declined, nothing is opened and nothing changes.
+    if (text && !*text)
+        return std::optional<ProjectOpening>();
+    const Result<ProjectRecord> record = store.recordOpenedProject(name);
+    if (!record)
+        return Opening::failure(record.error());
+    if (!record->recorded)
+        AppendLogLine(services.bench, QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。") + kCrLf
+                                          + record->recorded.error());
+    // A source that cannot be read opens as an empty text, and the log says why.
     if (!text)
-        return std::nullopt;
-    // The opened project governs even when the settings file does not take
-    // its name, so a save never lands in another project.
-    const Result remembered = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), name);
-    if (const Result loaded = store.adoptProject(name); !loaded) {
-        services.bench.showMessage(loaded.error());
+        AppendLogLine(services.bench, text.error());
+    AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
+    return std::optional<ProjectOpening>(
+        ProjectOpening{OpenedProject{name, paths, record->major, record->minor}, text ? **text : QString()});
+}
+
+std::optional<OpenedProject> OpenProjectIntoEditor(Services &services, const QString &name)
+{
+    Opening opened = OpenProject(services, name);
+    if (!opened) {
+        services.bench.showMessage(opened.error());
         return std::nullopt;
     }
-    if (!remembered)
-        AppendLogLine(services.bench, QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。") + kCrLf
-                                          + remembered.error());
-    AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + store.settings().lastProject
-                                      + QStringLiteral("] は読みこまれました"));
-    WindowFlags &flags = services.bench.flags();
-    flags.ProjectLoaded = true;
-    flags.CanRun = true;
-    flags.CanUpload = true;
-    return text;
+    if (!*opened)
+        return std::nullopt;
+    services.bench.setSourceText((*opened)->text);
+    return (*opened)->project;
 }
 
-void mnuFileOpen_Click(Services &services)
+std::optional<OpenedProject> mnuFileOpen_Click(Services &services, const OpenedProject *current)
 {
-    if (!MaySourceBeLeft(services))
-        return;
-    if (const std::optional<QString> text = OpenProject(services, QString()))
-        services.bench.setSourceText(*text);
+    if (!MaySourceBeLeft(services, current))
+        return std::nullopt;
+    return OpenProjectIntoEditor(services, QString());
 }
 
-void mnuFileNew_Click(Services &services)
+std::optional<OpenedProject> mnuFileNew_Click(Services &services, const OpenedProject *current)
 {
-    if (!MaySourceBeLeft(services))
-        return;
+    if (!MaySourceBeLeft(services, current))
+        return std::nullopt;
     const QString name = services.bench.createNewProject();
     if (name.isEmpty())
-        return;
-    if (const std::optional<QString> text = OpenProject(services, name))
-        services.bench.setSourceText(*text);
+        return std::nullopt;
+    return OpenProjectIntoEditor(services, name);
 }

@@ -1,11 +1,9 @@
 #include "project/project_chooser.h"
 
 #include "app/caption_rule.h"
-#include "project/dialog_parts.h"
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -69,7 +67,7 @@ void frmProject::Form_Load()
 
 QString frmProject::LoadProject(const QString &listingPattern, const QString &preselected)
 {
-    if (m_wait) {
+    if (m_wait.isWaiting()) {
         // Already waiting for the user: bring the chooser forward instead.
         raise();
         activateWindow();
@@ -81,10 +79,7 @@ QString frmProject::LoadProject(const QString &listingPattern, const QString &pr
     raise();
     activateWindow();
     ProjectList->setFocus();
-    QEventLoop wait;
-    m_wait = &wait;
-    wait.exec();
-    m_wait = nullptr;
+    m_wait.run();
     hide();
     const QListWidgetItem *item = ProjectList->currentItem();
     if (!m_opened || !item || !item->isSelected())
@@ -108,12 +103,12 @@ void frmProject::fillList(const QString &listingPattern, const QString &preselec
 void frmProject::endWait(bool opened)
 {
     // Enter on the list both activates the entry and presses Open.
-    if (!m_wait)
+    if (!m_wait.isWaiting())
         return;
     m_opened = opened;
     if (!opened)
         hide();
-    m_wait->quit();
+    m_wait.end();
 }
 
 void frmProject::closeEvent(QCloseEvent *event)

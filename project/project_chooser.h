@@ -1,8 +1,9 @@
 #pragma once
 
+#include "project/dialog_parts.h"
+
 #include <QDialog>
 
-class QEventLoop;
 class QListWidget;
 
 // The project chooser: lists the entries of the apps folder and returns the
@@ -27,7 +28,7 @@ private:
     void endWait(bool opened);
 
     QListWidget *ProjectList = nullptr;
-    QEventLoop *m_wait = nullptr;
+    DialogWait m_wait;
     bool m_opened = false;
 };
 

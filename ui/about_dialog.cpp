@@ -13,12 +13,6 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#ifndef QUENVEL_VERSION_MAJOR
-#define QUENVEL_VERSION_MAJOR 1
-#define QUENVEL_VERSION_MINOR 0
-#define QUENVEL_VERSION_REVISION 0
-#endif
-
 namespace {
 
 QRect twipsRect(int left, int top, int width, int height)

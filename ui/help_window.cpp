@@ -1,7 +1,8 @@
 #include "ui/help_window.h"
 
+#include "app/message_box.h"
+
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
@@ -61,8 +62,8 @@ void HelpWindow::showPage(const QString &helpFile)
 void ShowHelpContents(QWidget *mainWindow, const QString &helpFile)
 {
     if (helpFile.isEmpty()) {
-        QMessageBox::information(mainWindow, mainWindow->windowTitle(),
-                                 QStringLiteral("ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。"));
+        showQuenvelMessage(QStringLiteral("ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。"),
+                           mainWindow, QMessageBox::Information);
         return;
     }
     auto *window = mainWindow->findChild<HelpWindow *>(QString(), Qt::FindDirectChildrenOnly);

@@ -2,11 +2,10 @@
 
 #include "app/caption_rule.h"
 #include "app/line_ends.h"
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
-#include "build/build_pipeline.h"
-#include "build/emulator_launch.h"
 #include "deploy/options_dialog.h"
 #include "deploy/phone_address_dialog.h"
 #include "deploy/upload.h"
@@ -20,13 +19,11 @@
 #include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
 #include "ui/source_editor.h"
-#include "ui/source_text.h"
 
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -58,7 +55,7 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     : m_store(store)
     , m_placement(placement)
     , m_language(language)
-    , m_services{store, *this, runners, ftp, clock}
+    , m_services{store, *this, *this, *this, runners, ftp, clock}
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quenvel"));
@@ -126,12 +123,13 @@ void frmMain::createMenus()
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("1000"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     addItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("1001"),
-            [this] { runAction([this] { mnuFileNew_Click(m_services); }); }, QKeySequence(Qt::CTRL | Qt::Key_N));
+            [this] { runAction([this] { takeProject(mnuFileNew_Click(m_services, project())); }); },
+            QKeySequence(Qt::CTRL | Qt::Key_N));
     addItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("1002"),
-            [this] { runAction([this] { mnuFileOpen_Click(m_services); }); });
+            [this] { runAction([this] { takeProject(mnuFileOpen_Click(m_services, project())); }); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
-            [this] { runAction([this] { mnuFileSave_Click(m_services); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+            [this] { runAction([this] { saveSource(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
             [this] { mnuFileProperties_Click(); });
@@ -201,41 +199,47 @@ QString frmMain::statusText() const
 
 void frmMain::connectButtons()
 {
-    const auto build = [this] {
-        pressButton(m_flags.ProjectLoaded ? QString() : QStringLiteral("プロジェクトが開かれていません。"),
-                    QStringLiteral("ビルド中"), [this] { buildAndMarkErrors(); });
+    const QString noProject = QStringLiteral("プロジェクトが開かれていません。");
+    const auto build = [this, noProject] {
+        pressButton(m_flags.ProjectLoaded && m_project ? QString() : noProject, [this] { this->build(); });
     };
     connect(Compile, &PictureButton::clicked, this, build);
     addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
 
-    const auto run = [this] {
-        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
-                    : !m_flags.CanRun      ? QStringLiteral("先にビルドしてください。")
-                                           : QString(),
-                    QStringLiteral("実行中"), [this] { Run_Click(m_services); });
+    const auto run = [this, noProject] {
+        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
+                    : !m_flags.CanRun                    ? QStringLiteral("先にビルドしてください。")
+                                                         : QString(),
+                    [this] { this->run(); });
     };
-    connect(Run, &PictureButton::mouseDown, this, [this] { setBusyCursor(); processEvents(); });
-    connect(Run, &PictureButton::mouseUp, this, [this] { restoreCursor(); processEvents(); });
+    // The pointer shows the press; the emulator is then the user's to use.
+    const auto pressed = [this] {
+        if (!std::exchange(m_busyForPress, true))
+            setBusyCursor();
+    };
+    const auto released = [this] {
+        if (std::exchange(m_busyForPress, false))
+            restoreCursor();
+    };
+    connect(Run, &PictureButton::mouseDown, this, [this, pressed] { pressed(); processEvents(); });
+    connect(Run, &PictureButton::mouseUp, this, [this, released] { released(); processEvents(); });
     connect(Run, &PictureButton::clicked, this, run);
     addWindowKey(QStringLiteral("keyRun"), QKeySequence(Qt::CTRL | Qt::Key_R), run);
 
-    connect(Upload, &PictureButton::mouseDown, this, [this] { setBusyCursor(); });
-    connect(Upload, &PictureButton::mouseUp, this, [this] { restoreCursor(); });
-    connect(Upload, &PictureButton::clicked, this, [this] {
-        pressButton(!m_flags.ProjectLoaded ? QStringLiteral("プロジェクトが開かれていません。")
-                    : !m_flags.CanUpload   ? QStringLiteral("先に実行してください。")
-                                           : QString(),
-                    QStringLiteral("アップロード中"), [this] {
-                        if (Upload_Click(m_services))
-                            showPhoneAddress();
-                    });
+    connect(Upload, &PictureButton::mouseDown, this, pressed);
+    connect(Upload, &PictureButton::mouseUp, this, released);
+    connect(Upload, &PictureButton::clicked, this, [this, noProject] {
+        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
+                    : !m_flags.CanUpload                 ? QStringLiteral("先に実行してください。")
+                                                         : QString(),
+                    [this] { upload(); });
     });
 }
 
 // The address stays in the log too; the window is where it can be used.
 void frmMain::showPhoneAddress()
 {
-    auto *dialog = new PhoneAddressDialog(phoneAddress(m_store.settings()), this);
+    auto *dialog = new PhoneAddressDialog(phoneAddress(m_store.settings().WebUrl, m_project->name), this);
     dialog->setObjectName(QStringLiteral("dlgPhoneAddress"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
@@ -251,16 +255,16 @@ void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const s
     addAction(action);
 }
 
-void frmMain::Form_Load()
+Result<> frmMain::Form_Load()
 {
-    // The start-up load before it has said why, should the file be unreadable.
-    (void)m_store.LoadSettings();
+    const Result<> loaded = m_store.LoadSettings();
     m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
     m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
                              toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
     applyStartPlacement();
     m_startPending = true;
+    return loaded;
 }
 
 void frmMain::closeOtherWindows()
@@ -355,39 +359,15 @@ void frmMain::setSourceModified(bool modified)
     SourceCode->document()->setModified(modified);
 }
 
-void frmMain::setBusyCursor()
-{
-    if (m_busy)
-        return;
-    m_busy = true;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void frmMain::restoreCursor()
-{
-    if (!m_busy)
-        return;
-    m_busy = false;
-    QGuiApplication::restoreOverrideCursor();
-}
-
-void frmMain::processEvents()
-{
-    // During Build, Run or Upload the input filter drops the input and lets
-    // Esc stop the action; otherwise input waits until the handler is done.
-    QCoreApplication::processEvents(m_inputBlocked ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-}
-
 void frmMain::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok, this);
-    box.exec();
+    showQuenvelMessage(text, this);
 }
 
 Workbench::SaveAnswer frmMain::askSaveChanges()
 {
-    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"), QStringLiteral("変更を保存しますか?"),
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    const auto answer = askQuenvel(QStringLiteral("変更を保存しますか?"),
+                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
     if (answer == QMessageBox::Yes)
         return SaveAnswer::Save;
     if (answer == QMessageBox::No)
@@ -397,16 +377,15 @@ Workbench::SaveAnswer frmMain::askSaveChanges()
 
 bool frmMain::askYesNo(const QString &question)
 {
-    return QMessageBox::question(this, QStringLiteral("Quenvel"), question, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this) == QMessageBox::Yes;
 }
 
 QString frmMain::chooseProject(const QString &listingPattern)
 {
     if (!m_chooser)
         m_chooser = new frmProject(this);
-    // The open project stays lastProject for the whole run.
-    return m_chooser->LoadProject(listingPattern, m_store.settings().lastProject);
+    // The open project, else the last one the settings name.
+    return m_chooser->LoadProject(listingPattern, m_project ? m_project->name : m_store.settings().lastProject);
 }
 
 QString frmMain::createNewProject()
@@ -415,3 +394,4 @@ QString frmMain::createNewProject()
     m_newProject = &dialog;
     return dialog.LoadProject();
 }
+

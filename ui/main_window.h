@@ -1,14 +1,20 @@
 #pragma once
 
+#include "app/action_progress.h"
 #include "app/captions.h"
+#include "app/opened_project.h"
+#include "app/result.h"
 #include "app/services.h"
+#include "app/source_document.h"
 #include "app/workbench.h"
+#include "ui/source_text.h"
 
 #include "build/compiler_messages.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class Clock;
 class CommandRunnerFactory;
@@ -26,9 +32,17 @@ class dlgNewProject;
 class frmOptions;
 class frmProject;
 
+// The three flags that gate Build, Run and Upload.
+struct WindowFlags {
+    bool ProjectLoaded = false;
+    bool CanRun = false;
+    bool CanUpload = false;
+};
+
 // The main window: the three picture buttons, the source editor, the log
-// pane, the menus and the status bar. Its slots forward to the actions.
-class frmMain : public QMainWindow, public Workbench
+// pane, the menus and the status bar. Its slots forward to the actions; it
+// shows what they report, and keeps the project they work on.
+class frmMain : public QMainWindow, public Workbench, private ActionProgress, private SourceDocument
 {
     Q_OBJECT
 public:
@@ -37,8 +51,11 @@ public:
     ~frmMain() override;
 
     // The load handler: settings, flags, captions, placement and start size.
-    void Form_Load();
+    // The settings are read again; the result says whether they could be.
+    Result<> Form_Load();
     void SaveWindowPlacement();
+    // Opens the project as File > Open project does with a name.
+    void OpenProject(const QString &name);
 
     QString logText() const override;
     void appendLog(const QString &text) override;
@@ -47,17 +64,13 @@ public:
     void setSourceText(const QString &text) override;
     bool isSourceModified() const override;
     void setSourceModified(bool modified) override;
-    WindowFlags &flags() override { return m_flags; }
-    void setBusyCursor() override;
-    void restoreCursor() override;
-    void processEvents() override;
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override;
     bool askYesNo(const QString &question) override;
     QString chooseProject(const QString &listingPattern) override;
     QString createNewProject() override;
 
-    Services &services() { return m_services; }
+    WindowFlags &flags() { return m_flags; }
     bool isActionRunning() const { return m_actionRunning; }
     QString statusText() const;
 
@@ -68,6 +81,17 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void actionStarted(ActionKind action) override;
+    void toolStarting() override;
+    void actionEnded(ActionKind action) override;
+    Result<std::optional<QString>> read(const QString &path) override;
+    SaveOutcome save(const QString &path) override;
+
+    void setBusyCursor();
+    void restoreCursor();
+    void processEvents();
+    const OpenedProject *project() const { return m_project ? &*m_project : nullptr; }
+    void takeProject(const std::optional<OpenedProject> &opened);
     void createControls();
     void createMenus();
     void createStatusBar();
@@ -84,7 +108,7 @@ private:
     bool askStopAndClose();
     void stopAction();
     void runAction(const std::function<void()> &action);
-    void pressButton(const QString &refusal, const QString &activity, const std::function<void()> &action);
+    void pressButton(const QString &refusal, const std::function<void()> &action);
     bool bringWaitingDialogForward();
     QWidget *waitingDialog() const;
     QSize frameExtra() const;
@@ -92,9 +116,13 @@ private:
     void mnuFileProperties_Click();
     void mnuHelpAbout_Click();
 
+    void build();
+    void run();
+    void upload();
+    void saveSource();
+
     // Reaching the compile errors, and lines.
-    void buildAndMarkErrors();
-    void markCompileErrors();
+    void markCompileErrors(const QList<CompilerMessage> &errors);
     void markErrorsInLog();
     void goToLogLine(int line);
     void goToError(bool forward);
@@ -103,12 +131,15 @@ private:
     SettingsStore &m_store;
     PlacementStore &m_placement;
     UiLanguage m_language;
+    SourceText m_sourceText{*this};
     Services m_services;
+    std::optional<OpenedProject> m_project;
     WindowFlags m_flags;
     QString m_logText;
     QString m_pendingLog;
     QTimer *m_logFlush = nullptr;
-    bool m_busy = false;
+    int m_busy = 0;  // nested: an action's, a save's inside it
+    bool m_busyForPress = false;
     bool m_actionRunning = false;
     bool m_inputBlocked = false;
     bool m_closePending = false;

@@ -1,17 +1,23 @@
 // How the main window runs its commands: one at a time, Build, Run and
-// Upload without input but Esc, and closing while one runs.
+// Upload without input but Esc, closing while one runs, and what the window
+// shows of what they report.
 #include "ui/main_window.h"
 
+#include "app/message_box.h"
+#include "build/build_pipeline.h"
 #include "build/command_runner.h"
+#include "build/emulator_launch.h"
 #include "deploy/ftp_client.h"
+#include "deploy/upload.h"
 #include "project/new_project_dialog.h"
+#include "project/open_project.h"
 #include "project/project_chooser.h"
 #include "ui/action_input_filter.h"
 #include "ui/main_status_bar.h"
-#include "ui/source_text.h"
+#include "ui/source_editor.h"
 
 #include <QCloseEvent>
-#include <QMessageBox>
+#include <QGuiApplication>
 #include <QTimer>
 
 // One action at a time. New and Open wait for a dialog with the window
@@ -29,9 +35,9 @@ void frmMain::runAction(const std::function<void()> &action)
     }
 }
 
-// Build, Run and Upload: the window says why one does nothing, names the one
-// that runs, and takes no input but Esc and the close box meanwhile.
-void frmMain::pressButton(const QString &refusal, const QString &activity, const std::function<void()> &action)
+// Build, Run and Upload: the window says why one does nothing, and takes no
+// input but Esc and the close box while one runs.
+void frmMain::pressButton(const QString &refusal, const std::function<void()> &action)
 {
     if (bringWaitingDialogForward())
         return;
@@ -40,14 +46,12 @@ void frmMain::pressButton(const QString &refusal, const QString &activity, const
         return;
     }
     runAction([&] {
-        sbStatusBar->setActivity(activity);
         m_inputBlocked = true;
         {
             ActionInputFilter filter([this] { stopAction(); });
             action();
         }
         m_inputBlocked = false;
-        sbStatusBar->setActivity(QString());
     });
 }
 
@@ -91,7 +95,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    if (!MaySourceBeLeft(m_services)) {
+    if (!MaySourceBeLeft(m_services, project())) {
         event->ignore();
         return;
     }
@@ -106,12 +110,116 @@ bool frmMain::askStopAndClose()
     if (m_askingToStop || m_closePending)
         return false;
     m_askingToStop = true;
-    const auto answer = QMessageBox::question(this, QStringLiteral("Quenvel"),
-                                              QStringLiteral("実行中の処理を中止して終了しますか?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer = askQuenvel(QStringLiteral("実行中の処理を中止して終了しますか?"),
+                                   QMessageBox::Yes | QMessageBox::No, this, QMessageBox::No);
     m_askingToStop = false;
     if (answer != QMessageBox::Yes)
         return false;
     stopAction();
     return true;
+}
+
+void frmMain::build()
+{
+    // The marks of the last build go as the next one starts.
+    m_compileErrors.clear();
+    SourceCode->clearLineMarks();
+    Log->setExtraSelections({});
+    const BuildOutcome outcome = Compile_Click(m_services, *m_project);
+    if (outcome.compiled)
+        m_flags.CanRun = *outcome.compiled;
+    markCompileErrors(outcome.errors);
+}
+
+void frmMain::run()
+{
+    // Whatever the emulator came to, the user has seen the application.
+    Run_Click(m_services, *m_project);
+    m_flags.CanUpload = true;
+}
+
+void frmMain::upload()
+{
+    if (Upload_Click(m_services, *m_project))
+        showPhoneAddress();
+}
+
+void frmMain::saveSource()
+{
+    // The log says how the save went.
+    mnuFileSave_Click(m_services, project());
+}
+
+void frmMain::OpenProject(const QString &name)
+{
+    runAction([this, &name] { takeProject(OpenProjectIntoEditor(m_services, name)); });
+}
+
+// An opened project is the actions' target from now on, with all three
+// actions allowed.
+void frmMain::takeProject(const std::optional<OpenedProject> &opened)
+{
+    if (!opened)
+        return;
+    m_project = opened;
+    m_flags = {true, true, true};
+}
+
+void frmMain::setBusyCursor()
+{
+    if (m_busy++ == 0)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void frmMain::restoreCursor()
+{
+    if (m_busy > 0 && --m_busy == 0)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void frmMain::processEvents()
+{
+    // During Build, Run or Upload the input filter drops the input and lets
+    // Esc stop the action; otherwise input waits until the handler is done.
+    QCoreApplication::processEvents(m_inputBlocked ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+}
+
+// Build takes the busy pointer for its whole road, Run and Upload leave the
+// pointer to the emulator and the user; the status bar names each.
+void frmMain::actionStarted(ActionKind action)
+{
+    static const char *const activities[] = {"ビルド中", "実行中", "アップロード中"};
+    sbStatusBar->setActivity(QString::fromUtf8(activities[int(action)]));
+    if (action == ActionKind::Build)
+        setBusyCursor();
+}
+
+void frmMain::toolStarting()
+{
+    processEvents();
+}
+
+void frmMain::actionEnded(ActionKind action)
+{
+    if (action == ActionKind::Build)
+        restoreCursor();
+    sbStatusBar->setActivity(QString());
+}
+
+// The source file is read and written under the busy pointer; a question
+// meanwhile shows the arrow.
+Result<std::optional<QString>> frmMain::read(const QString &path)
+{
+    setBusyCursor();
+    Result<std::optional<QString>> text = m_sourceText.read(path);
+    restoreCursor();
+    return text;
+}
+
+SaveOutcome frmMain::save(const QString &path)
+{
+    setBusyCursor();
+    const SaveOutcome saved = m_sourceText.save(path);
+    restoreCursor();
+    return saved;
 }

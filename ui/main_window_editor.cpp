@@ -2,31 +2,21 @@
 // the editor after a failed build, the log's error lines, F8, Ctrl+G.
 #include "ui/main_window.h"
 
-#include "app/settings_store.h"
-#include "build/build_pipeline.h"
 #include "ui/main_status_bar.h"
 #include "ui/source_editor.h"
 
 #include <QInputDialog>
 #include <QTextBlock>
 
-void frmMain::buildAndMarkErrors()
+// The errors the build reported in the source file: marks in the editor,
+// links in the log. Their lines are the log's, which the pane shows as its
+// own once it has caught up.
+void frmMain::markCompileErrors(const QList<CompilerMessage> &errors)
 {
-    // The marks of the last build go as the next one starts.
-    m_compileErrors.clear();
-    SourceCode->clearLineMarks();
-    Log->setExtraSelections({});
-    Compile_Click(m_services);
-    markCompileErrors();
-}
-
-void frmMain::markCompileErrors()
-{
-    // Read from the pane, so an error's lines are the pane's lines.
     flushLog();
-    const QString sourcePath = m_store.settings().SourcePath;
+    const QString sourcePath = m_project->paths.sourceFile();
     QList<LineMark> marks;
-    for (const CompilerMessage &error : parseCompilerOutput(Log->toPlainText())) {
+    for (const CompilerMessage &error : errors) {
         if (!namesSourceFile(error.file, sourcePath))
             continue;
         m_compileErrors << error;

@@ -1,7 +1,8 @@
 #include "ui/sys_info.h"
 
+#include "app/message_box.h"
+
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QProcess>
 
 namespace {
@@ -49,9 +50,7 @@ bool DesktopSysInfoHost::startProgram(const QString &path)
 
 void DesktopSysInfoHost::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quenvel"), text, QMessageBox::Ok,
-                    m_parent);
-    box.exec();
+    showQuenvelMessage(text, m_parent);
 }
 
 KeyValueRead ReadKeyValue(const Registry &registry, RegistryRoot KeyRoot, const QString &KeyName,

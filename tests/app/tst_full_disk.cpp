@@ -91,25 +91,26 @@ private Q_SLOTS:
             QVERIFY(box.writeFile(QString::fromLatin1(product), "old\r\n"));
         box.bench.source = QStringLiteral("// edited\r\n");
         box.bench.modified = true;
-        box.store.settings().FtpId = QStringLiteral("changed");
+        AppSettings changed = box.settings();
+        changed.FtpId = QStringLiteral("changed");
+        const OpenedProject project = box.project();
         const QMap<QString, QByteArray> before = filesBelow(box.root());
         QVERIFY(fill(box.root()));
 
-        Services services = box.services();
         QString failure;
         if (writer == QLatin1String("source")) {
-            QCOMPARE(SaveSource(services), SaveOutcome::Failed);
+            QCOMPARE(SaveSource(box.bench, project.paths.sourceFile()), SaveOutcome::Failed);
             failure = box.bench.log;
         } else if (writer == QLatin1String("descriptor")) {
-            failure = WriteJamFile(box.settings(), box.store.style(), box.clock.now()).error();
+            failure = WriteJamFile(project, box.clock.now()).error();
         } else if (writer == QLatin1String("page")) {
-            failure = WriteHtmlFile(box.settings(), box.store.style()).error();
+            failure = WriteHtmlFile(project, box.settings().WebUrl).error();
         } else if (writer == QLatin1String("settings")) {
-            failure = box.store.SaveSettings().error();
+            failure = box.store.SaveSettings(changed).error();
         } else {
-            const NewProjectOutcome made = CreateNewProject(box.settings(), box.store.style(), QStringLiteral("Game"));
-            QCOMPARE(made.name, QString());
-            failure = made.message;
+            const Result<ProjectPaths> made = CreateNewProject(box.settings().DOJA_PATH, box.store.style(), QStringLiteral("Game"));
+            QVERIFY(!made);
+            failure = made.error();
             // Nothing half-made stays behind.
             QVERIFY(!QFileInfo::exists(box.sdkDir() + QStringLiteral("/apps/Game")));
         }

@@ -143,12 +143,11 @@ private Q_SLOTS:
         QVERIFY(box.isValid());
         const bool noTool = failing == QLatin1String("source") || failing == QLatin1String("jdk")
                             || failing == QLatin1String("quote");
-        const AppSettings &s = box.settings();
-        const PathStyle &style = box.store.style();
-        const QMap<QString, QString> stages = {{compileCommandLine(s, style), QStringLiteral("compile")},
-                                               {preverifyCommandLine(s, style), QStringLiteral("preverify")},
-                                               {packageCommandLine(s, style), QStringLiteral("package")},
-                                               {emulatorCommandLine(s, style), QStringLiteral("emulator")}};
+        const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style());
+        const QMap<QString, QString> stages = {{compileCommandLine(tools), QStringLiteral("compile")},
+                                               {preverifyCommandLine(tools), QStringLiteral("preverify")},
+                                               {packageCommandLine(tools, box.name()), QStringLiteral("package")},
+                                               {emulatorCommandLine(tools, box.name()), QStringLiteral("emulator")}};
         box.runners.answer = [&](const QString &line) {
             const QString stage = stages.value(line);
             if (stage == failing)  // CR LF becomes CR CR LF in the log and one LF on standard output

@@ -136,7 +136,7 @@ private Q_SLOTS:
         ProfileLockWait wait;
         QVERIFY(updateProfileFile(path, [](ProfileDocument &doc) {
             const bool set = doc.setValue(QStringLiteral("Global"), QStringLiteral("FtpPassword"), QStringLiteral("secret"));
-            return set ? Result::success() : Result::failure(QStringLiteral("refused"));
+            return set ? Result<>::success() : Result<>::failure(QStringLiteral("refused"));
         }, wait));
         QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
     #ifndef Q_OS_WIN
@@ -144,7 +144,7 @@ private Q_SLOTS:
                  QFile::Permissions());
     #endif
         // A change that gives up leaves the file as it was.
-        const Result gaveUp = updateProfileFile(path, [](ProfileDocument &) { return Result::failure(QStringLiteral("no")); }, wait);
+        const Result<> gaveUp = updateProfileFile(path, [](ProfileDocument &) { return Result<>::failure(QStringLiteral("no")); }, wait);
         QCOMPARE(gaveUp.error(), QStringLiteral("no"));
         QCOMPARE(readBytes(path), QByteArray("[Global]\r\nFtpPassword=secret\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tovra.ini")});

@@ -1,3 +1,4 @@
+#include "app/opened_project.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
 #include "file_bytes.h"
@@ -20,6 +21,13 @@ PathStyle testStyle(const QString &root)
     return style;
 }
 
+// The last project as opening it gives it.
+OpenedProject lastProject(const SettingsStore &store)
+{
+    const AppSettings &s = store.settings();
+    return {s.lastProject, ProjectPaths(s.DOJA_PATH, s.lastProject, store.style()), s.major, s.minor};
+}
+
 } // namespace
 
 class SettingsStoreTest : public QObject
@@ -32,6 +40,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("meanwhile");  // the file as another writer leaves it after the load; empty: none
         QTest::addColumn<QString>("change");        // what the program does: "FtpId", "raise" or "" (a plain save)
         QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("heldAsFiled");  // a load of the file then gives what the program holds
 
         // The version comes from the last project's section, not from [Test].
         const QByteArray full = "; mine\r\n[Global]\r\nWebUrl=site\xA0x\r\nFtpUrl = \"ftp.example.org\" \r\nFtpPath=\r\n"
@@ -42,17 +51,19 @@ private Q_SLOTS:
             << QByteArray() << QByteArray() << ""
             << QByteArray("[Test]\r\nName=Test\r\nmajor=1\r\nminor=0\r\n"
                           "[Global]\r\nWebUrl=www.example.com\r\nFtpUrl=www.example.com\r\nFtpPath=\r\n"
-                          "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\nlastProject=Test\r\n");
-        QTest::newRow("unchanged keys keep their bytes, unreadable ones included") << full << QByteArray() << "" << full;
+                          "FtpId=foo\r\nFtpPassword=zkw\r\nJAVA_PATH=\r\nDOJA_PATH=/opt/j2mewsdk4doja\r\nlastProject=Test\r\n")
+            << true;
+        QTest::newRow("unchanged keys keep their bytes, unreadable ones included") << full << QByteArray() << "" << full << true;
         QTest::newRow("a changed key is written in place, another writer's key survives")
-            << full << full + "[Other]\r\nX=1\r\n" << "FtpId" << with("FtpId=foo", "FtpId=changed") + "[Other]\r\nX=1\r\n";
+            << full << full + "[Other]\r\nX=1\r\n" << "FtpId" << with("FtpId=foo", "FtpId=changed") + "[Other]\r\nX=1\r\n"
+            << true;
         QTest::newRow("a hand edit of a key the program did not change survives")
             << full << with("FtpPath=", "FtpPath=mine") << "FtpId"
-            << QByteArray(full).replace("FtpPath=", "FtpPath=mine").replace("FtpId=foo", "FtpId=changed");
+            << QByteArray(full).replace("FtpPath=", "FtpPath=mine").replace("FtpId=foo", "FtpId=changed") << false;
         QTest::newRow("raise goes past another copy's newer version")
-            << full << with("minor=7", "minor=99") << "raise" << with("minor=7", "minor=100");
+            << full << with("minor=7", "minor=99") << "raise" << with("minor=7", "minor=100") << true;
         QTest::newRow("raise from memory when the file holds less")
-            << full << with("minor=7", "minor=2") << "raise" << with("minor=7", "minor=8");
+            << full << with("minor=7", "minor=2") << "raise" << with("minor=7", "minor=8") << true;
     }
 
     void savesOnlyWhatChanged()
@@ -67,28 +78,50 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(store.settingsFilePath()), !before.isNull());
         if (!meanwhile.isEmpty())
             QVERIFY(writeBytes(store.settingsFilePath(), meanwhile));
+        AppSettings changed = store.settings();
         if (change == QLatin1String("FtpId"))
-            store.settings().FtpId = QStringLiteral("changed");
-        const Result saved = change == QLatin1String("raise") ? store.RaiseMinorVersion() : store.SaveSettings();
-        QVERIFY2(saved.ok(), qPrintable(saved.error()));
+            changed.FtpId = QStringLiteral("changed");
+        if (change == QLatin1String("raise")) {
+            const Result<qint32> raised = store.RaiseMinorVersion(lastProject(store));
+            QVERIFY2(raised.ok(), qPrintable(raised.error()));
+        } else {
+            const Result<> saved = store.SaveSettings(changed);
+            QVERIFY2(saved.ok(), qPrintable(saved.error()));
+        }
         QTEST(readBytes(store.settingsFilePath()), "after");
+        SettingsStore reloaded(dir.path(), testStyle(dir.path()));
+        QVERIFY(reloaded.LoadSettings());
+        QTEST(reloaded.settings() == store.settings(), "heldAsFiled");
     }
 
     // CLASSPATH and BOOTCLASSPATH follow DOJA_PATH until written by hand; the
     // no-file row above shows that neither is written back.
+    void loadsFollowTheFileAndTheOpenedProject_data()
+    {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("the file takes the opened project's name") << true;
+        // Another copy holds it: the project opens with its own version all the same.
+        QTest::newRow("the file takes no write") << false;
+    }
+
     void loadsFollowTheFileAndTheOpenedProject()
     {
+        QFETCH(bool, writable);
         QTemporaryDir dir;
         SettingsStore store(dir.path(), testStyle(dir.path()));
+        store.setLockWait(0);
         QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nlastProject=Old\r\nDOJA_PATH=/sdk with blank\r\n"
                                                      "CLASSPATH=/mine.jar\r\n[New]\r\nminor=5\r\n"));
         QVERIFY(store.LoadSettings());
-        QVERIFY(store.adoptProject(QStringLiteral("New")));
-        // Another copy, or a file the program may not write, still names Old.
-        QVERIFY(store.LoadSettings());
-        QCOMPARE(store.settings().lastProject, QStringLiteral("New"));
-        QCOMPARE(store.settings().minor, 5);
-        QCOMPARE(store.settings().SourcePath, QStringLiteral("/sdk with blank/apps/New/src/New.java"));
+        QLockFile other(store.settingsFilePath() + QStringLiteral(".lock"));
+        QVERIFY(writable || other.tryLock(0));
+        const Result<ProjectRecord> record = store.recordOpenedProject(QStringLiteral("New"));
+        QVERIFY(record);
+        QCOMPARE(record->recorded.ok(), writable);
+        QCOMPARE(record->minor, 5);
+        QCOMPARE(store.settings().lastProject, writable ? QStringLiteral("New") : QStringLiteral("Old"));
+        QCOMPARE(store.ReadIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QString()),
+                 store.settings().lastProject);
         QCOMPARE(store.settings().CLASSPATH, QStringLiteral("/mine.jar"));
         QCOMPARE(store.settings().BOOTCLASSPATH, QStringLiteral(".:\"/sdk with blank/lib/dojaapi.jar\""));
     }
@@ -127,8 +160,29 @@ private Q_SLOTS:
             javaPath = dir.filePath(javaPath);
         QCOMPARE(store.settings().JAVA_PATH, javaPath);
         // No JDK is no compiler, never the machine's own javac.
-        QCOMPARE(store.settings().javacPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
+        QCOMPARE(Toolchain::fromSettings(store.settings(), store.style()).javac,
+                 javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
         QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(store.settingsFilePath())} : QStringList());
+    }
+
+    // What the code page cannot hold is lost alone: the other changes are
+    // written, and the store holds what the file took.
+    void aValueTheCodePageCannotHoldIsLostAlone()
+    {
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nFtpId=foo\r\nFtpPath=old\r\n"));
+        QVERIFY(store.LoadSettings());
+        AppSettings changed = store.settings();
+        changed.FtpId = QStringLiteral("\uD55C");
+        changed.FtpPath = QStringLiteral("new");
+        const Result<> saved = store.SaveSettings(changed);
+        QVERIFY2(saved.error().endsWith(QStringLiteral("書きこめません: FtpId")), qPrintable(saved.error()));
+        QCOMPARE(store.ReadIniString(QStringLiteral("Global"), QStringLiteral("FtpId"), QString()), QStringLiteral("foo"));
+        QCOMPARE(store.settings().FtpPath, QStringLiteral("new"));
+        SettingsStore reloaded(dir.path(), testStyle(dir.path()));
+        QVERIFY(reloaded.LoadSettings());
+        QCOMPARE(reloaded.settings(), store.settings());
     }
 
     // A file that cannot be read is never taken for the defaults: a build
@@ -140,14 +194,17 @@ private Q_SLOTS:
         QVERIFY(writeBytes(store.settingsFilePath(), "[Global]\r\nDOJA_PATH=/mine\r\n"));
         QVERIFY(store.LoadSettings());
         QVERIFY(QFile::remove(store.settingsFilePath()) && QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
-        const Result loaded = store.LoadSettings();
+        const Result<> loaded = store.LoadSettings();
         QVERIFY2(loaded.error().startsWith(store.settingsFilePath() + QStringLiteral(": 読みこめませんでした。")),
                  qPrintable(loaded.error()));
         QCOMPARE(store.settings().DOJA_PATH, QStringLiteral("/mine"));
-        store.settings().FtpId = QStringLiteral("kept");
-        const Result saved = store.SaveSettings();
+        const AppSettings held = store.settings();
+        AppSettings changed = held;
+        changed.FtpId = QStringLiteral("kept");
+        const Result<> saved = store.SaveSettings(changed);
         QVERIFY(saved.error().contains(store.settingsFilePath()));
-        QCOMPARE(store.settings().FtpId, QStringLiteral("kept"));
+        // Neither the defaults nor what the file never took.
+        QCOMPARE(store.settings(), held);
         QVERIFY(QFileInfo(store.settingsFilePath()).isDir());
     }
 
@@ -162,14 +219,14 @@ private Q_SLOTS:
         QVERIFY(other.tryLock(0));
         QElapsedTimer timer;
         timer.start();
-        const Result first = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A"));
+        const Result<> first = store.WriteIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QStringLiteral("A"));
         QVERIFY(timer.elapsed() >= 300);
         QVERIFY2(first.error().contains(QStringLiteral("ほかのQuenvelがこのファイルを使用中")), qPrintable(first.error()));
         timer.restart();
-        QVERIFY(!store.RaiseMinorVersion());
+        QVERIFY(!store.RaiseMinorVersion(lastProject(store)));
         QVERIFY(timer.elapsed() < 300);
         other.unlock();
-        QVERIFY(store.SaveSettings());
+        QVERIFY(store.SaveSettings(store.settings()));
     }
 };
 

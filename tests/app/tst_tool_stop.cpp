@@ -1,3 +1,4 @@
+#include "app/toolchain.h"
 #include "live_processes.h"
 #include "project_sandbox.h"
 #include "test_paths.h"
@@ -82,7 +83,8 @@ private Q_SLOTS:
             QCOMPARE(quenvel.exitStatus(), QProcess::NormalExit);
             QCOMPARE(quenvel.exitCode(), 128 + signal);
             const QString log = QString::fromUtf8(quenvel.readAllStandardOutput());
-            QVERIFY2(log.contains(box.settings().javacPath + QStringLiteral(" を中止しました。\n")), qPrintable(log));
+            const QString javac = Toolchain::fromSettings(box.settings(), box.store.style()).javac;
+            QVERIFY2(log.contains(javac + QStringLiteral(" を中止しました。\n")), qPrintable(log));
         }
         QFETCH(QStringList, gone);
         for (const QString &suffix : gone)

@@ -1,4 +1,4 @@
-#include "app/project_paths.h"
+#include "app/opened_project.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
@@ -14,13 +14,18 @@ namespace {
 enum class Stage { Compile, Preverify, Package, Resources };
 constexpr int kNoRunner = -2;  // a stage of the roads table: no runner can be made
 
+Toolchain toolsOf(const ProjectSandbox &box)
+{
+    return Toolchain::fromSettings(box.settings(), box.store.style());
+}
+
 // The stage a command line belongs to, by its exact text.
 Stage stageOf(const ProjectSandbox &box, const QString &line)
 {
-    const AppSettings &s = box.settings();
-    const PathStyle &style = box.store.style();
-    const qsizetype stage = QStringList{compileCommandLine(s, style), preverifyCommandLine(s, style),
-                                        packageCommandLine(s, style), resourceCommandLine(s, style)}.indexOf(line);
+    const Toolchain tools = toolsOf(box);
+    const qsizetype stage = QStringList{compileCommandLine(tools), preverifyCommandLine(tools),
+                                        packageCommandLine(tools, box.name()),
+                                        resourceCommandLine(tools, box.name())}.indexOf(line);
     if (stage < 0)
         qFatal("unknown command line %s", qPrintable(line));
     return Stage(stage);
@@ -29,14 +34,13 @@ Stage stageOf(const ProjectSandbox &box, const QString &line)
 // %COMPILE% and the like stand for texts that depend on the sandbox's folder.
 QString expand(const ProjectSandbox &box, QString text)
 {
-    const AppSettings &s = box.settings();
-    const PathStyle &style = box.store.style();
-    return text.replace(QStringLiteral("%COMPILE%"), compileCommandLine(s, style))
-        .replace(QStringLiteral("%PREVERIFY%"), preverifyCommandLine(s, style))
-        .replace(QStringLiteral("%JAR%"), ProjectPaths::current(s, style).archive())
-        .replace(QStringLiteral("%JAM%"), ProjectPaths::current(s, style).descriptor())
-        .replace(QStringLiteral("%HTM%"), ProjectPaths::current(s, style).page())
-        .replace(QStringLiteral("%PF%"), s.ProjectFolder);
+    const ProjectPaths paths = box.project().paths;
+    return text.replace(QStringLiteral("%COMPILE%"), compileCommandLine(toolsOf(box)))
+        .replace(QStringLiteral("%PREVERIFY%"), preverifyCommandLine(toolsOf(box)))
+        .replace(QStringLiteral("%JAR%"), paths.archive())
+        .replace(QStringLiteral("%JAM%"), paths.descriptor())
+        .replace(QStringLiteral("%HTM%"), paths.page())
+        .replace(QStringLiteral("%PF%"), paths.folder());
 }
 
 // Every tool but the one of the given stage succeeds silently; jar leaves an archive.
@@ -103,14 +107,14 @@ private Q_SLOTS:
         QFETCH(QStringList, classPaths);
         const PathStyle style = windows ? PathStyle::windows() : PathStyle::posix();
         AppSettings s;
-        s.lastProject = QStringLiteral("Hello");
         s.JAVA_PATH = QStringLiteral(R"(c:\jdk1.3.1)");
         s.DOJA_PATH = dojaPath;
         s.CLASSPATH = classPaths.value(0, defaultClassPath(dojaPath, style));
         s.BOOTCLASSPATH = classPaths.value(1, defaultClassPath(dojaPath, style));
-        deriveToolchainPaths(s, style);
-        QTEST((QStringList{compileCommandLine(s, style), preverifyCommandLine(s, style), packageCommandLine(s, style),
-                           resourceCommandLine(s, style), emulatorCommandLine(s, style)}),
+        const Toolchain tools = Toolchain::fromSettings(s, style);
+        const QString name = QStringLiteral("Hello");
+        QTEST((QStringList{compileCommandLine(tools), preverifyCommandLine(tools), packageCommandLine(tools, name),
+                           resourceCommandLine(tools, name), emulatorCommandLine(tools, name)}),
               "lines");
     }
 
@@ -121,7 +125,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");     // replace what stands there; a trailing / makes a folder
         QTest::addColumn<QString>("log");            // after the empty line
         QTest::addColumn<int>("stagesRun");
-        QTest::addColumn<int>("canRun");             // 1: set, 0: cleared, -1: left as the last build left it
+        QTest::addColumn<int>("canRun");             // 1: the compile passed, 0: it failed, -1: the build ended before it
         QTest::addColumn<bool>("complete");  // every stage worked: the result, and the exit code without a window
 
         const int compile = int(Stage::Compile);
@@ -182,20 +186,20 @@ private Q_SLOTS:
             QVERIFY(QDir(box.inProject(file)).removeRecursively() && box.writeFile(folder ? file + "keep" : file, "GIF89a"));
         }
         box.bench.log = QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n");
-        box.bench.windowFlags.CanRun = canRun != 1;
         box.runners.failCreation = stage == kNoRunner;
         answerWith(box, stage, answer);
 
         Services services = box.services();
-        QTEST(Compile_Click(services), "complete");
+        const BuildOutcome outcome = Compile_Click(services, box.project());
+        QTEST(outcome.complete, "complete");
         // The system words why a file was not written, on a line of its own after the path.
         QString actual = box.bench.log;
         actual.replace(QRegularExpression(QStringLiteral("(\\.jam|\\.htm): [^\r\n]+")), QStringLiteral("\\1: %WHY%"));
         QCOMPARE(actual, expand(box, QStringLiteral("\r\n") + log));
         QTEST(int(box.runners.commands.size()), "stagesRun");
-        QCOMPARE(box.bench.windowFlags.CanRun, canRun != 0);
-        QVERIFY(box.bench.windowFlags.CanUpload);
-        QVERIFY(!box.bench.busy);
+        QCOMPARE(outcome.compiled, canRun < 0 ? std::nullopt : std::optional<bool>(canRun == 1));
+        QCOMPARE(box.bench.progress.first(), QStringLiteral("Build started"));
+        QVERIFY(!box.bench.running);
     }
 
     // Where each tool runs and which folders it finds, the real tools' road shows.
@@ -210,18 +214,19 @@ private Q_SLOTS:
         QStringList seen;  // for each tool: busy, the event steps so far, the source on disk
         answerWith(box);
         const auto silent = box.runners.answer;
+        const OpenedProject project = box.project();
         box.runners.answer = [&](const QString &line) {
-            seen << QStringLiteral("%1 %2 ").arg(int(box.bench.busy)).arg(box.bench.processEventsCount)
-                        + QString::fromLatin1(readBytes(box.settings().SourcePath));
+            seen << QStringLiteral("%1 %2 ").arg(int(box.bench.running)).arg(box.bench.toolStarts)
+                        + QString::fromLatin1(readBytes(project.paths.sourceFile()));
             return silent(line);
         };
         Services services = box.services();
-        QVERIFY(Compile_Click(services));
-        // Saved before the compiler runs; events are processed once, before the first tool.
+        QVERIFY(Compile_Click(services, project).complete);
+        // Saved before the compiler runs; the log is to be seen once, before the first tool.
         QCOMPARE(seen, QStringList(4, QStringLiteral("1 1 ") + box.bench.source));
         QCOMPARE(readBytes(box.inProject(QStringLiteral("classes/Old.class"))), QByteArray("old class"));
         QCOMPARE(box.runners.runnersCreated, 1);
-        QVERIFY(Compile_Click(services));
+        QVERIFY(Compile_Click(services, project).complete);
         QCOMPARE(box.runners.runnersCreated, 2);
     }
 };

@@ -1,7 +1,6 @@
-#include "app/app_settings.h"
 #include "app/code_page.h"
+#include "app/opened_project.h"
 #include "app/path_style.h"
-#include "app/project_paths.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "file_bytes.h"
@@ -15,19 +14,14 @@ namespace {
 
 struct Project {
     QTemporaryDir dir;
-    AppSettings settings;
-    PathStyle style = PathStyle::posix();
+    OpenedProject project;
 
     explicit Project(const QString &name = QStringLiteral("Test"))
+        : project{name, ProjectPaths(dir.path(), name, PathStyle::posix()), 1, 0}
     {
-        settings.lastProject = name;
-        settings.DOJA_PATH = dir.path();
-        settings.ProjectFolder = ProjectPaths::current(settings, style).folder();
-        settings.major = 1;
-        settings.WebUrl = QStringLiteral("www.example.com/i");
-        QDir().mkpath(settings.ProjectFolder + QStringLiteral("/bin"));
+        QDir().mkpath(project.paths.binFolder());
     }
-    QString bin(const QString &file) const { return settings.ProjectFolder + QStringLiteral("/bin/") + file; }
+    QString bin(const QString &file) const { return project.paths.binFolder() + QLatin1Char('/') + file; }
 };
 
 } // namespace
@@ -61,10 +55,10 @@ private Q_SLOTS:
         QFETCH(int, archive);
         QFETCH(QDateTime, moment);
         Project p;
-        p.settings.minor = minor;
+        p.project.minor = minor;
         if (archive >= 0)
             QVERIFY(writeBytes(p.bin(QStringLiteral("Test.jar")), QByteArray(archive, 'x')));
-        QVERIFY(WriteJamFile(p.settings, p.style, moment));
+        QVERIFY(WriteJamFile(p.project, moment));
         QTEST(readBytes(p.bin(QStringLiteral("Test.jam"))), "bytes");
     }
 
@@ -90,8 +84,7 @@ private Q_SLOTS:
         QFETCH(QString, webUrl);
         QFETCH(QString, data);
         Project p(name);
-        p.settings.WebUrl = webUrl;
-        const Result written = WriteHtmlFile(p.settings, p.style);
+        const Result<> written = WriteHtmlFile(p.project, webUrl);
         if (data.isEmpty()) {
             QVERIFY(written.error().startsWith(QStringLiteral("Tovra.iniのWebUrlの値に")));
             QVERIFY(!QFile::exists(p.bin(name + QStringLiteral(".htm"))));

@@ -1,3 +1,4 @@
+#include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/emulator_launch.h"
 #include "project_sandbox.h"
@@ -37,23 +38,22 @@ private Q_SLOTS:
         QFETCH(QString, logAfterLine);
         ProjectSandbox box;
         QVERIFY(box.isValid());
-        box.bench.windowFlags = {true, true, false};
         const QString before = QStringLiteral("コンパイルは正常に終了しました。\r\n");
         box.bench.log = before;
         box.runners.failCreation = !runner;
-        QString seen;  // the event steps so far and the log, as the emulator starts
+        QString seen;  // the times the log was to be seen so far, and the log, as the emulator starts
         box.runners.answer = [&](const QString &) {
-            seen = QString::number(box.bench.processEventsCount) + QLatin1Char(' ') + box.bench.log;
+            seen = QString::number(box.bench.toolStarts) + QLatin1Char(' ') + box.bench.log;
             return emulator;
         };
 
         Services services = box.services();
-        QTEST(Run_Click(services), "started");
-        const QString line = emulatorCommandLine(box.settings(), box.store.style()) + QStringLiteral("\r\n");
+        QTEST(Run_Click(services, box.project()), "started");
+        const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style());
+        const QString line = emulatorCommandLine(tools, box.name()) + QStringLiteral("\r\n");
         QCOMPARE(box.bench.log, before + line + logAfterLine);
-        QVERIFY(box.bench.windowFlags.CanUpload);
-        QCOMPARE(box.bench.busyCount, 0);
-        // The line is painted before the emulator runs, in the project's folder.
+        QCOMPARE(box.bench.progress, (QStringList{"Run started", "tool", "Run ended"}));
+        // The line is to be seen before the emulator runs, in the project's folder.
         QCOMPARE(seen, runner ? QStringLiteral("1 ") + before + line : QString());
         QCOMPARE(box.runners.commands.size(), runner ? 1 : 0);
         QCOMPARE(box.runners.commands.value(0).workingDirectory,

@@ -2,7 +2,7 @@
 #include "build/build_pipeline.h"
 #include "build/process_runner.h"
 #include "app/code_page.h"
-#include "app/project_paths.h"
+#include "app/toolchain.h"
 #include "project_sandbox.h"
 #include "test_paths.h"
 
@@ -37,12 +37,12 @@ void BuildRoadTest::japaneseNameWithAnImage()
     box.bench.modified = true;
     ProcessCommandRunnerFactory runners;
     Services services = box.services(runners);
-    QVERIFY2(Compile_Click(services), qPrintable(box.bench.log));
+    const OpenedProject project = box.project();
+    QVERIFY2(Compile_Click(services, project).complete, qPrintable(box.bench.log));
 
-    const AppSettings &s = box.settings();
-    const ProjectPaths paths = ProjectPaths::current(s, box.store.style());
-    QCOMPARE(box.bench.log, s.SourcePath + QStringLiteral("を保存しました。\r\n\r\n")
-                                + compileCommandLine(s, box.store.style())
+    const ProjectPaths &paths = project.paths;
+    QCOMPARE(box.bench.log, paths.sourceFile() + QStringLiteral("を保存しました。\r\n\r\n")
+                                + compileCommandLine(Toolchain::fromSettings(box.settings(), box.store.style()))
                                 + QStringLiteral("\r\nJARファイルを保存しました。 ") + paths.archive()
                                 + QStringLiteral("\r\nJAMファイルを保存しました。 ") + paths.descriptor()
                                 + QStringLiteral("\r\nHTMLファイルを保存しました。") + paths.page()

@@ -67,7 +67,7 @@ void WindowRoadTest::newBuildRunUpload()
     frmMain window(store, runners, ftp, clock, placement, UiLanguage::Japanese);
     DialogDriver driver;
     store.setMessageHandler([&](const QString &text) { driver.messages << text; });
-    window.Form_Load();
+    QVERIFY(window.Form_Load());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 

@@ -64,17 +64,18 @@ void NewProjectTest::creates()
     }
     const QStringList before = treeOf(box.sdkDir());
 
-    const NewProjectOutcome outcome = CreateNewProject(box.settings(), box.store.style(), name);
+    const Result<ProjectPaths> made = CreateNewProject(box.settings().DOJA_PATH, box.store.style(), name);
 
     if (!message.isEmpty()) {
-        QCOMPARE(outcome.name, QString());
-        QCOMPARE(outcome.message, message);
+        QVERIFY(!made);
+        QCOMPARE(made.error(), message);
         QCOMPARE(treeOf(box.sdkDir()), before);
         return;
     }
     const QString folder = box.sdkDir() + QStringLiteral("/apps/") + name;
-    QCOMPARE(outcome.name, name);
-    QCOMPARE(outcome.message, QStringLiteral("プロジェクト [%1] を生成しました。\r\n"
+    QVERIFY(made);
+    QCOMPARE(made->name(), name);
+    QCOMPARE(projectCreatedMessage(*made), QStringLiteral("プロジェクト [%1] を生成しました。\r\n"
                                              "Javaソースコードの場所は %2/src です。\r\n"
                                              "リソースファイルの場所は %2/res です。")
                                   .arg(name, folder));

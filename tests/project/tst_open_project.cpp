@@ -1,8 +1,8 @@
 #include "app/code_page.h"
+#include "app/source_document.h"
 #include "project/open_project.h"
 #include "project/project_messages.h"
 #include "project_sandbox.h"
-#include "ui/source_text.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -23,6 +23,18 @@ bool addGame(ProjectSandbox &box)
     return writeBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"),
                       *toCodePage(templateSource(QStringLiteral("Game"))))
            && box.store.WriteIniString(QStringLiteral("Game"), QStringLiteral("minor"), QStringLiteral("5"));
+}
+
+// What an opening came to, as the menu commands show it: the reason in a
+// message box, the text in the editor.
+std::optional<ProjectOpening> openAndShow(Services &services, FakeWorkbench &bench, const QString &name)
+{
+    Result<std::optional<ProjectOpening>> opened = OpenProject(services, name);
+    if (!opened) {
+        bench.showMessage(opened.error());
+        return std::nullopt;
+    }
+    return *opened;
 }
 
 } // namespace
@@ -58,21 +70,22 @@ void OpenProjectTest::opensAndMakesTheProjectCurrent()
     QLockFile otherCopy(box.store.settingsFilePath() + QStringLiteral(".lock"));
     if (!writable)  // another copy holds the file; it still reads
         QVERIFY(otherCopy.tryLock(0));
-    box.bench.windowFlags = {true, false, false};  // a build of Hello had failed
     box.bench.log = QStringLiteral("old\r\n");
     Services services = box.services();
 
-    QCOMPARE(OpenProject(services, QStringLiteral("Game")), templateSource(QStringLiteral("Game")));
+    const std::optional<ProjectOpening> opened = openAndShow(services, box.bench, QStringLiteral("Game"));
+    QVERIFY(opened);
+    QCOMPARE(opened->text, templateSource(QStringLiteral("Game")));
     QCOMPARE(box.store.ReadIniString(QStringLiteral("Global"), QStringLiteral("lastProject"), QString()),
              writable ? QStringLiteral("Game") : QStringLiteral("Hello"));
-    QCOMPARE(box.settings().lastProject, QStringLiteral("Game"));
-    QCOMPARE(box.settings().SourcePath, box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"));
-    QCOMPARE(box.settings().minor, 5);
+    // What the actions work on.
+    QCOMPARE(opened->project.name, QStringLiteral("Game"));
+    QCOMPARE(opened->project.paths.sourceFile(), box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"));
+    QCOMPARE(opened->project.minor, 5);
     const QString unrecorded = QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。\r\n") + box.store.settingsFilePath()
                                + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。\r\n");
     QCOMPARE(box.bench.log, QStringLiteral("old\r\n") + (writable ? QString() : unrecorded)
                                 + QStringLiteral("プロジェクト [Game] は読みこまれました\r\n"));
-    QVERIFY(box.bench.windowFlags.ProjectLoaded && box.bench.windowFlags.CanRun && box.bench.windowFlags.CanUpload);
     QVERIFY(box.bench.messages.isEmpty());
 }
 
@@ -101,15 +114,13 @@ void OpenProjectTest::whatIsNoProject()
         QVERIFY(QDir().mkpath(path));
     else if (!setUp.isEmpty())
         QVERIFY(touch(path));
-    box.bench.windowFlags = {true, false, true};
     const QByteArray settingsBefore = readBytes(box.store.settingsFilePath());
     Services services = box.services();
 
-    QCOMPARE(OpenProject(services, name), std::nullopt);
+    QVERIFY(!openAndShow(services, box.bench, name));
     QFETCH(bool, badName);
     QCOMPARE(box.bench.messages, QStringList{badName ? invalidProjectNameMessage(name) : kNotAProject});
     QCOMPARE(box.bench.log, QString());
-    QCOMPARE(box.bench.windowFlags.CanRun, false);
     QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));
     QCOMPARE(readBytes(box.store.settingsFilePath()), settingsBefore);
 }
@@ -132,21 +143,24 @@ void OpenProjectTest::utf8SourceOpensOnlyWhenConverted()
     box.bench.yesNoAnswer = yes;
     Services services = box.services();
 
-    const std::optional<QString> text = OpenProject(services, QStringLiteral("Game"));
+    const std::optional<ProjectOpening> opened = openAndShow(services, box.bench, QStringLiteral("Game"));
     QCOMPARE(box.bench.questions, QStringList{QStringLiteral("このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?")});
+    QVERIFY(box.bench.messages.isEmpty());
     if (!yes) {
-        QCOMPARE(text, std::nullopt);
+        QVERIFY(!opened);
         QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));
         QCOMPARE(readBytes(box.store.settingsFilePath()), settingsBefore);
         QCOMPARE(readBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java")), utf8);
         return;
     }
-    QCOMPARE(text, QStringLiteral("// \u3042\r\nclass Game {}\r\n"));
-    box.bench.setSourceText(*text);
+    QVERIFY(opened);
+    QCOMPARE(opened->text, QStringLiteral("// \u3042\r\nclass Game {}\r\n"));
+    box.bench.setSourceText(opened->text);
     box.bench.log.clear();
-    QCOMPARE(SaveSource(services), SaveOutcome::Saved);
-    QCOMPARE(readBytes(box.settings().SourcePath), QByteArray("// \x82\xa0\nclass Game {}\n"));
-    QCOMPARE(box.bench.log, box.settings().SourcePath + QStringLiteral("を保存しました。\r\n"
+    const QString source = opened->project.paths.sourceFile();
+    QCOMPARE(mnuFileSave_Click(services, &opened->project), SaveOutcome::Saved);
+    QCOMPARE(readBytes(source), QByteArray("// \x82\xa0\nclass Game {}\n"));
+    QCOMPARE(box.bench.log, source + QStringLiteral("を保存しました。\r\n"
                                                                       "UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。\r\n"));
 }
 
@@ -179,14 +193,16 @@ void OpenProjectTest::menuCommands()
     box.bench.saveAnswer = Workbench::SaveAnswer::Cancel;
     box.bench.chooserAnswer = box.bench.newProjectAnswer = chosen;
     Services services = box.services();
+    const OpenedProject hello = box.project();
 
-    open ? mnuFileOpen_Click(services) : mnuFileNew_Click(services);
+    const std::optional<OpenedProject> project = open ? mnuFileOpen_Click(services, &hello) : mnuFileNew_Click(services, &hello);
 
     QCOMPARE(box.bench.saveQuestions, modified ? 1 : 0);
     QCOMPARE(box.bench.chooserPatterns,
              open && !modified ? QStringList{box.sdkDir() + QStringLiteral("/apps/*")} : QStringList());
     QCOMPARE(box.bench.source, opened ? templateSource(QStringLiteral("Game")) : QStringLiteral("edited"));
     QCOMPARE(box.settings().lastProject, opened ? QStringLiteral("Game") : QStringLiteral("Hello"));
+    QCOMPARE(project ? project->name : QString(), opened ? QStringLiteral("Game") : QString());
     QVERIFY(box.bench.messages.isEmpty());
 }
 

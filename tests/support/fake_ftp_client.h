@@ -38,13 +38,13 @@ private:
             m_owner.calls << QStringLiteral("Connect %1 %2").arg(host, user);
             return m_owner.connectResult;
         }
-        bool PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override
+        Result<> PutFile(const QString &localPath, const QString &remoteFolder, TransferMode mode) override
         {
             const int index = int(m_owner.putCount());
             m_owner.calls << QStringLiteral("PutFile %1 %2 %3")
                                  .arg(localPath, remoteFolder,
                                       QLatin1String(mode == TransferMode::Binary ? "binary" : "text"));
-            return m_owner.putResults.value(index, true);
+            return m_owner.putResults.value(index, true) ? Result<>::success() : Result<>::failure(m_owner.reply);
         }
         QString GetReply() override
         {

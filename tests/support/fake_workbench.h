@@ -1,21 +1,22 @@
 #pragma once
 
+#include "app/action_progress.h"
 #include "app/workbench.h"
 
 #include <QString>
 #include <QStringList>
 
-// A window without widgets: records what the actions do to it.
-class FakeWorkbench : public Workbench
+// A window without widgets: records what the actions do to it and what
+// they report.
+class FakeWorkbench : public Workbench, public ActionProgress
 {
 public:
     QString log;
     QString source;
     bool modified = false;
-    WindowFlags windowFlags;
-    bool busy = false;
-    int busyCount = 0;
-    int processEventsCount = 0;
+    bool running = false;  // between an action's start and its end
+    int toolStarts = 0;
+    QStringList progress;  // "Build started", "tool", "Build ended", ...
     QStringList messages;
     QStringList chooserPatterns;
     QString chooserAnswer;
@@ -32,13 +33,31 @@ public:
     void setSourceText(const QString &text) override { source = text; modified = false; }
     bool isSourceModified() const override { return modified; }
     void setSourceModified(bool m) override { modified = m; }
-    WindowFlags &flags() override { return windowFlags; }
-    void setBusyCursor() override { busy = true; ++busyCount; }
-    void restoreCursor() override { busy = false; }
-    void processEvents() override { ++processEventsCount; }
     void showMessage(const QString &text) override { messages << text; }
     SaveAnswer askSaveChanges() override { ++saveQuestions; return saveAnswer; }
     bool askYesNo(const QString &question) override { questions << question; return yesNoAnswer; }
     QString chooseProject(const QString &pattern) override { chooserPatterns << pattern; return chooserAnswer; }
     QString createNewProject() override { return newProjectAnswer; }
+
+    void actionStarted(ActionKind action) override
+    {
+        running = true;
+        progress << name(action) + QStringLiteral(" started");
+    }
+    void toolStarting() override
+    {
+        ++toolStarts;
+        progress << QStringLiteral("tool");
+    }
+    void actionEnded(ActionKind action) override
+    {
+        running = false;
+        progress << name(action) + QStringLiteral(" ended");
+    }
+
+private:
+    static QString name(ActionKind action)
+    {
+        return QLatin1String(action == ActionKind::Build ? "Build" : action == ActionKind::Run ? "Run" : "Upload");
+    }
 };

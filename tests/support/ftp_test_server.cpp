@@ -27,7 +27,10 @@ bool FtpTestServer::start()
 
 QString FtpTestServer::storeTypes()
 {
-    m_process.waitForReadyRead(100);
+    // The server prints a store's line before it answers the store, so once
+    // a client has its answer the line is in the pipe: a look finds it.
+    while (m_process.waitForReadyRead(0)) {
+    }
     m_output += m_process.readAll();
     QString types;
     for (const QByteArray &line : m_output.split('\n')) {

@@ -21,8 +21,8 @@ public:
 
     QString hostAndPort() const { return QStringLiteral("127.0.0.1:%1").arg(m_port); }
     QString root() const { return m_root.path(); }
-    // The transfer type of every store so far, in order: "IAA" for a binary
-    // file and then two text files.
+    // The transfer type of every store answered so far, in order: "IAA" for
+    // a binary file and then two text files.
     QString storeTypes();
     // The name under which the server keeps a name sent in Windows-31J: one
     // character per byte on the wire.

@@ -48,7 +48,12 @@ ProjectSandbox::ProjectSandbox(const Options &options)
     m_valid = store.LoadSettings().ok() && m_valid;
     if (m_valid && options.createSdk)
         m_valid = writeProject();
-    bench.windowFlags = {true, true, true};
+}
+
+OpenedProject ProjectSandbox::project() const
+{
+    const AppSettings &s = store.settings();
+    return {m_options.name, ProjectPaths(s.DOJA_PATH, m_options.name, store.style()), s.major, s.minor};
 }
 
 bool ProjectSandbox::writeIni()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/opened_project.h"
 #include "app/path_style.h"
 #include "app/services.h"
 #include "app/settings_store.h"
@@ -8,6 +9,7 @@
 #include "fake_ftp_client.h"
 #include "fake_workbench.h"
 #include "fixed_clock.h"
+#include "ui/source_text.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +17,8 @@
 
 // A temporary AppDir with its Tovra.ini and a DoJa SDK folder holding one
 // project in the layout a new project gets (bin, src with the template
-// source, res), plus the fakes an action needs. The store is loaded.
+// source, res), plus the fakes an action needs. The store is loaded, and
+// the project is the one its settings name.
 class ProjectSandbox
 {
 public:
@@ -43,7 +46,9 @@ public:
     QString sdkDir() const { return root() + QLatin1Char('/') + m_options.sdkFolderName; }
     QString name() const { return m_options.name; }
     const AppSettings &settings() const { return store.settings(); }
-    QString projectFolder() const { return store.settings().ProjectFolder; }
+    // As opening it would give it: its version from the settings.
+    OpenedProject project() const;
+    QString projectFolder() const { return project().paths.folder(); }
     QString inProject(const QString &relative) const { return projectFolder() + QLatin1Char('/') + relative; }
 
     // Writes below the project folder; folders on the way are made.
@@ -52,11 +57,15 @@ public:
     // The project's folders and its template source.
     bool writeProject();
 
-    Services services(CommandRunnerFactory &runnerFactory) { return {store, bench, runnerFactory, ftp, clock}; }
+    Services services(CommandRunnerFactory &runnerFactory)
+    {
+        return {store, bench, document, bench, runnerFactory, ftp, clock};
+    }
     Services services() { return services(runners); }
 
     SettingsStore store;
     FakeWorkbench bench;
+    SourceText document{bench};
     FakeCommandRunnerFactory runners;
     FakeFtpClientFactory ftp;
     FixedClock clock;

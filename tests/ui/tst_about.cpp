@@ -21,7 +21,8 @@ void AboutTest::captions_data()
     QTest::newRow("window") << "" << QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報 Quenvel");
     QTest::newRow("cmdSysInfo") << "cmdSysInfo" << QStringLiteral("ｼｽﾃﾑ情報(&S)...");
     QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QStringLiteral("本ソフトウェアは無保証で提供されます。");
-    QTest::newRow("lblVersion") << "lblVersion" << QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0");
+    // The version the project is built as.
+    QTest::newRow("lblVersion") << "lblVersion" << QStringLiteral("ﾊﾞｰｼﾞｮﾝ " QUENVEL_PROJECT_VERSION);
     QTest::newRow("lblDescription") << "lblDescription" << QStringLiteral("iアプリを楽しく作ろう!");
 }
 

@@ -54,13 +54,16 @@ struct Fixture {
         ftp.onCreate = [this] { during(); };
         window = std::make_unique<frmMain>(box.store, runners, ftp, box.clock, placement, language);
     }
-    // Loaded and shown as at start-up, with a project open.
+    // Loaded and shown as at start-up, with the sandbox's project open and
+    // the log emptied again.
     bool show()
     {
-        window->Form_Load();
+        if (!window->Form_Load())
+            return false;
         window->show();
-        window->flags() = {true, true, true};
-        return QTest::qWaitForWindowExposed(window.get());
+        window->OpenProject(box.name());
+        window->clearLog();
+        return window->flags().ProjectLoaded && QTest::qWaitForWindowExposed(window.get());
     }
     template <typename T>
     T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
@@ -159,7 +162,7 @@ void MainWindowTest::menusInEachLanguage()
     QFETCH(QStringList, search);
     QFETCH(QStringList, help);
     Fixture f(english ? UiLanguage::English : UiLanguage::Japanese);
-    f.window->Form_Load();
+    QVERIFY(f.window->Form_Load());
     QStringList bar;
     for (QAction *action : f.window->menuBar()->actions())
         bar << action->text();
@@ -318,7 +321,10 @@ void MainWindowTest::inputDuringAnActionIsDropped()
     };
 
     f.press(qPrintable(button));
-    QTest::qWait(50);
+    // Input still queued is behind this in the queue.
+    bool delivered = false;
+    QMetaObject::invokeMethod(qApp, [&delivered] { delivered = true; }, Qt::QueuedConnection);
+    QTRY_VERIFY(delivered);
 
     QCOMPARE(f.runners.commands.size(), commands);
     QCOMPARE(f.ftp.putCount(), puts);
@@ -377,15 +383,16 @@ void MainWindowTest::statusTexts_data()
 {
     QTest::addColumn<QString>("flags");  // ProjectLoaded, CanRun, CanUpload
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("during");  // empty: the action does not start
+    QTest::addColumn<QString>("during");  // empty: the action does not start; " busy": the busy pointer shows
     QTest::addColumn<QString>("after");
     QTest::newRow("Build with no project open") << "000" << "Compile" << "" << "プロジェクトが開かれていません。";
     QTest::newRow("Run with no project open") << "000" << "Run" << "" << "プロジェクトが開かれていません。";
     QTest::newRow("Run before a build") << "100" << "Run" << "" << "先にビルドしてください。";
     QTest::newRow("Upload before a run") << "110" << "Upload" << "" << "先に実行してください。";
-    QTest::newRow("Build names itself") << "111" << "Compile" << "ビルド中" << "ｽﾃｰﾀｽ";
-    QTest::newRow("Run names itself") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ";
-    QTest::newRow("Upload names itself") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ";
+    QTest::newRow("Build names itself, busy") << "111" << "Compile" << "ビルド中 busy" << "ｽﾃｰﾀｽ";
+    // The emulator is the user's to use.
+    QTest::newRow("Run names itself, not busy") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ";
+    QTest::newRow("Upload names itself, not busy") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ";
 }
 
 void MainWindowTest::statusTexts()
@@ -394,14 +401,17 @@ void MainWindowTest::statusTexts()
     QFETCH(QString, button);
     Fixture f;
     f.window->show();
+    if (flags[0] == '1')
+        f.window->OpenProject(f.box.name());
     f.window->flags() = {flags[0] == '1', flags[1] == '1', flags[2] == '1'};
     QStringList seen;
-    f.during = [&] { seen << f.window->statusText(); };
+    f.during = [&] { seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : ""); };
 
     f.press(qPrintable(button));
 
     QTEST(seen.value(0), "during");
     QTEST(f.window->statusText(), "after");
+    QVERIFY(!QGuiApplication::overrideCursor());
     // A note why nothing ran gives way to the plain status again.
     if (QTest::currentDataTag() == QLatin1String("Run before a build"))
         QTRY_COMPARE_WITH_TIMEOUT(f.window->statusText(), QStringLiteral("ｽﾃｰﾀｽ"), 2 * MainStatusBar::kNoteMilliseconds);

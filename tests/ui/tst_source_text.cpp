@@ -26,16 +26,17 @@ QString notEncodable(const QString &where, const QString &character, const QStri
            + QStringLiteral(")はShift_JIS(Windows-31J)で保存できません。");
 }
 
-// Saves the editor text and returns the log. The file must then hold saved;
-// null: the save is refused and the file keeps its bytes; empty: nothing to save.
-QString saveAndCheck(ProjectSandbox &box, const QByteArray &saved)
+// Saves the editor text as File > Save does and returns the log. The file
+// must then hold saved; null: the save is refused and the file keeps its
+// bytes; empty: nothing to save.
+QString saveAndCheck(ProjectSandbox &box, const OpenedProject *project, const QByteArray &saved)
 {
-    const QString path = box.settings().SourcePath;
+    const QString path = box.project().paths.sourceFile();
     const QByteArray before = readBytes(path);
     box.bench.modified = true;
     box.bench.log.clear();
     Services services = box.services();
-    const SaveOutcome outcome = SaveSource(services);
+    const SaveOutcome outcome = mnuFileSave_Click(services, project);
     const SaveOutcome expected = saved.isNull()    ? SaveOutcome::Failed
                                  : saved.isEmpty() ? SaveOutcome::NothingToSave
                                                    : SaveOutcome::Saved;
@@ -109,7 +110,8 @@ void SourceTextTest::savesTheSource()
     QFETCH(QStringList, edit);
     ProjectSandbox box;
     QVERIFY(box.isValid());
-    const QString path = box.settings().SourcePath;
+    const OpenedProject opened = box.project();
+    const QString path = opened.paths.sourceFile();
     if (!file.isNull())
         QVERIFY(writeBytes(path, file));
     if (breakWith == QLatin1String("folder")) {
@@ -118,13 +120,13 @@ void SourceTextTest::savesTheSource()
     } else if (breakWith == QLatin1String("nosrc")) {
         QVERIFY(QDir(box.inProject(QStringLiteral("src"))).removeRecursively());
     }
-    box.bench.windowFlags.ProjectLoaded = breakWith != QLatin1String("noproject");
-    box.bench.source = file.isNull() ? editor : OpenText(box.bench, path).value();
+    const OpenedProject *project = breakWith == QLatin1String("noproject") ? nullptr : &opened;
+    box.bench.source = file.isNull() ? editor : OpenText(box.bench, path).value().value();
     if (!edit.isEmpty())
         box.bench.source.replace(edit[0], edit[1]);
     // Twice: a second save of the same text adds nothing.
     for (int round = 0; round < 2; ++round) {
-        const QString log = saveAndCheck(box, saved);
+        const QString log = saveAndCheck(box, project, saved);
         // The disk's own words follow the native path.
         if (reason == QLatin1String("<path>")) {
             reason = log.section(QStringLiteral("\r\n"), 1, 1);
@@ -136,9 +138,9 @@ void SourceTextTest::savesTheSource()
     box.bench.modified = true;
     box.bench.saveAnswer = Workbench::SaveAnswer::Save;
     Services services = box.services();
-    QCOMPARE(MaySourceBeLeft(services), !saved.isNull());
+    QCOMPARE(MaySourceBeLeft(services, project), !saved.isNull());
     QCOMPARE(box.bench.saveQuestions, saved.isNull() || !saved.isEmpty() ? 1 : 0);
-    QVERIFY(box.bench.messages.isEmpty() && !box.bench.busy);
+    QVERIFY(box.bench.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(SourceTextTest)

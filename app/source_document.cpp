@@ -1,0 +1,28 @@
+#include "app/source_document.h"
+
+#include "app/opened_project.h"
+#include "app/services.h"
+#include "app/workbench.h"
+
+SaveOutcome mnuFileSave_Click(Services &services, const OpenedProject *project)
+{
+    if (!project)
+        return SaveOutcome::NothingToSave;
+    return services.document.save(project->paths.sourceFile());
+}
+
+bool MaySourceBeLeft(Services &services, const OpenedProject *project)
+{
+    Workbench &bench = services.bench;
+    if (!project || !bench.isSourceModified() || bench.sourceText().isEmpty())
+        return true;
+    switch (bench.askSaveChanges()) {
+    case Workbench::SaveAnswer::Save:
+        return services.document.save(project->paths.sourceFile()) == SaveOutcome::Saved;
+    case Workbench::SaveAnswer::Discard:
+        return true;
+    case Workbench::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,2 @@
+// Compiled as a source of the core library would be; it must not compile.
+#include <QtWidgets/QPushButton>
