@@ -1,35 +1,24 @@
 #include "app/kept_bytes.h"
 
+#include "app/line_ends.h"
+
 #include <QHash>
 #include <QList>
 #include <algorithm>
 
 namespace {
 
-struct ByteLine {
+struct OldLine {
     QByteArray bytes;  // without its end
-    QByteArray end;    // "\r\n", "\n", "\r", or empty for an unended last line
+    QByteArray end;
     QString text;
 };
 
-// A line ends at CR LF, LF or a lone CR; neither byte can be the second
-// byte of a double-byte character, so the bytes can be cut before decoding.
-QList<ByteLine> splitBytes(const QByteArray &bytes)
+QList<OldLine> splitBytes(const QByteArray &bytes)
 {
-    QList<ByteLine> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype end = start;
-        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        ByteLine line;
-        line.bytes = bytes.mid(start, end - start);
-        if (end < bytes.size())
-            line.end = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? "\r\n" : bytes.mid(end, 1);
-        line.text = fromCodePage(line.bytes);
-        lines << line;
-        start = end + line.end.size();
-    }
+    QList<OldLine> lines;
+    for (const ByteLine &line : splitByteLines(bytes))
+        lines << OldLine{line.text, line.end, fromCodePage(line.text)};
     return lines;
 }
 
@@ -46,10 +35,10 @@ QStringList splitText(const QString &text)
     return lines;
 }
 
-QByteArray usualEnd(const QList<ByteLine> &lines)
+QByteArray usualEnd(const QList<OldLine> &lines)
 {
     QHash<QByteArray, int> counts;
-    for (const ByteLine &line : lines) {
+    for (const OldLine &line : lines) {
         if (!line.end.isEmpty())
             ++counts[line.end];
     }
@@ -61,11 +50,11 @@ QByteArray usualEnd(const QList<ByteLine> &lines)
     return best;
 }
 
-bool sameTexts(const QStringList &text, const QList<ByteLine> &old)
+bool sameTexts(const QStringList &text, const QList<OldLine> &old)
 {
     return text.size() == old.size()
            && std::equal(text.cbegin(), text.cend(), old.cbegin(),
-                         [](const QString &line, const ByteLine &oldLine) { return line == oldLine.text; });
+                         [](const QString &line, const OldLine &oldLine) { return line == oldLine.text; });
 }
 
 } // namespace
@@ -77,7 +66,7 @@ CodePageBytes encodeOverOldBytes(const QString &text, const std::optional<QByteA
     if (whole.problem)
         return whole;
     const QStringList lines = splitText(text);
-    const QList<ByteLine> old = oldBytes ? splitBytes(*oldBytes) : QList<ByteLine>();
+    const QList<OldLine> old = oldBytes ? splitBytes(*oldBytes) : QList<OldLine>();
     if (oldBytes && sameTexts(lines, old))
         return {*oldBytes, std::nullopt};
 
@@ -90,7 +79,7 @@ CodePageBytes encodeOverOldBytes(const QString &text, const std::optional<QByteA
         ++suffix;
 
     QHash<QString, QByteArray> oldLineBytes;
-    for (const ByteLine &line : old)
+    for (const OldLine &line : old)
         oldLineBytes.insert(line.text, line.bytes);
     const QByteArray end = usualEnd(old);
     const bool finalEnd = old.isEmpty() || !old.last().end.isEmpty();
@@ -100,7 +89,7 @@ CodePageBytes encodeOverOldBytes(const QString &text, const std::optional<QByteA
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const bool last = i == lines.size() - 1;
         if (i < prefix || i >= lines.size() - suffix) {
-            const ByteLine &kept = i < prefix ? old[i] : old[old.size() - (lines.size() - i)];
+            const OldLine &kept = i < prefix ? old[i] : old[old.size() - (lines.size() - i)];
             // The old last line may stand elsewhere now, or have to end.
             const bool endless = kept.end.isEmpty() && last && !finalEnd;
             bytes += kept.bytes + (kept.end.isEmpty() && !endless ? end : kept.end);

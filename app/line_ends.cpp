@@ -69,6 +69,23 @@ QByteArray withCrLfBeforeEveryLf(const QByteArray &bytes)
     return wire;
 }
 
+QList<ByteLine> splitByteLines(const QByteArray &bytes)
+{
+    QList<ByteLine> lines;
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        ByteLine line{bytes.mid(start, end - start), QByteArray()};
+        if (end < bytes.size())
+            line.end = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? "\r\n" : bytes.mid(end, 1);
+        start = end + line.end.size();
+        lines << line;
+    }
+    return lines;
+}
+
 QString forPane(QString text)
 {
     return text.remove(QLatin1Char('\r'));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 // CR LF is the line end of every file the program writes and of the log.
@@ -30,6 +32,15 @@ public:
 private:
     QString m_heldBack;
 };
+
+// A file's lines as bytes, each with the end it had. A line ends at CR LF,
+// LF or a lone CR; neither byte can be the second byte of a double-byte
+// character, so a file in the code page can be cut before it is decoded.
+struct ByteLine {
+    QByteArray text;
+    QByteArray end;  // "\r\n", "\n", "\r", or empty for an unended last line
+};
+QList<ByteLine> splitByteLines(const QByteArray &bytes);
 
 // A text file's bytes as FTP's text mode carries them: every LF preceded by
 // exactly one CR, also where the file has a lone LF.

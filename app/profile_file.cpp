@@ -1,6 +1,7 @@
 #include "app/profile_file.h"
 
 #include "app/code_page.h"
+#include "app/line_ends.h"
 #include "app/text_file.h"
 
 #include <QDir>
@@ -66,18 +67,12 @@ ProfileDocument ProfileDocument::fromBytes(const QByteArray &bytes)
         doc.m_bom = kUtf8Bom;
         body.remove(0, kUtf8Bom.size());
     }
-    // A line ends at CR LF, LF or a lone CR, so a key appended after a last
-    // line ended by a lone CR starts a line of its own.
-    qsizetype start = 0;
-    while (start < body.size()) {
-        qsizetype end = start;
-        while (end < body.size() && body[end] != '\n' && body[end] != '\r')
-            ++end;
+    // A lone CR ends a line too, so a key appended after a last line ended
+    // by one starts a line of its own.
+    for (const ByteLine &byteLine : splitByteLines(body)) {
         Line line;
-        line.text = body.mid(start, end - start);
-        if (end < body.size())
-            line.end = body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n' ? "\r\n" : body.mid(end, 1);
-        start = end + line.end.size();
+        line.text = byteLine.text;
+        line.end = byteLine.end;
         doc.classify(line);
         doc.m_lines.append(line);
     }
