@@ -41,6 +41,7 @@ const QHash<int, QString> &japaneseTable()
         {1029, QStringLiteral("前のエラー(&P)")},
         {1030, QStringLiteral("やり直し(&R)")},
         {1031, QStringLiteral("すべて選択(&A)")},
+        {1032, QStringLiteral("ビルド結果の削除(&D)...")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -85,6 +86,7 @@ const QHash<int, QString> &englishTable()
         {1029, QStringLiteral("Previous Error")},
         {1030, QStringLiteral("Redo")},
         {1031, QStringLiteral("Select All")},
+        {1032, QStringLiteral("Clean...")},
     };
     return table;
 }

@@ -29,5 +29,5 @@ QStringList ProjectPaths::newProjectFolders() const
 
 QStringList ProjectPaths::buildFolders() const
 {
-    return newProjectFolders() << subfolder(QStringLiteral("tmpclasses")) << classesFolder();
+    return newProjectFolders() << compiledFolder() << classesFolder();
 }

@@ -20,6 +20,8 @@ public:
     QString resourceFolder() const { return subfolder(QStringLiteral("res")); }
     QString binFolder() const { return subfolder(QStringLiteral("bin")); }
     QString classesFolder() const { return subfolder(QStringLiteral("classes")); }
+    // The compiler's output, before the preverifier.
+    QString compiledFolder() const { return subfolder(QStringLiteral("tmpclasses")); }
     QString sourceFile() const;  // src/<name>.java
     QString archive() const { return product(QStringLiteral(".jar")); }
     QString descriptor() const { return product(QStringLiteral(".jam")); }

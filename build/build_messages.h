@@ -14,6 +14,7 @@ inline const QString kBuildSucceeded = QStringLiteral("コンパイルは正常�
 inline const QString kNotSaved = QStringLiteral("の保存に失敗しました。");
 // After a folder path.
 inline const QString kFolderNotCreated = QStringLiteral("を作成できませんでした。");
+inline const QString kFolderNotEmptied = QStringLiteral("の中身を削除できませんでした。");
 inline const QString kNoRunner = QStringLiteral("コマンドを実行できませんでした。");
 inline const QString kNoJdk = QStringLiteral("JDKが設定されていません。Tovra.iniのJAVA_PATHにJDKのフォルダを指定してください。");
 inline const QString kNoSdk = QStringLiteral("DoJa SDKが設定されていません。Tovra.iniのDOJA_PATHにSDKのフォルダを指定してください。");

@@ -74,6 +74,11 @@ BuildOutcome Build::run()
         AppendLogLine(m_bench, missing + kFolderNotCreated);
         return m_outcome;
     }
+    // A class the source no longer defines must not stay in the archive.
+    if (const QString stale = EmptyClassFolders(m_paths); !stale.isEmpty()) {
+        AppendLogLine(m_bench, stale + kFolderNotEmptied);
+        return m_outcome;
+    }
     if (!compile())
         return m_outcome;
     m_outcome.compiled = true;

@@ -130,6 +130,7 @@ void frmMain::createMenus()
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
             [this] { runAction([this] { saveSource(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    addItem(mnuFile, QStringLiteral("mnuFileClean"), QStringLiteral("1032"), [this] { runAction([this] { clean(); }); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
             [this] { mnuFileProperties_Click(); });

@@ -119,6 +119,7 @@ private:
     void build();
     void run();
     void upload();
+    void clean();
     void saveSource();
 
     // Reaching the compile errors, and lines.

@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "app/message_box.h"
+#include "build/build_folders.h"
 #include "build/build_pipeline.h"
 #include "build/command_runner.h"
 #include "build/emulator_launch.h"
@@ -142,6 +143,29 @@ void frmMain::upload()
 {
     if (Upload_Click(m_services, *m_project))
         showPhoneAddress();
+}
+
+// The classes and the three products go; the scratchpad file stays.
+void frmMain::clean()
+{
+    if (!m_project) {
+        sbStatusBar->showNote(QStringLiteral("プロジェクトが開かれていません。"));
+        return;
+    }
+    const QString question = QStringLiteral("ビルド結果 (classes と tmpclasses の中身、bin の %1.jar、%1.jam、%1.htm) を削除しますか?\n"
+                                            "スクラッチパッドのファイルは残ります。")
+                                 .arg(m_project->name);
+    if (askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this, QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const QString failed = RemoveBuildProducts(m_project->paths);
+    if (!failed.isEmpty()) {
+        appendLog(failed + QStringLiteral("を削除できませんでした。\r\n"));
+        return;
+    }
+    appendLog(QStringLiteral("ビルド結果を削除しました。\r\n"));
+    // Nothing is left to run or to send until the next build.
+    m_flags.CanRun = false;
+    m_flags.CanUpload = false;
 }
 
 void frmMain::saveSource()

@@ -1,12 +1,14 @@
 #include "app/opened_project.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
+#include "build/build_folders.h"
 #include "build/build_pipeline.h"
 #include "project_sandbox.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -206,28 +208,53 @@ private Q_SLOTS:
     void eachBuildSavesFirstAndRunsBusyOnItsOwnRunner()
     {
         ProjectSandbox box;
-        // No folder is ever emptied: what classes holds is packed again.
+        // A class the source no longer defines is gone before the compiler
+        // runs, so the archive holds only what the source defines; the
+        // resources and the scratchpad stay.
         QVERIFY(box.isValid() && box.writeFile(QStringLiteral("res/icon.gif"), "GIF89a")
-                && box.writeFile(QStringLiteral("classes/Old.class"), "old class"));
+                && box.writeFile(QStringLiteral("classes/Old.class"), "old class")
+                && box.writeFile(QStringLiteral("tmpclasses/sub/Old.class"), "old class")
+                && box.writeFile(QStringLiteral("bin/Hello.sp"), "data"));
         box.bench.source = QStringLiteral("public class Hello extends IApplication { }\r\n");
         box.bench.modified = true;
         QStringList seen;  // for each tool: busy, the event steps so far, the source on disk
+        bool stale = true;
         answerWith(box);
         const auto silent = box.runners.answer;
         const OpenedProject project = box.project();
         box.runners.answer = [&](const QString &line) {
             seen << QStringLiteral("%1 %2 ").arg(int(box.bench.running)).arg(box.bench.toolStarts)
                         + QString::fromLatin1(readBytes(project.paths.sourceFile()));
+            if (stageOf(box, line) == Stage::Compile)
+                stale = QFileInfo::exists(box.inProject(QStringLiteral("classes/Old.class")))
+                        || QFileInfo::exists(box.inProject(QStringLiteral("tmpclasses/sub")));
             return silent(line);
         };
         Services services = box.services();
         QVERIFY(Compile_Click(services, project).complete);
         // Saved before the compiler runs; the log is to be seen once, before the first tool.
         QCOMPARE(seen, QStringList(4, QStringLiteral("1 1 ") + box.bench.source));
-        QCOMPARE(readBytes(box.inProject(QStringLiteral("classes/Old.class"))), QByteArray("old class"));
+        QVERIFY(!stale);
+        QCOMPARE(readBytes(box.inProject(QStringLiteral("res/icon.gif"))), QByteArray("GIF89a"));
+        QCOMPARE(readBytes(box.inProject(QStringLiteral("bin/Hello.sp"))), QByteArray("data"));
         QCOMPARE(box.runners.runnersCreated, 1);
         QVERIFY(Compile_Click(services, project).complete);
         QCOMPARE(box.runners.runnersCreated, 2);
+    }
+
+    // The clean command: what a build makes goes, the application's data stays.
+    void cleaningKeepsTheScratchpad()
+    {
+        ProjectSandbox box;
+        const QStringList made{"classes/A.class", "tmpclasses/A.class", "bin/Hello.jar", "bin/Hello.jam", "bin/Hello.htm"};
+        for (const QString &file : made)
+            QVERIFY(box.writeFile(file, "x"));
+        QVERIFY(box.writeFile(QStringLiteral("bin/Hello.sp"), "data") && box.writeFile(QStringLiteral("src/Keep.txt"), "k"));
+        QCOMPARE(RemoveBuildProducts(box.project().paths), QString());
+        for (const QString &file : made)
+            QVERIFY2(!QFileInfo::exists(box.inProject(file)), qPrintable(file));
+        QCOMPARE(readBytes(box.inProject(QStringLiteral("bin/Hello.sp"))), QByteArray("data"));
+        QCOMPARE(readBytes(box.inProject(QStringLiteral("src/Keep.txt"))), QByteArray("k"));
     }
 };
 
