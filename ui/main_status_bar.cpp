@@ -9,11 +9,14 @@ MainStatusBar::MainStatusBar(QWidget *parent) : QStatusBar(parent)
     setObjectName(QStringLiteral("sbStatusBar"));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("sbStatusText"));
+    m_project = new QLabel(this);
+    m_project->setObjectName(QStringLiteral("sbProject"));
     m_modified = new QLabel(this);
     m_modified->setObjectName(QStringLiteral("sbModified"));
     m_date = new QLabel(this);
     m_time = new QLabel(this);
     addWidget(m_text, 1);
+    addPermanentWidget(m_project);
     addPermanentWidget(m_modified);
     addPermanentWidget(m_date);
     addPermanentWidget(m_time);
@@ -59,6 +62,11 @@ void MainStatusBar::setErrorCount(int count)
 void MainStatusBar::setModified(bool modified)
 {
     m_modified->setText(modified ? QStringLiteral("変更あり") : QString());
+}
+
+void MainStatusBar::setProject(const QString &name)
+{
+    m_project->setText(name.isEmpty() ? QString() : QStringLiteral("プロジェクト: ") + name);
 }
 
 void MainStatusBar::showIdle()

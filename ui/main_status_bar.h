@@ -5,8 +5,8 @@
 class QLabel;
 class QTimer;
 
-// The main window's status bar: a text panel, whether the source has
-// unsaved changes, the date and the time. The text panel reads ｽﾃｰﾀｽ, or
+// The main window's status bar: a text panel, the open project, whether the
+// source has unsaved changes, the date and the time. The text panel reads ｽﾃｰﾀｽ, or
 // how many compile errors are marked, names the action while one runs, and
 // says for a few seconds why a command did nothing.
 class MainStatusBar : public QStatusBar
@@ -20,6 +20,8 @@ public:
     void showNote(const QString &note);
     void setErrorCount(int count);
     void setModified(bool modified);
+    // The open project's name; empty: none is open.
+    void setProject(const QString &name);
 
     static constexpr int kNoteMilliseconds = 4000;
 
@@ -28,6 +30,7 @@ private:
     void updateClock();
 
     QLabel *m_text = nullptr;
+    QLabel *m_project = nullptr;
     QLabel *m_modified = nullptr;
     QLabel *m_date = nullptr;
     QLabel *m_time = nullptr;

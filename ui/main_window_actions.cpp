@@ -187,6 +187,7 @@ void frmMain::takeProject(const std::optional<OpenedProject> &opened)
         return;
     m_project = opened;
     m_flags = {true, true, true};
+    sbStatusBar->setProject(opened->name);
 }
 
 void frmMain::setBusyCursor()

@@ -83,6 +83,7 @@ void WindowRoadTest::newBuildRunUpload()
                                           "    public void start() {\r\n    }\r\n}\r\n");
     QCOMPARE(window.sourceText(), source);
     QCOMPARE(window.logText(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("プロジェクト: Hello"));
 
     // Build.
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Compile")), Qt::LeftButton);
