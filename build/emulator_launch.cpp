@@ -12,10 +12,17 @@
 #include "build/command_runner.h"
 #include "build/log_output.h"
 
+#include <QFileInfo>
+
 bool Run_Click(Services &services, const OpenedProject &project)
 {
     const ActionUnderWay underWay(services.progress, ActionKind::Run);
     Workbench &bench = services.bench;
+    // The emulator's own words would be that it cannot read the descriptor.
+    if (!QFileInfo(project.paths.descriptor()).isFile()) {
+        AppendLogLine(bench, project.paths.descriptor() + QStringLiteral("がありません。先にビルドしてください。"));
+        return false;
+    }
     const Toolchain tools = Toolchain::fromSettings(services.store.settings(), services.store.style());
     if (!HasTool(bench, tools.java, kNoJdk))
         return false;

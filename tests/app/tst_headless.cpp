@@ -158,6 +158,8 @@ private Q_SLOTS:
         };
         if (failing == QLatin1String("descriptor"))
             QVERIFY(box.makeFolder(QStringLiteral("bin/Hello.jam/keep")));
+        if (action == QLatin1String("--run"))  // built before
+            QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jam"), "AppClass = Hello\r\n"));
         if (failing == QLatin1String("source"))
             QVERIFY(box.writeFile(QStringLiteral("src/Hello.java"), "// \x81 \r\n"));
 

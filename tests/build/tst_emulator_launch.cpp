@@ -29,6 +29,9 @@ private Q_SLOTS:
             << "no descriptor bin/Hello.jam\r\n\r\n" << false;
         QTest::newRow("no runner is said and still opens Upload")
             << false << CommandResult{} << "コマンドを実行できませんでした。\r\n" << false;
+        // Not the emulator's own complaint that it cannot read the descriptor.
+        QTest::newRow("before any build, the log says to build first")
+            << true << CommandResult{} << "<no descriptor>" << false;
     }
 
     void roads()
@@ -38,6 +41,8 @@ private Q_SLOTS:
         QFETCH(QString, logAfterLine);
         ProjectSandbox box;
         QVERIFY(box.isValid());
+        const bool built = logAfterLine != QLatin1String("<no descriptor>");
+        QVERIFY(!built || box.writeFile(QStringLiteral("bin/Hello.jam"), "AppClass = Hello\r\n"));
         const QString before = QStringLiteral("コンパイルは正常に終了しました。\r\n");
         box.bench.log = before;
         box.runners.failCreation = !runner;
@@ -49,6 +54,12 @@ private Q_SLOTS:
 
         Services services = box.services();
         QTEST(Run_Click(services, box.project()), "started");
+        if (!built) {
+            QCOMPARE(box.bench.log, before + box.inProject(QStringLiteral("bin/Hello.jam"))
+                                        + QStringLiteral("がありません。先にビルドしてください。\r\n"));
+            QCOMPARE(box.runners.commands.size(), 0);
+            return;
+        }
         const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style());
         const QString line = emulatorCommandLine(tools, box.name()) + QStringLiteral("\r\n");
         QCOMPARE(box.bench.log, before + line + logAfterLine);

@@ -34,7 +34,7 @@ public:
     void setValue(const QString &key, const QString &value) override { values[key] = value; }
 };
 
-// The main window over the sandbox's project, with Hello's archive built.
+// The main window over the sandbox's project, with Hello's archive and descriptor built.
 struct Fixture {
     ProjectSandbox box;
     FakeCommandRunnerFactory runners;
@@ -47,6 +47,7 @@ struct Fixture {
     {
         box.store.setMessageHandler([](const QString &) {});
         box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
+        box.writeFile(QStringLiteral("bin/Hello.jam"), "AppClass = Hello\r\n");
         runners.answer = [this](const QString &) {
             during();
             return CommandResult{};
