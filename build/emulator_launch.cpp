@@ -42,6 +42,10 @@ bool Run_Click(Services &services, const OpenedProject &project)
     }
     const CommandResult run = runner->RunCommand(line, project.paths.folder());
     AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
+    // How it ended, when it did on its own: a stop, a crash or a start that
+    // failed has its own line already.
+    if (!run.stopped && run.result >= 0)
+        AppendLogLine(bench, QStringLiteral("エミュレータが終了しました。(終了コード %1)").arg(run.result));
     // A java that could not be started reports a non-zero result like any
     // other failure; that is the one sign the runner gives.
     return run.result == 0;

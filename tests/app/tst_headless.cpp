@@ -126,8 +126,10 @@ private Q_SLOTS:
         // A quote would end the quoted program and start sh -c with the rest.
         QTest::newRow("a quote in JAVA_PATH runs nothing") << "--build" << "quote" << 1
             << QStringLiteral("Tovra.iniのJAVA_PATHの値に「\"」は使えません。JAVA_PATHを直してください。\nコンパイルは失敗しました。\n");
-        QTest::newRow("run: the emulator ends well") << "--run" << QString() << 0 << "started\n\n";
-        QTest::newRow("run: the emulator fails") << "--run" << "emulator" << 1 << "failed\n\n";
+        QTest::newRow("run: the emulator ends well")
+            << "--run" << QString() << 0 << "started\n\nエミュレータが終了しました。(終了コード 0)\n";
+        QTest::newRow("run: the emulator fails")
+            << "--run" << "emulator" << 1 << "failed\n\nエミュレータが終了しました。(終了コード 1)\n";
     }
 
     void actionRoads()

@@ -23,10 +23,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("logAfterLine");
         QTest::addColumn<bool>("started");
 
-        QTest::newRow("output lines get CR LF") << true << CommandResult{0, QStringLiteral("a\nb")} << "a\r\nb\r\n" << true;
+        QTest::newRow("output lines get CR LF, the end says how it ended")
+            << true << CommandResult{0, QStringLiteral("a\nb")} << "a\r\nb\r\nエミュレータが終了しました。(終了コード 0)\r\n" << true;
         QTest::newRow("complaining emulator is logged, not judged by the log")
             << true << CommandResult{1, QStringLiteral("no descriptor bin/Hello.jam\n")}
-            << "no descriptor bin/Hello.jam\r\n\r\n" << false;
+            << "no descriptor bin/Hello.jam\r\n\r\nエミュレータが終了しました。(終了コード 1)\r\n" << false;
+        QTest::newRow("a crash has its own line, no end line")
+            << true << CommandResult{-1, QStringLiteral("java が異常終了しました。")} << "java が異常終了しました。\r\n" << false;
         QTest::newRow("no runner is said and still opens Upload")
             << false << CommandResult{} << "コマンドを実行できませんでした。\r\n" << false;
         // Not the emulator's own complaint that it cannot read the descriptor.

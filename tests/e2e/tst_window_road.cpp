@@ -106,6 +106,7 @@ void WindowRoadTest::newBuildRunUpload()
     QVERIFY2(runLog.contains(QStringLiteral(" com.nttdocomo.dojaemu.tests.Tester jam phone1color bin/Hello.jam\r\n")),
              qPrintable(runLog));
     QVERIFY2(runLog.contains(QStringLiteral("Hello を起動しました")), qPrintable(runLog));
+    QVERIFY2(runLog.endsWith(QStringLiteral("\r\nエミュレータが終了しました。(終了コード 0)\r\n")), qPrintable(runLog));
     QVERIFY(window.flags().CanUpload);
 
     // Upload.
