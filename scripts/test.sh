@@ -6,5 +6,5 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
 cd "$top/out"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j "$(nproc)"
-# The same tree builds for Windows.
-"$top/scripts/build_windows.sh"
+# Then the same tree built for Windows and tested under Wine.
+"$top/scripts/test_windows.sh"

@@ -128,7 +128,7 @@ private Q_SLOTS:
         QCOMPARE(store.settings().JAVA_PATH, javaPath);
         // No JDK is no compiler, never the machine's own javac.
         QCOMPARE(store.settings().javacPath, javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
-        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(store.settingsFilePath())} : QStringList());
+        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(QDir::toNativeSeparators(store.settingsFilePath()))} : QStringList());
     }
 
     // A file that cannot be read is never taken for the defaults: a build
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QVERIFY(store.LoadSettings());
         QVERIFY(QFile::remove(store.settingsFilePath()) && QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
         const Result loaded = store.LoadSettings();
-        QVERIFY2(loaded.error().startsWith(store.settingsFilePath() + QStringLiteral(": 読みこめませんでした。")),
+        QVERIFY2(loaded.error().startsWith(QDir::toNativeSeparators(store.settingsFilePath()) + QStringLiteral(": 読みこめませんでした。")),
                  qPrintable(loaded.error()));
         QCOMPARE(store.settings().DOJA_PATH, QStringLiteral("/mine"));
         store.settings().FtpId = QStringLiteral("kept");
