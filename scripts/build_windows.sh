@@ -19,6 +19,14 @@ if [ ! -f "$stamp" ] || [ "$archive" -nt "$stamp" ]; then
   tar -xJf "$archive" -C "$out"
   touch "$stamp"
 fi
+# The toolchain holds no translations. Debian's of the same Qt version serves
+# (a .qm file is the same on every platform): the Windows Qt then finds it
+# where it looks, and the package takes it from there.
+translation=/usr/share/qt6/translations/qtbase_ja.qm
+if [ -f "$translation" ]; then
+  mkdir -p "$out/qt6-mingw/translations"
+  cp -u "$translation" "$out/qt6-mingw/translations/"
+fi
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$top" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
