@@ -1,14 +1,14 @@
 #include "app/code_page.h"
 
+#include "app/code_page_codec.h"
+
 #include <QList>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
 #include <optional>
 
 namespace {
 
-constexpr const char *kCodePage = "Windows-31J";
 
 bool isTrailByte(uchar c)
 {
@@ -56,11 +56,9 @@ int sequenceLength(const QByteArray &bytes, qsizetype i)
     return 0;
 }
 
-// The decoder reports errors but writes U+001A (or drops a lone lead byte)
-// where it failed. The slow road marks each malformed byte with U+FFFD and
-// decodes the well-formed runs between them, where the codec itself puts
-// U+FFFD for a pair it has no character for. A fresh decoder per run: one
-// that has seen an error keeps reporting it.
+// Each malformed byte is marked with U+FFFD, and the well-formed runs
+// between them go to the codec, which marks each pair it has no character
+// for: so every platform marks the same bytes.
 QString decodeMarkingErrors(const QByteArray &bytes, bool *clean)
 {
     QString text;
@@ -70,9 +68,9 @@ QString decodeMarkingErrors(const QByteArray &bytes, bool *clean)
     const auto flushRun = [&](qsizetype end) {
         if (end <= runStart)
             return;
-        QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-        text += decoder.decode(QByteArrayView(bytes).sliced(runStart, end - runStart));
-        *clean = *clean && !decoder.hasError();
+        bool runClean = false;
+        text += decodeCodePageRun(QByteArrayView(bytes).sliced(runStart, end - runStart), &runClean);
+        *clean = *clean && runClean;
     };
     for (qsizetype i = 0; i < bytes.size();) {
         const int length = sequenceLength(bytes, i);
@@ -101,9 +99,10 @@ bool encodeInto(QStringView text, QByteArray &bytes)
     const auto flushRun = [&](qsizetype end) {
         if (end <= runStart)
             return true;
-        QStringEncoder encoder(kCodePage, QStringConverter::Flag::Stateless);
-        bytes += QByteArray(encoder.encode(text.sliced(runStart, end - runStart)));
-        return encoder.isValid() && !encoder.hasError();
+        const std::optional<QByteArray> run = encodeCodePageRun(text.sliced(runStart, end - runStart));
+        if (run)
+            bytes += *run;
+        return run.has_value();
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QChar::ReplacementCharacter)
@@ -211,11 +210,8 @@ std::optional<QByteArray> toCodePage(const QString &text)
 
 QString fromCodePage(const QByteArray &bytes, bool *ok)
 {
-    QStringDecoder decoder(kCodePage, QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    bool clean = decoder.isValid() && !decoder.hasError();
-    if (!clean)
-        text = decodeMarkingErrors(bytes, &clean);
+    bool clean = false;
+    const QString text = decodeMarkingErrors(bytes, &clean);
     if (ok)
         *ok = clean;
     return text;

@@ -42,7 +42,7 @@ int runDesktop(QApplication &app)
 {
     const UiLanguage language = uiLanguageFor(QLocale::system());
     installQtTranslation(app, language);
-    SettingsStore store(QCoreApplication::applicationDirPath(), PathStyle::native());
+    SettingsStore store(PathStyle::native().spelled(QCoreApplication::applicationDirPath()), PathStyle::native());
     store.setMessageHandler(showStartupMessage);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;

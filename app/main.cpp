@@ -23,7 +23,7 @@ int runWithoutWindow(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     nameApplication();
-    SettingsStore store(QCoreApplication::applicationDirPath(), PathStyle::native());
+    SettingsStore store(PathStyle::native().spelled(QCoreApplication::applicationDirPath()), PathStyle::native());
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;

@@ -32,3 +32,9 @@ QString PathStyle::join(const QString &base, const QStringList &pieces) const
         result += separator + piece;
     return result;
 }
+
+QString PathStyle::spelled(const QString &qtPath) const
+{
+    QString path = qtPath;
+    return path.replace(QLatin1Char('/'), separator);
+}

@@ -20,4 +20,7 @@ struct PathStyle {
 
     // base + sep + a + sep + b ...
     QString join(const QString &base, const QStringList &pieces) const;
+    // A path as Qt gives it ('/' on every platform) with this style's
+    // separator, so that AppDir and what is joined to it read alike.
+    QString spelled(const QString &qtPath) const;
 };

@@ -30,6 +30,14 @@ QByteArray trimBlanks(const QByteArray &bytes)
     return bytes.mid(begin, end - begin);
 }
 
+QByteArray withoutLeadingBlanks(const QByteArray &bytes)
+{
+    qsizetype begin = 0;
+    while (begin < bytes.size() && isBlank(bytes[begin]))
+        ++begin;
+    return bytes.mid(begin);
+}
+
 int utf8SequenceLength(unsigned char c)
 {
     if (c >= 0xF0)
@@ -95,20 +103,25 @@ Result<ProfileDocument> ProfileDocument::loadForUpdate(const QString &path)
     return fromBytes(*bytes);
 }
 
+// As Windows reads a profile (tests/windows/tst_profile_oracle.cpp holds
+// ours against it): a section's name runs to the last ']', and a '[' line
+// without one is no section, so its keys stay with the section before. A
+// line without '=' is a key without a value.
 void ProfileDocument::classify(Line &line) const
 {
     const QByteArray trimmed = trimBlanks(line.text);
     if (trimmed.startsWith('[')) {
-        const qsizetype close = trimmed.indexOf(']');
-        const QByteArray name = close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1);
-        line.kind = Kind::Section;
-        line.name = decode(trimBlanks(name)).toCaseFolded();
+        const qsizetype close = trimmed.lastIndexOf(']');
+        if (close > 0) {
+            line.kind = Kind::Section;
+            line.name = decode(trimBlanks(trimmed.mid(1, close - 1))).toCaseFolded();
+        }
         return;
     }
     const qsizetype equals = trimmed.indexOf('=');
-    if (equals > 0 && !trimmed.startsWith(';')) {
+    if (equals != 0 && !trimmed.isEmpty() && !trimmed.startsWith(';')) {
         line.kind = Kind::Key;
-        line.name = decode(trimBlanks(trimmed.left(equals))).toCaseFolded();
+        line.name = decode(trimBlanks(equals < 0 ? trimmed : trimmed.left(equals))).toCaseFolded();
     }
 }
 
@@ -187,7 +200,13 @@ std::optional<QString> ProfileDocument::value(const QString &section, const QStr
     if (keyLine < 0)
         return std::nullopt;
     const QByteArray &text = m_lines[keyLine].text;
-    return decode(cutValue(withoutEnclosingQuotes(trimBlanks(text.mid(text.indexOf('=') + 1)))));
+    const qsizetype equals = text.indexOf('=');
+    if (equals < 0)
+        return std::nullopt;
+    // A zero byte ends the value, as it ends a string of the system's.
+    QByteArray value = text.mid(equals + 1);
+    value.truncate(value.indexOf('\0') < 0 ? value.size() : value.indexOf('\0'));
+    return decode(cutValue(withoutEnclosingQuotes(trimBlanks(value))));
 }
 
 QString ProfileDocument::readString(const QString &section, const QString &key, const QString &defaultValue) const
@@ -198,7 +217,7 @@ QString ProfileDocument::readString(const QString &section, const QString &key, 
 qint32 ProfileDocument::readInt(const QString &section, const QString &key, qint32 defaultValue) const
 {
     const std::optional<QString> text = value(section, key);
-    if (!text)
+    if (!text || text->isEmpty())
         return defaultValue;
     // The number its leading decimal digits spell; too large a number stops
     // at the largest 32-bit value instead of wrapping round to a negative one.
@@ -215,16 +234,19 @@ bool ProfileDocument::setValue(const QString &section, const QString &key, const
 {
     const std::optional<QByteArray> sectionBytes = encode(section);
     const std::optional<QByteArray> keyBytes = encode(key);
-    const std::optional<QByteArray> valueBytes = encode(withoutLineBreaks(value));
+    std::optional<QByteArray> valueBytes = encode(withoutLineBreaks(value));
     if (!sectionBytes || !keyBytes || !valueBytes)
         return false;
+    // Without its leading blanks, which no read returns, as Windows writes it.
+    *valueBytes = withoutLeadingBlanks(*valueBytes);
 
     const int sectionLine = findSection(section);
     if (sectionLine >= 0) {
         const int keyLine = findKey(sectionLine, key);
         if (keyLine >= 0) {
             Line &line = m_lines[keyLine];
-            const QByteArray storedKey = trimBlanks(line.text.left(line.text.indexOf('=')));
+            const qsizetype equals = line.text.indexOf('=');
+            const QByteArray storedKey = trimBlanks(equals < 0 ? line.text : line.text.left(equals));
             line.text = storedKey + '=' + *valueBytes;
             return true;
         }

@@ -29,6 +29,8 @@ public:
 
     std::optional<QString> value(const QString &section, const QString &key) const;
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    // The number the value's leading decimal digits spell; the default for a
+    // missing key and for an empty value.
     qint32 readInt(const QString &section, const QString &key, qint32 defaultValue) const;
     // False when the value cannot be written in the file's code page.
     bool setValue(const QString &section, const QString &key, const QString &value);

@@ -43,6 +43,10 @@ public:
 private:
     void read();
     void checkStop();
+#ifdef Q_OS_WIN
+    void passLineUnchanged();
+    QString m_commandLine;
+#endif
     QString output();
     CommandResult result();
 
@@ -64,9 +68,7 @@ bool ToolRun::prepare(const QString &commandLine, const QString &folder)
         return false;
     m_process.setProgram(arguments.first());
 #ifdef Q_OS_WIN
-    // The Windows tools split their own command line: hand it on as written.
-    const qsizetype programEnd = commandLine.indexOf(arguments.first()) + arguments.first().size();
-    m_process.setNativeArguments(commandLine.mid(commandLine.indexOf(QLatin1Char(' '), programEnd) + 1));
+    m_commandLine = commandLine;
 #else
     m_process.setArguments(arguments.mid(1));
 #endif
@@ -92,6 +94,9 @@ CommandResult ToolRun::exec()
     QObject::connect(&m_stopTimer, &QTimer::timeout, &m_loop, [this] { checkStop(); });
 
     m_group.prepare(m_process);
+#ifdef Q_OS_WIN
+    passLineUnchanged();
+#endif
     m_process.start();
     if (m_process.state() != QProcess::NotRunning)
         m_group.started(m_process);
@@ -101,6 +106,22 @@ CommandResult ToolRun::exec()
         m_loop.exec();
     return result();
 }
+
+#ifdef Q_OS_WIN
+// The Windows tools split their own command line, so it goes to the start
+// exactly as written: Qt would quote the program its own way and add the
+// arguments after it. Set after the group's own change to the start.
+void ToolRun::passLineUnchanged()
+{
+    const QProcess::CreateProcessArgumentModifier groupChange = m_process.createProcessArgumentsModifier();
+    m_process.setCreateProcessArgumentsModifier([this, groupChange](QProcess::CreateProcessArguments *start) {
+        // The start may write into the line: it is this run's own copy.
+        start->arguments = reinterpret_cast<wchar_t *>(m_commandLine.data());
+        if (groupChange)
+            groupChange(start);
+    });
+}
+#endif
 
 void ToolRun::read()
 {

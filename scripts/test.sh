@@ -6,5 +6,5 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
 cd "$top/out"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j "$(nproc)"
-# The Windows code paths are compiled here too, syntax only.
-"$top/scripts/check_windows_syntax.sh"
+# Then the same tree built for Windows and tested under Wine.
+"$top/scripts/test_windows.sh"

@@ -54,6 +54,9 @@ private Q_SLOTS:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+#ifdef Q_OS_WIN
+        QSKIP("a full disk needs a small file system mounted, which a Windows program under Wine cannot do");
+#endif
         QVERIFY(m_mountPoint.isValid());
         QProcess mount;
         mount.start(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),

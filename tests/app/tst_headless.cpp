@@ -79,7 +79,7 @@ private Q_SLOTS:
             QVERIFY(box.writeFile(QStringLiteral("src/Hello.java"), sourceBefore));
         if (setUp == QLatin1String("unreadable"))
             QVERIFY(QFile::remove(box.store.settingsFilePath()) && QDir().mkdir(box.store.settingsFilePath()));
-        err.replace(QStringLiteral("<ini>"), box.store.settingsFilePath());
+        err.replace(QStringLiteral("<ini>"), QDir::toNativeSeparators(box.store.settingsFilePath()));
         const Outcome outcome = runIn(box, arguments);
         if (setUp == QLatin1String("utf8"))
             QCOMPARE(readBytes(box.inProject(QStringLiteral("src/Hello.java"))), sourceBefore);
@@ -175,7 +175,7 @@ private Q_SLOTS:
         QVERIFY(!outcome.out.contains(QLatin1Char('\r')));
         QCOMPARE(box.runners.runnersCreated, noTool ? 0 : 1);
         const QString err = failing == QLatin1String("jdk")
-                                ? toLfLineEnds(noJdkMessage(box.store.settingsFilePath())) + QLatin1Char('\n')
+                                ? toLfLineEnds(noJdkMessage(QDir::toNativeSeparators(box.store.settingsFilePath()))) + QLatin1Char('\n')
                                 : QString();
         QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.startsWith(err), qPrintable(outcome.err));
         // The workbench that took the store's messages is gone; a later load must not reach it.

@@ -39,7 +39,13 @@ private Q_SLOTS:
                                                        << "first";
         QTest::newRow("a duplicated section is not seen")
             << QByteArray("[G]\r\nK=first\r\n[G]\r\nK=second\r\nW=w\r\n") << "G" << "W" << "<missing>";
-        QTest::newRow("line without equals sign is no key") << QByteArray("[G]\r\nK\r\nK=real\r\n") << "G" << "K" << "real";
+        QTest::newRow("a key without an equals sign has no value, and hides a later one")
+            << QByteArray("[G]\r\nK\r\nK=real\r\n") << "G" << "K" << "<missing>";
+        QTest::newRow("a bracket line without its closing bracket is no section")
+            << QByteArray("[A]\r\n[B\r\nK=a\r\n") << "A" << "K" << "a";
+        QTest::newRow("a section's name runs to the last closing bracket")
+            << QByteArray("[G]]\r\nK=v\r\n") << "G]" << "K" << "v";
+        QTest::newRow("a zero byte ends the value") << QByteArray("[G]\r\nK=a\0b\r\n", 12) << "G" << "K" << "a";
         QTest::newRow("comment lines are no keys") << QByteArray("[G]\r\n;K=commented\r\n") << "G" << "K" << "<missing>";
         QTest::newRow("Japanese section and value in Windows-31J")
             << (QByteArray("[") + sjis(QStringLiteral("テスト")) + "]\r\nK=" + sjis(QStringLiteral("ｱﾌﾟﾘ/テスト")) + "\r\n")
@@ -75,11 +81,12 @@ private Q_SLOTS:
 
     void readsIntegers()
     {
-        const ProfileDocument doc = ProfileDocument::fromBytes("[Test]\r\nminor=12abc\r\nmajor=99999999999\r\n");
+        const ProfileDocument doc = ProfileDocument::fromBytes("[Test]\r\nminor=12abc\r\nmajor=99999999999\r\nName= \r\n");
         QCOMPARE(doc.readInt(QStringLiteral("Test"), QStringLiteral("minor"), 42), 12);
         // Too large stops at the largest instead of wrapping round.
         QCOMPARE(doc.readInt(QStringLiteral("Test"), QStringLiteral("major"), 42), 2147483647);
         QCOMPARE(doc.readInt(QStringLiteral("Test"), QStringLiteral("name"), 42), 42);
+        QCOMPARE(doc.readInt(QStringLiteral("Test"), QStringLiteral("absent"), 42), 42);
     }
 
     void writesInPlaceAndKeepsEveryOtherLine_data()
@@ -113,6 +120,10 @@ private Q_SLOTS:
                                                        << "[G]\r\nK=" + sjis(QStringLiteral("テスト")) + "\r\n";
         QTest::newRow("a lone CR ends the last line: the new key is not glued to it")
             << QByteArray("[G]\r\nK=1\r") << "G" << "L" << "2" << QByteArray("[G]\r\nK=1\rL=2\r\n");
+        QTest::newRow("a key without an equals sign takes the value in place")
+            << QByteArray("[G]\r\nK\r\nL=1\r\n") << "G" << "K" << "v" << QByteArray("[G]\r\nK=v\r\nL=1\r\n");
+        QTest::newRow("a value's leading blanks are not written") << QByteArray("[G]\r\n") << "G" << "K" << " \t a b "
+                                                                 << QByteArray("[G]\r\nK=a b \r\n");
         QTest::newRow("a value outside the code page is refused")
             << QByteArray("[G]\r\nK=old\r\n") << "G" << "K" << QStringLiteral("\U0001F600") << QByteArray("[G]\r\nK=old\r\n");
     }

@@ -162,7 +162,7 @@ private Q_SLOTS:
         // No JDK is no compiler, never the machine's own javac.
         QCOMPARE(Toolchain::fromSettings(store.settings(), store.style()).javac,
                  javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
-        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(store.settingsFilePath())} : QStringList());
+        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(QDir::toNativeSeparators(store.settingsFilePath()))} : QStringList());
     }
 
     // What the code page cannot hold is lost alone: the other changes are
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(store.LoadSettings());
         QVERIFY(QFile::remove(store.settingsFilePath()) && QDir(dir.path()).mkdir(QStringLiteral("Tovra.ini")));
         const Result<> loaded = store.LoadSettings();
-        QVERIFY2(loaded.error().startsWith(store.settingsFilePath() + QStringLiteral(": 読みこめませんでした。")),
+        QVERIFY2(loaded.error().startsWith(QDir::toNativeSeparators(store.settingsFilePath()) + QStringLiteral(": 読みこめませんでした。")),
                  qPrintable(loaded.error()));
         QCOMPARE(store.settings().DOJA_PATH, QStringLiteral("/mine"));
         const AppSettings held = store.settings();

@@ -33,7 +33,8 @@ Stage stageOf(const ProjectSandbox &box, const QString &line)
     return Stage(stage);
 }
 
-// %COMPILE% and the like stand for texts that depend on the sandbox's folder.
+// %COMPILE% and the like stand for texts that depend on the sandbox's folder;
+// the system's reasons name files in the platform's own spelling (%NATIVE_JAM%).
 QString expand(const ProjectSandbox &box, QString text)
 {
     const ProjectPaths paths = box.project().paths;
@@ -42,6 +43,8 @@ QString expand(const ProjectSandbox &box, QString text)
         .replace(QStringLiteral("%JAR%"), paths.archive())
         .replace(QStringLiteral("%JAM%"), paths.descriptor())
         .replace(QStringLiteral("%HTM%"), paths.page())
+        .replace(QStringLiteral("%NATIVE_JAM%"), QDir::toNativeSeparators(paths.descriptor()))
+        .replace(QStringLiteral("%NATIVE_HTM%"), QDir::toNativeSeparators(paths.page()))
         .replace(QStringLiteral("%PF%"), paths.folder());
 }
 
@@ -164,11 +167,11 @@ private Q_SLOTS:
                                                << "%PF%/binを作成できませんでした。\r\n" << 0 << -1 << false;
         QTest::newRow("descriptor not written, the build goes on")
             << compile << ok << QStringList{"bin/Hello.jam/"}
-            << compiled + "%JAM%の保存に失敗しました。\r\n%JAM%: %WHY%\r\nHTMLファイルを保存しました。%HTM%\r\nコンパイルは正常に終了しました。\r\n"
+            << compiled + "%JAM%の保存に失敗しました。\r\n%NATIVE_JAM%: %WHY%\r\nHTMLファイルを保存しました。%HTM%\r\nコンパイルは正常に終了しました。\r\n"
             << 3 << 1 << false;
         QTest::newRow("page not written, the build goes on")
             << compile << ok << QStringList{"bin/Hello.htm/"}
-            << compiled + "JAMファイルを保存しました。 %JAM%\r\n%HTM%の保存に失敗しました。\r\n%HTM%: %WHY%\r\nコンパイルは正常に終了しました。\r\n"
+            << compiled + "JAMファイルを保存しました。 %JAM%\r\n%HTM%の保存に失敗しました。\r\n%NATIVE_HTM%: %WHY%\r\nコンパイルは正常に終了しました。\r\n"
             << 3 << 1 << false;
         QTest::newRow("no runner") << kNoRunner << ok << QStringList() << compiled + "コマンドを実行できませんでした。\r\n"
                                    << 0 << -1 << false;

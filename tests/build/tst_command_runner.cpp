@@ -2,6 +2,7 @@
 #include "build/process_runner.h"
 #include "file_bytes.h"
 #include "live_processes.h"
+#include "test_paths.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -61,6 +62,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("output");
+#ifdef Q_OS_WIN
+        // Wine hands back 0 for every Linux program: the tool is a Windows one.
+        const QString tool = fakesDir() + QStringLiteral("\\fake_tool.exe");
+        const QString quoted = QLatin1Char('"') + tool + QLatin1Char('"');
+        QTest::newRow("silent") << quoted << 0 << "";
+        QTest::newRow("silent failure names the program and its code")
+            << quoted + " exit=3" << 3 << tool + " が終了コード 3 で終了しました。";
+        QTest::newRow("failure that printed keeps its words") << quoted + " out=no\\n exit=2" << 2 << "no\n";
+        QTest::newRow("crash") << quoted + " out=dying\\n crash" << -1 << "dying\n" + tool + " が異常終了しました。";
+        QTest::newRow("stderr merged, CR LF delivered as LF") << quoted + " out=out\\r\\n err=err\\n" << 0 << "out\nerr\n";
+        QTest::newRow("in the current directory") << quoted + " list=*.txt" << 0 << "only-here.txt\n";
+        // The tool splits its own line: blanks, quotes and stars reach it as written.
+        const QString asWritten = quoted + QStringLiteral(" line  \"a  b\" *.txt $(x) ; x > y \"");
+        QTest::newRow("the line goes to the tool unchanged") << asWritten << 0 << asWritten + "\n";
+        QTest::newRow("missing program") << "\"C:\\no\\such\\bin\\javac\" -d tmpclasses" << -1
+                                         << "C:\\no\\such\\bin\\javac を起動できませんでした: ";
+        // Not zeros: Qt's Windows decoder drops a last zero byte.
+        QTest::newRow("runaway output is cut") << quoted + " fill=6000000" << 0
+                                               << QString(kMaxCapturedOutput, QLatin1Char('x'))
+                                                      + "\n(出力が長すぎるため、ここで打ち切りました)";
+#else
         QTest::newRow("silent") << "/bin/true" << 0 << "";
         QTest::newRow("silent failure names the program and its code")
             << "/bin/sh -c \"exit 3\"" << 3 << "/bin/sh が終了コード 3 で終了しました。";
@@ -77,6 +99,7 @@ private Q_SLOTS:
         QTest::newRow("runaway output is cut") << "/usr/bin/head -c 100000000 /dev/zero" << 0
                                                << QString(kMaxCapturedOutput, QChar(0))
                                                       + "\n(出力が長すぎるため、ここで打ち切りました)";
+#endif
     }
 
     void runsRealPrograms()
@@ -106,7 +129,17 @@ private Q_SLOTS:
         QFETCH(bool, forGood);
         // Both shells carry the marker; the inner one stands for a child the tool started.
         const QString marker = QStringLiteral("quenvel-hung-%1-%2").arg(QCoreApplication::applicationPid()).arg(int(forGood));
+#ifdef Q_OS_WIN
+        const QString program = fakesDir() + QStringLiteral("\\fake_tool.exe");
+        const QString hung = QStringLiteral("\"%1\" out=started\\n child=%2 sleep=20000 %2").arg(program, marker);
+        const QString touch = QStringLiteral("\"%1\" make=made").arg(program);
+        const QString silent = QLatin1Char('"') + program + QLatin1Char('"');
+#else
+        const QString program = QStringLiteral("/bin/sh");
         const QString hung = QStringLiteral("/bin/sh -c \"echo started; /bin/sh -c 'sleep 20; : %1'; : %1\"").arg(marker);
+        const QString touch = QStringLiteral("/usr/bin/touch made");
+        const QString silent = QStringLiteral("/bin/true");
+#endif
         QTemporaryDir dir;
         const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
 
@@ -126,15 +159,15 @@ private Q_SLOTS:
         const CommandResult run = runner->RunCommand(hung, dir.path());
         QVERIFY2(clock.elapsed() < 10000, "the stop waited for the tool to end by itself");
         QVERIFY(run.stopped && run.result != 0);
-        QCOMPARE(run.output, QStringLiteral("started\n/bin/sh を中止しました。"));
+        QCOMPARE(run.output, QStringLiteral("started\n") + program + QStringLiteral(" を中止しました。"));
         QVERIFY(noneLeftWithin(marker, 3000));
 
-        const CommandResult again = runner->RunCommand(QStringLiteral("/usr/bin/touch made"), dir.path());
+        const CommandResult again = runner->RunCommand(touch, dir.path());
         QVERIFY(again.stopped && again.result != 0);
-        QCOMPARE(again.output, QStringLiteral("/usr/bin/touch を中止しました。"));
+        QCOMPARE(again.output, splitCommandLine(touch, dir.path()).value(0) + QStringLiteral(" を中止しました。"));
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("made"))));
 
-        const CommandResult later = factory.CreateCommandRunner()->RunCommand(QStringLiteral("/bin/true"), dir.path());
+        const CommandResult later = factory.CreateCommandRunner()->RunCommand(silent, dir.path());
         QCOMPARE(later.stopped, forGood);
         QCOMPARE(later.result == 0, !forGood);
     }

@@ -27,7 +27,9 @@ QString expand(QString text, const ProjectSandbox &box)
     return text.replace(QStringLiteral("%ini"), box.store.settingsFilePath())
         .replace(QStringLiteral("%jar"), box.inProject(QStringLiteral("bin/Hello.jar")))
         .replace(QStringLiteral("%jam"), box.inProject(QStringLiteral("bin/Hello.jam")))
-        .replace(QStringLiteral("%htm"), box.inProject(QStringLiteral("bin/Hello.htm")));
+        .replace(QStringLiteral("%htm"), box.inProject(QStringLiteral("bin/Hello.htm")))
+        .replace(QStringLiteral("%nativejam"), QDir::toNativeSeparators(box.inProject(QStringLiteral("bin/Hello.jam"))))
+        .replace(QStringLiteral("%nativehtm"), QDir::toNativeSeparators(box.inProject(QStringLiteral("bin/Hello.htm"))));
 }
 
 // A "*" in the expected text stands for whatever a system error says.
@@ -146,10 +148,10 @@ void tst_Upload::nothingLeavesWithoutAStoredVersion_data()
     QTest::newRow("version at its limit")
         << "" << "2147483647" << 2147483647
         << kCrLf + u("バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。") << QString() << 0;
-    QTest::newRow("descriptor not writable") << "block.jam" << "4" << 5 << kJamHead + kCrLf + "%jam" + aborted + kCrLf + "%jam: *"
+    QTest::newRow("descriptor not writable") << "block.jam" << "4" << 5 << kJamHead + kCrLf + "%jam" + aborted + kCrLf + "%nativejam: *"
                                              << QString() << 0;
     QTest::newRow("page not writable") << "block.htm" << "4" << 5
-                                       << kJamHead + kJamDone + kHtmHead + kCrLf + "%htm" + aborted + kCrLf + "%htm: *" << "1.5" << 0;
+                                       << kJamHead + kJamDone + kHtmHead + kCrLf + "%htm" + aborted + kCrLf + "%nativehtm: *" << "1.5" << 0;
     QTest::newRow("no FTP client")
         << "noClient" << "4" << 5 << kProducts + kCrLf + u("FTPクライアントを作成できませんでした。アップロードを中止します。")
         << "1.5" << 0;

@@ -82,7 +82,8 @@ void OpenProjectTest::opensAndMakesTheProjectCurrent()
     QCOMPARE(opened->project.name, QStringLiteral("Game"));
     QCOMPARE(opened->project.paths.sourceFile(), box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"));
     QCOMPARE(opened->project.minor, 5);
-    const QString unrecorded = QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。\r\n") + box.store.settingsFilePath()
+    const QString unrecorded = QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。\r\n") 
+                               + QDir::toNativeSeparators(box.store.settingsFilePath())
                                + QStringLiteral(": ほかのQuenvelがこのファイルを使用中のため、書きこめませんでした。\r\n");
     QCOMPARE(box.bench.log, QStringLiteral("old\r\n") + (writable ? QString() : unrecorded)
                                 + QStringLiteral("プロジェクト [Game] は読みこまれました\r\n"));

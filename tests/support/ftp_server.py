@@ -1,7 +1,10 @@
 """A real FTP server for the tests: pyftpdlib on 127.0.0.1, a free port.
 
-Usage: ftp_server.py ROOT. Prints the port, then "STOR <type>" per store.
-Ends when its standard input closes, or after ten minutes. Files are stored
+Usage: ftp_server.py ROOT [REPORT]. Prints the port, then "STOR <type>" per
+store. Ends when its standard input closes, or after ten minutes. With
+REPORT, for a test under Wine, which starts a Linux program detached from
+its pipes: the lines go to the file REPORT instead, and the server ends
+when ROOT goes. Files are stored
 as they came (no line-end conversion on an ASCII store), names byte for byte
 as Latin-1, so the stored name shows the bytes on the wire. The user
 "silent" never gets an answer to a store.
@@ -10,6 +13,7 @@ import logging
 import os
 import sys
 import threading
+import time
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
@@ -27,6 +31,14 @@ class RawDTPHandler(DTPHandler):
         self._data_wrapper = None
 
 
+def report(line):
+    if len(sys.argv) > 2:
+        with open(sys.argv[2], "a") as file:
+            file.write(line + "\n")
+    else:
+        print(line, flush=True)
+
+
 class RawHandler(FTPHandler):
     dtp_handler = RawDTPHandler
 
@@ -39,7 +51,7 @@ class RawHandler(FTPHandler):
     def ftp_STOR(self, file, mode="w"):
         if self.username == "silent":
             return None
-        print("STOR " + self._current_type.upper(), flush=True)
+        report("STOR " + self._current_type.upper())
         return FTPHandler.ftp_STOR(self, file, mode)
 
 
@@ -54,13 +66,19 @@ def main():
     RawHandler.authorizer = authorizer
     RawHandler.use_sendfile = False
     server = FTPServer(("127.0.0.1", 0), RawHandler)
-    print(server.address[1], flush=True)
+    report(str(server.address[1]))
 
     def stop_when_stdin_closes():
         sys.stdin.read()
         os._exit(0)
 
-    threading.Thread(target=stop_when_stdin_closes, daemon=True).start()
+    def stop_when_root_goes():
+        while os.path.isdir(root):
+            time.sleep(0.2)
+        os._exit(0)
+
+    watch = stop_when_root_goes if len(sys.argv) > 2 else stop_when_stdin_closes
+    threading.Thread(target=watch, daemon=True).start()
     threading.Timer(600, lambda: os._exit(0)).start()
     server.serve_forever(timeout=0.5)
 

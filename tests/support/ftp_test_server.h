@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A real FTP server (pyftpdlib) on 127.0.0.1 and a free port, serving a
@@ -29,6 +30,10 @@ public:
     static QString storedName(const QString &name);
 
 private:
+#ifdef Q_OS_WIN
+    QStringList reportLines() const;
+    QString m_report;
+#endif
     QTemporaryDir m_root;
     QProcess m_process;
     QString m_error;

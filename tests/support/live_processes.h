@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-// The processes whose command line holds the marker, read from /proc.
+// The processes whose command line holds the marker (from /proc on Linux).
 // Tests give the tools they start a marker of their own to find them by.
 QList<qint64> processesWith(const QString &marker);
 // Waits, processing events, until no process holds the marker.
