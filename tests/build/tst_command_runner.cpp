@@ -175,6 +175,9 @@ private Q_SLOTS:
     // A tool that ends well may still leave a child running in the background.
     void whatAToolLeavesRunningEndsWithIt()
     {
+#ifndef Q_OS_LINUX
+        QSKIP("the guard that ends a tool's leftovers is Linux's; the tool here is a POSIX shell");
+#endif
         const QString marker = QStringLiteral("quenvel-left-%1").arg(QCoreApplication::applicationPid());
         const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
         QTemporaryDir dir;

@@ -32,6 +32,8 @@ private Q_SLOTS:
         const QString reader = QStandardPaths::findExecutable(QStringLiteral("zbarimg"));
         if (reader.isEmpty())
             QSKIP("no bar-code reader (zbarimg) on this machine");
+        if (!encodeQr("x"))
+            QSKIP("built without libqrencode");
         QFETCH(QString, address);
         const std::optional<QrCode> code = encodeQr(*toCodePage(address));
         QVERIFY(code);
@@ -51,7 +53,8 @@ private Q_SLOTS:
         const auto *link = dialog.findChild<QLabel *>(QStringLiteral("lblAddress"));
         QVERIFY(link && link->text().contains(QStringLiteral("href=\"%1\"").arg(address)));
         const auto *code = dialog.findChild<QLabel *>(QStringLiteral("picQrCode"));
-        QVERIFY(code && !code->pixmap().isNull());
+        // Built without libqrencode, the address stands alone.
+        QVERIFY(code && code->pixmap().isNull() != encodeQr("x").has_value());
         QApplication::clipboard()->clear();
         dialog.findChild<QPushButton *>(QStringLiteral("cmdCopy"))->click();
         QCOMPARE(QApplication::clipboard()->text(), address);

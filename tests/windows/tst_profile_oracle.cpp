@@ -57,11 +57,11 @@ bool systemWrite(const QString &path, const QString &section, const QString &key
     return written;
 }
 
-Result ourWrite(const QString &path, const QString &section, const QString &key, const QString &value)
+Result<> ourWrite(const QString &path, const QString &section, const QString &key, const QString &value)
 {
     ProfileLockWait wait{100};
     return updateProfileFile(path, [&](ProfileDocument &doc) {
-        return doc.setValue(section, key, value) ? Result::success() : Result::failure(QStringLiteral("refused"));
+        return doc.setValue(section, key, value) ? Result<>::success() : Result<>::failure(QStringLiteral("refused"));
     }, wait);
 }
 
@@ -248,11 +248,12 @@ private Q_SLOTS:
         QVERIFY(writeBytes(store.settingsFilePath(), file) && store.LoadSettings());
         const QByteArray handEdited = QByteArray(file).replace("FtpId=alice", "FtpId=bob");
         QVERIFY(writeBytes(store.settingsFilePath(), handEdited));
-        store.settings().FtpPath = QStringLiteral("www");
+        AppSettings changed = store.settings();
+        changed.FtpPath = QStringLiteral("www");
 
         const QString systemPath = dir.filePath(QStringLiteral("system.ini"));
         QVERIFY(writeBytes(systemPath, handEdited));
-        const AppSettings &s = store.settings();
+        const AppSettings &s = changed;
         const QString project = s.lastProject;
         for (const auto &[section, key, value] : std::initializer_list<std::tuple<QString, QString, QString>>{
                  {project, "Name", project}, {project, "major", QString::number(s.major)},
@@ -260,7 +261,7 @@ private Q_SLOTS:
                  {"Global", "FtpPath", s.FtpPath}, {"Global", "FtpId", s.FtpId}, {"Global", "FtpPassword", s.FtpPassword},
                  {"Global", "JAVA_PATH", s.JAVA_PATH}, {"Global", "DOJA_PATH", s.DOJA_PATH}, {"Global", "lastProject", project}})
             QVERIFY(systemWrite(systemPath, section, key, value));
-        QVERIFY(store.SaveSettings());
+        QVERIFY(store.SaveSettings(changed));
 
         QCOMPARE(systemRead(systemPath, QStringLiteral("Global"), QStringLiteral("FtpId")), QStringLiteral("alice"));
         QCOMPARE(systemRead(store.settingsFilePath(), QStringLiteral("Global"), QStringLiteral("FtpId")), QStringLiteral("bob"));
