@@ -23,6 +23,9 @@ cd "$build"
 rm -f "$build/code_page_932_windows.txt"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"
 
+# The package, unzipped and used as a Windows user would.
+"$top/tests/windows/test_package.sh" "$(echo "$build"/Quenvel-*-win64.zip)" "$build/fakes"
+
 # Windows' own code page 932, as the oracle test wrote it out, against the
 # Linux build's: every byte, pair and character must convert alike.
 cmake --build "$top/out" --target code_page_table >/dev/null
