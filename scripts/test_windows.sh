@@ -23,8 +23,12 @@ cd "$build"
 rm -f "$build/code_page_932_windows.txt"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"
 
+# The package, unzipped and used as a Windows user would.
+"$top/tests/windows/test_package.sh" "$(echo "$build"/Quenvel-*-win64.zip)" "$build/fakes"
+
 # Windows' own code page 932, as the oracle test wrote it out, against the
 # Linux build's: every byte, pair and character must convert alike.
+[ -f "$top/out/build.ninja" ] || "$top/scripts/build.sh"
 cmake --build "$top/out" --target code_page_table >/dev/null
 "$top/out/tests/code_page_table" > "$top/out-win/code_page_932_linux.txt"
 if ! diff -u "$build/code_page_932_windows.txt" "$top/out-win/code_page_932_linux.txt" > "$top/out-win/code_page_932.diff"; then

@@ -5,6 +5,7 @@
 #include "ui/sys_info.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTest>
 
 #ifndef NOMINMAX
@@ -96,12 +97,25 @@ private Q_SLOTS:
     void placementGoesToTheRegistry()
     {
         SystemPlacementStore store;
-        const std::optional<QString> before = store.value(QStringLiteral("MainLeft"));
+        const QStringList keys = {QStringLiteral("MainLeft"), QStringLiteral("MainTop"), QStringLiteral("MainWidth"),
+                                  QStringLiteral("MainHeight")};
+        QList<std::optional<QString>> before;
+        for (const QString &key : keys)
+            before << store.value(key);
+        // The user's own placement comes back, whatever the test finds.
+        const auto restore = qScopeGuard([&] {
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                if (before[i])
+                    store.setValue(keys[i], *before[i]);
+                else
+                    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Quenvel\\Quenvel\\Settings",
+                                       reinterpret_cast<LPCWSTR>(keys[i].utf16()));
+            }
+        });
         writePlacement(store, {1234.5f, -20, 7000, 9000});
         QCOMPARE(placementInRegistry(QStringLiteral("MainLeft")), QStringLiteral("1234.5"));
         QCOMPARE(placementInRegistry(QStringLiteral("MainTop")), QStringLiteral("-20"));
         QCOMPARE(readPlacementValue(store, QStringLiteral("MainLeft")), 1234.5f);
-        store.setValue(QStringLiteral("MainLeft"), before.value_or(QStringLiteral("1000")));
     }
 
     // The program's folder, as main gives it to the store, in backslashes.

@@ -1,21 +1,6 @@
 # The Windows test programs. Cross-built on Linux, they run under Wine
-# through run_under_wine.sh, which finds Qt's and MinGW's DLLs for them.
-
-# MinGW's own runtime, which every program built with it needs beside it.
-set(quenvel_mingw_runtime)
-foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
-                  OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
-  get_filename_component(path "${path}" ABSOLUTE)
-  if(NOT EXISTS "${path}")
-    message(FATAL_ERROR "MinGW's ${dll} is missing (${path})")
-  endif()
-  list(APPEND quenvel_mingw_runtime "${path}")
-endforeach()
-set(quenvel_mingw_runtime "${quenvel_mingw_runtime}" CACHE INTERNAL "MinGW runtime DLLs")
-get_target_property(quenvel_qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
-get_filename_component(quenvel_qt_bin "${quenvel_qt_core_dll}" DIRECTORY)
-set(quenvel_qt_bin "${quenvel_qt_bin}" CACHE INTERNAL "Qt's DLL folder")
+# through run_under_wine.sh, which finds Qt's and MinGW's DLLs for them
+# (packaging/windows/runtime.cmake says where).
 
 # Stand-in tools as Windows programs: Wine hands back exit code 0 for every
 # Linux program a Windows program starts. Built static, they run anywhere.

@@ -1,0 +1,30 @@
+# Run by the windows_package target (package.cmake gives the variables).
+foreach(list FILES PLUGINS TEXTS)
+  string(REPLACE "|" ";" ${list} "${${list}}")
+endforeach()
+set(folder ${OUT}/${NAME})
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${folder})
+file(COPY ${FILES} DESTINATION ${folder})
+foreach(plugin ${PLUGINS})
+  get_filename_component(kind ${plugin} DIRECTORY)
+  file(COPY ${PLUGINS_DIR}/${plugin} DESTINATION ${folder}/${kind})
+endforeach()
+# No symbols: the package is for running, not for debugging.
+file(GLOB_RECURSE binaries ${folder}/*.exe ${folder}/*.dll)
+execute_process(COMMAND ${STRIP} --strip-unneeded ${binaries} COMMAND_ERROR_IS_FATAL ANY)
+if(EXISTS ${TRANSLATION})
+  file(COPY ${TRANSLATION} DESTINATION ${folder}/translations)
+else()
+  message(WARNING "No ${TRANSLATION}: Qt's own texts in the package stay English")
+endif()
+# The texts are kept in UTF-8 here; a Japanese Windows reads Windows-31J.
+foreach(text ${TEXTS})
+  get_filename_component(name ${text} NAME)
+  configure_file(${text} ${OUT}/${name}.crlf @ONLY NEWLINE_STYLE CRLF)
+  execute_process(COMMAND iconv -f UTF-8 -t WINDOWS-31J ${OUT}/${name}.crlf
+                  OUTPUT_FILE ${folder}/${name} COMMAND_ERROR_IS_FATAL ANY)
+  file(REMOVE ${OUT}/${name}.crlf)
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT}/../${NAME}.zip --format=zip ${NAME}
+                WORKING_DIRECTORY ${OUT} COMMAND_ERROR_IS_FATAL ANY)
