@@ -29,6 +29,8 @@ if [ -f "$translation" ]; then
 fi
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths below the tree count relative to it, so another checkout hits the cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$top}"
 cmake -S "$top" -B "$out/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$out/qt6-mingw/lib/cmake/Qt6/qt.toolchain.cmake" "${launcher[@]}" >/dev/null
 cmake --build "$out/build" --parallel "$(nproc)"

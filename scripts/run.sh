@@ -7,6 +7,8 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 # Only the program and the stand-ins; scripts/test.sh builds the rest.
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths below the tree count relative to it, so another checkout hits the cache.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$top}"
 cmake -S "$top" -B "$top/out" -G Ninja "${launcher[@]}" >/dev/null
 cmake --build "$top/out" --parallel "$(nproc)" --target quenvel standins
 standin="$top/out/standin"
