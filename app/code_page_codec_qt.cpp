@@ -7,10 +7,10 @@ namespace {
 
 constexpr const char *kCodePage = "Windows-31J";
 
-// ICU's table (ibm-943_P15A-2003) puts three control characters elsewhere,
-// as IBM's PCs did: its 0x1A reads as U+001C, 0x1C as U+007F and 0x7F as
-// U+001A. Windows reads each as the character of its own number. None of
-// these bytes is ever the second byte of a pair.
+// ICU's Windows-31J moves three control characters: it reads 0x1A as
+// U+001C, 0x1C as U+007F and 0x7F as U+001A, where Windows reads each as the
+// character of its own number (the Windows tests compare every byte). None
+// of these bytes is ever the second byte of a pair.
 constexpr struct {
     char16_t icu;
     char16_t windows;

@@ -48,9 +48,9 @@ QString decodeCodePageRun(QByteArrayView bytes, bool *clean)
     return text;
 }
 
-// WC_NO_BEST_FIT_CHARS: no look-alike (an a for an a with an accent); a
-// character without bytes of its own then takes the default character,
-// which the flag reports.
+// WC_NO_BEST_FIT_CHARS: a character gets bytes of its own or none, never a
+// look-alike's; one without takes the default character, which the flag
+// reports.
 std::optional<QByteArray> encodeCodePageRun(QStringView text)
 {
     if (text.isEmpty())

@@ -7,13 +7,16 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build_windows.sh"
 build=$top/out-win/build
 
-export WINEPREFIX
-WINEPREFIX=$(mktemp -d /tmp/quenvel-wine.XXXXXX)
+# Scratch files, the prefix among them, stay in the build tree, beside the
+# programs they serve, and go when the leg ends.
+export TMPDIR=$top/out-win/tmp WINEPREFIX
+mkdir -p "$TMPDIR"
+WINEPREFIX=$(mktemp -d "$TMPDIR/wine.XXXXXX")
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ja_JP.UTF-8
 end_wine() {
   # Every Windows process still running in the prefix ends with its server.
   /usr/lib/wine/wineserver -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
+  rm -rf "$TMPDIR"
 }
 trap end_wine EXIT
 timeout 300 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1

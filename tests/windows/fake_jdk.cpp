@@ -7,8 +7,8 @@
 //   preverify ... -d DIR IN    the class files of folder IN copied to DIR
 //   jar cMf|uMf ARCHIVE NAMES  an archive listing the names (not a ZIP)
 //   java ...                   prints its command line
-// Wildcards are expanded here, against the working folder, as the Windows
-// launchers of the real tools do with theirs.
+// The wildcards of the build's command lines (src\*.java, *) are expanded
+// here, against the working folder: on Windows no shell does it.
 #include <windows.h>
 
 #include <string>

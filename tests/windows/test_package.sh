@@ -3,7 +3,8 @@
 # Tovra.ini filled in, quenvel.exe started under Wine with nothing but what
 # the package holds. The JDK and SDK are the Windows stand-ins of the tests
 # (fake_jdk.exe as javac, jar, java and preverify): they compile nothing,
-# but take the build's command lines, exit codes and files as the real ones do.
+# but answer the build's command lines with exit codes, and with files where
+# the build looks for them.
 # Usage: test_package.sh ZIP FAKES_DIR (WINEPREFIX set; scripts/test_windows.sh calls it)
 set -euo pipefail
 zip=$(realpath "$1")
