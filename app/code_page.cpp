@@ -223,7 +223,8 @@ bool isUtf8Only(const QByteArray &bytes)
     if (!beyondAscii)
         return false;
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
+    // The decoder reports errors only once its result is taken.
+    [[maybe_unused]] const QString decoded = utf8.decode(bytes);
     if (utf8.hasError())
         return false;
     bool codePage = false;

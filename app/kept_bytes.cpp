@@ -25,13 +25,9 @@ QList<OldLine> splitBytes(const QByteArray &bytes)
 // The text's lines; a final line end makes no empty line after it.
 QStringList splitText(const QString &text)
 {
-    QString lf = text;
-    lf.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = lf.split(QLatin1Char('\n'));
-    if (lines.size() > 1 && lines.last().isEmpty())
+    QStringList lines = pastedLines(text).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    if (lines.size() == 1 && lines.first().isEmpty())
-        lines.clear();
     return lines;
 }
 

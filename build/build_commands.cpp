@@ -45,22 +45,19 @@ bool isOneArgument(const QString &value)
 
 QString commandLineSettingsProblem(const Toolchain &tools)
 {
-    const struct {
+    struct Setting {
         const char *key;
         const QString &value;
-    } folders[] = {{"JAVA_PATH", tools.jdkFolder}, {"DOJA_PATH", tools.sdkFolder}};
-    for (const auto &folder : folders) {
+    };
+    // The folders go in quoted by the program; the class paths carry their own quotes.
+    for (const Setting folder : {Setting{"JAVA_PATH", tools.jdkFolder}, Setting{"DOJA_PATH", tools.sdkFolder}}) {
         if (folder.value.contains(kQuote))
             return QStringLiteral("Tovra.iniの%1の値に「\"」は使えません。%1を直してください。").arg(QLatin1String(folder.key));
     }
-    const struct {
-        const char *key;
-        const QString &value;
-    } classPaths[] = {{"CLASSPATH", tools.classPath}, {"BOOTCLASSPATH", tools.bootClassPath}};
-    for (const auto &classPath : classPaths) {
-        if (!isOneArgument(classPath.value))
+    for (const Setting path : {Setting{"CLASSPATH", tools.classPath}, Setting{"BOOTCLASSPATH", tools.bootClassPath}}) {
+        if (!isOneArgument(path.value))
             return QStringLiteral("Tovra.iniの%1の値がひとつの引数になりません。「\"」の数と、「\"」の外の空白を確かめてください。")
-                .arg(QLatin1String(classPath.key));
+                .arg(QLatin1String(path.key));
     }
     return {};
 }
