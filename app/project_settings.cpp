@@ -1,0 +1,173 @@
+#include "app/project_settings.h"
+
+#include "app/code_page.h"
+#include "app/profile_file.h"
+
+#include <QRegularExpression>
+
+const QStringList kDojaProfiles = {
+    QStringLiteral("DoJa-1.0"), QStringLiteral("DoJa-2.0"), QStringLiteral("DoJa-2.1"),
+    QStringLiteral("DoJa-3.0"), QStringLiteral("DoJa-3.5"), QStringLiteral("DoJa-4.0"),
+    QStringLiteral("DoJa-4.1"), QStringLiteral("DoJa-5.0"), QStringLiteral("DoJa-5.1"),
+};
+
+const QStringList kProjectSettingKeys = {
+    QStringLiteral("AppName"),    QStringLiteral("AppParam"),     QStringLiteral("SPsize"),
+    QStringLiteral("UseNetwork"), QStringLiteral("UseBrowser"),   QStringLiteral("TargetDevice"),
+    QStringLiteral("DrawArea"),   QStringLiteral("AppTrace"),     QStringLiteral("TargetProfile"),
+};
+
+namespace {
+
+QString *field(ProjectSettings &settings, const QString &key)
+{
+    QString *const fields[] = {&settings.AppName,      &settings.AppParam, &settings.SPsize,
+                               &settings.UseNetwork,   &settings.UseBrowser, &settings.TargetDevice,
+                               &settings.DrawArea,     &settings.AppTrace, &settings.TargetProfile};
+    const qsizetype index = kProjectSettingKeys.indexOf(key, Qt::CaseInsensitive);
+    return index < 0 ? nullptr : fields[index];
+}
+
+// Keys the descriptor writer writes itself, and the settings file's own
+// keys of the project's section: an extra line must not name them.
+const QStringList &reservedKeys()
+{
+    static const QStringList keys = kProjectSettingKeys + QStringList{
+        QStringLiteral("PackageURL"), QStringLiteral("AppSize"),     QStringLiteral("AppVer"),
+        QStringLiteral("AppClass"),   QStringLiteral("LastModified"), QStringLiteral("KvmVer"),
+        QStringLiteral("ProfileVer"), QStringLiteral("ConfigurationVer"),
+        QStringLiteral("major"),      QStringLiteral("minor"),        QStringLiteral("jamChecked"),
+    };
+    return keys;
+}
+
+// What every value must be to go into the settings file and the descriptor
+// unchanged: one line, in the code page, within the file's value length.
+QString storableProblem(const QString &name, const QString &value)
+{
+    if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
+        return QStringLiteral("%1に改行は使えません。").arg(name);
+    const CodePageBytes bytes = encodeForCodePage(value);
+    if (bytes.problem)
+        return QStringLiteral("%1の文字「%2」はShift_JISで書けません。")
+            .arg(name, QString::fromUcs4(&bytes.problem->character, 1));
+    if (bytes.bytes.size() > ProfileDocument::kMaxValueBytes)
+        return QStringLiteral("%1が長すぎます(%2バイトまで)。").arg(name).arg(ProfileDocument::kMaxValueBytes);
+    if (value != value.trimmed())
+        return QStringLiteral("%1の前後に空白は置けません。").arg(name);
+    return {};
+}
+
+QString oneOf(const QString &key, const QString &value, const QString &allowed)
+{
+    if (value.isEmpty() || value == allowed)
+        return {};
+    return QStringLiteral("%1は「%2」か空にしてください。").arg(key, allowed);
+}
+
+QString formProblem(const QString &key, const QString &value)
+{
+    if (key == QLatin1String("SPsize")) {
+        if (value.isEmpty() || !scratchpadSizes(value).isEmpty())
+            return {};
+        return QStringLiteral("SPsizeはバイト数か、コンマで区切った16個までのバイト数で書いてください(例: 1024 や 512,512)。");
+    }
+    if (key == QLatin1String("DrawArea")) {
+        static const QRegularExpression size(QStringLiteral("^[1-9][0-9]{0,3}x[1-9][0-9]{0,3}$"));
+        if (value.isEmpty() || size.match(value).hasMatch())
+            return {};
+        return QStringLiteral("DrawAreaは「幅x高さ」で書いてください(例: 240x240)。");
+    }
+    if (key == QLatin1String("UseNetwork"))
+        return oneOf(key, value, QStringLiteral("http"));
+    if (key == QLatin1String("UseBrowser"))
+        return oneOf(key, value, QStringLiteral("launch"));
+    if (key == QLatin1String("AppTrace"))
+        return oneOf(key, value, QStringLiteral("On"));
+    if (key == QLatin1String("TargetProfile") && !value.isEmpty() && !kDojaProfiles.contains(value))
+        return QStringLiteral("対象プロファイル「%1」はありません。").arg(value);
+    return {};
+}
+
+} // namespace
+
+QString projectSettingValue(const ProjectSettings &settings, const QString &key)
+{
+    QString *const found = field(const_cast<ProjectSettings &>(settings), key);
+    return found ? *found : QString();
+}
+
+void setProjectSettingValue(ProjectSettings &settings, const QString &key, const QString &value)
+{
+    if (QString *const found = field(settings, key))
+        *found = value;
+}
+
+QString projectSettingProblem(const QString &key, const QString &value)
+{
+    const QString problem = storableProblem(key, value);
+    return problem.isEmpty() ? formProblem(key, value) : problem;
+}
+
+QString extraLineProblem(const ExtraDescriptorLine &line)
+{
+    if (line.key.isEmpty())
+        return QStringLiteral("追加の行は「キー = 値」の形で書いてください。");
+    static const QRegularExpression keyCharacters(QStringLiteral("^[A-Za-z0-9_.-]+$"));
+    if (!keyCharacters.match(line.key).hasMatch())
+        return QStringLiteral("キー「%1」には英数字と _ . - だけが使えます。").arg(line.key);
+    if (reservedKeys().contains(line.key, Qt::CaseInsensitive))
+        return QStringLiteral("キー「%1」は追加の行には書けません(専用の欄があるか、ビルドが書くキーです)。").arg(line.key);
+    return storableProblem(QStringLiteral("%1の値").arg(line.key), line.value);
+}
+
+QString extraLinesText(const QList<ExtraDescriptorLine> &lines)
+{
+    QStringList text;
+    for (const ExtraDescriptorLine &line : lines)
+        text << line.key + QStringLiteral(" = ") + line.value;
+    return text.join(QLatin1Char('\n'));
+}
+
+QList<ExtraDescriptorLine> parseExtraLines(const QString &text)
+{
+    QList<ExtraDescriptorLine> lines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            lines.append({QString(), line.trimmed()});
+        else
+            lines.append({line.left(equals).trimmed(), line.mid(equals + 1).trimmed()});
+    }
+    return lines;
+}
+
+QString projectSettingsProblem(const ProjectSettings &settings)
+{
+    for (const QString &key : kProjectSettingKeys) {
+        if (const QString problem = projectSettingProblem(key, projectSettingValue(settings, key)); !problem.isEmpty())
+            return problem;
+    }
+    QStringList seen;
+    for (const ExtraDescriptorLine &line : settings.extraLines) {
+        if (const QString problem = extraLineProblem(line); !problem.isEmpty())
+            return problem;
+        if (seen.contains(line.key, Qt::CaseInsensitive))
+            return QStringLiteral("キー「%1」が2回あります。").arg(line.key);
+        seen << line.key;
+    }
+    return {};
+}
+
+QList<qint64> scratchpadSizes(const QString &spSize)
+{
+    static const QRegularExpression sizes(QStringLiteral("^[0-9]{1,9}(,[0-9]{1,9}){0,15}$"));
+    if (!sizes.match(spSize).hasMatch())
+        return {};
+    QList<qint64> result;
+    for (const QString &size : spSize.split(QLatin1Char(',')))
+        result << size.toLongLong();
+    return result;
+}
