@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/project_paths.h"
+#include "app/project_settings.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -12,4 +13,8 @@ struct OpenedProject {
     ProjectPaths paths;
     qint32 major = 1;
     qint32 minor = 0;
+    ProjectSettings settings;
+    // The settings file's jamChecked value: the descriptor's digest when the
+    // settings were last changed in the program.
+    QString jamChecked;
 };

@@ -268,6 +268,34 @@ bool ProfileDocument::setValue(const QString &section, const QString &key, const
     return true;
 }
 
+void ProfileDocument::removeKey(const QString &section, const QString &key)
+{
+    const int sectionLine = findSection(section);
+    const int keyLine = sectionLine < 0 ? -1 : findKey(sectionLine, key);
+    if (keyLine >= 0)
+        m_lines.removeAt(keyLine);
+}
+
+QStringList ProfileDocument::keys(const QString &section) const
+{
+    QStringList names;
+    QStringList folded;
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        return names;
+    const int end = sectionEnd(sectionLine);
+    for (int i = sectionLine + 1; i < end; ++i) {
+        const Line &line = m_lines[i];
+        if (line.kind != Kind::Key || folded.contains(line.name))
+            continue;
+        const QByteArray trimmed = trimBlanks(line.text);
+        const qsizetype equals = trimmed.indexOf('=');
+        names << decode(trimBlanks(equals < 0 ? trimmed : trimmed.left(equals)));
+        folded << line.name;
+    }
+    return names;
+}
+
 QByteArray ProfileDocument::toBytes() const
 {
     QByteArray bytes = m_bom;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -34,6 +35,10 @@ public:
     qint32 readInt(const QString &section, const QString &key, qint32 defaultValue) const;
     // False when the value cannot be written in the file's code page.
     bool setValue(const QString &section, const QString &key, const QString &value);
+    // As a write of no value does: the key's line goes; no other line moves.
+    void removeKey(const QString &section, const QString &key);
+    // The section's keys as written, in file order, each once.
+    QStringList keys(const QString &section) const;
 
     QByteArray toBytes() const;
 

@@ -36,7 +36,8 @@ const QStringList &reservedKeys()
         QStringLiteral("PackageURL"), QStringLiteral("AppSize"),     QStringLiteral("AppVer"),
         QStringLiteral("AppClass"),   QStringLiteral("LastModified"), QStringLiteral("KvmVer"),
         QStringLiteral("ProfileVer"), QStringLiteral("ConfigurationVer"),
-        QStringLiteral("major"),      QStringLiteral("minor"),        QStringLiteral("jamChecked"),
+        QStringLiteral("Name"),       QStringLiteral("major"),        QStringLiteral("minor"),
+        QStringLiteral("jamChecked"),
     };
     return keys;
 }
@@ -55,6 +56,9 @@ QString storableProblem(const QString &name, const QString &value)
         return QStringLiteral("%1が長すぎます(%2バイトまで)。").arg(name).arg(ProfileDocument::kMaxValueBytes);
     if (value != value.trimmed())
         return QStringLiteral("%1の前後に空白は置けません。").arg(name);
+    // The settings file would drop the quotes on reading.
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+        return QStringLiteral("%1を「\"」で囲むことはできません。").arg(name);
     return {};
 }
 
@@ -91,6 +95,11 @@ QString formProblem(const QString &key, const QString &value)
 
 } // namespace
 
+bool isReservedDescriptorKey(const QString &key)
+{
+    return reservedKeys().contains(key, Qt::CaseInsensitive);
+}
+
 QString projectSettingValue(const ProjectSettings &settings, const QString &key)
 {
     QString *const found = field(const_cast<ProjectSettings &>(settings), key);
@@ -116,7 +125,7 @@ QString extraLineProblem(const ExtraDescriptorLine &line)
     static const QRegularExpression keyCharacters(QStringLiteral("^[A-Za-z0-9_.-]+$"));
     if (!keyCharacters.match(line.key).hasMatch())
         return QStringLiteral("キー「%1」には英数字と _ . - だけが使えます。").arg(line.key);
-    if (reservedKeys().contains(line.key, Qt::CaseInsensitive))
+    if (isReservedDescriptorKey(line.key))
         return QStringLiteral("キー「%1」は追加の行には書けません(専用の欄があるか、ビルドが書くキーです)。").arg(line.key);
     return storableProblem(QStringLiteral("%1の値").arg(line.key), line.value);
 }

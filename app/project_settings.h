@@ -38,6 +38,10 @@ extern const QStringList kProjectSettingKeys;
 QString projectSettingValue(const ProjectSettings &settings, const QString &key);
 void setProjectSettingValue(ProjectSettings &settings, const QString &key, const QString &value);
 
+// Keys an extra line must not name: those the descriptor writer writes
+// itself, and the settings file's own keys of the project's section.
+bool isReservedDescriptorKey(const QString &key);
+
 // Why a value cannot be kept (it would break the settings file or the
 // descriptor, or the handset would not read it), or empty.
 QString projectSettingProblem(const QString &key, const QString &value);

@@ -2,6 +2,7 @@
 
 #include "app/opened_project.h"
 #include "app/profile_file.h"
+#include "app/project_settings_file.h"
 #include "app/toolchain.h"
 
 #include <QDir>
@@ -109,11 +110,23 @@ Result<> SettingsStore::LoadSettings()
     return Result<>::success();
 }
 
+namespace {
+
+ProjectRecord projectRecord(const ProfileDocument &doc, const AppSettings &opened, Result<> recorded)
+{
+    return ProjectRecord{opened.major, opened.minor, readProjectSettings(doc, opened.lastProject),
+                         doc.readString(opened.lastProject, kJamCheckedKey, QString()), recorded};
+}
+
+} // namespace
+
 Result<ProjectRecord> SettingsStore::recordOpenedProject(const QString &name)
 {
     std::optional<AppSettings> read;
+    std::optional<ProjectRecord> record;
     Result<> written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
         read = settingsFrom(doc, name);
+        record = projectRecord(doc, *read, Result<>::success());
         if (!doc.setValue(kGlobal, QStringLiteral("lastProject"), name))
             return Result<>::failure(QDir::toNativeSeparators(settingsFilePath())
                                      + QStringLiteral(": lastProjectの値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
@@ -121,7 +134,7 @@ Result<ProjectRecord> SettingsStore::recordOpenedProject(const QString &name)
     }, m_lockWait);
     if (written) {
         hold(*read);
-        return ProjectRecord{read->major, read->minor, Result<>::success()};
+        return *record;
     }
     // The file takes no write: the settings as it reads without one.
     const Result<ProfileDocument> doc = ProfileDocument::loadForUpdate(settingsFilePath());
@@ -129,7 +142,23 @@ Result<ProjectRecord> SettingsStore::recordOpenedProject(const QString &name)
         return Result<ProjectRecord>::failure(doc.error());
     const AppSettings opened = settingsFrom(*doc, name);
     hold(settingsFrom(*doc, QString()));
-    return ProjectRecord{opened.major, opened.minor, written};
+    return projectRecord(*doc, opened, written);
+}
+
+Result<> SettingsStore::saveProjectSettings(const OpenedProject &project, const ProjectSettings &changed,
+                                            const std::optional<QString> &jamChecked)
+{
+    const Result<> written = updateProfileFile(settingsFilePath(), [&](ProfileDocument &doc) {
+        const bool taken = writeProjectSettings(doc, project.name, project.settings, changed)
+                           && (!jamChecked || jamChecked == project.jamChecked
+                               || doc.setValue(project.name, kJamCheckedKey, *jamChecked));
+        if (!taken)
+            return Result<>::failure(QStringLiteral("Shift_JIS(Windows-31J)で表せない値は書きこめません。"));
+        return Result<>::success();
+    }, m_lockWait);
+    if (!written)
+        return Result<>::failure(settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n") + written.error());
+    return Result<>::success();
 }
 
 // Writes the keys of target that the file lacks or that differ from

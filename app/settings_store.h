@@ -3,10 +3,12 @@
 #include "app/app_settings.h"
 #include "app/path_style.h"
 #include "app/profile_file.h"
+#include "app/project_settings.h"
 #include "app/result.h"
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 struct OpenedProject;
 
@@ -15,6 +17,8 @@ struct OpenedProject;
 struct ProjectRecord {
     qint32 major = 1;
     qint32 minor = 0;
+    ProjectSettings settings;
+    QString jamChecked;
     Result<> recorded = Result<>::success();
 };
 
@@ -56,6 +60,11 @@ public:
     // larger of its value in the project and in the file, and is saved with
     // the project as the last one. The new minor, or why there is none.
     Result<qint32> RaiseMinorVersion(const OpenedProject &project);
+    // Writes the project's settings that differ from those it holds, and
+    // the descriptor's digest when one is given; all of it or nothing.
+    // Failure names the settings file and why.
+    Result<> saveProjectSettings(const OpenedProject &project, const ProjectSettings &changed,
+                                 const std::optional<QString> &jamChecked = std::nullopt);
     // Opening the project name: under the file's lock, one read gives the
     // settings afresh and the project's version, and lastProject becomes
     // name. When the file takes no write, the project opens all the same

@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 QString noJdkMessage(const QString &settingsFile)
 {
@@ -29,18 +30,40 @@ QString defaultClassPath(const QString &dojaPath, const PathStyle &style)
            + style.join(dojaPath, {QStringLiteral("lib"), QStringLiteral("dojaapi.jar")}) + quote;
 }
 
-Toolchain Toolchain::fromSettings(const AppSettings &s, const PathStyle &style)
+namespace {
+
+QString apiArchiveOf(const QString &dojaPath, const PathStyle &style, const QString &profile)
 {
+    const QString lib = QStringLiteral("lib");
+    const QString name = QStringLiteral("dojaapi.jar");
+    if (!profile.isEmpty()) {
+        const QString own = style.join(dojaPath, {lib, QStringLiteral("profiles"), profile, name});
+        if (QFileInfo(own).isFile())
+            return own;
+    }
+    return style.join(dojaPath, {lib, name});
+}
+
+} // namespace
+
+Toolchain Toolchain::fromSettings(const AppSettings &s, const PathStyle &style, const QString &targetProfile)
+{
+    const QString sdkArchive = style.join(s.DOJA_PATH, {QStringLiteral("lib"), QStringLiteral("dojaapi.jar")});
+    const QString archive = apiArchiveOf(s.DOJA_PATH, style, targetProfile);
+    const auto withArchive = [&](QString classPath) {
+        return s.DOJA_PATH.isEmpty() ? classPath : classPath.replace(sdkArchive, archive);
+    };
     const auto tool = [&style](const QString &base, const char *name) {
         return base.isEmpty() ? QString() : style.join(base, {QStringLiteral("bin"), QString::fromLatin1(name)});
     };
     return {style,
             s.JAVA_PATH,
             s.DOJA_PATH,
-            s.CLASSPATH,
-            s.BOOTCLASSPATH,
+            withArchive(s.CLASSPATH),
+            withArchive(s.BOOTCLASSPATH),
             tool(s.JAVA_PATH, "java"),
             tool(s.JAVA_PATH, "javac"),
             tool(s.JAVA_PATH, "jar"),
-            tool(s.DOJA_PATH, "preverify")};
+            tool(s.DOJA_PATH, "preverify"),
+            archive};
 }

@@ -21,8 +21,13 @@ struct Toolchain {
     QString javac;
     QString jar;
     QString preverify;
+    QString apiArchive;     // the SDK's DoJa API archive the tools are given
 
-    static Toolchain fromSettings(const AppSettings &settings, const PathStyle &style);
+    // With a target profile, the SDK's archive of that profile where the SDK
+    // has one (lib/profiles/<profile>/dojaapi.jar) stands for its
+    // lib/dojaapi.jar, in the class paths too; an SDK with one archive keeps it.
+    static Toolchain fromSettings(const AppSettings &settings, const PathStyle &style,
+                                  const QString &targetProfile = QString());
 };
 
 // The JDK folder among the style's probes whose bin folder holds the

@@ -77,7 +77,7 @@ QString preverifyCommandLine(const Toolchain &tools)
 {
     return quoted(tools.preverify)
            + QStringLiteral(" -classpath tmpclasses") + tools.style.listSeparator
-           + quoted(sdkFile(tools, QStringLiteral("dojaapi.jar")))
+           + quoted(tools.apiArchive)
            + QStringLiteral(" -d classes tmpclasses");
 }
 

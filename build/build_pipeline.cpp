@@ -13,6 +13,7 @@
 #include "build/build_folders.h"
 #include "build/build_messages.h"
 #include "build/command_runner.h"
+#include "build/descriptor_edits.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
@@ -25,12 +26,13 @@ namespace {
 class Build
 {
 public:
-    Build(Services &services, const OpenedProject &project)
+    Build(Services &services, OpenedProject &project)
         : m_services(services)
         , m_bench(services.bench)
         , m_project(project)
         , m_paths(project.paths)
-        , m_tools(Toolchain::fromSettings(services.store.settings(), services.store.style()))
+        , m_tools(Toolchain::fromSettings(services.store.settings(), services.store.style(),
+                                          project.settings.TargetProfile))
     {
     }
 
@@ -42,6 +44,7 @@ private:
     bool package();
     bool addResources();
     bool writeProducts();
+    void logBudget();
     bool failCompile();
     void logCompilerOutput(const QString &output);
     CommandResult runTool(const QString &line, const QString &folder);
@@ -49,7 +52,7 @@ private:
 
     Services &m_services;
     Workbench &m_bench;
-    const OpenedProject &m_project;
+    OpenedProject &m_project;
     const ProjectPaths &m_paths;
     const Toolchain m_tools;
     std::unique_ptr<CommandRunner> m_runner;
@@ -99,6 +102,7 @@ BuildOutcome Build::run()
     complete = QFileInfo(m_paths.archive()).isFile() && complete;
     complete = writeProducts() && complete;
     AppendLogLine(m_bench, kBuildSucceeded);
+    logBudget();
     m_outcome.complete = complete;
     return m_outcome;
 }
@@ -198,6 +202,8 @@ bool Build::addResources()
 bool Build::writeProducts()
 {
     const QString jam = m_paths.descriptor();
+    for (const QString &line : TakeHandEdits(m_services.store, m_project))
+        AppendLogLine(m_bench, line);
     const Result<> jamWritten = WriteJamFile(m_project, m_services.clock.now());
     if (jamWritten)
         AppendLogLine(m_bench, kJamSaved + jam);
@@ -213,6 +219,17 @@ bool Build::writeProducts()
     return jamWritten && htmlWritten;
 }
 
+void Build::logBudget()
+{
+    const QFileInfo archive(m_paths.archive());
+    if (!archive.isFile())
+        return;
+    const ProjectSettings &settings = m_project.settings;
+    m_outcome.budget = handsetBudget(archive.size(), scratchpadSizes(settings.SPsize), settings.TargetProfile);
+    for (const BudgetLine &line : std::as_const(m_outcome.budget))
+        AppendLogLine(m_bench, line.text);
+}
+
 void Build::logJarFailure(const CommandResult &run)
 {
     AppendLog(m_bench, kJarFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
@@ -220,7 +237,7 @@ void Build::logJarFailure(const CommandResult &run)
 
 } // namespace
 
-BuildOutcome Compile_Click(Services &services, const OpenedProject &project)
+BuildOutcome Compile_Click(Services &services, OpenedProject &project)
 {
     const ActionUnderWay underWay(services.progress, ActionKind::Build);
     return Build(services, project).run();

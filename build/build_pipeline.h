@@ -1,6 +1,7 @@
 #pragma once
 
 #include "build/compiler_messages.h"
+#include "build/handset_budget.h"
 
 #include <QList>
 #include <optional>
@@ -18,8 +19,12 @@ struct BuildOutcome {
     // The compiler's errors; their output lines are lines of the log
     // (0-based, split at LF), where the build put the compiler's output.
     QList<CompilerMessage> errors;
+    // What the archive and scratchpad take of the handset, as logged; none
+    // without an archive.
+    QList<BudgetLine> budget;
 };
 
 // The Build button: saves the source, runs the four tool stages, writes the
-// descriptor and the page, reporting every step in the log.
-BuildOutcome Compile_Click(Services &services, const OpenedProject &project);
+// descriptor and the page, reporting every step in the log. Values typed
+// into the old descriptor by hand become the project's settings.
+BuildOutcome Compile_Click(Services &services, OpenedProject &project);

@@ -23,7 +23,8 @@ bool Run_Click(Services &services, const OpenedProject &project)
         AppendLogLine(bench, project.paths.descriptor() + QStringLiteral("がありません。先にビルドしてください。"));
         return false;
     }
-    const Toolchain tools = Toolchain::fromSettings(services.store.settings(), services.store.style());
+    const Toolchain tools = Toolchain::fromSettings(services.store.settings(), services.store.style(),
+                                                    project.settings.TargetProfile);
     if (!HasTool(bench, tools.java, kNoJdk))
         return false;
     if (const QString problem = commandLineSettingsProblem(tools); !problem.isEmpty()) {

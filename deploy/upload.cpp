@@ -8,6 +8,7 @@
 #include "app/settings_store.h"
 #include "app/workbench.h"
 #include "build/html_writer.h"
+#include "build/descriptor_edits.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
 #include "deploy/ftp_client.h"
@@ -95,6 +96,8 @@ bool Upload::raiseVersion()
 bool Upload::writeProducts()
 {
     log(QStringLiteral("JAMファイルの生成中..."));
+    for (const QString &line : TakeHandEdits(m_services.store, m_project))
+        log(line);
     const QString jam = m_paths.descriptor();
     if (const Result<> written = WriteJamFile(m_project, m_services.clock.now()); !written) {
         log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));

@@ -65,7 +65,7 @@ Opening OpenProject(Services &services, const QString &requestedName)
         AppendLogLine(services.bench, text.error());
     AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
     return std::optional<ProjectOpening>(
-        ProjectOpening{OpenedProject{name, paths, record->major, record->minor}, text ? **text : QString()});
+        ProjectOpening{OpenedProject{name, paths, record->major, record->minor, record->settings, record->jamChecked}, text ? **text : QString()});
 }
 
 std::optional<OpenedProject> OpenProjectIntoEditor(Services &services, const QString &name)

@@ -114,12 +114,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("lastLine");
         const QString succeeded = QStringLiteral("コンパイルは正常に終了しました。\n");
-        QTest::newRow("success") << "--build" << QString() << 0 << succeeded;
+        const QString measured = succeeded + QStringLiteral("JAR 2 バイト\n");
+        QTest::newRow("success") << "--build" << QString() << 0 << measured;
         QTest::newRow("compile failure, CR LF output") << "--build" << "compile" << 1 << "failed\n\nコンパイルは失敗しました。\n";
-        QTest::newRow("preverify failure, the log ends well") << "--build" << "preverify" << 1 << succeeded;
+        QTest::newRow("preverify failure, the log ends well") << "--build" << "preverify" << 1 << measured;
         QTest::newRow("archive failure") << "--build" << "package" << 1 << succeeded;
         QTest::newRow("no archive although jar ended well") << "--build" << "archive" << 1 << succeeded;
-        QTest::newRow("descriptor not written") << "--build" << "descriptor" << 1 << succeeded;
+        QTest::newRow("descriptor not written") << "--build" << "descriptor" << 1 << measured;
         QTest::newRow("source not saved") << "--build" << "source" << 1 << "\nコンパイルは失敗しました。\n";
         // No JDK, no compiler: the machine's own javac must not stand in for it.
         QTest::newRow("no JDK") << "--build" << "jdk" << 1 << kNoJdk + QStringLiteral("\nコンパイルは失敗しました。\n");

@@ -37,7 +37,7 @@ void BuildRoadTest::japaneseNameWithAnImage()
     box.bench.modified = true;
     ProcessCommandRunnerFactory runners;
     Services services = box.services(runners);
-    const OpenedProject project = box.project();
+    OpenedProject project = box.project();
     QVERIFY2(Compile_Click(services, project).complete, qPrintable(box.bench.log));
 
     const ProjectPaths &paths = project.paths;
