@@ -24,7 +24,7 @@ QString *field(ProjectSettings &settings, const QString &key)
     QString *const fields[] = {&settings.AppName,      &settings.AppParam, &settings.SPsize,
                                &settings.UseNetwork,   &settings.UseBrowser, &settings.TargetDevice,
                                &settings.DrawArea,     &settings.AppTrace, &settings.TargetProfile};
-    const qsizetype index = kProjectSettingKeys.indexOf(key, Qt::CaseInsensitive);
+    const qsizetype index = projectSettingIndex(key);
     return index < 0 ? nullptr : fields[index];
 }
 
@@ -94,6 +94,15 @@ QString formProblem(const QString &key, const QString &value)
 }
 
 } // namespace
+
+qsizetype projectSettingIndex(const QString &key)
+{
+    for (qsizetype i = 0; i < kProjectSettingKeys.size(); ++i) {
+        if (kProjectSettingKeys[i].compare(key, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
 
 bool isReservedDescriptorKey(const QString &key)
 {

@@ -35,6 +35,9 @@ extern const QStringList kDojaProfiles;
 
 // The settable keys with a field of their own, in the order of the struct.
 extern const QStringList kProjectSettingKeys;
+// The key's place in kProjectSettingKeys, matched without regard to case as
+// handsets and the settings file match keys; -1 for none.
+qsizetype projectSettingIndex(const QString &key);
 QString projectSettingValue(const ProjectSettings &settings, const QString &key);
 void setProjectSettingValue(ProjectSettings &settings, const QString &key, const QString &value);
 

@@ -72,7 +72,7 @@ void EditReader::take(const JamLine &line, const QString &problem, const std::fu
 
 void EditReader::read(const JamLine &line)
 {
-    const qsizetype field = kProjectSettingKeys.indexOf(line.key, Qt::CaseInsensitive);
+    const qsizetype field = projectSettingIndex(line.key);
     const QString key = field < 0 ? line.key : kProjectSettingKeys[field];
     if (key == QLatin1String("TargetProfile"))
         return;

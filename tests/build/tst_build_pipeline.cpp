@@ -3,6 +3,8 @@
 #include "build/build_commands.h"
 #include "build/build_folders.h"
 #include "build/build_pipeline.h"
+#include "build/descriptor_edits.h"
+#include "build/handset_budget.h"
 #include "project_sandbox.h"
 
 #include <QDir>
@@ -246,6 +248,70 @@ private Q_SLOTS:
         QCOMPARE(box.runners.runnersCreated, 1);
         QVERIFY(Compile_Click(services, project).complete);
         QCOMPARE(box.runners.runnersCreated, 2);
+    }
+
+    void handsetBudget_data()
+    {
+        QTest::addColumn<qint64>("jar");
+        QTest::addColumn<QString>("spSize");
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("no target: the sizes alone") << qint64(7531) << "512,512" << QString()
+            << QStringList{"JAR 7,531 バイト", "スクラッチパッド 1,024 バイト"} << false;
+        QTest::newRow("DoJa-1.0 within, no scratchpad asked for") << qint64(7531) << QString() << "DoJa-1.0"
+            << QStringList{"JAR 7,531 / 10,240 バイト (74%) DoJa-1.0"} << false;
+        QTest::newRow("DoJa-1.0: the scratchpad over its own limit") << qint64(10240) << "6000" << "DoJa-1.0"
+            << QStringList{"JAR 10,240 / 10,240 バイト (100%) DoJa-1.0", "スクラッチパッド 6,000 / 5,120 バイト (117%) DoJa-1.0",
+                           "警告: スクラッチパッドがDoJa-1.0の上限を880バイト超えています。"} << true;
+        QTest::newRow("DoJa-3.5: an archive over 100 KB") << qint64(102401) << QString() << "DoJa-3.5"
+            << QStringList{"JAR 102,401 / 102,400 バイト (100%) DoJa-3.5", "警告: JARがDoJa-3.5の上限を1バイト超えています。"} << true;
+        QTest::newRow("DoJa-5.1 counts both together") << qint64(48576) << "1000000" << "DoJa-5.1"
+            << QStringList{"JAR+スクラッチパッド 1,048,576 / 1,048,576 バイト (100%) DoJa-5.1"} << false;
+    }
+
+    void handsetBudget()
+    {
+        QFETCH(qint64, jar);
+        QFETCH(QString, spSize);
+        QFETCH(QString, profile);
+        QStringList lines;
+        bool over = false;
+        for (const BudgetLine &line : ::handsetBudget(jar, scratchpadSizes(spSize), profile)) {
+            lines << line.text;
+            over = over || line.over;
+        }
+        QTEST(lines, "lines");
+        QTEST(over, "over");
+    }
+
+    // A value typed into the descriptor outlives the build that replaces
+    // it; one the user changed in the program since is not taken back.
+    void handEditsOutliveTheBuild()
+    {
+        ProjectSandbox box;
+        answerWith(box);
+        Services services = box.services();
+        OpenedProject project = box.project();
+        QVERIFY(Compile_Click(services, project).complete);
+        const QByteArray built = readBytes(project.paths.descriptor());
+        QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jam"), QByteArray(built).replace("SPsize = ", "SPsize = 1024")));
+        QVERIFY(Compile_Click(services, project).complete);
+        QCOMPARE(project.settings.SPsize, QStringLiteral("1024"));
+        QVERIFY(box.bench.log.contains(QStringLiteral("に手で書かれた値をプロジェクトの設定に取り込みました: SPsize = 1024\r\n")));
+        QVERIFY(readBytes(project.paths.descriptor()).contains("SPsize = 1024\r\n"));
+        QCOMPARE(box.project().settings.SPsize, QStringLiteral("1024"));  // as the settings file holds it
+
+        ProjectSettings changed = project.settings;
+        changed.SPsize.clear();
+        const QString digest = currentDescriptorDigest(project);
+        QVERIFY(box.store.saveProjectSettings(project, changed, digest));
+        project.settings = changed;
+        project.jamChecked = digest;
+        QVERIFY(Compile_Click(services, project).complete);
+        QCOMPARE(project.settings.SPsize, QString());
+        QVERIFY(readBytes(project.paths.descriptor()).contains("SPsize = \r\n"));
+        QVERIFY(!box.bench.log.contains(QStringLiteral("取り込みました")));
     }
 
     // The clean command: what a build makes goes, the application's data stays.

@@ -1,6 +1,7 @@
 #include "app/code_page.h"
 #include "app/opened_project.h"
 #include "app/path_style.h"
+#include "build/descriptor_edits.h"
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "file_bytes.h"
@@ -24,7 +25,25 @@ struct Project {
     QString bin(const QString &file) const { return project.paths.binFolder() + QLatin1Char('/') + file; }
 };
 
+ProjectSettings everySetting(const QString &profile)
+{
+    ProjectSettings s;
+    s.AppName = QStringLiteral("ゲーム");
+    s.AppParam = QStringLiteral("a b");
+    s.SPsize = QStringLiteral("512,1024");
+    s.UseNetwork = QStringLiteral("http");
+    s.UseBrowser = QStringLiteral("launch");
+    s.TargetDevice = QStringLiteral("N503iS P503i");
+    s.DrawArea = QStringLiteral("120x130");
+    s.AppTrace = QStringLiteral("On");
+    s.TargetProfile = profile;
+    s.extraLines = {{QStringLiteral("UseTelephone"), QStringLiteral("call")}, {QStringLiteral("GetUtn"), QString()}};
+    return s;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ProjectSettings)
 
 class DescriptorAndPageTest : public QObject
 {
@@ -35,18 +54,34 @@ private Q_SLOTS:
         QTest::addColumn<int>("minor");
         QTest::addColumn<int>("archive");  // its size; -1: none
         QTest::addColumn<QDateTime>("moment");
+        QTest::addColumn<ProjectSettings>("settings");
         QTest::addColumn<QByteArray>("bytes");
         const auto rest = [](const char *modified) {
             return "AppParam = \r\nAppClass = Test\r\nSPsize = \r\nLastModified = " + QByteArray(modified)
                    + "\r\nKvmVer = \r\n\r\n";
         };
         QTest::newRow("minor 12") << 12 << 1234 << QDateTime(QDate(2001, 9, 4), QTime(13, 5, 9))
-                                  << "PackageURL = Test.jar\r\nAppSize = 1234\r\nAppName = Test\r\nAppVer = 1.12\r\n"
+                                  << ProjectSettings() << "PackageURL = Test.jar\r\nAppSize = 1234\r\nAppName = Test\r\nAppVer = 1.12\r\n"
                                          + rest("Tue, 4 Sep 2001 13:05:09");
-        QTest::newRow("no archive, April is written Mar") << 0 << -1 << QDateTime(QDate(2001, 4, 15), QTime(9, 0, 0))
+        const QDateTime april(QDate(2001, 4, 15), QTime(9, 0, 0));
+        QTest::newRow("no archive, April is written Mar") << 0 << -1 << april << ProjectSettings()
             << "PackageURL = Test.jar\r\nAppName = Test\r\nAppVer = 1.0\r\n" + rest("Sun, 15 Mar 2001 09:00:00");
-        QTest::newRow("empty archive, March stays March") << 0 << 0 << QDateTime(QDate(2026, 3, 31), QTime(12, 0, 0))
+        QTest::newRow("empty archive, March stays March") << 0 << 0 << QDateTime(QDate(2026, 3, 31), QTime(12, 0, 0)) << ProjectSettings()
             << "PackageURL = Test.jar\r\nAppSize = 0\r\nAppName = Test\r\nAppVer = 1.0\r\n" + rest("Tue, 31 Mar 2026 12:00:00");
+        // Set values go into their lines; the rest follow the last line in a fixed order.
+        const QByteArray head = "PackageURL = Test.jar\r\nAppName = " + toCodePage(QStringLiteral("ゲーム")).value()
+                                + "\r\nAppVer = 1.0\r\nAppParam = a b\r\nAppClass = Test\r\nSPsize = 512,1024\r\n";
+        const QByteArray own = "UseNetwork = http\r\nUseBrowser = launch\r\nTargetDevice = N503iS P503i\r\n"
+                               "DrawArea = 120x130\r\nAppTrace = On\r\n";
+        const QByteArray extra = "UseTelephone = call\r\nGetUtn = \r\n\r\n";
+        QTest::newRow("DoJa-1.0: no ProfileVer, April still Mar") << 0 << -1 << april << everySetting("DoJa-1.0")
+            << head + "LastModified = Sun, 15 Mar 2001 09:00:00\r\nKvmVer = \r\n" + own + "ConfigurationVer = CLDC-1.0\r\n" + extra;
+        QTest::newRow("DoJa-3.5: the real April, CLDC 1.0") << 0 << -1 << april << everySetting("DoJa-3.5")
+            << head + "LastModified = Sun, 15 Apr 2001 09:00:00\r\nKvmVer = \r\n" + own
+                   + "ProfileVer = DoJa-3.5\r\nConfigurationVer = CLDC-1.0\r\n" + extra;
+        QTest::newRow("DoJa-4.0 runs on CLDC 1.1") << 0 << -1 << april << everySetting("DoJa-4.0")
+            << head + "LastModified = Sun, 15 Apr 2001 09:00:00\r\nKvmVer = \r\n" + own
+                   + "ProfileVer = DoJa-4.0\r\nConfigurationVer = CLDC-1.1\r\n" + extra;
     }
 
     void descriptorFile()
@@ -56,10 +91,57 @@ private Q_SLOTS:
         QFETCH(QDateTime, moment);
         Project p;
         p.project.minor = minor;
+        QFETCH(ProjectSettings, settings);
+        p.project.settings = settings;
         if (archive >= 0)
             QVERIFY(writeBytes(p.bin(QStringLiteral("Test.jar")), QByteArray(archive, 'x')));
         QVERIFY(WriteJamFile(p.project, moment));
         QTEST(readBytes(p.bin(QStringLiteral("Test.jam"))), "bytes");
+    }
+
+    void handEdits_data()
+    {
+        QTest::addColumn<ProjectSettings>("before");
+        QTest::addColumn<QString>("lines");  // after today's nine lines
+        QTest::addColumn<ProjectSettings>("after");
+        QTest::addColumn<QStringList>("taken");
+        QTest::addColumn<int>("refused");
+        const ProjectSettings none;
+        ProjectSettings named;
+        named.AppName = QStringLiteral("X");
+        ProjectSettings sized;
+        sized.SPsize = QStringLiteral("1024");
+        ProjectSettings telephone;
+        telephone.extraLines = {{QStringLiteral("UseTelephone"), QStringLiteral("call")}};
+        ProjectSettings profile;
+        profile.TargetProfile = QStringLiteral("DoJa-2.0");
+        QTest::newRow("the writer's own descriptor holds none") << none << QString() << none << QStringList() << 0;
+        QTest::newRow("a typed SPsize, its key in any case")
+            << none << "spsize = 1024" << sized << QStringList{"spsize = 1024"} << 0;
+        QTest::newRow("the project's own name typed back is no name of its own")
+            << named << "appname = Test" << none << QStringList{"appname = Test"} << 0;
+        QTest::newRow("an unknown key becomes an extra line")
+            << none << "UseTelephone = call" << telephone << QStringList{"UseTelephone = call"} << 0;
+        QTest::newRow("a typed ProfileVer becomes the target")
+            << none << "ProfileVer = DoJa-2.0\nConfigurationVer = CLDC-1.0" << profile << QStringList{"ProfileVer = DoJa-2.0"} << 0;
+        QTest::newRow("what the writer writes itself is no edit")
+            << none << "AppVer = 9.9\nLastModified = x\nProfileVer = DoJa-9" << none << QStringList() << 0;
+        QTest::newRow("a value the handset cannot read is refused, the settings stay")
+            << sized << "SPsize = 1k\nDrawArea = big" << sized << QStringList() << 2;
+    }
+
+    void handEdits()
+    {
+        QFETCH(ProjectSettings, before);
+        QFETCH(QString, lines);
+        Project p;
+        p.project.settings = before;
+        // Typed above the writer's lines: the first of a key counts.
+        const QString jam = lines + QStringLiteral("\r\n") + MakeJamText(p.project, QDateTime(QDate(2001, 9, 4), QTime()));
+        const DescriptorEdits edits = findHandEdits(jam, p.project);
+        QTEST(edits.settings, "after");
+        QTEST(edits.taken, "taken");
+        QTEST(int(edits.refused.size()), "refused");
     }
 
     void pageFile_data()

@@ -1,5 +1,8 @@
 #include "project_sandbox.h"
 
+#include "app/profile_file.h"
+#include "app/project_settings_file.h"
+
 #include "app/code_page.h"
 
 #include <QDir>
@@ -53,7 +56,9 @@ ProjectSandbox::ProjectSandbox(const Options &options)
 OpenedProject ProjectSandbox::project() const
 {
     const AppSettings &s = store.settings();
-    return {m_options.name, ProjectPaths(s.DOJA_PATH, m_options.name, store.style()), s.major, s.minor};
+    const ProfileDocument file = ProfileDocument::load(store.settingsFilePath());
+    return {m_options.name, ProjectPaths(s.DOJA_PATH, m_options.name, store.style()), s.major, s.minor,
+            readProjectSettings(file, m_options.name), file.readString(m_options.name, kJamCheckedKey, QString())};
 }
 
 bool ProjectSandbox::writeIni()
