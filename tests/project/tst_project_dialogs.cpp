@@ -1,12 +1,17 @@
 #include "dialog_driver.h"
 #include "project/new_project_dialog.h"
 #include "project/project_chooser.h"
+#include "project/project_settings_dialog.h"
 #include "project_sandbox.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -29,6 +34,39 @@ void whenShown(QWidget *window, std::function<void()> act)
     timer->start(10);
 }
 
+// Settings with the given keys set, "Key=value" each; a key of no field of
+// its own, or one marked "+Key", becomes an extra line.
+ProjectSettings settingsWith(const QStringList &values)
+{
+    ProjectSettings settings;
+    for (const QString &value : values) {
+        const QString key = value.section(QLatin1Char('='), 0, 0);
+        const QString text = value.section(QLatin1Char('='), 1);
+        if (kProjectSettingKeys.contains(key))
+            setProjectSettingValue(settings, key, text);
+        else
+            settings.extraLines.append({key.startsWith(u'+') ? key.mid(1) : key, text});
+    }
+    return settings;
+}
+
+// What a user does to one field: "name=text" types text, "name" toggles.
+void editField(QDialog &dialog, const QString &edit)
+{
+    const QString name = edit.section(QLatin1Char('='), 0, 0);
+    const QString text = edit.section(QLatin1Char('='), 1);
+    QWidget *field = dialog.findChild<QWidget *>(name);
+    QVERIFY2(field, qPrintable(name));
+    if (auto *line = qobject_cast<QLineEdit *>(field))
+        line->setText(text);
+    else if (auto *box = qobject_cast<QCheckBox *>(field))
+        QTest::keyClick(box, Qt::Key_Space);
+    else if (auto *combo = qobject_cast<QComboBox *>(field))
+        combo->setCurrentIndex(combo->findText(text));
+    else
+        qobject_cast<QPlainTextEdit *>(field)->setPlainText(text);
+}
+
 } // namespace
 
 class ProjectDialogsTest : public QObject
@@ -42,6 +80,8 @@ private Q_SLOTS:
     void chooserAnswers();
     void newProjectDialogAnswers_data();
     void newProjectDialogAnswers();
+    void settingsDialogAnswers_data();
+    void settingsDialogAnswers();
 };
 
 void ProjectDialogsTest::chooserListsAfreshSortedWithoutRegardToCase()
@@ -170,6 +210,88 @@ void ProjectDialogsTest::newProjectDialogAnswers()
         QCOMPARE(boxes.messages.first(), QStringLiteral("プロジェクト名を入力してください。"));
     QVERIFY(!dialog.isVisible());
     QCOMPARE(QFileInfo::exists(box.sdkDir() + QStringLiteral("/apps/Game")), !answer.isEmpty());
+}
+
+void ProjectDialogsTest::settingsDialogAnswers_data()
+{
+    QTest::addColumn<QStringList>("given");     // Key=value
+    QTest::addColumn<QStringList>("edits");     // see editField
+    QTest::addColumn<QString>("key");           // "Key@field": a key pressed there
+    QTest::addColumn<QStringList>("expected");  // Key=value, as settings() gives it
+    QTest::addColumn<QString>("problem");       // a part of the text shown; empty: none
+    QTest::addColumn<int>("result");            // -1: still open
+
+    const QStringList full = {"AppName=ゲーム", "AppParam=a b", "SPsize=512,512", "UseNetwork=http",
+                              "UseBrowser=launch", "TargetDevice=N503iS", "DrawArea=240x240", "AppTrace=On",
+                              "TargetProfile=DoJa-2.0", "UseTelephone=call", "X-Note=メモ"};
+    const int open = -1, accepted = QDialog::Accepted, rejected = QDialog::Rejected;
+    QTest::newRow("empty defaults round-trip") << QStringList() << QStringList() << "" << QStringList() << "" << open;
+    QTest::newRow("every field round-trips") << full << QStringList() << "" << full << "" << open;
+    QTest::newRow("UseNetwork checked is http") << QStringList() << QStringList{"chkUseNetwork"} << ""
+                                                << QStringList{"UseNetwork=http"} << "" << open;
+    QTest::newRow("UseBrowser checked is launch") << QStringList() << QStringList{"chkUseBrowser"} << ""
+                                                  << QStringList{"UseBrowser=launch"} << "" << open;
+    QTest::newRow("AppTrace checked is On") << QStringList() << QStringList{"chkAppTrace"} << ""
+                                            << QStringList{"AppTrace=On"} << "" << open;
+    QTest::newRow("unchecked is empty") << QStringList{"UseNetwork=http", "AppTrace=On"}
+                                        << QStringList{"chkUseNetwork", "chkAppTrace"} << "" << QStringList() << ""
+                                        << open;
+    QTest::newRow("profile picked") << QStringList() << QStringList{"cboTargetProfile=DoJa-5.1"} << ""
+                                    << QStringList{"TargetProfile=DoJa-5.1"} << "" << open;
+    QTest::newRow("なし clears the profile") << QStringList{"TargetProfile=DoJa-2.0"}
+                                              << QStringList{"cboTargetProfile=なし"} << "" << QStringList() << ""
+                                              << open;
+    QTest::newRow("bad SPsize disables OK") << QStringList() << QStringList{"txtSPsize=1k"} << ""
+                                            << QStringList{"SPsize=1k"} << "SPsize" << open;
+    QTest::newRow("extra line round-trips") << QStringList() << QStringList{"txtExtraLines=UseTelephone = call"} << ""
+                                            << QStringList{"UseTelephone=call"} << "" << open;
+    QTest::newRow("extra line with a key of its own field refused")
+        << QStringList() << QStringList{"txtExtraLines=AppName = x"} << "" << QStringList{"+AppName=x"} << "AppName"
+        << open;
+    QTest::newRow("AppName beyond Shift_JIS refused") << QStringList() << QStringList{"txtAppName=😀"} << ""
+                                                      << QStringList{"AppName=😀"} << "Shift_JIS" << open;
+    // Loaded values the widgets cannot show stay as they were, refused.
+    QTest::newRow("loaded bad check value shown at once") << QStringList{"UseNetwork=yes"} << QStringList() << ""
+                                                          << QStringList{"UseNetwork=yes"} << "UseNetwork" << open;
+    QTest::newRow("loaded unknown profile shown at once") << QStringList{"TargetProfile=DoJa-9.9"} << QStringList()
+                                                          << "" << QStringList{"TargetProfile=DoJa-9.9"} << "DoJa-9.9"
+                                                          << open;
+    QTest::newRow("Enter accepts") << full << QStringList() << "Return@txtAppName" << full << "" << accepted;
+    QTest::newRow("Enter with a problem stays") << QStringList() << QStringList{"txtSPsize=1k"} << "Return@txtSPsize"
+                                                << QStringList{"SPsize=1k"} << "SPsize" << open;
+    QTest::newRow("Enter in the extra lines is a new line")
+        << full << QStringList() << "Return@txtExtraLines" << full << "" << open;
+    QTest::newRow("Ctrl+Enter in the extra lines accepts")
+        << full << QStringList() << "Ctrl+Return@txtExtraLines" << full << "" << accepted;
+    QTest::newRow("Esc rejects") << full << QStringList{"txtAppName=x"} << "Escape@txtAppName"
+                                 << full + QStringList{"AppName=x"} << "" << rejected;
+}
+
+void ProjectDialogsTest::settingsDialogAnswers()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, edits);
+    QFETCH(QString, key);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, problem);
+    ProjectSettingsDialog dialog(QStringLiteral("Game"), settingsWith(given));
+    dialog.setResult(-1);
+    dialog.show();
+    QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("txtAppName"))->placeholderText(), QStringLiteral("Game"));
+    for (const QString &edit : edits)
+        editField(dialog, edit);
+    if (!key.isEmpty()) {
+        const QKeySequence sequence(key.section(QLatin1Char('@'), 0, 0));
+        QTest::keyClick(dialog.findChild<QWidget *>(key.section(QLatin1Char('@'), 1)), sequence[0].key(),
+                        sequence[0].keyboardModifiers());
+    }
+
+    QCOMPARE(dialog.settings(), settingsWith(expected));
+    const QString shown = dialog.findChild<QLabel *>(QStringLiteral("lblProblem"))->text();
+    QVERIFY2(problem.isEmpty() ? shown.isEmpty() : shown.contains(problem), qPrintable(shown));
+    QCOMPARE(dialog.findChild<QPushButton *>(QStringLiteral("cmdOK"))->isEnabled(), problem.isEmpty());
+    QTEST(dialog.result(), "result");
+    QCOMPARE(dialog.isVisible(), dialog.result() == -1);
 }
 
 QTEST_MAIN(ProjectDialogsTest)
