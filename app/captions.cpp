@@ -42,6 +42,7 @@ const QHash<int, QString> &japaneseTable()
         {1030, QStringLiteral("やり直し(&R)")},
         {1031, QStringLiteral("すべて選択(&A)")},
         {1032, QStringLiteral("ビルド結果の削除(&D)...")},
+        {1033, QStringLiteral("プロジェクトの設定(&T)...")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -87,6 +88,7 @@ const QHash<int, QString> &englishTable()
         {1030, QStringLiteral("Redo")},
         {1031, QStringLiteral("Select All")},
         {1032, QStringLiteral("Clean...")},
+        {1033, QStringLiteral("Project Settings...")},
     };
     return table;
 }

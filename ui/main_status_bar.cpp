@@ -11,11 +11,14 @@ MainStatusBar::MainStatusBar(QWidget *parent) : QStatusBar(parent)
     m_text->setObjectName(QStringLiteral("sbStatusText"));
     m_project = new QLabel(this);
     m_project->setObjectName(QStringLiteral("sbProject"));
+    m_budget = new QLabel(this);
+    m_budget->setObjectName(QStringLiteral("sbBudget"));
     m_modified = new QLabel(this);
     m_modified->setObjectName(QStringLiteral("sbModified"));
     m_date = new QLabel(this);
     m_time = new QLabel(this);
     addWidget(m_text, 1);
+    addPermanentWidget(m_budget);
     addPermanentWidget(m_project);
     addPermanentWidget(m_modified);
     addPermanentWidget(m_date);
@@ -64,9 +67,18 @@ void MainStatusBar::setModified(bool modified)
     m_modified->setText(modified ? QStringLiteral("変更あり") : QString());
 }
 
-void MainStatusBar::setProject(const QString &name)
+void MainStatusBar::setProject(const QString &name, const QString &profile)
 {
-    m_project->setText(name.isEmpty() ? QString() : QStringLiteral("プロジェクト: ") + name);
+    QString text = name.isEmpty() ? QString() : QStringLiteral("プロジェクト: ") + name;
+    if (!name.isEmpty() && !profile.isEmpty())
+        text += QStringLiteral(" (") + profile + QLatin1Char(')');
+    m_project->setText(text);
+}
+
+void MainStatusBar::setBudget(const QString &text, bool over)
+{
+    m_budget->setText(text);
+    m_budget->setStyleSheet(over ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
 }
 
 void MainStatusBar::showIdle()

@@ -20,8 +20,10 @@ public:
     void showNote(const QString &note);
     void setErrorCount(int count);
     void setModified(bool modified);
-    // The open project's name; empty: none is open.
-    void setProject(const QString &name);
+    // The open project's name and target profile; empty: none is open.
+    void setProject(const QString &name, const QString &profile = QString());
+    // What the last build takes of the handset; red when over a limit.
+    void setBudget(const QString &text, bool over);
 
     static constexpr int kNoteMilliseconds = 4000;
 
@@ -31,6 +33,7 @@ private:
 
     QLabel *m_text = nullptr;
     QLabel *m_project = nullptr;
+    QLabel *m_budget = nullptr;
     QLabel *m_modified = nullptr;
     QLabel *m_date = nullptr;
     QLabel *m_time = nullptr;

@@ -131,6 +131,8 @@ void frmMain::createMenus()
     addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
             [this] { runAction([this] { saveSource(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
     addItem(mnuFile, QStringLiteral("mnuFileClean"), QStringLiteral("1032"), [this] { runAction([this] { clean(); }); });
+    addItem(mnuFile, QStringLiteral("mnuFileProjectSettings"), QStringLiteral("1033"),
+            [this] { runAction([this] { editProjectSettings(); }); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
             [this] { mnuFileProperties_Click(); });

@@ -97,6 +97,8 @@ private:
     void createStatusBar();
     void connectButtons();
     void showPhoneAddress();
+    // The open project and its target profile in the status bar.
+    void showProject();
     void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
     void Form_Resize();
     void Log_Change();
@@ -120,6 +122,7 @@ private:
     void run();
     void upload();
     void clean();
+    void editProjectSettings();
     void saveSource();
 
     // Reaching the compile errors, and lines.

@@ -4,15 +4,18 @@
 #include "ui/main_window.h"
 
 #include "app/message_box.h"
+#include "app/settings_store.h"
 #include "build/build_folders.h"
 #include "build/build_pipeline.h"
 #include "build/command_runner.h"
+#include "build/descriptor_edits.h"
 #include "build/emulator_launch.h"
 #include "deploy/ftp_client.h"
 #include "deploy/upload.h"
 #include "project/new_project_dialog.h"
 #include "project/open_project.h"
 #include "project/project_chooser.h"
+#include "project/project_settings_dialog.h"
 #include "ui/action_input_filter.h"
 #include "ui/main_status_bar.h"
 #include "ui/source_editor.h"
@@ -20,6 +23,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QTimer>
+#include <algorithm>
 
 // One action at a time. New and Open wait for a dialog with the window
 // usable; a second command meanwhile brings that dialog forward.
@@ -130,6 +134,11 @@ void frmMain::build()
     if (outcome.compiled)
         m_flags.CanRun = *outcome.compiled;
     markCompileErrors(outcome.errors);
+    showProject();
+    if (!outcome.budget.isEmpty())
+        sbStatusBar->setBudget(outcome.budget.first().text,
+                               std::any_of(outcome.budget.cbegin(), outcome.budget.cend(),
+                                           [](const BudgetLine &line) { return line.over; }));
 }
 
 void frmMain::run()
@@ -141,8 +150,42 @@ void frmMain::run()
 
 void frmMain::upload()
 {
-    if (Upload_Click(m_services, *m_project))
+    const bool sent = Upload_Click(m_services, *m_project);
+    showProject();
+    if (sent)
         showPhoneAddress();
+}
+
+// Values typed into the descriptor by hand are taken first, so the dialog
+// shows them; what the user then changes is saved with the descriptor as it
+// stands, which from then on holds no edits by hand.
+void frmMain::editProjectSettings()
+{
+    if (!m_project) {
+        sbStatusBar->showNote(QStringLiteral("プロジェクトが開かれていません。"));
+        return;
+    }
+    for (const QString &line : TakeHandEdits(m_store, *m_project))
+        appendLog(line + QStringLiteral("\r\n"));
+    showProject();
+    ProjectSettingsDialog dialog(m_project->name, m_project->settings, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.settings() == m_project->settings)
+        return;
+    const ProjectSettings changed = dialog.settings();
+    const QString digest = currentDescriptorDigest(*m_project);
+    if (const Result<> saved = m_store.saveProjectSettings(*m_project, changed, digest); !saved) {
+        showQuenvelMessage(saved.error(), this);
+        return;
+    }
+    m_project->settings = changed;
+    m_project->jamChecked = digest;
+    showProject();
+}
+
+void frmMain::showProject()
+{
+    if (m_project)
+        sbStatusBar->setProject(m_project->name, m_project->settings.TargetProfile);
 }
 
 // The classes and the three products go; the scratchpad file stays.
@@ -187,7 +230,8 @@ void frmMain::takeProject(const std::optional<OpenedProject> &opened)
         return;
     m_project = opened;
     m_flags = {true, true, true};
-    sbStatusBar->setProject(opened->name);
+    sbStatusBar->setBudget(QString(), false);
+    showProject();
 }
 
 void frmMain::setBusyCursor()

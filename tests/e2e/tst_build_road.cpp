@@ -1,5 +1,6 @@
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
+#include "build/handset_budget.h"
 #include "build/process_runner.h"
 #include "app/code_page.h"
 #include "app/toolchain.h"
@@ -38,18 +39,31 @@ void BuildRoadTest::japaneseNameWithAnImage()
     ProcessCommandRunnerFactory runners;
     Services services = box.services(runners);
     OpenedProject project = box.project();
+    // Made for 503i handsets: compiled against the profile's own archive.
+    ProjectSettings settings;
+    settings.TargetProfile = QStringLiteral("DoJa-1.0");
+    settings.SPsize = QStringLiteral("1024");
+    QVERIFY(box.store.saveProjectSettings(project, settings));
+    project.settings = settings;
     QVERIFY2(Compile_Click(services, project).complete, qPrintable(box.bench.log));
 
     const ProjectPaths &paths = project.paths;
+    const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style(), settings.TargetProfile);
+    QVERIFY(tools.bootClassPath.contains(QStringLiteral("/lib/profiles/DoJa-1.0/dojaapi.jar")));
+    const qint64 size = QFileInfo(paths.archive()).size();
     QCOMPARE(box.bench.log, paths.sourceFile() + QStringLiteral("を保存しました。\r\n\r\n")
-                                + compileCommandLine(Toolchain::fromSettings(box.settings(), box.store.style()))
+                                + compileCommandLine(tools)
                                 + QStringLiteral("\r\nJARファイルを保存しました。 ") + paths.archive()
                                 + QStringLiteral("\r\nJAMファイルを保存しました。 ") + paths.descriptor()
                                 + QStringLiteral("\r\nHTMLファイルを保存しました。") + paths.page()
-                                + QStringLiteral("\r\nコンパイルは正常に終了しました。\r\n"));
+                                + QStringLiteral("\r\nコンパイルは正常に終了しました。\r\n")
+                                + handsetBudget(size, {1024}, settings.TargetProfile).first().text
+                                + QStringLiteral("\r\nスクラッチパッド 1,024 / 5,120 バイト (20%) DoJa-1.0\r\n"));
     const QString descriptor = fromCodePage(readBytes(paths.descriptor()));
-    const qint64 size = QFileInfo(paths.archive()).size();
-    QVERIFY2(size > 0 && descriptor.contains(QStringLiteral("\r\nAppSize = %1\r\n").arg(size)), qPrintable(descriptor));
+    QVERIFY2(size > 0 && descriptor.contains(QStringLiteral("\r\nAppSize = %1\r\n").arg(size))
+                 && descriptor.contains(QStringLiteral("\r\nSPsize = 1024\r\n"))
+                 && descriptor.endsWith(QStringLiteral("\r\nKvmVer = \r\nConfigurationVer = CLDC-1.0\r\n\r\n")),
+             qPrintable(descriptor));
 }
 
 QTEST_GUILESS_MAIN(BuildRoadTest)

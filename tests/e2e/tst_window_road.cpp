@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 #include <QDialog>
 #include <QLabel>
+#include <QLocale>
 #include <QTest>
 
 namespace {
@@ -93,8 +94,10 @@ void WindowRoadTest::newBuildRunUpload()
                             "\"%2/jdk/bin/javac\" -d tmpclasses -classpath .:%3:./src/ -bootclasspath .:%3 src/*.java\r\n"
                             "JAMファイルを保存しました。 %1/bin/Hello.jam\r\n"
                             "HTMLファイルを保存しました。%1/bin/Hello.htm\r\n"
-                            "コンパイルは正常に終了しました。\r\n")
-                 .arg(folder, standinDir(), api));
+                            "コンパイルは正常に終了しました。\r\n"
+                            "JAR %4 バイト\r\n")
+                 .arg(folder, standinDir(), api,
+                      QLocale(QLocale::English).toString(QFileInfo(folder + QStringLiteral("/bin/Hello.jar")).size())));
     QCOMPARE(readBytes(folder + QStringLiteral("/src/Hello.java")), source.toUtf8());
     const QByteArray jam = readBytes(folder + QStringLiteral("/bin/Hello.jam"));
     QVERIFY(jam.contains("AppSize = " + QByteArray::number(QFileInfo(folder + QStringLiteral("/bin/Hello.jar")).size())));
