@@ -1,3 +1,4 @@
+#include "app/code_page.h"
 #include "app/opened_project.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
@@ -92,6 +93,58 @@ private Q_SLOTS:
         SettingsStore reloaded(dir.path(), testStyle(dir.path()));
         QVERIFY(reloaded.LoadSettings());
         QTEST(reloaded.settings() == store.settings(), "heldAsFiled");
+    }
+
+    // The project's section holds its settings under the descriptor's keys;
+    // a save writes what changed and nothing else, or nothing at all.
+    void projectSettingsRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("section");  // [Hello] after Name, major, minor
+        QTest::addColumn<QStringList>("change");  // key=value; "-Key" takes an extra line away
+        QTest::addColumn<QByteArray>("after");    // the section after the save; empty: as before, the save failed
+        QTest::newRow("new values follow the section's last key")
+            << QByteArray() << QStringList{"SPsize=512,512", "TargetProfile=DoJa-2.0", "+UseTelephone=call"}
+            << QByteArray("SPsize=512,512\r\nTargetProfile=DoJa-2.0\r\nUseTelephone=call\r\n");
+        QTest::newRow("a changed value in place, a removed extra line goes, the rest keep their bytes")
+            << QByteArray("AppName = \"ゲーム\"\r\n; mine\r\nGetUtn=userid\r\nUseTelephone=call\r\n")
+            << QStringList{"AppParam=a b", "-GetUtn"}
+            << QByteArray("AppName = \"ゲーム\"\r\n; mine\r\nUseTelephone=call\r\nAppParam=a b\r\n");
+        QTest::newRow("a value the code page cannot hold writes nothing")
+            << QByteArray("AppParam=x\r\n") << QStringList{"AppParam=y", "AppName=\u20AC"} << QByteArray();
+    }
+
+    void projectSettingsRoundTrip()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QStringList, change);
+        QTemporaryDir dir;
+        SettingsStore store(dir.path(), testStyle(dir.path()));
+        const QByteArray head = "[Global]\r\nlastProject=Hello\r\n[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=0\r\n";
+        const QByteArray tail = "\r\n[Test]\r\nminor=3\r\n";
+        const QByteArray before = head + toCodePage(QString::fromUtf8(section)).value() + tail;
+        QVERIFY(writeBytes(store.settingsFilePath(), before));
+        const Result<ProjectRecord> opened = store.recordOpenedProject(QStringLiteral("Hello"));
+        QVERIFY(opened.ok());
+        OpenedProject project = lastProject(store);
+        project.settings = opened->settings;
+        ProjectSettings changed = project.settings;
+        for (const QString &item : change) {
+            const QString key = item.section(QLatin1Char('='), 0, 0);
+            const QString value = item.section(QLatin1Char('='), 1);
+            if (key.startsWith(QLatin1Char('+')))
+                changed.extraLines.append({key.mid(1), value});
+            else if (key.startsWith(QLatin1Char('-')))
+                changed.extraLines.removeIf([&](const ExtraDescriptorLine &line) { return line.key == key.mid(1); });
+            else
+                setProjectSettingValue(changed, key, value);
+        }
+        QFETCH(QByteArray, after);
+        const Result<> saved = store.saveProjectSettings(project, changed);
+        QCOMPARE(saved.ok(), !after.isEmpty());
+        QCOMPARE(readBytes(store.settingsFilePath()),
+                 after.isEmpty() ? before : head + toCodePage(QString::fromUtf8(after)).value() + tail);
+        if (saved)
+            QCOMPARE(store.recordOpenedProject(QStringLiteral("Hello"))->settings, changed);
     }
 
     // CLASSPATH and BOOTCLASSPATH follow DOJA_PATH until written by hand; the
