@@ -23,19 +23,29 @@ QString bytes(qint64 count)
     return QLocale(QLocale::English).toString(count);
 }
 
-void addLine(QList<BudgetLine> &lines, const QString &what, qint64 size, qint64 limitKb, const QString &profile)
+struct Measure {
+    QString what;
+    QString brief;  // what, shorter
+    qint64 size;
+};
+
+void addLine(QList<BudgetLine> &lines, const Measure &measure, qint64 limitKb, const QString &profile)
 {
+    const QString size = bytes(measure.size);
     if (limitKb == 0) {
-        lines.append({QStringLiteral("%1 %2 バイト").arg(what, bytes(size)), false});
+        lines.append({QStringLiteral("%1 %2 バイト").arg(measure.what, size),
+                      QStringLiteral("%1 %2バイト").arg(measure.brief, size), false});
         return;
     }
     const qint64 limit = limitKb * 1024;
-    const int percent = qRound(100.0 * double(size) / double(limit));
-    lines.append({QStringLiteral("%1 %2 / %3 バイト (%4%) %5").arg(what, bytes(size), bytes(limit)).arg(percent).arg(profile),
-                  size > limit});
-    if (size > limit)
-        lines.append({QStringLiteral("警告: %1が%2の上限を%3バイト超えています。").arg(what, profile, bytes(size - limit)),
-                      true});
+    const int percent = qRound(100.0 * double(measure.size) / double(limit));
+    const bool over = measure.size > limit;
+    lines.append({QStringLiteral("%1 %2 / %3 バイト (%4%) %5").arg(measure.what, size, bytes(limit)).arg(percent).arg(profile),
+                  QStringLiteral("%1 %2%").arg(measure.brief).arg(percent), over});
+    if (over)
+        lines.append({QStringLiteral("警告: %1が%2の上限を%3バイト超えています。")
+                          .arg(measure.what, profile, bytes(measure.size - limit)),
+                      QString(), true});
 }
 
 } // namespace
@@ -43,8 +53,8 @@ void addLine(QList<BudgetLine> &lines, const QString &what, qint64 size, qint64 
 QList<BudgetLine> handsetBudget(qint64 jarBytes, const QList<qint64> &scratchpads, const QString &profile)
 {
     const qint64 scratchpad = std::accumulate(scratchpads.cbegin(), scratchpads.cend(), qint64(0));
-    const QString jar = QStringLiteral("JAR");
-    const QString pad = QStringLiteral("スクラッチパッド");
+    const Measure jar{QStringLiteral("JAR"), QStringLiteral("JAR"), jarBytes};
+    const Measure pad{QStringLiteral("スクラッチパッド"), QStringLiteral("SP"), scratchpad};
     const Limits *limits = nullptr;
     for (const Limits &row : kLimits) {
         if (profile == QLatin1String(row.profile))
@@ -52,12 +62,13 @@ QList<BudgetLine> handsetBudget(qint64 jarBytes, const QList<qint64> &scratchpad
     }
     QList<BudgetLine> lines;
     if (limits && limits->scratchpadKb == 0) {
-        addLine(lines, scratchpads.isEmpty() ? jar : jar + QLatin1Char('+') + pad, jarBytes + scratchpad, limits->jarKb,
-                profile);
+        const Measure both{jar.what + QLatin1Char('+') + pad.what, jar.brief + QLatin1Char('+') + pad.brief,
+                           jarBytes + scratchpad};
+        addLine(lines, scratchpads.isEmpty() ? jar : both, limits->jarKb, profile);
         return lines;
     }
-    addLine(lines, jar, jarBytes, limits ? limits->jarKb : 0, profile);
+    addLine(lines, jar, limits ? limits->jarKb : 0, profile);
     if (!scratchpads.isEmpty())
-        addLine(lines, pad, scratchpad, limits ? limits->scratchpadKb : 0, profile);
+        addLine(lines, pad, limits ? limits->scratchpadKb : 0, profile);
     return lines;
 }

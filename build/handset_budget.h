@@ -7,6 +7,7 @@
 // target profile's limit, or the size alone without a target.
 struct BudgetLine {
     QString text;
+    QString brief;  // for the status bar ("JAR 74%"); empty for a warning
     bool over = false;
 };
 

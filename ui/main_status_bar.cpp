@@ -75,9 +75,19 @@ void MainStatusBar::setProject(const QString &name, const QString &profile)
     m_project->setText(text);
 }
 
-void MainStatusBar::setBudget(const QString &text, bool over)
+void MainStatusBar::setBudget(const QList<BudgetLine> &budget)
 {
-    m_budget->setText(text);
+    QStringList briefs;
+    QStringList lines;
+    bool over = false;
+    for (const BudgetLine &line : budget) {
+        if (!line.brief.isEmpty())
+            briefs << line.brief;
+        lines << line.text;
+        over = over || line.over;
+    }
+    m_budget->setText(briefs.join(QLatin1Char(' ')));
+    m_budget->setToolTip(lines.join(QLatin1Char('\n')));
     m_budget->setStyleSheet(over ? QStringLiteral("color: #c00000; font-weight: bold;") : QString());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "build/handset_budget.h"
+
 #include <QStatusBar>
 
 class QLabel;
@@ -22,8 +24,9 @@ public:
     void setModified(bool modified);
     // The open project's name and target profile; empty: none is open.
     void setProject(const QString &name, const QString &profile = QString());
-    // What the last build takes of the handset; red when over a limit.
-    void setBudget(const QString &text, bool over);
+    // What the last build takes of the handset, in brief with the whole
+    // lines as its tool tip; red when over a limit.
+    void setBudget(const QList<BudgetLine> &budget);
 
     static constexpr int kNoteMilliseconds = 4000;
 

@@ -23,7 +23,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QTimer>
-#include <algorithm>
 
 // One action at a time. New and Open wait for a dialog with the window
 // usable; a second command meanwhile brings that dialog forward.
@@ -135,10 +134,7 @@ void frmMain::build()
         m_flags.CanRun = *outcome.compiled;
     markCompileErrors(outcome.errors);
     showProject();
-    if (!outcome.budget.isEmpty())
-        sbStatusBar->setBudget(outcome.budget.first().text,
-                               std::any_of(outcome.budget.cbegin(), outcome.budget.cend(),
-                                           [](const BudgetLine &line) { return line.over; }));
+    sbStatusBar->setBudget(outcome.budget);
 }
 
 void frmMain::run()
@@ -230,7 +226,7 @@ void frmMain::takeProject(const std::optional<OpenedProject> &opened)
         return;
     m_project = opened;
     m_flags = {true, true, true};
-    sbStatusBar->setBudget(QString(), false);
+    sbStatusBar->setBudget({});
     showProject();
 }
 
