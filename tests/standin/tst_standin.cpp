@@ -5,6 +5,7 @@
 #include "test_paths.h"
 
 #include "app/code_page.h"
+#include "app/toolchain.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,7 +102,9 @@ struct HeadlessProject {
     Outcome emulate(const QString &shot, const QString &keys = QString())
     {
         const QString lib = box.sdkDir() + QStringLiteral("/lib/");
-        const QString classPath = QStringLiteral("%1dojatest.zip:%1kenv.zip:.:%1dojaapi.jar").arg(lib);
+        // The project's target profile picks the API archive, as for Run.
+        const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style(), box.project().settings.TargetProfile);
+        const QString classPath = QStringLiteral("%1dojatest.zip:%1kenv.zip:").arg(lib) + QString(tools.classPath).remove(QLatin1Char('"'));
         QStringList arguments = {QStringLiteral("-Djava.awt.headless=true"), QStringLiteral("-Ddojaemu.screenshot=") + shot};
         if (!keys.isEmpty())
             arguments << QStringLiteral("-Ddojaemu.keys=") + keys;
@@ -215,7 +218,7 @@ private Q_SLOTS:
     void emulatorRunsTheApplication_data()
     {
         QTest::addColumn<QString>("app");             // under tests/standin/apps
-        QTest::addColumn<QString>("ini");             // more lines of Tovra.ini
+        QTest::addColumn<QString>("ini");             // the project's settings in Tovra.ini
         QTest::addColumn<QStringList>("descriptor");  // lines put in the .jam; %PORT% is the test server's
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("output");          // the application's lines around the driver's
@@ -229,7 +232,7 @@ private Q_SLOTS:
             return QStringLiteral("Tester: %1 を起動しました (phone1color)\n").arg(QLatin1String(app));
         };
         QTest::newRow("canvas game: image, offscreen image, arrows, * and #, DrawArea")
-            << "Game" << QString() << QStringList{QStringLiteral("DrawArea = 176x208")}
+            << "Game" << "DrawArea=176x208" << QStringList()
             << "RIGHT,RIGHT,DOWN,*,#" << started("Game") << QSize(176, 208)
             << Probes{{{100, 112}, lime}, {{84, 104}, navy}, {{8, 8}, QColor(255, 255, 0)},
                       {{167, 8}, QColor(0, 255, 255)}, {{170, 200}, navy}}
@@ -246,8 +249,9 @@ private Q_SLOTS:
             << "Page" << QString() << QStringList() << "0" << started("Page") + "centred true, right true, broken true\n"
             << QSize(240, 240) << Probes{{{146, 12}, red}, {{4, 12}, white}, {{234, 34}, blue}}
             << QByteArray() << QByteArray();
+        // A DoJa-1.0 descriptor has no ProfileVer: the screen follows the profile's archive.
         QTest::newRow("MIDI sound with its listener's events, on a DoJa-1.0 screen")
-            << "Tone" << QString() << QStringList{QStringLiteral("ProfileVer = DoJa-1.0")} << QString()
+            << "Tone" << "TargetProfile=DoJa-1.0" << QStringList() << QString()
             << started("Tone") + "heard 1 3 in time\n" << QSize(120, 130) << Probes{{{60, 65}, lime}} << QByteArray() << QByteArray();
         QTest::newRow("HTTP GET, POST and a missing page")
             << "Fetch" << QString()
@@ -261,14 +265,12 @@ private Q_SLOTS:
         // An older run left the data alone; the emulator keeps it in the SDK's layout.
         const QByteArray header = QByteArray("\x08\0\0\0\x10\0\0\0", 8) + QByteArray(56, '\xff');
         QTest::newRow("scratchpad list, from a file of data alone to the SDK's layout")
-            << "Pads" << QString() << QStringList{QStringLiteral("SPSIZE = 8,16")} << QString()
+            << "Pads" << "SPsize=8,16" << QStringList() << QString()
             << "ABCDEFGH 772 end, overrun refused, third refused\n" + started("Pads") << QSize(240, 240) << Probes{{{120, 120}, lime}}
             << QByteArray("ABCDEFGH")
             << header + "ABCDEFGH" + QByteArray("\0\0\0\0\x01\x02\x03\x04", 8) + QByteArray(8, '\0');
-        const QString profile40 = QStringLiteral("../../lib/profiles/DoJa-4.0/dojaapi.jar");
         QTest::newRow("DoJa-4.0 project with float, built against its profile's archive")
-            << "Float40" << QStringLiteral("CLASSPATH=%1\r\nBOOTCLASSPATH=%1\r\n").arg(profile40)
-            << QStringList{QStringLiteral("ProfileVer = DoJa-4.0")} << QString() << "float 3.0, sin 1.0, root 1.5\n" + started("Float40")
+            << "Float40" << "TargetProfile=DoJa-4.0" << QStringList() << QString() << "float 3.0, sin 1.0, root 1.5\n" + started("Float40")
             << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray();
     }
 
@@ -283,7 +285,7 @@ private Q_SLOTS:
         QFETCH(Probes, probes);
         QFETCH(QByteArray, scratchpadBefore);
         QFETCH(QByteArray, scratchpadAfter);
-        HeadlessProject project(app, ini);
+        HeadlessProject project(app, ini.isEmpty() ? QString() : QStringLiteral("[%1]\r\n%2\r\n").arg(app, ini));
         QVERIFY(project.valid);
         QVERIFY(project.setFixture());
         const Outcome built = project.build();

@@ -2,7 +2,9 @@ package com.nttdocomo.dojaemu;
 
 /**
  * The canvas size: the descriptor's DrawArea ("WxH"), else the usual screen
- * of the descriptor's ProfileVer, else 240x240.
+ * of the descriptor's ProfileVer, else of the profile whose API archive the
+ * emulator runs against (DoJa-1.0 descriptors have no ProfileVer), else
+ * 240x240.
  */
 public final class ScreenSize {
     public static final int DEFAULT_WIDTH = 240;
@@ -18,7 +20,16 @@ public final class ScreenSize {
 
     public static ScreenSize of(Descriptor descriptor) {
         ScreenSize drawArea = parse(descriptor.get("DrawArea"));
-        return drawArea != null ? drawArea : ofProfile(descriptor.get("ProfileVer"));
+        if (drawArea != null)
+            return drawArea;
+        String profile = descriptor.get("ProfileVer");
+        return ofProfile(profile.isEmpty() ? profileOfClassPath(System.getProperty("java.class.path", "")) : profile);
+    }
+
+    // The SDK keeps each profile's archive in lib/profiles/<profile>/.
+    static String profileOfClassPath(String classPath) {
+        java.util.regex.Matcher m = java.util.regex.Pattern.compile("[/\\\\]profiles[/\\\\](DoJa-[0-9.]+)[/\\\\]").matcher(classPath);
+        return m.find() ? m.group(1) : "";
     }
 
     // One canvas size of NTT's 2004 handset table per series; the table
