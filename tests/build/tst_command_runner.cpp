@@ -31,6 +31,7 @@ CommandResult runIn(const QString &folder, const QString &line)
 QString writeThenWait(const QString &folder, const QByteArray &first, const QByteArray &second)
 {
 #ifdef Q_OS_WIN
+    Q_UNUSED(folder);
     const auto escaped = [](const QByteArray &bytes) {
         QString text;
         for (const char byte : bytes)
