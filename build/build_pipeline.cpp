@@ -46,7 +46,7 @@ private:
     bool writeProducts();
     void logBudget();
     bool failCompile();
-    void logCompilerOutput(const QString &output);
+    void logCompilerOutput(const QString &output, const QString &heldBack, int firstLine);
     CommandResult runTool(const QString &line, const QString &folder);
     void logJarFailure(const CommandResult &run);
 
@@ -145,21 +145,23 @@ bool Build::compile()
         AppendLogLine(m_bench, kNoRunner);
         return false;
     }
-    const CommandResult run = m_runner->RunCommand(line, m_paths.folder());
+    // The errors are counted in the log's lines, from where the output lands.
+    const int firstLine = int(m_bench.logText().count(QLatin1Char('\n')));
+    OutputLogUntilVerdict live(m_bench);
+    const CommandResult run = m_runner->RunCommand(line, m_paths.folder(), live.sink());
     if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
-        if (!run.output.isEmpty())
-            AppendLog(m_bench, withCrLfLines(run.output));
+        if (!live.heldBack().isEmpty())
+            AppendLog(m_bench, withCrLfLines(live.heldBack()));
         return true;
     }
-    logCompilerOutput(run.output);
+    logCompilerOutput(run.output, live.heldBack(), firstLine);
     return failCompile();
 }
 
-// The errors are counted in the log's lines, where the output lands.
-void Build::logCompilerOutput(const QString &output)
+// The output up to what was held back is in the log already.
+void Build::logCompilerOutput(const QString &output, const QString &heldBack, int firstLine)
 {
-    const int firstLine = int(m_bench.logText().count(QLatin1Char('\n')));
-    AppendLog(m_bench, NormalizeOutput(output) + kCrLf);
+    AppendLog(m_bench, NormalizeOutput(heldBack) + kCrLf);
     m_outcome.errors = parseCompilerOutput(output);
     for (CompilerMessage &error : m_outcome.errors) {
         error.firstOutputLine += firstLine;

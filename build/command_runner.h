@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 // The outcome of one tool run: the program's exit code (non-zero when it could
@@ -11,13 +12,25 @@ struct CommandResult {
     bool stopped = false;  // the user (or a signal) ended the tool; the action ends with this stage
 };
 
+// Takes a tool's output while the tool runs (LF line ends).
+using OutputSink = std::function<void(const QString &text)>;
+
 // Runs one command line in the given folder and returns when the tool has
 // ended. One runner serves all the tools of one action.
+//
+// A sink given to RunCommand receives pieces of text, never empty, whose
+// concatenation is exactly the result's output, in order: each complete
+// line, up to and including its LF, as soon as it has arrived; at the end,
+// in one piece, the rest: a last line without LF and the lines the runner
+// adds itself (stopped, crashed, could not start, the exit code of a tool
+// that printed nothing, output cut). The sink is called from the run's
+// event loop and must not spin one itself.
 class CommandRunner
 {
 public:
     virtual ~CommandRunner() = default;
-    virtual CommandResult RunCommand(const QString &commandLine, const QString &workingFolder) = 0;
+    virtual CommandResult RunCommand(const QString &commandLine, const QString &workingFolder,
+                                     const OutputSink &sink = {}) = 0;
 };
 
 class CommandRunnerFactory

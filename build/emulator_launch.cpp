@@ -41,8 +41,9 @@ bool Run_Click(Services &services, const OpenedProject &project)
         AppendLogLine(bench, kNoRunner);
         return false;
     }
-    const CommandResult run = runner->RunCommand(line, project.paths.folder());
-    AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
+    // What the application prints is seen while it runs.
+    const CommandResult run = runner->RunCommand(line, project.paths.folder(), logOutputAsItComes(bench));
+    AppendLog(bench, kCrLf);
     // How it ended, when it did on its own: a stop, a crash or a start that
     // failed has its own line already.
     if (!run.stopped && run.result >= 0)

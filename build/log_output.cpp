@@ -20,3 +20,21 @@ bool HasTool(Workbench &bench, const QString &toolPath, const QString &missingTe
     AppendLogLine(bench, missingText);
     return false;
 }
+
+OutputSink logOutputAsItComes(Workbench &bench)
+{
+    return [&bench](const QString &piece) { bench.appendLog(NormalizeOutput(piece)); };
+}
+
+OutputSink OutputLogUntilVerdict::sink()
+{
+    return [this](const QString &piece) { take(piece); };
+}
+
+void OutputLogUntilVerdict::take(const QString &piece)
+{
+    if (m_heldBack.isEmpty() && piece.endsWith(QLatin1Char('\n')) && !piece.contains(QLatin1Char('\r')))
+        m_bench.appendLog(NormalizeOutput(piece));
+    else
+        m_heldBack += piece;
+}

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QStringDecoder>
 #include <QTimer>
 
 namespace {
@@ -31,10 +32,19 @@ CommandResult stoppedResult(const QString &program, const QString &output)
     return {-1, withLine(output, QStringLiteral("%1 を中止しました。").arg(program)), true};
 }
 
+// A result that never reached a tool: its whole output is the rest.
+CommandResult passedTo(const OutputSink &sink, const CommandResult &run)
+{
+    if (sink && !run.output.isEmpty())
+        sink(run.output);
+    return run;
+}
+
 // One tool from its start to its end, with what it printed.
 class ToolRun
 {
 public:
+    explicit ToolRun(const OutputSink &sink) : m_sink(sink) {}
     bool prepare(const QString &commandLine, const QString &folder);
     QString program() const { return m_process.program(); }
     CommandResult exec();
@@ -42,6 +52,7 @@ public:
 
 private:
     void read();
+    void passCompleteLines();
     void checkStop();
 #ifdef Q_OS_WIN
     void passLineUnchanged();
@@ -55,7 +66,11 @@ private:
     QEventLoop m_loop;
     QTimer m_stopTimer;
     QElapsedTimer m_sinceStop;
-    QByteArray m_captured;
+    const OutputSink &m_sink;
+    QStringDecoder m_lineDecoder{QStringConverter::System};
+    QString m_lines;        // the complete lines so far, decoded
+    QByteArray m_rest;      // what came after the last LF
+    qsizetype m_captured = 0;
     bool m_cut = false;
     bool m_stopping = false;
     bool m_killed = false;
@@ -104,7 +119,11 @@ CommandResult ToolRun::exec()
     // ended. The window drops all of it but the Esc that stops the tool.
     if (m_process.state() != QProcess::NotRunning || m_process.error() != QProcess::FailedToStart)
         m_loop.exec();
-    return result();
+    const CommandResult run = result();
+    Q_ASSERT(run.output.startsWith(m_lines));
+    if (m_sink && run.output.size() > m_lines.size())
+        m_sink(run.output.sliced(m_lines.size()));
+    return run;
 }
 
 #ifdef Q_OS_WIN
@@ -127,10 +146,34 @@ void ToolRun::read()
 {
     // Keep reading past the limit, so the tool never blocks on a full pipe.
     const QByteArray chunk = m_process.readAll();
-    const qsizetype room = kMaxCapturedOutput - m_captured.size();
+    const qsizetype room = kMaxCapturedOutput - m_captured;
     if (chunk.size() > room)
         m_cut = true;
-    m_captured += chunk.left(qMax<qsizetype>(room, 0));
+    const QByteArray kept = chunk.left(qMax<qsizetype>(room, 0));
+    m_captured += kept.size();
+    m_rest += kept;
+    passCompleteLines();
+}
+
+// Each line is decoded when its LF arrives. The byte 0x0A never occurs inside
+// a multi-byte character of UTF-8 or code page 932, and the decoder keeps
+// what the start of the output settled (a byte order mark is dropped there
+// only), so the lines decode as the whole output would.
+void ToolRun::passCompleteLines()
+{
+    const qsizetype end = m_rest.lastIndexOf('\n') + 1;
+    if (end == 0)
+        return;
+    const QByteArray complete = m_rest.left(end);
+    m_rest.remove(0, end);
+    for (qsizetype start = 0; start < complete.size();) {
+        const qsizetype lineEnd = complete.indexOf('\n', start) + 1;
+        const QString line = toLfLineEnds(m_lineDecoder(QByteArrayView(complete).sliced(start, lineEnd - start)));
+        start = lineEnd;
+        m_lines += line;
+        if (m_sink)
+            m_sink(line);
+    }
 }
 
 void ToolRun::stop()
@@ -162,7 +205,11 @@ void ToolRun::checkStop()
 QString ToolRun::output()
 {
     read();
-    QString text = toLfLineEnds(QString::fromLocal8Bit(m_captured));
+    // The last line may stop inside a character, as the whole output would.
+    QStringDecoder lastLine(QStringConverter::System, m_lines.isEmpty()
+                                                          ? QStringConverter::Flag::Stateless
+                                                          : QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = m_lines + toLfLineEnds(lastLine(m_rest));
     if (m_cut)
         text = withLine(text, QStringLiteral("(出力が長すぎるため、ここで打ち切りました)"));
     return text;
@@ -199,7 +246,7 @@ public:
     }
     ~ProcessCommandRunner() override { m_live->removeOne(this); }
 
-    CommandResult RunCommand(const QString &commandLine, const QString &workingFolder) override;
+    CommandResult RunCommand(const QString &commandLine, const QString &workingFolder, const OutputSink &sink) override;
     void stop();
 
 private:
@@ -208,13 +255,14 @@ private:
     bool m_stopped = false;
 };
 
-CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine, const QString &workingFolder)
+CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine, const QString &workingFolder,
+                                               const OutputSink &sink)
 {
-    ToolRun run;
+    ToolRun run(sink);
     if (!run.prepare(commandLine, workingFolder))
-        return {-1, QStringLiteral("実行するコマンドがありません。"), m_stopped};
+        return passedTo(sink, {-1, QStringLiteral("実行するコマンドがありません。"), m_stopped});
     if (m_stopped)
-        return stoppedResult(run.program(), QString());
+        return passedTo(sink, stoppedResult(run.program(), QString()));
     m_running = &run;
     const CommandResult result = run.exec();
     m_running = nullptr;

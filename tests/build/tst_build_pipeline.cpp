@@ -148,6 +148,10 @@ private Q_SLOTS:
             << icon << compiled + "Note: Hello.java uses or overrides a deprecated API.\r\n"
                                   "Note: Recompile with -deprecation for details.\r\nJARファイルを保存しました。 %JAR%\r\n"
                            + kProductLines << 4 << 1 << true;
+        // Logged as it comes, a lone CR would stay as it stands.
+        QTest::newRow("a lone CR in javac's notes ends a line")
+            << compile << CommandResult{0, QStringLiteral("Note: a\rb\n")} << QStringList()
+            << compiled + "Note: a\r\nb\r\n" + kProductLines << 3 << 1 << true;
         QTest::newRow("res with only a subfolder and a hidden file has no resource stage")
             << compile << ok << QStringList{"res/pictures/icon.gif", "res/.icon.gif"} << compiled + kProductLines << 3 << 1 << true;
         QTest::newRow("compiler errors end the build") << compile << CommandResult{1, QStringLiteral("a\nb\n")} << icon

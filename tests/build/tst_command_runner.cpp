@@ -16,9 +16,48 @@ namespace {
 
 CommandResult runIn(const QString &folder, const QString &line)
 {
-    const CommandResult result = ProcessCommandRunnerFactory().CreateCommandRunner()->RunCommand(line, folder);
+    QString handedOver;
+    const CommandResult result = ProcessCommandRunnerFactory().CreateCommandRunner()->RunCommand(
+        line, folder, [&handedOver](const QString &piece) { handedOver += piece; });
     // The run is given its folder; the program's own stays where it was.
-    return QDir::currentPath() == QDir(folder).canonicalPath() ? CommandResult{-9, QStringLiteral("moved")} : result;
+    if (QDir::currentPath() == QDir(folder).canonicalPath())
+        return {-9, QStringLiteral("moved")};
+    // The sink is handed all of the output, the runner's own lines too.
+    return handedOver == result.output ? result : CommandResult{-9, QStringLiteral("the sink had: ") + handedOver.right(200)};
+}
+
+// A tool that writes the first bytes, waits until the file "seen" exists
+// and writes the second; it gives up after some seconds, with exit code 1.
+QString writeThenWait(const QString &folder, const QByteArray &first, const QByteArray &second)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(folder);
+    const auto escaped = [](const QByteArray &bytes) {
+        QString text;
+        for (const char byte : bytes)
+            text += QStringLiteral("\\x%1").arg(uchar(byte), 2, 16, QLatin1Char('0'));
+        return text;
+    };
+    return QStringLiteral("\"%1\\fake_tool.exe\" out=%2 wait=seen out=%3").arg(fakesDir(), escaped(first), escaped(second));
+#else
+    const auto escaped = [](const QByteArray &bytes) {
+        QByteArray text;
+        for (const char byte : bytes)
+            text += '\\' + QByteArray::number(uchar(byte), 8).rightJustified(3, '0');
+        return text;
+    };
+    const QByteArray script = "printf '" + escaped(first) + "'\n"
+                              "tries=0\n"
+                              "until [ -e seen ]; do\n"
+                              "  tries=$((tries + 1))\n"
+                              "  if [ $tries -gt 500 ]; then echo gave up waiting; exit 1; fi\n"
+                              "  sleep 0.01\n"
+                              "done\n"
+                              "printf '" + escaped(second) + "'\n";
+    if (!writeBytes(folder + QStringLiteral("/tool.sh"), script))
+        return QString();
+    return QStringLiteral("/bin/sh tool.sh");
+#endif
 }
 
 } // namespace
@@ -115,6 +154,47 @@ private Q_SLOTS:
         QVERIFY2(exact ? run.output == output : run.output.startsWith(output) && !run.output.contains(QLatin1Char('\n')),
                  qPrintable(run.output.right(200)));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("only-here.txt")});
+    }
+
+    // The tool goes on only once the sink has its first line: without the
+    // line as it arrives, the tool gives up and the run fails.
+    void outputArrivesWhileTheToolRuns_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QStringList>("pieces");
+        QTest::newRow("LF") << QByteArray("one\n") << QByteArray("two\n") << QStringList{"one\n", "two\n"};
+        QTest::newRow("CR LF as LF, also with the CR in one read and the LF in the next")
+            << QByteArray("one\r\ntwo\r") << QByteArray("\n") << QStringList{"one\n", "two\n"};
+        QTest::newRow("last line without LF comes at the end") << QByteArray("one\n") << QByteArray("two")
+                                                               << QStringList{"one\n", "two"};
+        const QByteArray character = QStringLiteral("あ").toLocal8Bit();
+        QTest::newRow("character split across reads") << "one\n" + character.left(1) << character.mid(1) + "\n"
+                                                      << QStringList{"one\n", "あ\n"};
+#ifndef Q_OS_WIN
+        // Dropped at the start of the output only, as when it is decoded whole.
+        QTest::newRow("byte order mark inside the output stays") << QByteArray("\xEF\xBB\xBFone\n") << QByteArray("\xEF\xBB\xBFtwo\n")
+                                                                 << QStringList{"one\n", QChar(0xFEFF) + QStringLiteral("two\n")};
+#endif
+    }
+
+    void outputArrivesWhileTheToolRuns()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QTemporaryDir dir;
+        const QString line = writeThenWait(dir.path(), first, second);
+        QVERIFY(!line.isEmpty());
+        QStringList pieces;
+        const CommandResult run = ProcessCommandRunnerFactory().CreateCommandRunner()->RunCommand(
+            line, dir.path(), [&](const QString &piece) {
+                if (pieces.isEmpty())
+                    touch(dir.filePath(QStringLiteral("seen")));
+                pieces << piece;
+            });
+        QTEST(pieces, "pieces");
+        QCOMPARE(run.result, 0);
+        QCOMPARE(pieces.join(QString()), run.output);
     }
 
     void stopEndsTheToolAndTheAction_data()

@@ -39,10 +39,18 @@ private:
     {
     public:
         explicit Runner(FakeCommandRunnerFactory &owner) : m_owner(owner) {}
-        CommandResult RunCommand(const QString &commandLine, const QString &workingFolder) override
+        // The answer reaches a sink line by line, as a real tool's would.
+        CommandResult RunCommand(const QString &commandLine, const QString &workingFolder, const OutputSink &sink) override
         {
             m_owner.commands.append({commandLine, workingFolder});
-            return m_owner.answer(commandLine);
+            const CommandResult result = m_owner.answer(commandLine);
+            for (qsizetype start = 0; sink && start < result.output.size();) {
+                const qsizetype end = result.output.indexOf(QLatin1Char('\n'), start);
+                const qsizetype next = end < 0 ? result.output.size() : end + 1;
+                sink(result.output.sliced(start, next - start));
+                start = next;
+            }
+            return result;
         }
 
     private:

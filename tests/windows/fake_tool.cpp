@@ -2,11 +2,12 @@
 // arguments say, in order. Arguments it does not know (markers by which a
 // test finds the process) are passed over. A copy under another name (a
 // javac.exe) first does what the lines of NAME.args beside it say.
-//   out=TEXT, err=TEXT  TEXT on standard output or error (\r and \n as written)
+//   out=TEXT, err=TEXT  TEXT on standard output or error (\r, \n and \xHH as written)
 //   line                the command line exactly as the tool received it
 //   list=PATTERN        the names in the working folder that match, one a line
 //   fill=N              N times "x" on standard output
 //   sleep=MS            waits
+//   wait=NAME           waits until NAME exists; after five seconds says so and ends with 1
 //   child=MARKER        starts a copy of itself that sleeps two minutes
 //   make=NAME           an empty file NAME in the working folder
 //   exit=N              ends with exit code N
@@ -46,6 +47,9 @@ std::string unescaped(const std::wstring &text)
     for (size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\\' && i + 1 < bytes.size() && (bytes[i + 1] == 'r' || bytes[i + 1] == 'n')) {
             result += bytes[++i] == 'r' ? '\r' : '\n';
+        } else if (bytes[i] == '\\' && i + 3 < bytes.size() && bytes[i + 1] == 'x') {
+            result += char(std::strtol(bytes.substr(i + 2, 2).c_str(), nullptr, 16));
+            i += 3;
         } else {
             result += bytes[i];
         }
@@ -84,6 +88,16 @@ void startChild(const std::wstring &marker)
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
+}
+
+bool appears(const std::wstring &name)
+{
+    for (int tries = 0; tries < 500; ++tries) {
+        if (GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
+        Sleep(10);
+    }
+    return false;
 }
 
 bool startsWith(const std::wstring &text, const wchar_t *prefix, std::wstring *rest)
@@ -143,7 +157,12 @@ int wmain(int argc, wchar_t **argv)
             fill(std::wcstoll(value.c_str(), nullptr, 10));
         else if (startsWith(argument, L"sleep=", &value))
             Sleep(DWORD(_wtol(value.c_str())));
-        else if (startsWith(argument, L"child=", &value))
+        else if (startsWith(argument, L"wait=", &value)) {
+            if (!appears(value)) {
+                write(GetStdHandle(STD_OUTPUT_HANDLE), "gave up waiting\n");
+                return 1;
+            }
+        } else if (startsWith(argument, L"child=", &value))
             startChild(value);
         else if (startsWith(argument, L"make=", &value))
             CloseHandle(CreateFileW(value.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
