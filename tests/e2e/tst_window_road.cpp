@@ -13,6 +13,10 @@
 #include "file_bytes.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -102,6 +106,27 @@ void WindowRoadTest::newBuildRunUpload()
     const QByteArray jam = readBytes(folder + QStringLiteral("/bin/Hello.jam"));
     QVERIFY(jam.contains("AppSize = " + QByteArray::number(QFileInfo(folder + QStringLiteral("/bin/Hello.jar")).size())));
 
+    // A hand edit of the descriptor, then the project's settings: the edit
+    // is taken first, the target profile is chosen in the dialog.
+    QVERIFY(writeBytes(folder + QStringLiteral("/bin/Hello.jam"), QByteArray(jam).replace("SPsize = ", "SPsize = 1024")));
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&user] {
+        const auto windows = QApplication::topLevelWidgets();
+        for (QWidget *widget : windows) {
+            if (widget->objectName() != QLatin1String("dlgProjectSettings") || !widget->isVisible())
+                continue;
+            user.stop();
+            widget->findChild<QComboBox *>(QStringLiteral("cboTargetProfile"))->setCurrentText(QStringLiteral("DoJa-1.0"));
+            DialogDriver::press(widget->findChild<QPushButton *>(QStringLiteral("cmdOK")));
+        }
+    });
+    user.start(10);
+    window.findChild<QAction *>(QStringLiteral("mnuFileProjectSettings"))->trigger();
+    QVERIFY(window.logText().endsWith(QStringLiteral("Hello.jamに手で書かれた値をプロジェクトの設定に取り込みました: SPsize = 1024\r\n")));
+    QCOMPARE(store.ReadIniString(QStringLiteral("Hello"), QStringLiteral("SPsize"), QString()), QStringLiteral("1024"));
+    QCOMPARE(store.ReadIniString(QStringLiteral("Hello"), QStringLiteral("TargetProfile"), QString()), QStringLiteral("DoJa-1.0"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("プロジェクト: Hello (DoJa-1.0)"));
+
     // Run.
     const qsizetype afterBuild = window.logText().size();
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Run")), Qt::LeftButton);
@@ -124,7 +149,8 @@ void WindowRoadTest::newBuildRunUpload()
     for (const char *name : {"Hello.jar", "Hello.jam", "Hello.htm"})
         QCOMPARE(readBytes(server.root() + QLatin1Char('/') + QLatin1String(name)),
                  readBytes(folder + QStringLiteral("/bin/") + QLatin1String(name)));
-    QVERIFY(readBytes(folder + QStringLiteral("/bin/Hello.jam")).contains("AppVer = 1.1\r\n"));
+    const QByteArray sent = readBytes(folder + QStringLiteral("/bin/Hello.jam"));
+    QVERIFY(sent.contains("AppVer = 1.1\r\n") && sent.contains("SPsize = 1024\r\n") && sent.endsWith("ConfigurationVer = CLDC-1.0\r\n\r\n"));
     QCOMPARE(store.ReadIniInt(QStringLiteral("Hello"), QStringLiteral("minor"), -1), 1);
     QCOMPARE(driver.messages.size(), 1);
     // The address where it can be used: a window of its own.
