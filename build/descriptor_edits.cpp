@@ -77,7 +77,9 @@ void EditReader::read(const JamLine &line)
     if (key == QLatin1String("TargetProfile"))
         return;
     if (field >= 0) {
-        if (line.value == writtenValue(m_project, key))
+        // An empty line takes nothing away: it is what an older descriptor
+        // holds for a value set since in the settings file.
+        if (line.value.isEmpty() || line.value == writtenValue(m_project, key))
             return;
         take(line, projectSettingProblem(key, line.value), [&] {
             const bool ownName = key == QLatin1String("AppName") && line.value == m_project.name;
@@ -103,7 +105,7 @@ void EditReader::readExtra(const JamLine &line)
     for (ExtraDescriptorLine &extra : extras) {
         if (extra.key.compare(line.key, Qt::CaseInsensitive) != 0)
             continue;
-        if (extra.value != line.value)
+        if (!line.value.isEmpty() && extra.value != line.value)
             take(line, extraLineProblem(typed), [&] { extra.value = line.value; });
         return;
     }

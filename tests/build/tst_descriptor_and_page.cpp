@@ -126,6 +126,8 @@ private Q_SLOTS:
             << none << "ProfileVer = DoJa-2.0\nConfigurationVer = CLDC-1.0" << profile << QStringList{"ProfileVer = DoJa-2.0"} << 0;
         QTest::newRow("what the writer writes itself is no edit")
             << none << "AppVer = 9.9\nLastModified = x\nProfileVer = DoJa-9" << none << QStringList() << 0;
+        QTest::newRow("an empty line takes no setting away")
+            << sized << "SPsize = " << sized << QStringList() << 0;
         QTest::newRow("a value the handset cannot read is refused, the settings stay")
             << sized << "SPsize = 1k\nDrawArea = big" << sized << QStringList() << 2;
     }
