@@ -13,9 +13,12 @@
 #include <sys/types.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
+#include <cstring>
 #include <poll.h>
 #include <sys/prctl.h>
+#include <sys/socket.h>
 #include <sys/syscall.h>
+#include <sys/wait.h>
 #endif
 #endif
 
@@ -92,46 +95,122 @@ bool ToolGroup::isEmpty() const
 #ifdef Q_OS_LINUX
 namespace {
 
-// Everything here runs between fork and exec, in a child that may share the
-// program's memory until it execs (vfork): plain system calls only.
+constexpr int kMaxWatched = 64;
 
-// The guard: a process of the tool's group that nobody waits for. It watches
-// the tool and the program through pidfds; when either ends, it ends the
-// group, and with it whatever the tool left running, itself last. The kernel
-// alone would end only the tool when the program dies, even by SIGKILL.
-[[noreturn]] void guardGroup(int toolFd, int programFd)
+// The guardian: one process for the whole program, started once, that
+// nobody waits for. It is handed a pidfd of each tool with the tool's group;
+// when a tool ends it ends what the tool left running in its group, and when
+// the program dies (its end of the socket closes, even on SIGKILL) it ends
+// every group it still watches. The kernel alone would end only the tool.
+// It runs in a copy of the program made by fork: plain system calls only.
+[[noreturn]] void watchTools(int program)
 {
     signal(SIGINT, SIG_IGN);
     signal(SIGHUP, SIG_IGN);
     signal(SIGTERM, SIG_IGN);
-    // Open ends of the program's pipes would keep it waiting for output.
-    dup2(toolFd, 0);
-    dup2(programFd, 1);
-    if (close_range(2, ~0U, 0) != 0) {
-        for (int fd = 2; fd < 1024; ++fd)
+    // Open ends of the program's pipes would keep a reader waiting.
+    dup2(program, 0);
+    if (close_range(1, ~0U, 0) != 0) {
+        for (int fd = 1; fd < 1024; ++fd)
             close(fd);
     }
-    pollfd watched[2] = {{0, POLLIN, 0}, {1, POLLIN, 0}};
-    while (poll(watched, 2, -1) <= 0) {
+    pollfd watched[1 + kMaxWatched] = {{0, POLLIN, 0}};
+    pid_t groups[1 + kMaxWatched] = {};
+    int count = 1;
+    for (;;) {
+        if (poll(watched, nfds_t(count), -1) <= 0)
+            continue;
+        if (watched[0].revents & (POLLHUP | POLLERR)) {
+            for (int i = 1; i < count; ++i)
+                kill(-groups[i], SIGKILL);
+            _exit(0);
+        }
+        for (int i = count - 1; i >= 1; --i) {
+            if (!watched[i].revents)
+                continue;
+            kill(-groups[i], SIGKILL);
+            close(watched[i].fd);
+            watched[i] = watched[count - 1];
+            groups[i] = groups[--count];
+        }
+        if (!(watched[0].revents & POLLIN))
+            continue;
+        pid_t group = 0;
+        char control[CMSG_SPACE(sizeof(int))] = {};
+        iovec data = {&group, sizeof group};
+        msghdr message = {};
+        message.msg_iov = &data;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        const ssize_t got = recvmsg(0, &message, 0);
+        if (got == 0)
+            watched[0].revents = POLLHUP;
+        const cmsghdr *header = CMSG_FIRSTHDR(&message);
+        if (got != ssize_t(sizeof group) || !header || header->cmsg_type != SCM_RIGHTS)
+            continue;
+        int tool = -1;
+        memcpy(&tool, CMSG_DATA(header), sizeof tool);
+        if (count == 1 + kMaxWatched) {
+            close(tool);
+            continue;
+        }
+        watched[count] = {tool, POLLIN, 0};
+        groups[count++] = group;
     }
-    kill(0, SIGKILL);
-    _exit(0);
 }
 
-// Starts the guard as an orphan: the tool must not see a child of its own.
-void startGuard(pid_t program)
+// The program's end of the guardian's socket, the guardian started at the
+// first call; -1 when there is none (no pidfds: an old kernel).
+int guardian()
 {
-    const pid_t middle = pid_t(syscall(SYS_fork));
-    if (middle == 0) {
-        const int toolFd = int(syscall(SYS_pidfd_open, getppid(), 0));
-        const int programFd = int(syscall(SYS_pidfd_open, program, 0));
-        // Without pidfds (an old kernel) the tool still dies with the program.
-        if (toolFd >= 0 && programFd >= 0 && syscall(SYS_fork) == 0)
-            guardGroup(toolFd, programFd);
-        _exit(0);
+    static const int socket = [] {
+        int ends[2];
+        if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
+            return -1;
+        // Forked twice, so the guardian is nobody's child to wait for.
+        const pid_t middle = fork();
+        if (middle == 0) {
+            if (fork() == 0)
+                watchTools(ends[1]);
+            _exit(0);
+        }
+        close(ends[1]);
+        if (middle < 0) {
+            close(ends[0]);
+            return -1;
+        }
+        waitpid(middle, nullptr, 0);
+        return ends[0];
+    }();
+    return socket;
+}
+
+// Hands the guardian the tool, which has not been waited for yet, so its pid
+// cannot have gone to another process.
+void guard(pid_t tool)
+{
+    const int socket = guardian();
+    const int pidfd = int(syscall(SYS_pidfd_open, tool, 0));
+    if (socket < 0 || pidfd < 0) {
+        if (pidfd >= 0)
+            close(pidfd);
+        return;
     }
-    if (middle > 0)
-        syscall(SYS_wait4, middle, nullptr, 0, nullptr);
+    char control[CMSG_SPACE(sizeof(int))] = {};
+    iovec data = {&tool, sizeof tool};
+    msghdr message = {};
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    cmsghdr *header = CMSG_FIRSTHDR(&message);
+    header->cmsg_level = SOL_SOCKET;
+    header->cmsg_type = SCM_RIGHTS;
+    header->cmsg_len = CMSG_LEN(sizeof(int));
+    memcpy(CMSG_DATA(header), &pidfd, sizeof pidfd);
+    sendmsg(socket, &message, MSG_NOSIGNAL);
+    close(pidfd);
 }
 
 } // namespace
@@ -150,7 +229,6 @@ void ToolGroup::prepare(QProcess &process)
         // The program may have died before the death signal was asked for.
         if (getppid() != parent)
             _exit(127);
-        startGuard(parent);
     });
 #else
     process.setChildProcessModifier([] { setpgid(0, 0); });
@@ -164,6 +242,10 @@ void ToolGroup::started(QProcess &process)
     // once the tool has started its program this fails, harmlessly.
     if (m_group > 0)
         setpgid(pid_t(m_group), pid_t(m_group));
+#ifdef Q_OS_LINUX
+    if (m_group > 0)
+        guard(pid_t(m_group));
+#endif
 }
 
 void ToolGroup::terminate()

@@ -5,10 +5,11 @@
 class QProcess;
 
 // Everything one tool run started, held together so that a stop ends all of
-// it. On POSIX the tool runs in a process group of its own. On Linux a small
-// guard process in that group ends it when the tool ends (what the tool left
-// running) and when the program dies, even by SIGKILL. On Windows the tool runs in a job object, and what is left
-// in it ends when the run or the program does.
+// it. On POSIX the tool runs in a process group of its own. On Linux one
+// guardian process for the whole program ends a tool's group when the tool
+// ends (what the tool left running) and when the program dies, even by
+// SIGKILL. On Windows the tool runs in a job object, and what is left in it
+// ends when the run or the program does.
 class ToolGroup
 {
 public:
