@@ -38,6 +38,12 @@ const QStringList &reservedKeys()
         QStringLiteral("ProfileVer"), QStringLiteral("ConfigurationVer"),
         QStringLiteral("Name"),       QStringLiteral("major"),        QStringLiteral("minor"),
         QStringLiteral("jamChecked"),
+        // A project may be named Global: the section's own keys, the FTP
+        // password among them, must never reach a descriptor.
+        QStringLiteral("lastProject"), QStringLiteral("WebUrl"),     QStringLiteral("FtpUrl"),
+        QStringLiteral("FtpId"),       QStringLiteral("FtpPassword"), QStringLiteral("FtpPath"),
+        QStringLiteral("JAVA_PATH"),   QStringLiteral("DOJA_PATH"),  QStringLiteral("CLASSPATH"),
+        QStringLiteral("BOOTCLASSPATH"),
     };
     return keys;
 }

@@ -1,5 +1,6 @@
 #include "app/code_page.h"
 #include "app/opened_project.h"
+#include "app/project_settings_file.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
 #include "file_bytes.h"
@@ -145,6 +146,14 @@ private Q_SLOTS:
                  after.isEmpty() ? before : head + toCodePage(QString::fromUtf8(after)).value() + tail);
         if (saved)
             QCOMPARE(store.recordOpenedProject(QStringLiteral("Hello"))->settings, changed);
+    }
+
+    // A project named Global shares its section with the program's settings.
+    void globalKeysAreNoDescriptorLines()
+    {
+        const ProfileDocument doc = ProfileDocument::fromBytes("[Global]\r\nFtpPassword=secret\r\nWebUrl=x\r\nUseTelephone=call\r\n");
+        const QList<ExtraDescriptorLine> extra = {{QStringLiteral("UseTelephone"), QStringLiteral("call")}};
+        QCOMPARE(readProjectSettings(doc, QStringLiteral("Global")).extraLines, extra);
     }
 
     // CLASSPATH and BOOTCLASSPATH follow DOJA_PATH until written by hand; the
