@@ -186,19 +186,16 @@ int guardian()
     return socket;
 }
 
-// Hands the guardian the tool, which has not been waited for yet, so its pid
-// cannot have gone to another process.
-void guard(pid_t tool)
+// Run by the tool between fork and exec, so the guardian watches it before
+// it can start anything: hands the guardian a pidfd of itself, its group.
+void registerWithGuardian(int socket)
 {
-    const int socket = guardian();
+    const pid_t tool = pid_t(syscall(SYS_getpid));
     const int pidfd = int(syscall(SYS_pidfd_open, tool, 0));
-    if (socket < 0 || pidfd < 0) {
-        if (pidfd >= 0)
-            close(pidfd);
+    if (socket < 0 || pidfd < 0)
         return;
-    }
     char control[CMSG_SPACE(sizeof(int))] = {};
-    iovec data = {&tool, sizeof tool};
+    iovec data = {const_cast<pid_t *>(&tool), sizeof tool};
     msghdr message = {};
     message.msg_iov = &data;
     message.msg_iovlen = 1;
@@ -223,12 +220,14 @@ void ToolGroup::prepare(QProcess &process)
 {
 #ifdef Q_OS_LINUX
     const pid_t parent = getpid();
-    process.setChildProcessModifier([parent] {
+    const int socket = guardian();
+    process.setChildProcessModifier([parent, socket] {
         setpgid(0, 0);
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         // The program may have died before the death signal was asked for.
         if (getppid() != parent)
             _exit(127);
+        registerWithGuardian(socket);
     });
 #else
     process.setChildProcessModifier([] { setpgid(0, 0); });
@@ -242,10 +241,6 @@ void ToolGroup::started(QProcess &process)
     // once the tool has started its program this fails, harmlessly.
     if (m_group > 0)
         setpgid(pid_t(m_group), pid_t(m_group));
-#ifdef Q_OS_LINUX
-    if (m_group > 0)
-        guard(pid_t(m_group));
-#endif
 }
 
 void ToolGroup::terminate()
