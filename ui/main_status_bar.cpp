@@ -67,12 +67,18 @@ void MainStatusBar::setModified(bool modified)
     m_modified->setText(modified ? QStringLiteral("変更あり") : QString());
 }
 
+// The window's width is fixed: the panel holds the name and the profile
+// alone, and says what they are in its tool tip.
 void MainStatusBar::setProject(const QString &name, const QString &profile)
 {
-    QString text = name.isEmpty() ? QString() : QStringLiteral("プロジェクト: ") + name;
-    if (!name.isEmpty() && !profile.isEmpty())
+    QString text = name;
+    QString tip = name.isEmpty() ? QString() : QStringLiteral("プロジェクト: ") + name;
+    if (!name.isEmpty() && !profile.isEmpty()) {
         text += QStringLiteral(" (") + profile + QLatin1Char(')');
+        tip += QStringLiteral("\n対象プロファイル: ") + profile;
+    }
     m_project->setText(text);
+    m_project->setToolTip(tip);
 }
 
 void MainStatusBar::setBudget(const QList<BudgetLine> &budget)

@@ -88,7 +88,7 @@ void WindowRoadTest::newBuildRunUpload()
                                           "    public void start() {\r\n    }\r\n}\r\n");
     QCOMPARE(window.sourceText(), source);
     QCOMPARE(window.logText(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("プロジェクト: Hello"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello"));
 
     // Build.
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Compile")), Qt::LeftButton);
@@ -125,7 +125,7 @@ void WindowRoadTest::newBuildRunUpload()
     QVERIFY(window.logText().endsWith(QStringLiteral("Hello.jamに手で書かれた値をプロジェクトの設定に取り込みました: SPsize = 1024\r\n")));
     QCOMPARE(store.ReadIniString(QStringLiteral("Hello"), QStringLiteral("SPsize"), QString()), QStringLiteral("1024"));
     QCOMPARE(store.ReadIniString(QStringLiteral("Hello"), QStringLiteral("TargetProfile"), QString()), QStringLiteral("DoJa-1.0"));
-    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("プロジェクト: Hello (DoJa-1.0)"));
+    QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello (DoJa-1.0)"));
 
     // Run.
     const qsizetype afterBuild = window.logText().size();
