@@ -11,22 +11,19 @@ const QStringList kDojaProfiles = {
     QStringLiteral("DoJa-4.1"), QStringLiteral("DoJa-5.0"), QStringLiteral("DoJa-5.1"),
 };
 
-const QStringList kProjectSettingKeys = {
-    QStringLiteral("AppName"),    QStringLiteral("AppParam"),     QStringLiteral("SPsize"),
-    QStringLiteral("UseNetwork"), QStringLiteral("UseBrowser"),   QStringLiteral("TargetDevice"),
-    QStringLiteral("DrawArea"),   QStringLiteral("AppTrace"),     QStringLiteral("TargetProfile"),
-};
-
 namespace {
 
-QString *field(ProjectSettings &settings, const QString &key)
-{
-    QString *const fields[] = {&settings.AppName,      &settings.AppParam, &settings.SPsize,
-                               &settings.UseNetwork,   &settings.UseBrowser, &settings.TargetDevice,
-                               &settings.DrawArea,     &settings.AppTrace, &settings.TargetProfile};
-    const qsizetype index = projectSettingIndex(key);
-    return index < 0 ? nullptr : fields[index];
-}
+// Each settable key with its field, in the order of the struct.
+constexpr struct {
+    const char *key;
+    QString ProjectSettings::*field;
+} kFields[] = {
+    {"AppName", &ProjectSettings::AppName},           {"AppParam", &ProjectSettings::AppParam},
+    {"SPsize", &ProjectSettings::SPsize},             {"UseNetwork", &ProjectSettings::UseNetwork},
+    {"UseBrowser", &ProjectSettings::UseBrowser},     {"TargetDevice", &ProjectSettings::TargetDevice},
+    {"DrawArea", &ProjectSettings::DrawArea},         {"AppTrace", &ProjectSettings::AppTrace},
+    {"TargetProfile", &ProjectSettings::TargetProfile},
+};
 
 // Keys the descriptor writer writes itself, and the settings file's own
 // keys of the project's section: an extra line must not name them.
@@ -101,6 +98,13 @@ QString formProblem(const QString &key, const QString &value)
 
 } // namespace
 
+const QStringList kProjectSettingKeys = [] {
+    QStringList keys;
+    for (const auto &field : kFields)
+        keys << QLatin1String(field.key);
+    return keys;
+}();
+
 qsizetype projectSettingIndex(const QString &key)
 {
     for (qsizetype i = 0; i < kProjectSettingKeys.size(); ++i) {
@@ -117,14 +121,14 @@ bool isReservedDescriptorKey(const QString &key)
 
 QString projectSettingValue(const ProjectSettings &settings, const QString &key)
 {
-    QString *const found = field(const_cast<ProjectSettings &>(settings), key);
-    return found ? *found : QString();
+    const qsizetype index = projectSettingIndex(key);
+    return index < 0 ? QString() : settings.*kFields[index].field;
 }
 
 void setProjectSettingValue(ProjectSettings &settings, const QString &key, const QString &value)
 {
-    if (QString *const found = field(settings, key))
-        *found = value;
+    if (const qsizetype index = projectSettingIndex(key); index >= 0)
+        settings.*kFields[index].field = value;
 }
 
 QString projectSettingProblem(const QString &key, const QString &value)

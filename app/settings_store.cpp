@@ -33,6 +33,17 @@ constexpr struct {
     qint32 AppSettings::*field;
 } kVersionKeys[] = {{"major", &AppSettings::major}, {"minor", &AppSettings::minor}};
 
+QString unwritableValue(const QString &file, const QString &key)
+{
+    return QDir::toNativeSeparators(file) + QStringLiteral(": ") + key
+           + QStringLiteral("の値はShift_JIS(Windows-31J)で表せないため、書きこめません。");
+}
+
+QString saveFailed(const QString &file)
+{
+    return file + QStringLiteral("の保存に失敗しました。\r\n");
+}
+
 } // namespace
 
 const QString kVersionAtMaximum = QStringLiteral("バージョン番号がこれ以上上げられません。Tovra.iniのminorを確認してください。");
@@ -63,10 +74,8 @@ Result<> SettingsStore::WriteIniString(const QString &section, const QString &ke
     return updateProfileFile(
         settingsFilePath(),
         [&](ProfileDocument &doc) {
-            return doc.setValue(section, key, value)
-                       ? Result<>::success()
-                       : Result<>::failure(QDir::toNativeSeparators(settingsFilePath()) + QStringLiteral(": ") + key
-                                           + QStringLiteral("の値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
+            return doc.setValue(section, key, value) ? Result<>::success()
+                                                     : Result<>::failure(unwritableValue(settingsFilePath(), key));
         },
         m_lockWait);
 }
@@ -128,8 +137,7 @@ Result<ProjectRecord> SettingsStore::recordOpenedProject(const QString &name)
         read = settingsFrom(doc, name);
         record = projectRecord(doc, *read, Result<>::success());
         if (!doc.setValue(kGlobal, QStringLiteral("lastProject"), name))
-            return Result<>::failure(QDir::toNativeSeparators(settingsFilePath())
-                                     + QStringLiteral(": lastProjectの値はShift_JIS(Windows-31J)で表せないため、書きこめません。"));
+            return Result<>::failure(unwritableValue(settingsFilePath(), QStringLiteral("lastProject")));
         return Result<>::success();
     }, m_lockWait);
     if (written) {
@@ -157,7 +165,7 @@ Result<> SettingsStore::saveProjectSettings(const OpenedProject &project, const 
         return Result<>::success();
     }, m_lockWait);
     if (!written)
-        return Result<>::failure(settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n") + written.error());
+        return Result<>::failure(saveFailed(settingsFilePath()) + written.error());
     return Result<>::success();
 }
 
@@ -199,7 +207,7 @@ Result<> SettingsStore::writeSettings(AppSettings target, const AppSettings &bas
         }
         return Result<>::success();
     }, m_lockWait);
-    const QString failed = settingsFilePath() + QStringLiteral("の保存に失敗しました。\r\n");
+    const QString failed = saveFailed(settingsFilePath());
     if (!result)
         return Result<>::failure(failed + result.error());
     m_settings = written;

@@ -9,7 +9,6 @@
 
 #include <QCryptographicHash>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -24,7 +23,7 @@ QList<JamLine> jamLines(const QString &text)
 {
     QList<JamLine> lines;
     QStringList seen;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+    for (const QString &line : withCrLfLines(text).split(kCrLf)) {
         const qsizetype equals = line.indexOf(QLatin1Char('='));
         const QString key = line.left(equals).trimmed();
         if (equals <= 0 || key.isEmpty() || seen.contains(key, Qt::CaseInsensitive))

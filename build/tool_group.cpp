@@ -97,11 +97,36 @@ namespace {
 
 constexpr int kMaxWatched = 64;
 
+// One message on the guardian's socket: a tool's group, with a pidfd of the
+// tool beside it. Filled in place; the header points into the object.
+struct ToolMessage {
+    pid_t group = 0;
+    char control[CMSG_SPACE(sizeof(int))] = {};
+    iovec data = {&group, sizeof group};
+    msghdr header = {};
+
+    ToolMessage()
+    {
+        header.msg_iov = &data;
+        header.msg_iovlen = 1;
+        header.msg_control = control;
+        header.msg_controllen = sizeof control;
+    }
+    ToolMessage(const ToolMessage &) = delete;
+};
+
+[[noreturn]] void endAll(const pid_t *groups, int count)
+{
+    for (int i = 1; i < count; ++i)
+        kill(-groups[i], SIGKILL);
+    _exit(0);
+}
+
 // The guardian: one process for the whole program, started once, that
-// nobody waits for. It is handed a pidfd of each tool with the tool's group;
-// when a tool ends it ends what the tool left running in its group, and when
-// the program dies (its end of the socket closes, even on SIGKILL) it ends
-// every group it still watches. The kernel alone would end only the tool.
+// nobody waits for. Each tool hands it a pidfd of itself; when a tool ends
+// it ends what the tool left running in its group, and when the program
+// dies (its end of the socket closes, even on SIGKILL) it ends every group
+// it still watches. The kernel alone would end only the tool.
 // It runs in a copy of the program made by fork: plain system calls only.
 [[noreturn]] void watchTools(int program)
 {
@@ -120,11 +145,8 @@ constexpr int kMaxWatched = 64;
     for (;;) {
         if (poll(watched, nfds_t(count), -1) <= 0)
             continue;
-        if (watched[0].revents & (POLLHUP | POLLERR)) {
-            for (int i = 1; i < count; ++i)
-                kill(-groups[i], SIGKILL);
-            _exit(0);
-        }
+        if (watched[0].revents & (POLLHUP | POLLERR))
+            endAll(groups, count);
         for (int i = count - 1; i >= 1; --i) {
             if (!watched[i].revents)
                 continue;
@@ -135,19 +157,12 @@ constexpr int kMaxWatched = 64;
         }
         if (!(watched[0].revents & POLLIN))
             continue;
-        pid_t group = 0;
-        char control[CMSG_SPACE(sizeof(int))] = {};
-        iovec data = {&group, sizeof group};
-        msghdr message = {};
-        message.msg_iov = &data;
-        message.msg_iovlen = 1;
-        message.msg_control = control;
-        message.msg_controllen = sizeof control;
-        const ssize_t got = recvmsg(0, &message, 0);
+        ToolMessage message;
+        const ssize_t got = recvmsg(0, &message.header, 0);
         if (got == 0)
-            watched[0].revents = POLLHUP;
-        const cmsghdr *header = CMSG_FIRSTHDR(&message);
-        if (got != ssize_t(sizeof group) || !header || header->cmsg_type != SCM_RIGHTS)
+            endAll(groups, count);
+        const cmsghdr *header = CMSG_FIRSTHDR(&message.header);
+        if (got != ssize_t(sizeof message.group) || !header || header->cmsg_type != SCM_RIGHTS)
             continue;
         int tool = -1;
         memcpy(&tool, CMSG_DATA(header), sizeof tool);
@@ -156,12 +171,12 @@ constexpr int kMaxWatched = 64;
             continue;
         }
         watched[count] = {tool, POLLIN, 0};
-        groups[count++] = group;
+        groups[count++] = message.group;
     }
 }
 
 // The program's end of the guardian's socket, the guardian started at the
-// first call; -1 when there is none (no pidfds: an old kernel).
+// first call; -1 when there is none.
 int guardian()
 {
     static const int socket = [] {
@@ -190,23 +205,18 @@ int guardian()
 // it can start anything: hands the guardian a pidfd of itself, its group.
 void registerWithGuardian(int socket)
 {
-    const pid_t tool = pid_t(syscall(SYS_getpid));
-    const int pidfd = int(syscall(SYS_pidfd_open, tool, 0));
+    ToolMessage message;
+    message.group = pid_t(syscall(SYS_getpid));
+    // Without pidfds (an old kernel) the tool still dies with the program.
+    const int pidfd = int(syscall(SYS_pidfd_open, message.group, 0));
     if (socket < 0 || pidfd < 0)
         return;
-    char control[CMSG_SPACE(sizeof(int))] = {};
-    iovec data = {const_cast<pid_t *>(&tool), sizeof tool};
-    msghdr message = {};
-    message.msg_iov = &data;
-    message.msg_iovlen = 1;
-    message.msg_control = control;
-    message.msg_controllen = sizeof control;
-    cmsghdr *header = CMSG_FIRSTHDR(&message);
+    cmsghdr *header = CMSG_FIRSTHDR(&message.header);
     header->cmsg_level = SOL_SOCKET;
     header->cmsg_type = SCM_RIGHTS;
     header->cmsg_len = CMSG_LEN(sizeof(int));
     memcpy(CMSG_DATA(header), &pidfd, sizeof pidfd);
-    sendmsg(socket, &message, MSG_NOSIGNAL);
+    sendmsg(socket, &message.header, MSG_NOSIGNAL);
     close(pidfd);
 }
 

@@ -71,7 +71,6 @@ public:
     QString createNewProject() override;
 
     WindowFlags &flags() { return m_flags; }
-    bool isActionRunning() const { return m_actionRunning; }
     QString statusText() const;
 
 protected:
