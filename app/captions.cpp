@@ -43,6 +43,7 @@ const QHash<int, QString> &japaneseTable()
         {1031, QStringLiteral("すべて選択(&A)")},
         {1032, QStringLiteral("ビルド結果の削除(&D)...")},
         {1033, QStringLiteral("プロジェクトの設定(&T)...")},
+        {1034, QStringLiteral("ケータイで開くアドレス(&Q)...")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -89,6 +90,7 @@ const QHash<int, QString> &englishTable()
         {1031, QStringLiteral("Select All")},
         {1032, QStringLiteral("Clean...")},
         {1033, QStringLiteral("Project Settings...")},
+        {1034, QStringLiteral("Phone Address...")},
     };
     return table;
 }

@@ -25,22 +25,29 @@ constexpr struct {
     {"TargetProfile", &ProjectSettings::TargetProfile},
 };
 
-// Keys the descriptor writer writes itself, and the settings file's own
-// keys of the project's section: an extra line must not name them.
-const QStringList &reservedKeys()
+// The keys a DoJa descriptor may hold (DOJA-NOTES).
+const QStringList &descriptorKeys()
 {
-    static const QStringList keys = kProjectSettingKeys + QStringList{
-        QStringLiteral("PackageURL"), QStringLiteral("AppSize"),     QStringLiteral("AppVer"),
-        QStringLiteral("AppClass"),   QStringLiteral("LastModified"), QStringLiteral("KvmVer"),
+    static const QStringList keys = {
+        QStringLiteral("AppName"),      QStringLiteral("AppVer"),      QStringLiteral("PackageURL"),
+        QStringLiteral("AppSize"),      QStringLiteral("AppClass"),    QStringLiteral("AppParam"),
+        QStringLiteral("SPsize"),       QStringLiteral("UseNetwork"),  QStringLiteral("UseBrowser"),
+        QStringLiteral("UseTelephone"), QStringLiteral("ProfileVer"),  QStringLiteral("ConfigurationVer"),
+        QStringLiteral("KvmVer"),       QStringLiteral("TargetDevice"), QStringLiteral("DrawArea"),
+        QStringLiteral("GetUtn"),       QStringLiteral("AppTrace"),    QStringLiteral("LaunchAt"),
+        QStringLiteral("LaunchApp"),    QStringLiteral("LaunchByApp"), QStringLiteral("UseStorage"),
+        QStringLiteral("LastModified"),
+    };
+    return keys;
+}
+
+// Those the descriptor writer writes itself, whatever the settings say.
+const QStringList &writerKeys()
+{
+    static const QStringList keys = {
+        QStringLiteral("PackageURL"), QStringLiteral("AppSize"),          QStringLiteral("AppVer"),
+        QStringLiteral("AppClass"),   QStringLiteral("LastModified"),     QStringLiteral("KvmVer"),
         QStringLiteral("ProfileVer"), QStringLiteral("ConfigurationVer"),
-        QStringLiteral("Name"),       QStringLiteral("major"),        QStringLiteral("minor"),
-        QStringLiteral("jamChecked"),
-        // A project may be named Global: the section's own keys, the FTP
-        // password among them, must never reach a descriptor.
-        QStringLiteral("lastProject"), QStringLiteral("WebUrl"),     QStringLiteral("FtpUrl"),
-        QStringLiteral("FtpId"),       QStringLiteral("FtpPassword"), QStringLiteral("FtpPath"),
-        QStringLiteral("JAVA_PATH"),   QStringLiteral("DOJA_PATH"),  QStringLiteral("CLASSPATH"),
-        QStringLiteral("BOOTCLASSPATH"),
     };
     return keys;
 }
@@ -80,10 +87,10 @@ QString formProblem(const QString &key, const QString &value)
         return QStringLiteral("SPsizeはバイト数か、コンマで区切った16個までのバイト数で書いてください(例: 1024 や 512,512)。");
     }
     if (key == QLatin1String("DrawArea")) {
-        static const QRegularExpression size(QStringLiteral("^[1-9][0-9]{0,3}x[1-9][0-9]{0,3}$"));
-        if (value.isEmpty() || size.match(value).hasMatch())
+        if (value.isEmpty() || drawAreaSize(value))
             return {};
-        return QStringLiteral("DrawAreaは「幅x高さ」で書いてください(例: 240x240)。");
+        return QStringLiteral("DrawAreaは「幅x高さ」で、幅と高さは1から%1までで書いてください(例: 240x240)。")
+            .arg(kMaxDrawAreaSide);
     }
     if (key == QLatin1String("UseNetwork"))
         return oneOf(key, value, QStringLiteral("http"));
@@ -97,6 +104,16 @@ QString formProblem(const QString &key, const QString &value)
 }
 
 } // namespace
+
+QStringList extraDescriptorKeys()
+{
+    QStringList keys;
+    for (const QString &key : descriptorKeys()) {
+        if (isExtraDescriptorKey(key))
+            keys << key;
+    }
+    return keys;
+}
 
 const QStringList kProjectSettingKeys = [] {
     QStringList keys;
@@ -114,9 +131,19 @@ qsizetype projectSettingIndex(const QString &key)
     return -1;
 }
 
-bool isReservedDescriptorKey(const QString &key)
+bool isDescriptorKey(const QString &key)
 {
-    return reservedKeys().contains(key, Qt::CaseInsensitive);
+    return descriptorKeys().contains(key, Qt::CaseInsensitive);
+}
+
+bool isWrittenByBuild(const QString &key)
+{
+    return writerKeys().contains(key, Qt::CaseInsensitive);
+}
+
+bool isExtraDescriptorKey(const QString &key)
+{
+    return isDescriptorKey(key) && !isWrittenByBuild(key) && projectSettingIndex(key) < 0;
 }
 
 QString projectSettingValue(const ProjectSettings &settings, const QString &key)
@@ -144,8 +171,11 @@ QString extraLineProblem(const ExtraDescriptorLine &line)
     static const QRegularExpression keyCharacters(QStringLiteral("^[A-Za-z0-9_.-]+$"));
     if (!keyCharacters.match(line.key).hasMatch())
         return QStringLiteral("キー「%1」には英数字と _ . - だけが使えます。").arg(line.key);
-    if (isReservedDescriptorKey(line.key))
+    if (isWrittenByBuild(line.key) || projectSettingIndex(line.key) >= 0)
         return QStringLiteral("キー「%1」は追加の行には書けません(専用の欄があるか、ビルドが書くキーです)。").arg(line.key);
+    if (!isDescriptorKey(line.key))
+        return QStringLiteral("キー「%1」はiアプリのJAMファイルのキーではありません。追加の行に書けるのは %2 です。")
+            .arg(line.key, extraDescriptorKeys().join(QStringLiteral(", ")));
     return storableProblem(QStringLiteral("%1の値").arg(line.key), line.value);
 }
 
@@ -187,6 +217,19 @@ QString projectSettingsProblem(const ProjectSettings &settings)
         seen << line.key;
     }
     return {};
+}
+
+std::optional<QSize> drawAreaSize(const QString &drawArea)
+{
+    static const QRegularExpression size(QStringLiteral("^([1-9][0-9]{0,3})x([1-9][0-9]{0,3})$"));
+    const QRegularExpressionMatch match = size.match(drawArea);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int width = match.captured(1).toInt();
+    const int height = match.captured(2).toInt();
+    if (width > kMaxDrawAreaSide || height > kMaxDrawAreaSide)
+        return std::nullopt;
+    return QSize(width, height);
 }
 
 QList<qint64> scratchpadSizes(const QString &spSize)

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // One descriptor line the program has no field for, as the user typed it.
 struct ExtraDescriptorLine {
@@ -41,9 +43,15 @@ qsizetype projectSettingIndex(const QString &key);
 QString projectSettingValue(const ProjectSettings &settings, const QString &key);
 void setProjectSettingValue(ProjectSettings &settings, const QString &key, const QString &value);
 
-// Keys an extra line must not name: those the descriptor writer writes
-// itself, and the settings file's own keys of the project's section.
-bool isReservedDescriptorKey(const QString &key);
+// Keys of the DoJa descriptor, matched without regard to case as handsets
+// match them. Only these ever reach a descriptor: any other key of the
+// project's section (a note, the program's own keys) stays in the file.
+bool isDescriptorKey(const QString &key);
+// The descriptor keys the writer writes itself, whatever the settings say.
+bool isWrittenByBuild(const QString &key);
+// A descriptor key that only an extra line can set.
+bool isExtraDescriptorKey(const QString &key);
+QStringList extraDescriptorKeys();
 
 // Why a value cannot be kept (it would break the settings file or the
 // descriptor, or the handset would not read it), or empty.
@@ -56,6 +64,12 @@ QString extraLinesText(const QList<ExtraDescriptorLine> &lines);
 QList<ExtraDescriptorLine> parseExtraLines(const QString &text);
 // The first problem of the whole value, or empty.
 QString projectSettingsProblem(const ProjectSettings &settings);
+
+// The largest side of a canvas the stand-in emulator draws; it refuses a
+// DrawArea past it, so the settings refuse it too.
+inline constexpr int kMaxDrawAreaSide = 2048;
+// The canvas DrawArea names ("WxH", each side 1 to kMaxDrawAreaSide).
+std::optional<QSize> drawAreaSize(const QString &drawArea);
 
 // The scratchpad sizes SPsize names (none when it names none or is not valid).
 QList<qint64> scratchpadSizes(const QString &spSize);

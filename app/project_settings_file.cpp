@@ -10,7 +10,7 @@ ProjectSettings readProjectSettings(const ProfileDocument &doc, const QString &p
     for (const QString &key : kProjectSettingKeys)
         setProjectSettingValue(settings, key, doc.readString(project, key, QString()));
     for (const QString &key : doc.keys(project)) {
-        if (!isReservedDescriptorKey(key))
+        if (isExtraDescriptorKey(key))
             settings.extraLines.append({key, doc.readString(project, key, QString())});
     }
     return settings;

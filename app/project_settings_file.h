@@ -10,8 +10,8 @@ class ProfileDocument;
 extern const QString kJamCheckedKey;
 
 // The project's settings as its section of the settings file holds them;
-// every key of the section that is not one of the file's or the writer's
-// own is an extra descriptor line, in the order of the file.
+// the section's descriptor keys without a field of their own are the extra
+// lines, in the order of the file. Other keys are not the descriptor's.
 ProjectSettings readProjectSettings(const ProfileDocument &doc, const QString &project);
 // Writes only what differs between held and changed: a value is set, an
 // extra line the user took away loses its key. False, with nothing

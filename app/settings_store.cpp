@@ -153,6 +153,14 @@ Result<ProjectRecord> SettingsStore::recordOpenedProject(const QString &name)
     return projectRecord(*doc, opened, written);
 }
 
+Result<ProjectRecord> SettingsStore::readProjectRecord(const QString &name) const
+{
+    const Result<ProfileDocument> doc = ProfileDocument::loadForUpdate(settingsFilePath());
+    if (!doc)
+        return Result<ProjectRecord>::failure(doc.error());
+    return projectRecord(*doc, settingsFrom(*doc, name), Result<>::success());
+}
+
 Result<> SettingsStore::saveProjectSettings(const OpenedProject &project, const ProjectSettings &changed,
                                             const std::optional<QString> &jamChecked)
 {

@@ -70,6 +70,8 @@ public:
     // name. When the file takes no write, the project opens all the same
     // (recorded says why); it fails only when the file cannot be read.
     Result<ProjectRecord> recordOpenedProject(const QString &name);
+    // The project's section as the file holds it now, without a write.
+    Result<ProjectRecord> readProjectRecord(const QString &name) const;
 
     // How long a write waits for another running copy to let go of the file.
     void setLockWait(int milliseconds) { m_lockWait.milliseconds = milliseconds; }

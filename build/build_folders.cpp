@@ -4,6 +4,7 @@
 #include "app/project_paths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,43 +21,81 @@ QString PrepareBuildFolders(const ProjectPaths &project)
 
 namespace {
 
-bool emptyFolder(const QString &folder)
+// Class files below the folder, links neither followed nor listed as folders.
+QStringList classFilesBelow(const QString &folder)
 {
-    QDir dir(folder);
-    if (!dir.exists())
-        return true;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        const QString path = dir.filePath(entry);
-        const QFileInfo info(path);
-        // A link is removed, never followed into what it points at.
-        const bool removed = info.isDir() && !info.isSymLink() ? QDir(path).removeRecursively() : QFile::remove(path);
-        if (!removed)
-            return false;
+    QStringList files;
+    QDirIterator it(folder, {QStringLiteral("*.class")}, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+// A folder left empty by the class files is removed too: jar would pack it.
+void removeEmptiedFolders(const QString &top, const QString &file)
+{
+    QDir dir = QFileInfo(QDir(top).filePath(file)).dir();
+    while (QDir::cleanPath(dir.absolutePath()) != QDir::cleanPath(QDir(top).absolutePath()) && dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        const QString name = dir.dirName();
+        if (!dir.cdUp() || !dir.rmdir(name))
+            return;
     }
-    return true;
+}
+
+Result<QStringList> removeClassFilesIn(const QString &folder)
+{
+    const QFileInfo info(folder);
+    // Deleting through a link would empty a folder outside the project.
+    if (info.isSymLink())
+        return Result<QStringList>::failure(
+            QStringLiteral("%1はフォルダではなくリンクのため、中のクラスファイルを削除しません。リンクを削除してください。")
+                .arg(QDir::toNativeSeparators(folder)));
+    if (!info.isDir())
+        return QStringList();
+    const QStringList files = classFilesBelow(folder);
+    for (const QString &file : files) {
+        if (!QFile::remove(QDir(folder).filePath(file)))
+            return Result<QStringList>::failure(
+                QStringLiteral("%1を削除できませんでした。").arg(QDir::toNativeSeparators(QDir(folder).filePath(file))));
+        removeEmptiedFolders(folder, file);
+    }
+    return files;
 }
 
 } // namespace
 
-QString EmptyClassFolders(const ProjectPaths &project)
+Result<QStringList> removeClassFiles(const ProjectPaths &project)
 {
+    QStringList removed;
     for (const QString &folder : {project.compiledFolder(), project.classesFolder()}) {
-        if (!emptyFolder(folder))
-            return folder;
+        const Result<QStringList> files = removeClassFilesIn(folder);
+        if (!files)
+            return files;
+        for (const QString &file : *files) {
+            if (!removed.contains(file))
+                removed << file;
+        }
     }
-    return {};
+    removed.sort();
+    return removed;
 }
 
-QString RemoveBuildProducts(const ProjectPaths &project)
+QStringList compiledClassFiles(const ProjectPaths &project)
 {
-    if (const QString failed = EmptyClassFolders(project); !failed.isEmpty())
-        return failed;
+    return classFilesBelow(project.compiledFolder());
+}
+
+Result<> removeBuildProducts(const ProjectPaths &project)
+{
+    if (const Result<QStringList> removed = removeClassFiles(project); !removed)
+        return Result<>::failure(removed.error());
     for (const QString &product : {project.archive(), project.descriptor(), project.page()}) {
         if (QFileInfo::exists(product) && !QFile::remove(product))
-            return product;
+            return Result<>::failure(QStringLiteral("%1を削除できませんでした。").arg(product));
     }
-    return {};
+    return Result<>::success();
 }
 
 bool holdsVisibleFile(const QString &folder)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
+#include <QStringList>
 
 class ProjectPaths;
 
@@ -10,14 +13,17 @@ class ProjectPaths;
 // later ones are then not tried).
 QString PrepareBuildFolders(const ProjectPaths &project);
 
-// Empties tmpclasses and classes, so the archive holds exactly what the
-// source defines now. Empty on success, else the folder that could not be
-// emptied.
-QString EmptyClassFolders(const ProjectPaths &project);
-// The class folders emptied and the three products (archive, descriptor,
+// Removes the class files below tmpclasses and classes, so the archive holds
+// exactly what the source defines now; every other file stays, and a link
+// is never followed. The removed files' paths relative to their folder, each
+// once; a failure is the log line that says what was not removed.
+Result<QStringList> removeClassFiles(const ProjectPaths &project);
+// The class files below tmpclasses, as removeClassFiles names them.
+QStringList compiledClassFiles(const ProjectPaths &project);
+// The class files removed and the three products (archive, descriptor,
 // page) removed; the scratchpad file, which holds the application's data,
-// stays. Empty on success, else what could not be removed.
-QString RemoveBuildProducts(const ProjectPaths &project);
+// stays. A failure is the log line that says what was not removed.
+Result<> removeBuildProducts(const ProjectPaths &project);
 
 // Whether the folder directly holds a file that is not hidden. Subfolders
 // and what they hold do not count.

@@ -31,15 +31,16 @@ public:
         , m_bench(services.bench)
         , m_project(project)
         , m_paths(project.paths)
-        , m_tools(Toolchain::fromSettings(services.store.settings(), services.store.style(),
-                                          project.settings.TargetProfile))
     {
     }
 
     BuildOutcome run();
 
 private:
+    bool prepareFolders();
+    bool settingsReady();
     bool compile();
+    void logStaleClasses();
     bool preverify();
     bool package();
     bool addResources();
@@ -54,7 +55,8 @@ private:
     Workbench &m_bench;
     OpenedProject &m_project;
     const ProjectPaths &m_paths;
-    const Toolchain m_tools;
+    Toolchain m_tools;
+    QStringList m_removedClasses;
     std::unique_ptr<CommandRunner> m_runner;
     bool m_stopped = false;
     BuildOutcome m_outcome;
@@ -71,27 +73,22 @@ BuildOutcome Build::run()
     AppendLog(m_bench, kCrLf);
     m_services.progress.toolStarting();
 
-    const QString missing = PrepareBuildFolders(m_paths);
-    if (!missing.isEmpty()) {
-        // No tool has run, so Run stays as the last build or opening left it.
-        AppendLogLine(m_bench, missing + kFolderNotCreated);
+    // No tool has run when these fail, so Run stays as the last build or
+    // opening left it.
+    if (!prepareFolders())
         return m_outcome;
-    }
-    // A class the source no longer defines must not stay in the archive.
-    if (const QString stale = EmptyClassFolders(m_paths); !stale.isEmpty()) {
-        AppendLogLine(m_bench, stale + kFolderNotEmptied);
-        return m_outcome;
-    }
-    if (!compile())
+    if (!settingsReady() || !compile())
         return m_outcome;
     m_outcome.compiled = true;
+    logStaleClasses();
     // A failed later stage is logged and the build goes on, as the tools'
     // users expect; only the result (the exit code without a window) says
     // that not everything worked. A tool the user stopped ends the build.
     bool complete = preverify();
     if (m_stopped)
         return m_outcome;
-    complete = package() && complete;
+    const bool packed = package();
+    complete = packed && complete;
     if (m_stopped)
         return m_outcome;
     if (holdsVisibleFile(m_paths.resourceFolder())) {
@@ -99,12 +96,59 @@ BuildOutcome Build::run()
         if (m_stopped)
             return m_outcome;
     }
-    complete = QFileInfo(m_paths.archive()).isFile() && complete;
+    if (!QFileInfo(m_paths.archive()).isFile()) {
+        // A jar that says it worked is not believed without its archive.
+        if (packed)
+            AppendLogLine(m_bench, m_paths.archive() + QStringLiteral("が作られませんでした。"));
+        complete = false;
+    }
     complete = writeProducts() && complete;
     AppendLogLine(m_bench, kBuildSucceeded);
     logBudget();
     m_outcome.complete = complete;
     return m_outcome;
+}
+
+bool Build::prepareFolders()
+{
+    if (const QString missing = PrepareBuildFolders(m_paths); !missing.isEmpty()) {
+        AppendLogLine(m_bench, missing + kFolderNotCreated);
+        return false;
+    }
+    // A class the source no longer defines must not stay in the archive.
+    const Result<QStringList> removed = removeClassFiles(m_paths);
+    if (!removed) {
+        AppendLogLine(m_bench, removed.error());
+        return false;
+    }
+    m_removedClasses = *removed;
+    return true;
+}
+
+// The settings file is the descriptor's one source: values typed into the
+// old descriptor are taken first, so the compiler already uses the profile
+// they name; a value a handset could not read stops the build here.
+bool Build::settingsReady()
+{
+    for (const QString &line : takeHandEdits(m_services.store, m_project))
+        AppendLogLine(m_bench, line);
+    if (const QString problem = unusableSettingsLine(m_services.store, m_project); !problem.isEmpty()) {
+        AppendLogLine(m_bench, problem);
+        return failCompile();
+    }
+    m_tools = Toolchain::fromSettings(m_services.store.settings(), m_services.store.style(),
+                                      m_project.settings.TargetProfile);
+    return true;
+}
+
+// Only a class the source stopped making is worth a word.
+void Build::logStaleClasses()
+{
+    QStringList stale = m_removedClasses;
+    for (const QString &made : compiledClassFiles(m_paths))
+        stale.removeAll(made);
+    if (!stale.isEmpty())
+        AppendLogLine(m_bench, QStringLiteral("前回のビルドのクラスファイルを削除しました: ") + stale.join(QStringLiteral("、")));
 }
 
 bool Build::failCompile()
@@ -204,12 +248,12 @@ bool Build::addResources()
 bool Build::writeProducts()
 {
     const QString jam = m_paths.descriptor();
-    for (const QString &line : TakeHandEdits(m_services.store, m_project))
-        AppendLogLine(m_bench, line);
     const Result<> jamWritten = WriteJamFile(m_project, m_services.clock.now());
-    if (jamWritten)
+    if (jamWritten) {
         AppendLogLine(m_bench, kJamSaved + jam);
-    else
+        for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
+            AppendLogLine(m_bench, line);
+    } else
         AppendLogLine(m_bench, jam + kNotSaved + kCrLf + jamWritten.error());
 
     const QString html = m_paths.page();
@@ -228,6 +272,10 @@ void Build::logBudget()
         return;
     const ProjectSettings &settings = m_project.settings;
     m_outcome.budget = handsetBudget(archive.size(), scratchpadSizes(settings.SPsize), settings.TargetProfile);
+    // Without a target there is no limit to tell; the status bar still
+    // shows the size.
+    if (settings.TargetProfile.isEmpty())
+        return;
     for (const BudgetLine &line : std::as_const(m_outcome.budget))
         AppendLogLine(m_bench, line.text);
 }

@@ -44,9 +44,9 @@ bool Run_Click(Services &services, const OpenedProject &project)
     // What the application prints is seen while it runs.
     const CommandResult run = runner->RunCommand(line, project.paths.folder(), logOutputAsItComes(bench));
     AppendLog(bench, kCrLf);
-    // How it ended, when it did on its own: a stop, a crash or a start that
-    // failed has its own line already.
-    if (!run.stopped && run.result >= 0)
+    // How it ended, when that is news: an end with 0 is the usual one, and a
+    // stop, a crash or a start that failed has its own line already.
+    if (!run.stopped && run.result > 0)
         AppendLogLine(bench, QStringLiteral("エミュレータが終了しました。(終了コード %1)").arg(run.result));
     // A java that could not be started reports a non-zero result like any
     // other failure; that is the one sign the runner gives.

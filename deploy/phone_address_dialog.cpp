@@ -3,6 +3,7 @@
 #include "app/code_page.h"
 #include "deploy/qr_code.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -60,7 +61,9 @@ QImage renderQrCode(const QrCode &code, int modulePixels)
     return image;
 }
 
-PhoneAddressDialog::PhoneAddressDialog(const QString &address, QWidget *parent) : QDialog(parent)
+PhoneAddressDialog::PhoneAddressDialog(const QString &address, bool shownAfterUpload,
+                                       std::function<void(bool)> showAfterUpload, QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("ケータイで開くアドレス"));
     auto *copy = new QPushButton(QStringLiteral("コピー(&C)"), this);
@@ -71,7 +74,13 @@ PhoneAddressDialog::PhoneAddressDialog(const QString &address, QWidget *parent) 
     connect(copy, &QPushButton::clicked, this, [address] { QGuiApplication::clipboard()->setText(address); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
+    auto *everyUpload = new QCheckBox(QStringLiteral("アップロードのたびに表示する"), this);
+    everyUpload->setObjectName(QStringLiteral("chkShowAfterUpload"));
+    everyUpload->setChecked(shownAfterUpload);
+    connect(everyUpload, &QCheckBox::toggled, this, [showAfterUpload](bool on) { showAfterUpload(on); });
+
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(everyUpload);
     buttons->addStretch();
     buttons->addWidget(copy);
     buttons->addWidget(close);

@@ -2,15 +2,19 @@
 
 #include <QDialog>
 #include <QImage>
+#include <functional>
 
 struct QrCode;
 
-// After an upload: the address to open on the phone, as a link, with a copy
-// button and its QR code for a handset's bar-code reader. Enter and Esc close it.
+// The last upload's address to open on the phone, as a link, with a copy
+// button and its QR code for a handset's bar-code reader, and whether it is
+// shown after every upload (told through showAfterUpload as it changes).
+// Enter and Esc close it.
 class PhoneAddressDialog : public QDialog
 {
 public:
-    explicit PhoneAddressDialog(const QString &address, QWidget *parent = nullptr);
+    PhoneAddressDialog(const QString &address, bool shownAfterUpload,
+                       std::function<void(bool)> showAfterUpload, QWidget *parent = nullptr);
 };
 
 // The code as a picture: black modules of the given size on white, with the

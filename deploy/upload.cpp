@@ -34,6 +34,7 @@ public:
 private:
     void log(const QString &message) { AppendLog(m_services.bench, kCrLf + message); }
     bool archiveIsBuilt();
+    bool settingsReady();
     bool raiseVersion();
     bool writeProducts();
     bool send(FtpClient &ftp);
@@ -48,7 +49,7 @@ private:
 
 bool Upload::run()
 {
-    if (!archiveIsBuilt() || !raiseVersion() || !writeProducts())
+    if (!archiveIsBuilt() || !settingsReady() || !raiseVersion() || !writeProducts())
         return false;
     const std::unique_ptr<FtpClient> ftp = m_services.ftp.create();
     if (!ftp) {
@@ -74,6 +75,20 @@ bool Upload::archiveIsBuilt()
     return false;
 }
 
+// As Build takes them: hand edits first, and no version is raised for
+// settings a handset could not read.
+bool Upload::settingsReady()
+{
+    for (const QString &line : takeHandEdits(m_services.store, m_project))
+        log(line);
+    const QString problem = unusableSettingsLine(m_services.store, m_project);
+    if (problem.isEmpty())
+        return true;
+    log(problem);
+    log(QStringLiteral("アップロードを中止します。"));
+    return false;
+}
+
 bool Upload::raiseVersion()
 {
     // Wrapping round would announce an older version to the phone.
@@ -96,8 +111,6 @@ bool Upload::raiseVersion()
 bool Upload::writeProducts()
 {
     log(QStringLiteral("JAMファイルの生成中..."));
-    for (const QString &line : TakeHandEdits(m_services.store, m_project))
-        log(line);
     const QString jam = m_paths.descriptor();
     if (const Result<> written = WriteJamFile(m_project, m_services.clock.now()); !written) {
         log(jam + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
@@ -105,6 +118,8 @@ bool Upload::writeProducts()
         return false;
     }
     log(jam + QStringLiteral("に生成しました。"));
+    for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
+        log(line);
 
     AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = m_paths.page();

@@ -2,7 +2,11 @@
 
 #include "app/message_box.h"
 #include "app/settings_store.h"
+#include "app/fs_helpers.h"
+#include "app/project_paths.h"
 #include "project/new_project.h"
+#include "project/project_messages.h"
+#include "project/project_name.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -66,12 +70,29 @@ void dlgNewProject::OKButton_Click()
         Text1->setFocus();
         return;
     }
-    const Result<ProjectPaths> made = CreateNewProject(m_store.settings().DOJA_PATH, m_store.style(), Text1->text());
+    const QString name = Text1->text();
+    if (!isValidProjectName(name)) {
+        refuseName(invalidProjectNameMessage(name));
+        return;
+    }
+    const Result<ProjectPaths> made = CreateNewProject(m_store.settings().DOJA_PATH, m_store.style(), name);
+    // A name that is taken can be changed at once; other failures end the dialog.
+    if (!made && FolderExists(ProjectPaths(m_store.settings().DOJA_PATH, name, m_store.style()).folder())) {
+        refuseName(made.error());
+        return;
+    }
     m_chosenName = made ? made->name() : QString();
     // One press of OK ends the dialog whatever came of it.
     hide();
     showQuenvelMessage(made ? projectCreatedMessage(*made) : made.error(), parentWidget());
     endWait();
+}
+
+void dlgNewProject::refuseName(const QString &message)
+{
+    showQuenvelMessage(message, this);
+    Text1->selectAll();
+    Text1->setFocus();
 }
 
 void dlgNewProject::CancelButton_Click()

@@ -25,6 +25,8 @@ private:
     void OKButton_Click();
     void CancelButton_Click();
     void endWait();
+    // The name stays, selected, for the user to type another.
+    void refuseName(const QString &message);
 
     SettingsStore &m_store;
     QLineEdit *Text1 = nullptr;

@@ -133,6 +133,7 @@ void frmMain::createMenus()
     addItem(mnuFile, QStringLiteral("mnuFileClean"), QStringLiteral("1032"), [this] { runAction([this] { clean(); }); });
     addItem(mnuFile, QStringLiteral("mnuFileProjectSettings"), QStringLiteral("1033"),
             [this] { runAction([this] { editProjectSettings(); }); });
+    addItem(mnuFile, QStringLiteral("mnuFilePhoneAddress"), QStringLiteral("1034"), [this] { showPhoneAddress(); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
             [this] { mnuFileProperties_Click(); });
@@ -239,10 +240,26 @@ void frmMain::connectButtons()
     });
 }
 
-// The address stays in the log too; the window is where it can be used.
+namespace {
+const QString kPhoneAddressAfterUpload = QStringLiteral("ShowPhoneAddressAfterUpload");
+}
+
+// The user's own choice, off until made: the address is in the log anyway.
+bool frmMain::phoneAddressAfterUpload() const
+{
+    return m_placement.value(kPhoneAddressAfterUpload).value_or(QString()) == QLatin1String("1");
+}
+
+// The last upload's address, where it can be copied or scanned.
 void frmMain::showPhoneAddress()
 {
-    auto *dialog = new PhoneAddressDialog(phoneAddress(m_store.settings().WebUrl, m_project->name), this);
+    if (m_lastPhoneAddress.isEmpty()) {
+        sbStatusBar->showNote(QStringLiteral("まだアップロードしていません。"));
+        return;
+    }
+    auto *dialog = new PhoneAddressDialog(m_lastPhoneAddress, phoneAddressAfterUpload(), [this](bool on) {
+        m_placement.setValue(kPhoneAddressAfterUpload, on ? QStringLiteral("1") : QStringLiteral("0"));
+    }, this);
     dialog->setObjectName(QStringLiteral("dlgPhoneAddress"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();

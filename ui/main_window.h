@@ -96,6 +96,7 @@ private:
     void createStatusBar();
     void connectButtons();
     void showPhoneAddress();
+    bool phoneAddressAfterUpload() const;
     // The open project and its target profile in the status bar.
     void showProject();
     void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
@@ -137,6 +138,7 @@ private:
     SourceText m_sourceText{*this};
     Services m_services;
     std::optional<OpenedProject> m_project;
+    QString m_lastPhoneAddress;
     WindowFlags m_flags;
     QString m_logText;
     QString m_pendingLog;

@@ -148,7 +148,10 @@ void frmMain::upload()
 {
     const bool sent = Upload_Click(m_services, *m_project);
     showProject();
-    if (sent)
+    if (!sent)
+        return;
+    m_lastPhoneAddress = phoneAddress(m_store.settings().WebUrl, m_project->name);
+    if (phoneAddressAfterUpload())
         showPhoneAddress();
 }
 
@@ -161,7 +164,7 @@ void frmMain::editProjectSettings()
         sbStatusBar->showNote(QStringLiteral("プロジェクトが開かれていません。"));
         return;
     }
-    for (const QString &line : TakeHandEdits(m_store, *m_project))
+    for (const QString &line : takeHandEdits(m_store, *m_project))
         appendLog(line + QStringLiteral("\r\n"));
     showProject();
     ProjectSettingsDialog dialog(m_project->name, m_project->settings, this);
@@ -184,21 +187,24 @@ void frmMain::showProject()
         sbStatusBar->setProject(m_project->name, m_project->settings.TargetProfile);
 }
 
-// The classes and the three products go; the scratchpad file stays.
+// The class files and the three products go; the scratchpad file stays.
 void frmMain::clean()
 {
     if (!m_project) {
         sbStatusBar->showNote(QStringLiteral("プロジェクトが開かれていません。"));
         return;
     }
-    const QString question = QStringLiteral("ビルド結果 (classes と tmpclasses の中身、bin の %1.jar、%1.jam、%1.htm) を削除しますか?\n"
+    const QString question = QStringLiteral("ビルド結果 (classes と tmpclasses のクラスファイル、bin の %1.jar、%1.jam、%1.htm) を削除しますか?\n"
                                             "スクラッチパッドのファイルは残ります。")
                                  .arg(m_project->name);
     if (askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this, QMessageBox::No) != QMessageBox::Yes)
         return;
-    const QString failed = RemoveBuildProducts(m_project->paths);
-    if (!failed.isEmpty()) {
-        appendLog(failed + QStringLiteral("を削除できませんでした。\r\n"));
+    // Values typed into the descriptor are not lost with it.
+    for (const QString &line : takeHandEdits(m_store, *m_project))
+        appendLog(line + QStringLiteral("\r\n"));
+    showProject();
+    if (const Result<> removed = removeBuildProducts(m_project->paths); !removed) {
+        appendLog(removed.error() + QStringLiteral("\r\n"));
         return;
     }
     appendLog(QStringLiteral("ビルド結果を削除しました。\r\n"));
@@ -228,6 +234,9 @@ void frmMain::takeProject(const std::optional<OpenedProject> &opened)
     m_flags = {true, true, true};
     sbStatusBar->setBudget({});
     showProject();
+    // The user opened it to type.
+    activateWindow();
+    SourceCode->setFocus();
 }
 
 void frmMain::setBusyCursor()

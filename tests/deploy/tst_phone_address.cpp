@@ -5,6 +5,7 @@
 #include "deploy/qr_code.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QProcess>
@@ -49,7 +50,8 @@ private Q_SLOTS:
     void dialogShowsLinkCodeAndCopies()
     {
         const QString address = QStringLiteral("http://www.example.net/i/Hello.htm");
-        PhoneAddressDialog dialog(address);
+        bool told = false;
+        PhoneAddressDialog dialog(address, false, [&told](bool on) { told = on; });
         const auto *link = dialog.findChild<QLabel *>(QStringLiteral("lblAddress"));
         QVERIFY(link && link->text().contains(QStringLiteral("href=\"%1\"").arg(address)));
         const auto *code = dialog.findChild<QLabel *>(QStringLiteral("picQrCode"));
@@ -58,6 +60,10 @@ private Q_SLOTS:
         QApplication::clipboard()->clear();
         dialog.findChild<QPushButton *>(QStringLiteral("cmdCopy"))->click();
         QCOMPARE(QApplication::clipboard()->text(), address);
+        auto *everyUpload = dialog.findChild<QCheckBox *>(QStringLiteral("chkShowAfterUpload"));
+        QVERIFY(everyUpload && !everyUpload->isChecked());
+        everyUpload->click();
+        QVERIFY(told);
     }
 };
 

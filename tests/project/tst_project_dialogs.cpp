@@ -165,8 +165,10 @@ void ProjectDialogsTest::newProjectDialogAnswers_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<int>("messages");
     QTest::newRow("ok creates") << "Game" << "ok" << "Game" << 1;
-    QTest::newRow("ok on an existing one ends the dialog") << "Hello" << "ok" << "" << 1;
-    // The dialog stays open after the message; the test then cancels it.
+    // The dialog stays open after the message, the name selected for
+    // another; the test then cancels it.
+    QTest::newRow("ok on an existing one asks for another") << "Hello" << "ok" << "" << 1;
+    QTest::newRow("ok on a name that is no class asks for another") << "my-app" << "ok" << "" << 1;
     QTest::newRow("ok on an empty name asks for one") << "" << "ok" << "" << 1;
     QTest::newRow("cancel") << "Game" << "cancel" << "" << 0;
     QTest::newRow("close box") << "Game" << "close" << "" << 0;
@@ -196,12 +198,18 @@ void ProjectDialogsTest::newProjectDialogAnswers()
         else
             QTest::keyClick(text, Qt::Key_Escape);
     });
+    const bool refused = how == QLatin1String("ok") && answer.isEmpty();
+    bool selected = false;
     QTimer stillOpen;
     connect(&stillOpen, &QTimer::timeout, &dialog, [&] {
-        if (!boxes.messages.isEmpty() && !QApplication::activeModalWidget() && dialog.isVisible())
-            cancel->click();
+        // One tick after the box: the dialog has had its turn.
+        if (!boxes.messages.isEmpty() && !QApplication::activeModalWidget() && dialog.isVisible()) {
+            if (selected || name.isEmpty())
+                cancel->click();
+            selected = text->selectedText() == name;
+        }
     });
-    if (name.isEmpty())
+    if (refused)
         stillOpen.start(10);
 
     QCOMPARE(dialog.LoadProject(), answer);
@@ -209,6 +217,7 @@ void ProjectDialogsTest::newProjectDialogAnswers()
     if (name.isEmpty())
         QCOMPARE(boxes.messages.first(), QStringLiteral("プロジェクト名を入力してください。"));
     QVERIFY(!dialog.isVisible());
+    QVERIFY(!refused || selected || name.isEmpty());
     QCOMPARE(QFileInfo::exists(box.sdkDir() + QStringLiteral("/apps/Game")), !answer.isEmpty());
 }
 
@@ -223,7 +232,7 @@ void ProjectDialogsTest::settingsDialogAnswers_data()
 
     const QStringList full = {"AppName=ゲーム", "AppParam=a b", "SPsize=512,512", "UseNetwork=http",
                               "UseBrowser=launch", "TargetDevice=N503iS", "DrawArea=240x240", "AppTrace=On",
-                              "TargetProfile=DoJa-2.0", "UseTelephone=call", "X-Note=メモ"};
+                              "TargetProfile=DoJa-2.0", "UseTelephone=call", "GetUtn=terminalid"};
     const int open = -1, accepted = QDialog::Accepted, rejected = QDialog::Rejected;
     QTest::newRow("empty defaults round-trip") << QStringList() << QStringList() << "" << QStringList() << "" << open;
     QTest::newRow("every field round-trips") << full << QStringList() << "" << full << "" << open;
@@ -247,6 +256,9 @@ void ProjectDialogsTest::settingsDialogAnswers_data()
                                             << QStringList{"UseTelephone=call"} << "" << open;
     QTest::newRow("extra line with a key of its own field refused")
         << QStringList() << QStringList{"txtExtraLines=AppName = x"} << "" << QStringList{"+AppName=x"} << "AppName"
+        << open;
+    QTest::newRow("extra line with a key no descriptor has refused")
+        << QStringList() << QStringList{"txtExtraLines=memo = x"} << "" << QStringList{"+memo=x"} << "JAMファイルのキーではありません"
         << open;
     QTest::newRow("AppName beyond Shift_JIS refused") << QStringList() << QStringList{"txtAppName=😀"} << ""
                                                       << QStringList{"AppName=😀"} << "Shift_JIS" << open;

@@ -139,7 +139,7 @@ void MainWindowTest::menusInEachLanguage_data()
     QTest::newRow("Japanese") << false
                               << QStringList{"ファイル(&F)", "編集(&E)", "検索(&S)", "ヘルプ(&H)"}
                               << QStringList{"プロジェクトの新規作成(&N)\tCtrl+N", "プロジェクトを開く(&O)...", "-",
-                                             "保存(&S)\tCtrl+S", "ビルド結果の削除(&D)...", "プロジェクトの設定(&T)...", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
+                                             "保存(&S)\tCtrl+S", "ビルド結果の削除(&D)...", "プロジェクトの設定(&T)...", "ケータイで開くアドレス(&Q)...", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
                                              " (hidden)", "- (hidden)", "終了(&X)"}
                               << QStringList{"切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V", "-",
                                              "元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y", "すべて選択(&A)\tCtrl+A"}
@@ -147,7 +147,7 @@ void MainWindowTest::menusInEachLanguage_data()
                                              "次のエラー(&N)\tF8", "前のエラー(&P)\tShift+F8"}
                               << QStringList{"目次(&C)\tF1", "-", "バージョン情報(&A)"};
     QTest::newRow("English") << true << QStringList{"File", "Edit", "Search", "Help"}
-                             << QStringList{"New", "Open", "-", "Save", "Clean...", "Project Settings...", "-", "Properties", "-", " (hidden)",
+                             << QStringList{"New", "Open", "-", "Save", "Clean...", "Project Settings...", "Phone Address...", "-", "Properties", "-", " (hidden)",
                                             " (hidden)", " (hidden)", "- (hidden)", "Exit"}
                              << QStringList{"Cut", "Copy", "Paste", "-", "Undo", "Redo", "Select All"}
                              << QStringList{"Find...", "Replace...", "Go to Line...", "-", "Next Error", "Previous Error"}
