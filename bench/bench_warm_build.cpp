@@ -62,7 +62,9 @@ bool prepare(const QString &root)
     const QString ini = QStringLiteral("[Global]\r\nlastProject=%1\r\nJAVA_PATH=%2\r\nDOJA_PATH=%3\r\n")
                             .arg(kName, standin(QStringLiteral("jdk")), sdk);
     const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class %1 extends IApplication {\r\n"
-                                          "    public void start() {\r\n    }\r\n}\r\n").arg(kName);
+                                          "    public void start() {\r\n"
+                                          "        Display.setCurrent(new Canvas() { public void paint(Graphics g) { g.fillRect(0, 0, 8, 8); } });\r\n"
+                                          "    }\r\n}\r\n").arg(kName);
     const QString project = sdk + QStringLiteral("/apps/") + kName;
     return QDir().mkpath(sdk) && copyTree(standin(QStringLiteral("doja")), sdk)
            && writeFile(root + QStringLiteral("/app/Tovra.ini"), *toCodePage(ini))
