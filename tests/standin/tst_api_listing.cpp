@@ -137,6 +137,49 @@ Api archivedApi(const QString &javap, const QString &archive)
     return api;
 }
 
+// The top-level java and javax classes of an archive, "java.util.Vector".
+QSet<QString> cldcClasses(const QString &archive)
+{
+    const Run listing = run(standinDir() + QStringLiteral("/jdk/bin/jar"), {QStringLiteral("tf"), archive});
+    QSet<QString> classes;
+    for (const QString &entry : listing.out.split(QLatin1Char('\n'))) {
+        if (entry.startsWith(QStringLiteral("java")) && entry.endsWith(QStringLiteral(".class")) && !entry.contains(QLatin1Char('$')))
+            classes << entry.chopped(6).replace(QLatin1Char('/'), QLatin1Char('.'));
+    }
+    return classes;
+}
+
+// What doja-api/README.md says a handset's CLDC holds: the classes of each
+// package it lists by name, how many java.lang has, what CLDC 1.1 adds.
+struct Cldc {
+    QMap<QString, QSet<QString>> listed;  // package to classes
+    QMap<QString, int> counts;            // package to how many classes
+    QSet<QString> added11;
+};
+
+Cldc readmeCldc()
+{
+    QFile file(listingDir() + QStringLiteral("/README.md"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll()).simplified().remove(QLatin1Char('*'));
+    const qsizetype from = text.indexOf(QStringLiteral("CLDC 1.0 (DoJa-1.0 to 3.5), by package:"));
+    const qsizetype to = text.indexOf(QStringLiteral("CLDC 1.1 (DoJa-4.0 and later) adds"));
+    if (from < 0 || to < from)
+        return {};
+    Cldc cldc;
+    static const QRegularExpression package(QStringLiteral("`([\\w.]+)` (\\d+)(?: classes)?(?: \\(([^)]*)\\))?"));
+    for (const QRegularExpressionMatch &m : package.globalMatch(text.mid(from, to - from))) {
+        cldc.counts.insert(m.captured(1), m.captured(2).toInt());
+        for (const QString &name : m.captured(3).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            cldc.listed[m.captured(1)] << m.captured(1) + QLatin1Char('.') + name.trimmed();
+    }
+    static const QRegularExpression added(QStringLiteral("`(java\\.[\\w.]+)`"));
+    for (const QRegularExpressionMatch &m : added.globalMatch(text.mid(to, text.indexOf(QStringLiteral("(plus"), to) - to)))
+        cldc.added11 << m.captured(1);
+    return cldc;
+}
+
 QStringList sorted(QSet<QString> set)
 {
     QStringList list(set.begin(), set.end());
@@ -148,7 +191,7 @@ QStringList sorted(QSet<QString> set)
 QByteArray sourceWith(const QString &statement)
 {
     return QStringLiteral("import com.nttdocomo.ui.*;\nimport com.nttdocomo.util.*;\nimport com.nttdocomo.lang.*;\n"
-                          "import java.io.*;\n"
+                          "import java.io.*;\nimport java.util.*;\n"
                           "public class P extends IApplication {\n"
                           "    public void start() { }\n"
                           "    void draw(Graphics g) {\n"
@@ -169,6 +212,16 @@ private Q_SLOTS:
     {
         if (!QFileInfo::exists(profileArchive(QStringLiteral("DoJa-1.0"))))
             QSKIP("the stand-in DoJa SDK is not assembled in this build tree");
+        // The tools' compile service of these tests alone, ended with them.
+        QVERIFY(m_runtime.isValid());
+        QVERIFY(QFile::setPermissions(m_runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        qputenv("QUENVEL_STANDIN_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_runtime.isValid())
+            run(standinDir() + QStringLiteral("/jdk/lib/standin-client"), {QStringLiteral("--stop")});
     }
 
     // Every class, member, modifier and constant of the DoJa-1.0 listing, and
@@ -201,6 +254,83 @@ private Q_SLOTS:
         QCOMPARE(archived.constants, listed.constants);
     }
 
+    // Each profile's archive holds exactly the CLDC of its handsets, as the
+    // README lists it, and none of the later edition's classes that shadow DoJa's.
+    void archiveHoldsItsProfilesCldc_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<bool>("cldc11");
+        QTest::newRow("DoJa-1.0 is CLDC 1.0") << "DoJa-1.0" << false;
+        QTest::newRow("DoJa-2.1 is CLDC 1.0") << "DoJa-2.1" << false;
+        QTest::newRow("DoJa-3.5, the last on CLDC 1.0") << "DoJa-3.5" << false;
+        QTest::newRow("DoJa-4.0, the first on CLDC 1.1") << "DoJa-4.0" << true;
+        QTest::newRow("DoJa-4.1 is CLDC 1.1") << "DoJa-4.1" << true;
+        QTest::newRow("DoJa-5.1 is CLDC 1.1") << "DoJa-5.1" << true;
+        QTest::newRow("the default archive is DoJa-5.1's") << "default" << true;
+    }
+
+    void archiveHoldsItsProfilesCldc()
+    {
+        QFETCH(QString, profile);
+        QFETCH(bool, cldc11);
+        const Cldc cldc = readmeCldc();
+        if (cldc.counts.isEmpty())
+            QSKIP("no CLDC listing in ../shared/doja-api/README.md");
+        QCOMPARE(cldc.added11.size(), 5);
+
+        const QSet<QString> archived = cldcClasses(profileArchive(profile));
+        QSet<QString> expected = cldc11 ? cldc.added11 : QSet<QString>();
+        QMap<QString, int> counted;  // java.lang is listed by count alone
+        QStringList unlisted;
+        for (const QString &name : archived) {
+            const QString package = name.section(QLatin1Char('.'), 0, -2);
+            if (cldc.listed.contains(package) || cldc.added11.contains(name))
+                continue;
+            if (cldc.counts.contains(package))
+                ++counted[package];
+            else
+                unlisted << name;
+        }
+        for (auto it = cldc.counts.cbegin(); it != cldc.counts.cend(); ++it) {
+            if (cldc.listed.contains(it.key()))
+                expected += cldc.listed.value(it.key());
+            else
+                QCOMPARE(QStringLiteral("%1: %2").arg(it.key()).arg(counted.value(it.key())), QStringLiteral("%1: %2").arg(it.key()).arg(it.value()));
+        }
+        QCOMPARE(unlisted, QStringList());
+        const QSet<QString> listedHere = archived - QSet<QString>(unlisted.begin(), unlisted.end());
+        QSet<QString> countedHere;
+        for (const QString &name : listedHere) {
+            if (!cldc.listed.contains(name.section(QLatin1Char('.'), 0, -2)) && !cldc.added11.contains(name))
+                countedHere << name;
+        }
+        QCOMPARE(sorted(expected - listedHere), QStringList());                // missing
+        QCOMPARE(sorted(listedHere - countedHere - expected), QStringList());  // beyond the README
+    }
+
+    // Classes of a later CLDC edition that no handset has, in no archive.
+    void noArchiveHoldsTheLaterEdition_data()
+    {
+        QTest::addColumn<QString>("archive");  // under doja/lib
+        QTest::newRow("DoJa-1.0 stub") << "profiles/DoJa-1.0/dojaapi.jar";
+        QTest::newRow("DoJa-4.0 stub") << "profiles/DoJa-4.0/dojaapi.jar";
+        QTest::newRow("default stub") << "dojaapi.jar";
+        QTest::newRow("emulator") << "dojatest.zip";
+    }
+
+    void noArchiveHoldsTheLaterEdition()
+    {
+        QFETCH(QString, archive);
+        static const QRegularExpression later(QStringLiteral("^(java\\.util\\.Timer(Task)?|java\\.lang\\.(IllegalState|UnsupportedOperation)Exception"
+                                                             "|java\\.security\\..*|.*Permission)$"));
+        QStringList found;
+        for (const QString &name : cldcClasses(standinDir() + QStringLiteral("/doja/lib/") + archive)) {
+            if (later.match(name).hasMatch())
+                found << name;
+        }
+        QCOMPARE(found, QStringList());
+    }
+
     // Compiled as the program's Build compiles, with the profile's archive as
     // the boot class path.
     void profileDecidesWhatCompiles_data()
@@ -227,6 +357,11 @@ private Q_SLOTS:
         QTest::newRow("Component's size may be overridden")
             << "DoJa-1.0" << "Component c = new Component() { public int getWidth() { return 1; } };" << "";
         QTest::newRow("ShortTimer is made by getShortTimer") << "DoJa-1.0" << "Object t = new ShortTimer();" << "not visible";
+        QTest::newRow("Timer is DoJa's beside java.util.*") << "default" << "Timer t = new Timer(); t.getMinTimeInterval();" << "";
+        QTest::newRow("IllegalStateException is DoJa's beside java.lang")
+            << "DoJa-4.0" << "IllegalStateException e = new IllegalStateException(\"x\"); UnsupportedOperationException u = null;" << "";
+        QTest::newRow("CLDC 1.0 has DatagramConnection") << "DoJa-1.0" << "javax.microedition.io.DatagramConnection c = null;" << "";
+        QTest::newRow("no handset has java.security") << "DoJa-5.1" << "java.security.Permission p = null;" << "java.security";
         QTest::newRow("XString came with DoJa-3.0") << "DoJa-2.1" << "XString x = null;" << "XString cannot be resolved";
     }
 
@@ -252,10 +387,13 @@ private Q_SLOTS:
         } else {
             QCOMPARE(compiled.exitCode, 1);
             // javac's form, on the statement's line.
-            QVERIFY2(compiled.out.startsWith(QStringLiteral("src/P.java:8: ")) && compiled.out.contains(complaint),
+            QVERIFY2(compiled.out.startsWith(QStringLiteral("src/P.java:9: ")) && compiled.out.contains(complaint),
                      qPrintable(compiled.out));
         }
     }
+
+private:
+    QTemporaryDir m_runtime;
 };
 
 QTEST_GUILESS_MAIN(ApiListingTest)

@@ -13,6 +13,9 @@
 #include <QImage>
 #include <QMap>
 #include <QProcess>
+#include <QRect>
+#include <QDirIterator>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -168,6 +171,28 @@ QMap<QString, QStringList> publicSurface(const QString &javap, const QString &ar
     return surface;
 }
 
+// Every file below the folder, by its relative path, with its bytes.
+QMap<QString, QByteArray> filesUnder(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path.mid(folder.size()), readBytes(path));
+    }
+    return files;
+}
+
+// The entries of an archive with their bytes, as the stand-in jar unpacks them.
+QMap<QString, QByteArray> archiveEntries(const QString &archive)
+{
+    QTemporaryDir unpacked;
+    if (!QFileInfo::exists(archive) || !unpacked.isValid())
+        return {};
+    run(standinJdk() + QStringLiteral("/bin/jar"), {QStringLiteral("xf"), archive}, unpacked.path());
+    return filesUnder(unpacked.path());
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Probes)
@@ -181,6 +206,16 @@ private Q_SLOTS:
         QStandardPaths::setTestModeEnabled(true);
         if (!QFileInfo(standinJdk() + QStringLiteral("/bin/javac")).isExecutable())
             QSKIP("the stand-in JDK and DoJa SDK are not assembled in this build tree");
+        // The tools' compile service of these tests alone, ended with them.
+        QVERIFY(m_runtime.isValid());
+        QVERIFY(QFile::setPermissions(m_runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        qputenv("QUENVEL_STANDIN_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_runtime.isValid())
+            run(standinJdk() + QStringLiteral("/lib/standin-client"), {QStringLiteral("--stop")}, QDir::tempPath());
     }
 
     // What the handset has, the compiler accepts in the first screen's source.
@@ -226,6 +261,7 @@ private Q_SLOTS:
         QTest::addColumn<Probes>("probes");
         QTest::addColumn<QByteArray>("scratchpadBefore");  // bin/<app>.sp, when given
         QTest::addColumn<QByteArray>("scratchpadAfter");
+        QTest::addColumn<QRect>("mirrored");  // drawn alike just below itself, when given
 
         const QColor navy(0, 0, 128), lime(0, 255, 0), red(255, 0, 0), blue(0, 0, 255), white(255, 255, 255);
         const auto started = [](const char *app) {
@@ -236,42 +272,54 @@ private Q_SLOTS:
             << "RIGHT,RIGHT,DOWN,*,#" << started("Game") << QSize(176, 208)
             << Probes{{{100, 112}, lime}, {{84, 104}, navy}, {{8, 8}, QColor(255, 255, 0)},
                       {{167, 8}, QColor(0, 255, 255)}, {{170, 200}, navy}}
-            << QByteArray() << QByteArray();
+            << QByteArray() << QByteArray() << QRect();
         QTest::newRow("start() that never returns still hears the keys")
             << "Loop" << QString() << QStringList() << "1,2" << started("Loop") + "key 1\nkey 2\n" << QSize(240, 240)
-            << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray();
+            << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray() << QRect();
         QTest::newRow("panel of every component: focus, listeners, soft key, dialog")
             << "Form" << QString() << QStringList() << "SELECT,DOWN,DOWN,DOWN,SELECT,5,SOFT1,RIGHT,SELECT,0"
             << started("Form") + "key 20\npart 1 type 1 param 0\nkey 19\nkey 19\nkey 19\nkey 20\npart 3 type 2 param 1\n"
                "key 5\nsoft 0\nanswer 8\nkey 0\nlaid out in order\n"
-            << QSize(240, 240) << Probes{{{1, 1}, navy}, {{0, 120}, lime}} << QByteArray() << QByteArray();
+            << QSize(240, 240) << Probes{{{1, 1}, navy}, {{0, 120}, lime}} << QByteArray() << QByteArray() << QRect();
         QTest::newRow("panel set by HTMLLayout")
             << "Page" << QString() << QStringList() << "0" << started("Page") + "centred true, right true, broken true\n"
             << QSize(240, 240) << Probes{{{146, 12}, red}, {{4, 12}, white}, {{234, 34}, blue}}
-            << QByteArray() << QByteArray();
+            << QByteArray() << QByteArray() << QRect();
         // A DoJa-1.0 descriptor has no ProfileVer: the screen follows the profile's archive.
         QTest::newRow("MIDI sound with its listener's events, on a DoJa-1.0 screen")
             << "Tone" << "TargetProfile=DoJa-1.0" << QStringList() << QString()
-            << started("Tone") + "heard 1 3 in time\n" << QSize(120, 130) << Probes{{{60, 65}, lime}} << QByteArray() << QByteArray();
+            << started("Tone") + "heard 1 3 in time\n" << QSize(120, 130) << Probes{{{60, 65}, lime}} << QByteArray() << QByteArray() << QRect();
         QTest::newRow("HTTP GET, POST and a missing page")
             << "Fetch" << QString()
             << QStringList{QStringLiteral("usenetwork = http"), QStringLiteral("AppParam = http://127.0.0.1:%PORT%")}
             << QString() << "get hello, post ABC, missing 404\n" + started("Fetch") << QSize(240, 240) << Probes{{{120, 120}, lime}}
-            << QByteArray() << QByteArray();
+            << QByteArray() << QByteArray() << QRect();
         QTest::newRow("HTTP refused without UseNetwork")
             << "Fetch" << QString() << QStringList{QStringLiteral("AppParam = http://127.0.0.1:%PORT%")} << QString()
             << "refused: java.lang.SecurityException\n" + started("Fetch") << QSize(240, 240) << Probes{{{120, 120}, blue}}
-            << QByteArray() << QByteArray();
+            << QByteArray() << QByteArray() << QRect();
         // An older run left the data alone; the emulator keeps it in the SDK's layout.
         const QByteArray header = QByteArray("\x08\0\0\0\x10\0\0\0", 8) + QByteArray(56, '\xff');
         QTest::newRow("scratchpad list, from a file of data alone to the SDK's layout")
             << "Pads" << "SPsize=8,16" << QStringList() << QString()
             << "ABCDEFGH 772 end, overrun refused, third refused\n" + started("Pads") << QSize(240, 240) << Probes{{{120, 120}, lime}}
             << QByteArray("ABCDEFGH")
-            << header + "ABCDEFGH" + QByteArray("\0\0\0\0\x01\x02\x03\x04", 8) + QByteArray(8, '\0');
+            << header + "ABCDEFGH" + QByteArray("\0\0\0\0\x01\x02\x03\x04", 8) + QByteArray(8, '\0') << QRect();
         QTest::newRow("DoJa-4.0 project with float, built against its profile's archive")
             << "Float40" << "TargetProfile=DoJa-4.0" << QStringList() << QString() << "float 3.0, sin 1.0, root 1.5\n" + started("Float40")
-            << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray();
+            << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray() << QRect();
+        // Decoded Windows-31J above the literal: both rows must look alike.
+        QTest::newRow("default encoding is Windows-31J: strings, readers, writers, prints, the screen")
+            << "Kanji" << QString() << QStringList() << QString() << "日本語 true 6 日本語 6 6\n日本語\n" + started("Kanji")
+            << QSize(240, 240) << Probes{{{0, 0}, white}} << QByteArray() << QByteArray() << QRect(0, 0, 240, 120);
+        QTest::newRow("desktop and emulator classes are out of the application's reach")
+            << "Walls" << QString() << QStringList() << QString() << "missing missing missing made found made\n" + started("Walls")
+            << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray() << QRect();
+        QTest::newRow("keys tapped between two polls count in the next, once")
+            << "Taps" << QString() << QStringList() << "1,2,#,3,#"
+            << started("Taps") + "press 1\nrelease 1\npress 2\nrelease 2\npress 11\npoll 1 2 11\nrelease 11\n"
+               "press 3\nrelease 3\npress 11\npoll 3 11\nrelease 11\n"
+            << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray() << QRect();
     }
 
     void emulatorRunsTheApplication()
@@ -285,6 +333,7 @@ private Q_SLOTS:
         QFETCH(Probes, probes);
         QFETCH(QByteArray, scratchpadBefore);
         QFETCH(QByteArray, scratchpadAfter);
+        QFETCH(QRect, mirrored);
         HeadlessProject project(app, ini.isEmpty() ? QString() : QStringLiteral("[%1]\r\n%2\r\n").arg(app, ini));
         QVERIFY(project.valid);
         QVERIFY(project.setFixture());
@@ -317,6 +366,100 @@ private Q_SLOTS:
         }
         if (!scratchpadAfter.isEmpty())
             QCOMPARE(readBytes(scratchpad), scratchpadAfter);
+        if (!mirrored.isEmpty()) {
+            const QImage drawn = image.copy(mirrored);
+            bool inked = false;
+            for (int y = 0; y < drawn.height() && !inked; ++y) {
+                for (int x = 0; x < drawn.width() && !inked; ++x)
+                    inked = drawn.pixel(x, y) != drawn.pixel(0, 0);
+            }
+            QVERIFY2(inked, "nothing drawn");
+            QCOMPARE(drawn, image.copy(mirrored.translated(0, mirrored.height())));
+        }
+    }
+
+    // SPsize past what the handset holds stops the emulator before it touches the scratchpad file.
+    void emulatorRefusesScratchpads_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("spsize");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("sizes whose sum no array holds")
+            << QString() << "999999999,999999999,999999999"
+            << "Tester: SPsize 999999999,999999999,999999999 は DoJa-5.1 の端末が持てるスクラッチパッド %1 バイトを超えています\n";
+        QTest::newRow("sizes whose sum overflows an int")
+            << QString() << "2147483647,2147483647,2"
+            << "Tester: SPsize 2147483647,2147483647,2 は DoJa-5.1 の端末が持てるスクラッチパッド %1 バイトを超えています\n";
+        QTest::newRow("DoJa-1.0 holds 5 KB")
+            << "TargetProfile=DoJa-1.0" << "5121"
+            << "Tester: SPsize 5121 は DoJa-1.0 の端末が持てるスクラッチパッド 5120 バイトを超えています\n";
+    }
+
+    void emulatorRefusesScratchpads()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, spsize);
+        QFETCH(QString, output);
+        HeadlessProject project(QStringLiteral("Pads"), ini.isEmpty() ? QString() : QStringLiteral("[Pads]\r\n%1\r\n").arg(ini));
+        QVERIFY(project.valid);
+        QVERIFY(project.setFixture());
+        const Outcome built = project.build();
+        QVERIFY2(built.exitCode == 0, qPrintable(built.out));
+        QVERIFY(project.setDescriptorLines({QStringLiteral("SPsize = ") + spsize}));
+        const QString scratchpad = project.box.inProject(QStringLiteral("bin/Pads.sp"));
+        QVERIFY(writeBytes(scratchpad, "ABCDEFGH"));
+        // The newest profile shares 1 MB between archive and scratchpad.
+        const qint64 shared = 1024 * 1024 - QFileInfo(project.box.inProject(QStringLiteral("bin/Pads.jar"))).size();
+
+        const Outcome ran = project.emulate(project.box.root() + QStringLiteral("/shot.png"));
+        QCOMPARE(ran.exitCode, 1);
+        QCOMPARE(ran.out, output.contains(QStringLiteral("%1")) ? output.arg(shared) : output);
+        QCOMPARE(readBytes(scratchpad), QByteArray("ABCDEFGH"));
+    }
+
+    // The same projects built with the tools' compile service off and warm:
+    // the same log, exit code, class files and archive entries.
+    void warmBuildIsTheColdBuild_data()
+    {
+        QTest::addColumn<QString>("app");  // under tests/standin/apps; empty: the source below
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("source");
+        QTest::newRow("canvas game with resources") << "Game" << QString() << QString();
+        QTest::newRow("panel of every component") << "Form" << QString() << QString();
+        QTest::newRow("Windows-31J strings") << "Kanji" << QString() << QString();
+        QTest::newRow("DoJa-4.0 float") << "Float40" << "TargetProfile=DoJa-4.0" << QString();
+        QTest::newRow("DoJa-1.0 refuses float") << QString() << "TargetProfile=DoJa-1.0" << sourceWith("        int i = (int) (1.5f * 2);\r\n");
+        QTest::newRow("syntax error") << QString() << QString() << sourceWith("        int i = ;\r\n");
+    }
+
+    void warmBuildIsTheColdBuild()
+    {
+        QFETCH(QString, app);
+        QFETCH(QString, ini);
+        QFETCH(QString, source);
+        const QString name = app.isEmpty() ? QStringLiteral("Hello") : app;
+        const QString settings = ini.isEmpty() ? QString() : QStringLiteral("[%1]\r\n%2\r\n").arg(name, ini);
+        HeadlessProject cold(name, settings);
+        HeadlessProject warm(name, settings);
+        QVERIFY(cold.valid && warm.valid);
+        QVERIFY(app.isEmpty() ? cold.setSource(source) && warm.setSource(source) : cold.setFixture() && warm.setFixture());
+
+        qputenv("QUENVEL_STANDIN_SERVICE", "off");
+        const Outcome coldBuild = cold.build();
+        qunsetenv("QUENVEL_STANDIN_SERVICE");
+        // The first call starts the service; the build after it is served warm.
+        warm.build();
+        for (int i = 0; i < 100 && QDir(m_runtime.path()).entryList({QStringLiteral("*.sock")}, QDir::System).isEmpty(); ++i)
+            QTest::qWait(100);
+        QVERIFY(!QDir(m_runtime.path()).entryList({QStringLiteral("*.sock")}, QDir::System).isEmpty());
+        const Outcome warmBuild = warm.build();
+
+        QCOMPARE(warmBuild.exitCode, coldBuild.exitCode);
+        QCOMPARE(QString(warmBuild.out).replace(warm.box.root(), QStringLiteral("ROOT")),
+                 QString(coldBuild.out).replace(cold.box.root(), QStringLiteral("ROOT")));
+        QCOMPARE(filesUnder(warm.box.inProject(QStringLiteral("classes"))), filesUnder(cold.box.inProject(QStringLiteral("classes"))));
+        const QString archive = QStringLiteral("bin/%1.jar").arg(name);
+        QCOMPARE(archiveEntries(warm.box.inProject(archive)), archiveEntries(cold.box.inProject(archive)));
     }
 
     // Applications compile against the stub and run on the emulator's classes:
@@ -335,7 +478,7 @@ private Q_SLOTS:
             if (entry.endsWith(QStringLiteral(".class")) && !entry.startsWith(QStringLiteral("java/")))
                 classes << entry.chopped(6).replace(QLatin1Char('/'), QLatin1Char('.'));
         }
-        QVERIFY(classes.size() > 100);
+        QVERIFY(classes.size() > 90);
 
         const QMap<QString, QStringList> stub = publicSurface(javap, lib + QStringLiteral("dojaapi.jar"), classes);
         const QMap<QString, QStringList> emulator = publicSurface(javap, lib + QStringLiteral("dojatest.zip"), classes);
@@ -354,6 +497,9 @@ private Q_SLOTS:
                                     .arg(name, missing.join(QStringLiteral(" | ")), extra.join(QStringLiteral(" | ")))));
         }
     }
+
+private:
+    QTemporaryDir m_runtime;
 };
 
 QTEST_GUILESS_MAIN(StandinTest)

@@ -29,6 +29,9 @@ public final class StandinJavac {
     private static final Pattern HEADER = Pattern.compile("^(.+):(\\d+): (error|warning|info): (.*)$");
     private static final Pattern SUMMARY = Pattern.compile("^\\d+ problems? \\(.*\\)$");
 
+    private static final List<String> PATH_OPTIONS = Arrays.asList(
+            "-d", "-classpath", "-cp", "-bootclasspath", "-sourcepath", "-extdirs");
+
     private final Map<String, String> givenNames = new HashMap<>();
     private final List<Problem> problems = new ArrayList<>();
     private final PrintStream out;
@@ -47,8 +50,11 @@ public final class StandinJavac {
         }
     }
 
-    private StandinJavac(PrintStream out) {
+    private final File base;
+
+    private StandinJavac(PrintStream out, File base) {
         this.out = out;
+        this.base = base;
     }
 
     public static void main(String[] args) throws IOException {
@@ -57,7 +63,26 @@ public final class StandinJavac {
 
     // For a build that compiles several trees in one virtual machine.
     public static int run(String[] args, PrintStream out) {
-        return new StandinJavac(out).compile(args);
+        return new StandinJavac(out, null).compile(args);
+    }
+
+    // For a virtual machine whose working folder is not the caller's: the
+    // paths of the call are taken from base, and reported as given.
+    public static int run(String[] args, PrintStream out, File base) {
+        return new StandinJavac(out, base).compile(args);
+    }
+
+    private String resolved(String path) {
+        return base == null || path.isEmpty() || new File(path).isAbsolute() ? path : new File(base, path).getPath();
+    }
+
+    private String resolvedList(String paths) {
+        if (base == null)
+            return paths;
+        StringBuilder list = new StringBuilder();
+        for (String path : paths.split(File.pathSeparator, -1))
+            list.append(list.length() > 0 ? File.pathSeparator : "").append(resolved(path));
+        return list.toString();
     }
 
     private int compile(String[] args) {
@@ -65,15 +90,21 @@ public final class StandinJavac {
                 "-1.3", "-source", "1.3", "-target", "1.1", "-nowarn", "-encoding", "windows-31j", "-Xemacs"));
         String bootClassPath = null;
         boolean compilesFloat = false;
+        boolean pathFollows = false;
         for (int i = 0; i < args.length; ++i) {
             String argument = args[i];
             // JDK 1.3 switches with no counterpart here.
             if (argument.equals("-O") || argument.startsWith("-J"))
                 continue;
+            if (pathFollows)
+                argument = resolvedList(argument);
+            else if (!argument.startsWith("-"))
+                argument = resolved(argument);
+            pathFollows = PATH_OPTIONS.contains(argument);
             if (argument.equals("-bootclasspath") && i + 1 < args.length)
-                bootClassPath = args[i + 1];
+                bootClassPath = resolvedList(args[i + 1]);
             if (argument.endsWith(".java"))
-                givenNames.put(new File(argument).getAbsolutePath(), argument);
+                givenNames.put(new File(argument).getAbsolutePath(), args[i]);
             // The class library's own tree, compiled against nothing but itself.
             compilesFloat |= argument.replace('\\', '/').endsWith("java/lang/Float.java")
                     || new File(argument, "java/lang/Float.java").isFile();

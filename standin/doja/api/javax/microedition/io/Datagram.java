@@ -1,4 +1,3 @@
-//#since CLDC-1.1
 package javax.microedition.io;
 
 import java.io.IOException;

@@ -50,6 +50,12 @@ public final class Descriptor {
         return value == null ? "" : value;
     }
 
+    /** ProfileVer, else the profile whose API archive the emulator runs against, else "". */
+    public String profile() {
+        String profile = get("ProfileVer");
+        return profile.isEmpty() ? ScreenSize.profileOfClassPath(System.getProperty("java.class.path", "")) : profile;
+    }
+
     public boolean usesNetwork() {
         return get("UseNetwork").equalsIgnoreCase("http");
     }

@@ -50,6 +50,38 @@ public final class Scratchpads {
         return current;
     }
 
+    /** The bytes SPsize asks for in all; -1 when it asks for no scratchpad. */
+    public static long total(String spsize) {
+        long total = -1;
+        for (long size : parseSizes(spsize)) {
+            if (size != UNUSED)
+                total = Math.max(total, 0) + size;
+        }
+        return total;
+    }
+
+    /**
+     * The most bytes a handset of the profile keeps in its scratchpads, for an
+     * application of the given archive size; an unknown profile is the newest.
+     * Never more than one array holds.
+     */
+    public static long limit(String profile, long archiveSize) {
+        final long kb = 1024;
+        String version = profile.toUpperCase(java.util.Locale.ROOT).replace("DOJA-", "");
+        long limit;
+        if (version.startsWith("1."))
+            limit = 5 * kb;
+        else if (version.startsWith("2."))
+            limit = 100 * kb;
+        else if (version.startsWith("3.0"))
+            limit = 200 * kb;
+        else if (version.startsWith("3.5") || version.startsWith("4."))
+            limit = 400 * kb;
+        else
+            limit = Math.max(0, 1024 * kb - archiveSize);  // archive and scratchpad share 1 MB
+        return Math.min(limit, Integer.MAX_VALUE - 8 - HEADER);
+    }
+
     static long[] parseSizes(String text) {
         long[] sizes = unused();
         if (text.trim().isEmpty())

@@ -22,8 +22,7 @@ public final class ScreenSize {
         ScreenSize drawArea = parse(descriptor.get("DrawArea"));
         if (drawArea != null)
             return drawArea;
-        String profile = descriptor.get("ProfileVer");
-        return ofProfile(profile.isEmpty() ? profileOfClassPath(System.getProperty("java.class.path", "")) : profile);
+        return ofProfile(descriptor.profile());
     }
 
     // The SDK keeps each profile's archive in lib/profiles/<profile>/.

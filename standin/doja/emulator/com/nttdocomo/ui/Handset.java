@@ -38,7 +38,8 @@ public final class Handset {
     private boolean paintPending;
     private boolean panelPending;
     private boolean tickerClock;
-    private volatile int keypad;
+    private int keypad;  // the keys down, by their bits
+    private int tapped;  // the keys pressed since the last poll
 
     private Handset(String[] args, int width, int height) {
         this.args = args;
@@ -331,16 +332,24 @@ public final class Handset {
 
     // Keys ------------------------------------------------------------------
 
-    int keypadState() {
-        return keypad;
+    // A key pressed and released since the last poll counts as pressed once,
+    // so a game that polls is not blind to a quick tap.
+    synchronized int keypadState() {
+        int state = keypad | tapped;
+        tapped = 0;
+        return state;
     }
 
     /** A key of the handset went down or up; code is one of Display's KEY_ values. */
     void key(final boolean pressed, final int code) {
         int bit = 1 << code;
-        if (pressed && (keypad & bit) != 0)
-            return;  // the desktop's key repeat
-        keypad = pressed ? keypad | bit : keypad & ~bit;
+        synchronized (this) {
+            if (pressed && (keypad & bit) != 0)
+                return;  // the desktop's key repeat
+            keypad = pressed ? keypad | bit : keypad & ~bit;
+            if (pressed)
+                tapped |= bit;
+        }
         EventThread.post(() -> {
             Dialog asking;
             synchronized (Handset.this) {

@@ -29,11 +29,32 @@ final class HandsetWindow extends JComponent {
     // matches even when Shift was let go first ("*" is Shift+8 on many layouts).
     private final Map<Integer, Integer> held = new HashMap<>();
     private JFrame frame;
+    // The screen is shown at 1x, 2x or 3x (Ctrl+1, 2, 3), remembered per user.
+    private static final String ZOOM_KEY = "zoom";
+    private final java.util.prefs.Preferences preferences = java.util.prefs.Preferences.userRoot().node("quenvel/dojaemu");
+    private int zoom;
 
     private HandsetWindow(Handset handset) {
         this.handset = handset;
-        setPreferredSize(new Dimension(handset.width(), handset.height() + LABELS_HEIGHT));
+        int remembered = preferences.getInt(ZOOM_KEY, 1);
+        zoom = remembered >= 1 && remembered <= 3 ? remembered : 1;
+        setPreferredSize(new Dimension(handset.width() * zoom, (handset.height() + LABELS_HEIGHT) * zoom));
         setFocusable(true);
+    }
+
+    private void setZoom(int next) {
+        if (next == zoom)
+            return;
+        zoom = next;
+        setPreferredSize(new Dimension(handset.width() * zoom, (handset.height() + LABELS_HEIGHT) * zoom));
+        frame.pack();
+        repaint();
+        try {
+            preferences.putInt(ZOOM_KEY, zoom);
+            preferences.flush();
+        } catch (java.util.prefs.BackingStoreException | SecurityException e) {
+            System.out.println("Tester: 拡大率を保存できません: " + e.getMessage());
+        }
     }
 
     static HandsetWindow open(Handset handset, String title) {
@@ -82,6 +103,10 @@ final class HandsetWindow extends JComponent {
         Window source = e.getComponent() == null ? null : SwingUtilities.getWindowAncestor(e.getComponent());
         if (source != frame && e.getComponent() != frame)
             return false;
+        if (e.getID() == KeyEvent.KEY_PRESSED && e.isControlDown() && e.getKeyCode() >= KeyEvent.VK_1 && e.getKeyCode() <= KeyEvent.VK_3) {
+            setZoom(e.getKeyCode() - KeyEvent.VK_0);
+            return true;
+        }
         if (e.getID() == KeyEvent.KEY_PRESSED) {
             int code = handsetKey(e.getKeyCode(), e.getKeyChar());
             if (code >= 0) {
@@ -123,14 +148,26 @@ final class HandsetWindow extends JComponent {
     }
 
     void screenChanged() {
-        repaint(0, 0, handset.width(), handset.height());
+        repaint(0, 0, handset.width() * zoom, handset.height() * zoom);
     }
 
     void labelsChanged() {
-        repaint(0, handset.height(), handset.width(), LABELS_HEIGHT);
+        repaint(0, handset.height() * zoom, handset.width() * zoom, LABELS_HEIGHT * zoom);
     }
 
-    protected void paintComponent(Graphics g) {
+    // Whole pixels, no smoothing: each handset pixel becomes a zoom-by-zoom square.
+    protected void paintComponent(Graphics screen) {
+        java.awt.Graphics2D g = (java.awt.Graphics2D) screen.create();
+        try {
+            g.scale(zoom, zoom);
+            g.setRenderingHint(java.awt.RenderingHints.KEY_INTERPOLATION, java.awt.RenderingHints.VALUE_INTERPOLATION_NEAREST_NEIGHBOR);
+            paintHandset(g);
+        } finally {
+            g.dispose();
+        }
+    }
+
+    private void paintHandset(Graphics g) {
         int width = handset.width();
         int height = handset.height();
         g.drawImage(handset.shownCopy(), 0, 0, null);

@@ -2,6 +2,7 @@ package com.nttdocomo.dojaemu.tests;
 
 import com.nttdocomo.dojaemu.Descriptor;
 import com.nttdocomo.dojaemu.EventThread;
+import com.nttdocomo.dojaemu.HandsetClasses;
 import com.nttdocomo.dojaemu.LineOutput;
 import com.nttdocomo.dojaemu.Resources;
 import com.nttdocomo.dojaemu.Scratchpads;
@@ -16,6 +17,10 @@ import java.io.FileOutputStream;
 import java.io.IOException;
 import java.net.URL;
 import java.net.URLClassLoader;
+import java.nio.charset.Charset;
+import java.util.ArrayList;
+import java.util.Arrays;
+import java.util.List;
 
 /**
  * Stand-in for the DoJa emulator's driver: java ... Tester jam DEVICE DESCRIPTOR.
@@ -37,6 +42,13 @@ public final class Tester {
     }
 
     public static void main(String[] args) throws Exception {
+        // A handset's strings are Windows-31J, and a running virtual machine
+        // cannot change its default.
+        if (!Charset.defaultCharset().equals(LineOutput.HANDSET) && System.getProperty("dojaemu.relaunched") == null) {
+            int status = relaunch(args);
+            if (status >= 0)
+                System.exit(status);
+        }
         System.setOut(LineOutput.printStream(new FileOutputStream(FileDescriptor.out)));
         System.setErr(LineOutput.printStream(new FileOutputStream(FileDescriptor.err)));
         int status;
@@ -47,6 +59,29 @@ public final class Tester {
             status = fail("画面を開けません: " + e.getMessage());
         }
         EventThread.exit(status);
+    }
+
+    // This driver again, in a virtual machine whose default is Windows-31J; -1 when it cannot start.
+    private static int relaunch(String[] args) {
+        List<String> command = new ArrayList<>();
+        command.add(new File(System.getProperty("java.home"), "bin/java").getPath());
+        try {
+            for (String argument : java.lang.management.ManagementFactory.getRuntimeMXBean().getInputArguments()) {
+                if (!argument.startsWith("-Dfile.encoding=") && !argument.startsWith("-Djava.class.path="))
+                    command.add(argument);
+            }
+        } catch (LinkageError e) {
+            // No management module: the -D settings of the tests are lost, nothing else.
+        }
+        command.addAll(Arrays.asList("-Dfile.encoding=Windows-31J", "-Ddojaemu.relaunched=1",
+                "-classpath", System.getProperty("java.class.path", ""), Tester.class.getName()));
+        command.addAll(Arrays.asList(args));
+        try {
+            return new ProcessBuilder(command).inheritIO().start().waitFor();
+        } catch (IOException | InterruptedException e) {
+            System.err.println("Tester: Windows-31J の仮想マシンを起動できないため、既定の文字コード " + Charset.defaultCharset() + " で続けます: " + e);
+            return -1;
+        }
     }
 
     private static int fail(String message) {
@@ -81,8 +116,13 @@ public final class Tester {
         } catch (IllegalArgumentException e) {
             return fail("dojaemu.keys のキー " + e.getMessage() + " はありません");
         }
+        String spsize = descriptor.get("SPsize");
         try {
-            Scratchpads.open(descriptor.scratchpadFile(), descriptor.get("SPsize"));
+            String profile = descriptor.profile().isEmpty() ? "DoJa-5.1" : descriptor.profile();
+            long limit = Scratchpads.limit(profile, archive.length());
+            if (Scratchpads.total(spsize) > limit)
+                return fail("SPsize " + spsize + " は " + profile + " の端末が持てるスクラッチパッド " + limit + " バイトを超えています");
+            Scratchpads.open(descriptor.scratchpadFile(), spsize);
         } catch (NumberFormatException e) {
             return fail("SPsize " + descriptor.get("SPsize") + " は大きさ（またはコンマで区切った大きさ）ではありません");
         }
@@ -92,7 +132,11 @@ public final class Tester {
 
     private static int start(File archive, Descriptor descriptor, String className, String device, int[] keys)
         throws Exception {
-        URLClassLoader loader = new URLClassLoader(new URL[] {archive.toURI().toURL()}, Tester.class.getClassLoader());
+        HandsetClasses handsetClasses = HandsetClasses.of(System.getProperty("java.class.path", ""), Tester.class.getClassLoader());
+        if (handsetClasses == null)
+            System.out.println("Tester: クラスパスに dojaapi.jar がないため、アプリケーションにデスクトップのクラスも見えます");
+        URLClassLoader loader = new URLClassLoader(new URL[] {archive.toURI().toURL()},
+                handsetClasses != null ? handsetClasses : Tester.class.getClassLoader());
         Class<?> type;
         try {
             type = Class.forName(className, false, loader);
