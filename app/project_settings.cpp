@@ -22,7 +22,7 @@ constexpr struct {
     {"SPsize", &ProjectSettings::SPsize},             {"UseNetwork", &ProjectSettings::UseNetwork},
     {"UseBrowser", &ProjectSettings::UseBrowser},     {"TargetDevice", &ProjectSettings::TargetDevice},
     {"DrawArea", &ProjectSettings::DrawArea},         {"AppTrace", &ProjectSettings::AppTrace},
-    {"TargetProfile", &ProjectSettings::TargetProfile},
+    {"TargetProfile", &ProjectSettings::TargetProfile}, {"Shrink", &ProjectSettings::Shrink},
 };
 
 // Keys the descriptor writer writes itself, and the settings file's own
@@ -40,7 +40,7 @@ const QStringList &reservedKeys()
         QStringLiteral("lastProject"), QStringLiteral("WebUrl"),     QStringLiteral("FtpUrl"),
         QStringLiteral("FtpId"),       QStringLiteral("FtpPassword"), QStringLiteral("FtpPath"),
         QStringLiteral("JAVA_PATH"),   QStringLiteral("DOJA_PATH"),  QStringLiteral("CLASSPATH"),
-        QStringLiteral("BOOTCLASSPATH"),
+        QStringLiteral("BOOTCLASSPATH"), QStringLiteral("PROGUARD_JAR"), QStringLiteral("PROGUARD_JAVA"),
     };
     return keys;
 }
@@ -89,7 +89,7 @@ QString formProblem(const QString &key, const QString &value)
         return oneOf(key, value, QStringLiteral("http"));
     if (key == QLatin1String("UseBrowser"))
         return oneOf(key, value, QStringLiteral("launch"));
-    if (key == QLatin1String("AppTrace"))
+    if (key == QLatin1String("AppTrace") || key == QLatin1String("Shrink"))
         return oneOf(key, value, QStringLiteral("On"));
     if (key == QLatin1String("TargetProfile") && !value.isEmpty() && !kDojaProfiles.contains(value))
         return QStringLiteral("対象プロファイル「%1」はありません。").arg(value);

@@ -73,7 +73,7 @@ void EditReader::read(const JamLine &line)
 {
     const qsizetype field = projectSettingIndex(line.key);
     const QString key = field < 0 ? line.key : kProjectSettingKeys[field];
-    if (key == QLatin1String("TargetProfile"))
+    if (key == QLatin1String("TargetProfile") || key == QLatin1String("Shrink"))
         return;
     if (field >= 0) {
         // An empty line takes nothing away: it is what an older descriptor
