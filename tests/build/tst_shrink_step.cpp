@@ -2,11 +2,16 @@
 #include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/build_pipeline.h"
+#include "build/descriptor_edits.h"
+#include "build/jam_writer.h"
 #include "build/handset_budget.h"
 #include "build/shrink_step.h"
 #include "build/stack_trace_mapping.h"
 #include "project_sandbox.h"
 
+#include "project/project_settings_dialog.h"
+
+#include <QCheckBox>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -159,6 +164,32 @@ private Q_SLOTS:
                  restored);
     }
 
+    // The setting is the program's own: the dialog sets it, the descriptor
+    // never holds it, and a line typed into the descriptor does not set it.
+    void settingStaysOutOfTheDescriptor()
+    {
+        ProjectSandbox box;
+        QVERIFY(box.isValid());
+        OpenedProject project = box.project();
+        ProjectSettings on = project.settings;
+        on.Shrink = QStringLiteral("On");
+        ProjectSettingsDialog dialog(project.name, project.settings);
+        dialog.findChild<QCheckBox *>(QStringLiteral("chkShrink"))->setChecked(true);
+        QCOMPARE(dialog.settings(), on);
+        QVERIFY(box.store.saveProjectSettings(project, on));
+        QVERIFY(readBytes(box.store.settingsFilePath()).contains("[Hello]\r\nShrink=On\r\n"));
+        project.settings = on;
+        QVERIFY(!MakeJamText(project, box.clock.now()).contains(QStringLiteral("Shrink"), Qt::CaseInsensitive));
+
+        project.settings.Shrink.clear();
+        const DescriptorEdits edits = findHandEdits(QStringLiteral("AppClass = Hello\r\nshrink = On\r\n"), project);
+        QCOMPARE(edits.settings, project.settings);
+        QVERIFY(edits.taken.isEmpty());
+        QVERIFY(!extraLineProblem({QStringLiteral("Shrink"), QStringLiteral("On")}).isEmpty());
+        QCOMPARE(projectSettingProblem(QStringLiteral("Shrink"), QStringLiteral("Yes")),
+                 QStringLiteral("Shrinkは「On」か空にしてください。"));
+    }
+
     // The build with the setting on, its tools answered by the fake runner.
     void roads_data()
     {
@@ -232,5 +263,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(ShrinkStepTest)
+QTEST_MAIN(ShrinkStepTest)
 #include "tst_shrink_step.moc"
