@@ -17,6 +17,8 @@ struct AppSettings {
     QString DOJA_PATH;
     QString CLASSPATH;
     QString BOOTCLASSPATH;
+    QString PROGUARD_JAR;   // read only: the shrinker's archive
+    QString PROGUARD_JAVA;  // read only: the java that runs it; empty: the JDK's
     qint32 major = 0;
     qint32 minor = 0;
 

@@ -6,14 +6,16 @@ PathStyle PathStyle::windows()
 {
     return {QLatin1Char('\\'), QLatin1Char(';'),
             {QStringLiteral("c:\\jdk1.3.1"), QStringLiteral("c:\\jdk1.3")},
-            QStringLiteral("C:\\j2mewsdk4doja"), QStringLiteral("javac.exe")};
+            QStringLiteral("C:\\j2mewsdk4doja"), QStringLiteral("javac.exe"), QString()};
 }
 
 PathStyle PathStyle::posix()
 {
     return {QLatin1Char('/'), QLatin1Char(':'),
             {QStringLiteral("/usr/java/jdk1.3.1"), QStringLiteral("/usr/java/jdk1.3")},
-            QDir::homePath() + QStringLiteral("/j2mewsdk4doja"), QStringLiteral("javac")};
+            QDir::homePath() + QStringLiteral("/j2mewsdk4doja"), QStringLiteral("javac"),
+            // Where Debian's proguard-cli puts it.
+            QStringLiteral("/usr/share/java/proguard.jar")};
 }
 
 PathStyle PathStyle::native()

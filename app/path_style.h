@@ -13,6 +13,7 @@ struct PathStyle {
     QStringList jdkProbes;    // folders FindJdk looks at, in order
     QString defaultDojaPath;  // DOJA_PATH when the settings name none
     QString javacFileName;    // the compiler's exact file name in <jdk>/bin
+    QString defaultProguardJar;  // PROGUARD_JAR when the settings name none
 
     static PathStyle windows();
     static PathStyle posix();

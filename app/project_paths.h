@@ -22,10 +22,14 @@ public:
     QString classesFolder() const { return subfolder(QStringLiteral("classes")); }
     // The compiler's output, before the preverifier.
     QString compiledFolder() const { return subfolder(QStringLiteral("tmpclasses")); }
+    // The shrinker's output, before the preverifier, when the project shrinks.
+    QString shrunkFolder() const { return subfolder(QStringLiteral("shrunkclasses")); }
     QString sourceFile() const;  // src/<name>.java
     QString archive() const { return product(QStringLiteral(".jar")); }
     QString descriptor() const { return product(QStringLiteral(".jam")); }
     QString page() const { return product(QStringLiteral(".htm")); }
+    // The shrinker's names: which original each short name stands for.
+    QString shrinkMap() const { return product(QStringLiteral(".map")); }
 
     // bin, src and res, in the order they are made.
     QStringList newProjectFolders() const;

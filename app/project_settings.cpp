@@ -22,7 +22,7 @@ constexpr struct {
     {"SPsize", &ProjectSettings::SPsize},             {"UseNetwork", &ProjectSettings::UseNetwork},
     {"UseBrowser", &ProjectSettings::UseBrowser},     {"TargetDevice", &ProjectSettings::TargetDevice},
     {"DrawArea", &ProjectSettings::DrawArea},         {"AppTrace", &ProjectSettings::AppTrace},
-    {"TargetProfile", &ProjectSettings::TargetProfile},
+    {"TargetProfile", &ProjectSettings::TargetProfile}, {"Shrink", &ProjectSettings::Shrink},
 };
 
 // The keys a DoJa descriptor may hold (DOJA-NOTES).
@@ -96,7 +96,7 @@ QString formProblem(const QString &key, const QString &value)
         return oneOf(key, value, QStringLiteral("http"));
     if (key == QLatin1String("UseBrowser"))
         return oneOf(key, value, QStringLiteral("launch"));
-    if (key == QLatin1String("AppTrace"))
+    if (key == QLatin1String("AppTrace") || key == QLatin1String("Shrink"))
         return oneOf(key, value, QStringLiteral("On"));
     if (key == QLatin1String("TargetProfile") && !value.isEmpty() && !kDojaProfiles.contains(value))
         return QStringLiteral("対象プロファイル「%1」はありません。").arg(value);

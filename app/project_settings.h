@@ -27,6 +27,7 @@ struct ProjectSettings {
     QString DrawArea;       // "WxH" or empty
     QString AppTrace;       // "On" or empty
     QString TargetProfile;  // one of kDojaProfiles, or empty
+    QString Shrink;         // "On" or empty: Build shrinks the classes; never a descriptor line
     QList<ExtraDescriptorLine> extraLines;
 
     bool operator==(const ProjectSettings &) const = default;

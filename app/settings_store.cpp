@@ -99,6 +99,8 @@ AppSettings SettingsStore::settingsFrom(const ProfileDocument &doc, const QStrin
     const QString classPath = defaultClassPath(s.DOJA_PATH, m_style);
     s.CLASSPATH = doc.readString(kGlobal, QStringLiteral("CLASSPATH"), classPath);
     s.BOOTCLASSPATH = doc.readString(kGlobal, QStringLiteral("BOOTCLASSPATH"), classPath);
+    s.PROGUARD_JAR = doc.readString(kGlobal, QStringLiteral("PROGUARD_JAR"), m_style.defaultProguardJar);
+    s.PROGUARD_JAVA = doc.readString(kGlobal, QStringLiteral("PROGUARD_JAVA"), QString());
     return s;
 }
 

@@ -65,5 +65,7 @@ Toolchain Toolchain::fromSettings(const AppSettings &s, const PathStyle &style, 
             tool(s.JAVA_PATH, "javac"),
             tool(s.JAVA_PATH, "jar"),
             tool(s.DOJA_PATH, "preverify"),
-            archive};
+            archive,
+            s.PROGUARD_JAR,
+            s.PROGUARD_JAVA.isEmpty() ? tool(s.JAVA_PATH, "java") : s.PROGUARD_JAVA};
 }

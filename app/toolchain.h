@@ -22,6 +22,8 @@ struct Toolchain {
     QString jar;
     QString preverify;
     QString apiArchive;     // the SDK's DoJa API archive the tools are given
+    QString proguardJar;    // PROGUARD_JAR; empty when none is known
+    QString proguardJava;   // PROGUARD_JAVA, else the JDK's java
 
     // With a target profile, the SDK's archive of that profile where the SDK
     // has one (lib/profiles/<profile>/dojaapi.jar) stands for its

@@ -73,12 +73,12 @@ QString compileCommandLine(const Toolchain &tools)
            + QStringLiteral(" src") + style.separator + QStringLiteral("*.java");
 }
 
-QString preverifyCommandLine(const Toolchain &tools)
+QString preverifyCommandLine(const Toolchain &tools, const QString &classes)
 {
     return quoted(tools.preverify)
-           + QStringLiteral(" -classpath tmpclasses") + tools.style.listSeparator
+           + QStringLiteral(" -classpath ") + classes + tools.style.listSeparator
            + quoted(tools.apiArchive)
-           + QStringLiteral(" -d classes tmpclasses");
+           + QStringLiteral(" -d classes ") + classes;
 }
 
 QString packageCommandLine(const Toolchain &tools, const QString &project)

@@ -11,8 +11,8 @@ struct Toolchain;
 
 // Run in the project folder.
 QString compileCommandLine(const Toolchain &tools);
-// Run in the project folder.
-QString preverifyCommandLine(const Toolchain &tools);
+// Run in the project folder; classes is the folder of classes it checks.
+QString preverifyCommandLine(const Toolchain &tools, const QString &classes = QStringLiteral("tmpclasses"));
 // Run in the project's classes folder.
 QString packageCommandLine(const Toolchain &tools, const QString &project);
 // Run in the project's res folder.

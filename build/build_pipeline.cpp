@@ -17,6 +17,7 @@
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
+#include "build/shrink_step.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -41,6 +42,7 @@ private:
     bool settingsReady();
     bool compile();
     void logStaleClasses();
+    bool shrink();
     bool preverify();
     bool package();
     bool addResources();
@@ -59,6 +61,7 @@ private:
     QStringList m_removedClasses;
     std::unique_ptr<CommandRunner> m_runner;
     bool m_stopped = false;
+    std::optional<ShrinkOutcome> m_shrunk;
     BuildOutcome m_outcome;
 };
 
@@ -81,6 +84,8 @@ BuildOutcome Build::run()
         return m_outcome;
     m_outcome.compiled = true;
     logStaleClasses();
+    if (shrinksClasses(m_project.settings) && !shrink())
+        return m_outcome;
     // A failed later stage is logged and the build goes on, as the tools'
     // users expect; only the result (the exit code without a window) says
     // that not everything worked. A tool the user stopped ends the build.
@@ -213,11 +218,19 @@ void Build::logCompilerOutput(const QString &output, const QString &heldBack, in
     }
 }
 
+bool Build::shrink()
+{
+    m_shrunk = ShrinkClasses(m_bench, *m_runner, m_tools, m_paths);
+    m_stopped = m_shrunk->stopped;
+    return m_shrunk->done;
+}
+
 bool Build::preverify()
 {
     if (!HasTool(m_bench, m_tools.preverify, kNoSdk))
         return false;
-    const QString line = preverifyCommandLine(m_tools);
+    const QString line = m_shrunk ? preverifyCommandLine(m_tools, QStringLiteral("shrunkclasses"))
+                                  : preverifyCommandLine(m_tools);
     const CommandResult run = runTool(line, m_paths.folder());
     if (CommandSucceeded(run))
         return true;
@@ -271,6 +284,8 @@ void Build::logBudget()
     if (!archive.isFile())
         return;
     const ProjectSettings &settings = m_project.settings;
+    if (m_shrunk)
+        AppendLogLine(m_bench, shrinkGainLine(m_shrunk->before, m_shrunk->after));
     m_outcome.budget = handsetBudget(archive.size(), scratchpadSizes(settings.SPsize), settings.TargetProfile);
     // Without a target there is no limit to tell; the status bar still
     // shows the size.

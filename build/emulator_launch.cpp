@@ -11,6 +11,7 @@
 #include "build/build_messages.h"
 #include "build/command_runner.h"
 #include "build/log_output.h"
+#include "build/shrink_step.h"
 
 #include <QFileInfo>
 
@@ -48,6 +49,8 @@ bool Run_Click(Services &services, const OpenedProject &project)
     // stop, a crash or a start that failed has its own line already.
     if (!run.stopped && run.result > 0)
         AppendLogLine(bench, QStringLiteral("エミュレータが終了しました。(終了コード %1)").arg(run.result));
+    for (const QString &restored : restoredTraceLines(project.settings, project.paths, run.output))
+        AppendLogLine(bench, restored);
     // A java that could not be started reports a non-zero result like any
     // other failure; that is the one sign the runner gives.
     return run.result == 0;

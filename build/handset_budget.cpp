@@ -72,3 +72,10 @@ QList<BudgetLine> handsetBudget(qint64 jarBytes, const QList<qint64> &scratchpad
         addLine(lines, pad, limits ? limits->scratchpadKb : 0, profile);
     return lines;
 }
+
+QString shrinkGainLine(qint64 before, qint64 after)
+{
+    const int percent = before > 0 ? qRound(100.0 * double(after - before) / double(before)) : 0;
+    const QString sign = percent > 0 ? QStringLiteral("+") : QString();
+    return QStringLiteral("縮小: %1 → %2 バイト (%3%4%)").arg(bytes(before), bytes(after), sign).arg(percent);
+}

@@ -67,6 +67,7 @@ void ProjectSettingsDialog::createControls(const QString &projectName)
     cboTargetProfile->addItem(QStringLiteral("なし"), QString());
     for (const QString &profile : kDojaProfiles)
         cboTargetProfile->addItem(profile, profile);
+    chkShrink = checkBox("chkShrink", QStringLiteral("クラスを縮小する (ProGuard)"), this);
     txtExtraLines = named<QPlainTextEdit>("txtExtraLines", this);
     txtExtraLines->setPlaceholderText(QStringLiteral("キー = 値 (1行に1つ)"));
     // Tab moves on as in every other field; Enter stays a new line.
@@ -106,6 +107,7 @@ void ProjectSettingsDialog::createLayout()
     form->addRow(QStringLiteral("DrawArea(描画領域の幅x高さ)"), txtDrawArea);
     form->addRow(QStringLiteral("AppTrace(トレース)"), chkAppTrace);
     form->addRow(QStringLiteral("TargetProfile(対象プロファイル)"), cboTargetProfile);
+    form->addRow(QStringLiteral("Shrink(縮小)"), chkShrink);
     form->addRow(QStringLiteral("追加の行(キー = 値)"), txtExtraLines);
 
     auto *buttons = new QHBoxLayout;
@@ -128,7 +130,8 @@ void ProjectSettingsDialog::load(const ProjectSettings &settings)
     txtTargetDevice->setText(settings.TargetDevice);
     txtDrawArea->setText(settings.DrawArea);
     const std::pair<QCheckBox *, QString> checks[] = {
-        {chkUseNetwork, settings.UseNetwork}, {chkUseBrowser, settings.UseBrowser}, {chkAppTrace, settings.AppTrace}};
+        {chkUseNetwork, settings.UseNetwork}, {chkUseBrowser, settings.UseBrowser}, {chkAppTrace, settings.AppTrace},
+        {chkShrink, settings.Shrink}};
     for (const auto &[box, value] : checks) {
         box->setChecked(!value.isEmpty());
         m_loadedChecks.insert(box, value);
@@ -147,7 +150,7 @@ void ProjectSettingsDialog::watchChanges()
 {
     for (QLineEdit *box : {txtAppName, txtAppParam, txtSPsize, txtTargetDevice, txtDrawArea})
         connect(box, &QLineEdit::textChanged, this, &ProjectSettingsDialog::showProblem);
-    for (QCheckBox *box : {chkUseNetwork, chkUseBrowser, chkAppTrace}) {
+    for (QCheckBox *box : {chkUseNetwork, chkUseBrowser, chkAppTrace, chkShrink}) {
         connect(box, &QCheckBox::toggled, this, [this, box] {
             m_loadedChecks.remove(box);
             showProblem();
@@ -176,6 +179,7 @@ ProjectSettings ProjectSettingsDialog::settings() const
     s.DrawArea = txtDrawArea->text();
     s.AppTrace = checkValue(chkAppTrace, QStringLiteral("On"));
     s.TargetProfile = cboTargetProfile->currentData().toString();
+    s.Shrink = checkValue(chkShrink, QStringLiteral("On"));
     s.extraLines = parseExtraLines(txtExtraLines->toPlainText());
     return s;
 }

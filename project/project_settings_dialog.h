@@ -43,6 +43,7 @@ private:
     QLineEdit *txtDrawArea = nullptr;
     QCheckBox *chkAppTrace = nullptr;
     QComboBox *cboTargetProfile = nullptr;
+    QCheckBox *chkShrink = nullptr;
     QPlainTextEdit *txtExtraLines = nullptr;
     QLabel *lblProblem = nullptr;
     QPushButton *cmdOK = nullptr;

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6 libgl-dev qt6-translations-l10n
   libcurl4-openssl-dev libqrencode-dev zbar-tools
   g++-mingw-w64-x86-64-posix wine64 locales
-  default-jdk-headless default-jre ecj
+  default-jdk-headless default-jre ecj proguard-cli
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
 )
