@@ -287,9 +287,9 @@ void Build::logBudget()
     if (m_shrunk)
         AppendLogLine(m_bench, shrinkGainLine(m_shrunk->before, m_shrunk->after));
     m_outcome.budget = handsetBudget(archive.size(), scratchpadSizes(settings.SPsize), settings.TargetProfile);
-    // Without a target there is no limit to tell; the status bar still
-    // shows the size.
-    if (settings.TargetProfile.isEmpty())
+    // Without a target there is no limit to tell, unless the size was worked
+    // on; the status bar still shows it.
+    if (settings.TargetProfile.isEmpty() && !m_shrunk)
         return;
     for (const BudgetLine &line : std::as_const(m_outcome.budget))
         AppendLogLine(m_bench, line.text);
