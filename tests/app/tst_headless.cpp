@@ -5,7 +5,10 @@
 #include "build/build_messages.h"
 #include "project_sandbox.h"
 
+#include "app/code_page.h"
+
 #include <QDir>
+#include <QRandomGenerator>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
@@ -181,6 +184,51 @@ private Q_SLOTS:
         QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.startsWith(err), qPrintable(outcome.err));
         // The workbench that took the store's messages is gone; a later load must not reach it.
         QVERIFY(box.store.LoadSettings());
+    }
+
+    // Settings files as users leave them, each built twice: every line the
+    // user wrote stays as it was; only lastProject and the descriptor's
+    // digest are the program's to write.
+    void mutatedSettingsSurviveBuilds()
+    {
+        const QStringList pieces = {
+            "memo=ask about the icon", "SPsize=512", "spsize=256", "UseTelephone=call", "GetUtn=terminalid",
+            "TargetProfile=DoJa-2.0", "AppName=ゲーム", "UseNetwork=yes", "DrawArea=0x0", "SPsize=99999999999",
+            "maj=", "or=3", "[Hello]", "; a comment", "", "  AppParam = a b  ", "noequals", "[Other]", "x=1",
+            "TargetProfile=DoJa-9", "DrawArea=9999x9999", "ProfileVer=DoJa-1.0", "AppClass=Other", "Shrink=yes",
+        };
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 200; ++round) {
+            ProjectSandbox box;
+            QVERIFY(box.isValid());
+            QStringList lines = fromCodePage(readBytes(box.store.settingsFilePath())).split(QStringLiteral("\r\n"));
+            lines.removeLast();
+            lines << "[Hello]" << "Name=Hello" << "major=1" << "minor=0";
+            for (int i = random.bounded(1, 6); i > 0; --i)
+                lines.insert(random.bounded(1, int(lines.size()) + 1), pieces[random.bounded(int(pieces.size()))]);
+            const QByteArray before = toCodePage(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).value();
+            QVERIFY(writeBytes(box.store.settingsFilePath(), before));
+            for (int build = 0; build < 2; ++build) {
+                runIn(box, {QStringLiteral("--build"), QStringLiteral("Hello")});
+                const QList<QByteArray> after = readBytes(box.store.settingsFilePath()).split('\n');
+                const auto own = [](const QByteArray &line) {
+                    return line.startsWith("lastProject=") || line.startsWith("jamChecked=");
+                };
+                QList<QByteArray> kept;
+                for (const QByteArray &line : before.split('\n')) {
+                    if (!own(line))
+                        kept << line;
+                }
+                QList<QByteArray> left;
+                for (const QByteArray &line : after) {
+                    if (!own(line))
+                        left << line;
+                }
+                QVERIFY2(left == kept, qPrintable(QStringLiteral("round %1, build %2:\n%3\n---\n%4")
+                                                      .arg(round).arg(build)
+                                                      .arg(QString::fromLatin1(before), fromCodePage(readBytes(box.store.settingsFilePath())))));
+            }
+        }
     }
 };
 

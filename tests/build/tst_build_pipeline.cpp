@@ -1,3 +1,4 @@
+#include "app/code_page.h"
 #include "app/opened_project.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
@@ -11,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -289,48 +291,183 @@ private Q_SLOTS:
         QTEST(over, "over");
     }
 
-    // A value typed into the descriptor outlives the build that replaces
-    // it; one the user changed in the program since is not taken back.
-    void handEditsOutliveTheBuild()
+    // Two builds with the user's hand between them: the settings file is the
+    // descriptor's one source, a value typed into the descriptor is taken
+    // once, and nothing of the section that is not a descriptor key leaks.
+    void descriptorSource_data()
     {
-        ProjectSandbox box;
-        answerWith(box);
-        Services services = box.services();
-        OpenedProject project = box.project();
-        QVERIFY(Compile_Click(services, project).complete);
-        const QByteArray built = readBytes(project.paths.descriptor());
-        QVERIFY(box.writeFile(QStringLiteral("bin/Hello.jam"), QByteArray(built).replace("SPsize = ", "SPsize = 1024")));
-        QVERIFY(Compile_Click(services, project).complete);
-        QCOMPARE(project.settings.SPsize, QStringLiteral("1024"));
-        QVERIFY(box.bench.log.contains(QStringLiteral("に手で書かれた値をプロジェクトの設定に取り込みました: SPsize = 1024\r\n")));
-        QVERIFY(readBytes(project.paths.descriptor()).contains("SPsize = 1024\r\n"));
-        QCOMPARE(box.project().settings.SPsize, QStringLiteral("1024"));  // as the settings file holds it
+        QTest::addColumn<QString>("section");     // [Hello]'s lines before the first build
+        QTest::addColumn<QString>("typed");       // appended to the first build's descriptor
+        QTest::addColumn<QStringList>("removed"); // keys then taken out of Tovra.ini by hand
+        QTest::addColumn<QStringList>("log");     // parts of the second build's log; "!x": not there
+        QTest::addColumn<QStringList>("jam");     // lines of the second descriptor; "!x": not there
+        QTest::addColumn<QStringList>("ini");     // lines of Tovra.ini after it; "!x": not there
+        QTest::addColumn<QString>("compiler");    // a part of the compile line
 
-        ProjectSettings changed = project.settings;
-        changed.SPsize.clear();
-        const QString digest = currentDescriptorDigest(project);
-        QVERIFY(box.store.saveProjectSettings(project, changed, digest));
-        project.settings = changed;
-        project.jamChecked = digest;
-        QVERIFY(Compile_Click(services, project).complete);
-        QCOMPARE(project.settings.SPsize, QString());
-        QVERIFY(readBytes(project.paths.descriptor()).contains("SPsize = \r\n"));
-        QVERIFY(!box.bench.log.contains(QStringLiteral("取り込みました")));
+        const QString taken = QStringLiteral("に手で書かれた値をプロジェクトの設定に取り込みました");
+        QTest::newRow("the build's own descriptor is no hand edit")
+            << "SPsize=100\r\nTargetProfile=DoJa-3.0\r\n" << "" << QStringList()
+            << QStringList{"!" + taken} << QStringList{"SPsize = 100", "ProfileVer = DoJa-3.0"}
+            << QStringList{"SPsize=100", "TargetProfile=DoJa-3.0"} << "profiles/DoJa-3.0/dojaapi.jar";
+        QTest::newRow("a setting removed by hand stays removed")
+            << "SPsize=100\r\nTargetProfile=DoJa-3.0\r\n" << "" << QStringList{"SPsize", "TargetProfile"}
+            << QStringList{"!" + taken} << QStringList{"SPsize = ", "!ProfileVer = DoJa-3.0"}
+            << QStringList{"!SPsize=100", "!TargetProfile=DoJa-3.0"} << "lib/dojaapi.jar";
+        QTest::newRow("a typed value is taken, once")
+            << "" << "SPsize = 1024" << QStringList() << QStringList{taken + ": SPsize = 1024"}
+            << QStringList{"SPsize = 1024"} << QStringList{"SPsize=1024"} << "lib/dojaapi.jar";
+        QTest::newRow("a typed profile compiles the same build against its archive")
+            << "" << "ProfileVer = DoJa-1.0" << QStringList() << QStringList{taken + ": ProfileVer = DoJa-1.0"}
+            << QStringList{"ConfigurationVer = CLDC-1.0"} << QStringList{"TargetProfile=DoJa-1.0"}
+            << "profiles/DoJa-1.0/dojaapi.jar";
+        QTest::newRow("a note of the section never reaches the descriptor")
+            << "memo=ask about the icon\r\nGetUtn=terminalid\r\n" << "" << QStringList() << QStringList{"!" + taken}
+            << QStringList{"!memo = ask about the icon", "GetUtn = terminalid"}
+            << QStringList{"memo=ask about the icon"} << "lib/dojaapi.jar";
+        QTest::newRow("lines of no descriptor key are no hand edits")
+            << "" << "maj = 3\r\n[Hello]\r\nor=3" << QStringList() << QStringList{"!" + taken}
+            << QStringList{"!maj = 3", "![Hello]"} << QStringList{"!maj=3", "!or=3"} << "lib/dojaapi.jar";
+        QTest::newRow("a value a handset cannot read is refused, named by its key and a prefix")
+            << "" << "SPsize = " + QString(5000, u'9') << QStringList()
+            << QStringList{"次は使えないため取り込みませんでした: SPsize = " + QString(32, u'9') + "…(",
+                           "!" + QString(40, u'9')}
+            << QStringList{"SPsize = "} << QStringList{"!SPsize=9"} << "lib/dojaapi.jar";
+        QTest::newRow("the writer's own lines are written anew, and named")
+            << "" << "AppClass = Other\r\nKvmVer = CLDC-1.0" << QStringList()
+            << QStringList{"の次の値はビルドが書くため、書き直します: AppClass、KvmVer"}
+            << QStringList{"AppClass = Hello", "KvmVer = "} << QStringList{"!AppClass"} << "lib/dojaapi.jar";
+        QTest::newRow("a descriptor too large to be one is not read")
+            << "" << QString(70 * 1024, u'x') + "\r\nSPsize = 7" << QStringList()
+            << QStringList{"は大きすぎるため(64KBまで)、手で書かれた値を確かめませんでした。", "!" + taken}
+            << QStringList{"SPsize = "} << QStringList{"!SPsize=7"} << "lib/dojaapi.jar";
+        QTest::newRow("a value the dialog would refuse stops the build before any tool")
+            << "UseNetwork=yes\r\n" << "" << QStringList()
+            << QStringList{"の[Hello]の値は使えません。UseNetworkは「http」か空にしてください。\r\nコンパイルは失敗しました。"}
+            << QStringList{"!UseNetwork = yes"} << QStringList{"UseNetwork=yes"} << "";
     }
 
-    // The clean command: what a build makes goes, the application's data stays.
-    void cleaningKeepsTheScratchpad()
+    void descriptorSource()
     {
+        QFETCH(QString, section);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, removed);
+        QFETCH(QString, compiler);
+        ProjectSandbox box({.extraGlobalLines = "[Hello]\r\nName=Hello\r\nmajor=1\r\nminor=0\r\n" + section});
+        QVERIFY(box.isValid());
+        for (const char *profile : {"DoJa-1.0", "DoJa-3.0"})
+            QVERIFY(writeBytes(box.sdkDir() + "/lib/profiles/" + profile + "/dojaapi.jar", "PK"));
+        box.runners.answer = [&box](const QString &line) {
+            if (line.contains(QStringLiteral(" cMf ")))
+                box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
+            return CommandResult{};
+        };
+        Services services = box.services();
+        OpenedProject project = box.project();
+        Compile_Click(services, project);
+        if (!typed.isEmpty()) {
+            // Typed over the writer's line of the key, else below them all.
+            QString text = fromCodePage(readBytes(project.paths.descriptor()));
+            for (const QString &line : typed.split(QStringLiteral("\r\n"))) {
+                const QRegularExpression own(QStringLiteral("(?m)^%1 = [^\r\n]*").arg(line.section(u' ', 0, 0)));
+                if (line.contains(QStringLiteral(" = ")) && text.contains(own))
+                    text.replace(own, line);
+                else
+                    text += line + QStringLiteral("\r\n");
+            }
+            QVERIFY(writeBytes(project.paths.descriptor(), toCodePage(text).value()));
+        }
+        QByteArray file = readBytes(box.store.settingsFilePath());
+        for (const QString &key : removed) {
+            const qsizetype at = file.indexOf("\r\n" + key.toLatin1() + "=");
+            QVERIFY(at >= 0);
+            file.remove(at, file.indexOf("\r\n", at + 2) - at);
+        }
+        QVERIFY(writeBytes(box.store.settingsFilePath(), file));
+
+        box.runners.commands.clear();
+        box.bench.log.clear();
+        Compile_Click(services, project);
+        const auto check = [](const QString &text, const QStringList &parts) {
+            for (const QString &part : parts) {
+                const bool absent = part.startsWith(u'!');
+                QVERIFY2(text.contains(absent ? part.mid(1) : part) != absent, qPrintable(part + "\n" + text.left(2000)));
+            }
+        };
+        QFETCH(QStringList, log);
+        check(box.bench.log, log);
+        QFETCH(QStringList, jam);
+        check(fromCodePage(readBytes(project.paths.descriptor())), jam);
+        QFETCH(QStringList, ini);
+        check(fromCodePage(readBytes(box.store.settingsFilePath())), ini);
+        if (compiler.isEmpty())
+            QVERIFY(box.runners.commands.isEmpty());
+        else
+            QVERIFY2(box.runners.commands.value(0).commandLine.contains(compiler),
+                     qPrintable(box.runners.commands.value(0).commandLine));
+    }
+
+    // Only class files go before the compiler runs; one the source no longer
+    // makes is named; nothing is deleted through a link.
+    void classFolders_data()
+    {
+        QTest::addColumn<QStringList>("before");  // files below the project; "link:classes": classes is a link
+        QTest::addColumn<QStringList>("after");   // files after the build; "!x": gone
+        QTest::addColumn<QString>("line");        // a part of the log; "!x": not there
+        QTest::newRow("a class the source still makes is not named")
+            << QStringList{"tmpclasses/Hello.class", "classes/Hello.class"} << QStringList{"tmpclasses/Hello.class"}
+            << "!前回のビルド";
+        QTest::newRow("a class the source no longer makes is named, in a package too")
+            << QStringList{"tmpclasses/Extra.class", "classes/Extra.class", "classes/jp/Old.class"}
+            << QStringList{"!tmpclasses/Extra.class", "!classes/Extra.class", "!classes/jp"}
+            << "前回のビルドのクラスファイルを削除しました: Extra.class、jp/Old.class\r\n";
+        QTest::newRow("other files of the class folders stay")
+            << QStringList{"classes/notes.txt", "tmpclasses/data/map.bin", "classes/Extra.class"}
+            << QStringList{"classes/notes.txt", "tmpclasses/data/map.bin", "!classes/Extra.class"}
+            << "前回のビルドのクラスファイルを削除しました: Extra.class\r\n";
+        QTest::newRow("a link in the place of classes is refused, what it points at stays")
+            << QStringList{"link:classes"} << QStringList{"!tmpclasses/Hello.class"}
+            << "classesはフォルダではなくリンクのため、中のクラスファイルを削除しません。";
+    }
+
+    void classFolders()
+    {
+        QFETCH(QStringList, before);
         ProjectSandbox box;
-        const QStringList made{"classes/A.class", "tmpclasses/A.class", "bin/Hello.jar", "bin/Hello.jam", "bin/Hello.htm"};
-        for (const QString &file : made)
-            QVERIFY(box.writeFile(file, "x"));
-        QVERIFY(box.writeFile(QStringLiteral("bin/Hello.sp"), "data") && box.writeFile(QStringLiteral("src/Keep.txt"), "k"));
-        QVERIFY(removeBuildProducts(box.project().paths));
-        for (const QString &file : made)
-            QVERIFY2(!QFileInfo::exists(box.inProject(file)), qPrintable(file));
+        QTemporaryDir elsewhere;
+        QVERIFY(box.isValid() && elsewhere.isValid());
+        QVERIFY(writeBytes(elsewhere.filePath(QStringLiteral("sub/Keep.class")), "keep"));
+        for (const QString &file : before) {
+            if (file == QLatin1String("link:classes"))
+                QVERIFY(QFile::link(elsewhere.path(), box.inProject(QStringLiteral("classes"))));
+            else
+                QVERIFY(box.writeFile(file, "old"));
+        }
+        box.runners.answer = [&box](const QString &line) {
+            if (line.contains(QStringLiteral(" -d tmpclasses ")))
+                box.writeFile(QStringLiteral("tmpclasses/Hello.class"), "new");
+            return CommandResult{};
+        };
+        Services services = box.services();
+        OpenedProject project = box.project();
+        Compile_Click(services, project);
+        QFETCH(QStringList, after);
+        for (const QString &file : after) {
+            const bool gone = file.startsWith(u'!');
+            QVERIFY2(QFileInfo::exists(box.inProject(gone ? file.mid(1) : file)) != gone, qPrintable(file));
+        }
+        QFETCH(QString, line);
+        const bool absent = line.startsWith(u'!');
+        QVERIFY2(box.bench.log.contains(absent ? line.mid(1) : line) != absent, qPrintable(box.bench.log));
+        QCOMPARE(readBytes(elsewhere.filePath(QStringLiteral("sub/Keep.class"))), QByteArray("keep"));
+
+        // Clean: the same rule, and the three products and nothing else.
+        QVERIFY(box.writeFile(QStringLiteral("bin/Hello.sp"), "data"));
+        const Result<> cleaned = removeBuildProducts(project.paths);
+        QCOMPARE(cleaned.ok(), !before.contains(QStringLiteral("link:classes")));
+        QCOMPARE(readBytes(elsewhere.filePath(QStringLiteral("sub/Keep.class"))), QByteArray("keep"));
         QCOMPARE(readBytes(box.inProject(QStringLiteral("bin/Hello.sp"))), QByteArray("data"));
-        QCOMPARE(readBytes(box.inProject(QStringLiteral("src/Keep.txt"))), QByteArray("k"));
+        if (cleaned)
+            QVERIFY(!QFileInfo::exists(project.paths.descriptor()) && !QFileInfo::exists(box.inProject("tmpclasses/Hello.class")));
     }
 };
 
