@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
+#include "build/command_runner.h"
 #include "deploy/options_dialog.h"
 #include "deploy/phone_address_dialog.h"
 #include "deploy/upload.h"
@@ -64,9 +65,13 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     createMenus();
     createStatusBar();
     connectButtons();
+    runners.setNoteLog([this](const QString &line) { appendLog(line + kCrLf); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    m_services.runners.setNoteLog({});
+}
 
 void frmMain::createControls()
 {
