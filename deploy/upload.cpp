@@ -190,7 +190,7 @@ void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 
 QString phoneAddress(const QString &webUrl, const QString &projectName)
 {
-    return QStringLiteral("http://") + webUrl + QLatin1Char('/') + projectName + QStringLiteral(".htm");
+    return webFolderAddress(webUrl) + QLatin1Char('/') + projectName + QStringLiteral(".htm");
 }
 
 bool Upload_Click(Services &services, OpenedProject &project)
