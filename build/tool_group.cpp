@@ -155,11 +155,11 @@ bool takeRegistrations(Watched &watched)
             return errno == EAGAIN || errno == EWOULDBLOCK;
         }
         const cmsghdr *header = CMSG_FIRSTHDR(&message.header);
-        if (got != ssize_t(sizeof message.group) || !header || header->cmsg_type != SCM_RIGHTS)
+        if (!header || header->cmsg_type != SCM_RIGHTS)
             continue;
         int tool = -1;
         memcpy(&tool, CMSG_DATA(header), sizeof tool);
-        if (watched.count == 1 + kMaxWatched) {
+        if (got != ssize_t(sizeof message.group) || watched.count == 1 + kMaxWatched) {
             close(tool);
             continue;
         }
