@@ -217,7 +217,7 @@ QString fromCodePage(const QByteArray &bytes, bool *ok)
     return text;
 }
 
-bool isUtf8Only(const QByteArray &bytes)
+bool isUtf8Text(const QByteArray &bytes)
 {
     const bool beyondAscii = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return uchar(c) >= 0x80; });
     if (!beyondAscii)
@@ -225,7 +225,12 @@ bool isUtf8Only(const QByteArray &bytes)
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     // The decoder reports errors only once its result is taken.
     [[maybe_unused]] const QString decoded = utf8.decode(bytes);
-    if (utf8.hasError())
+    return !utf8.hasError();
+}
+
+bool isUtf8Only(const QByteArray &bytes)
+{
+    if (!isUtf8Text(bytes))
         return false;
     bool codePage = false;
     fromCodePage(bytes, &codePage);

@@ -35,8 +35,11 @@ QString fromCodePage(const QByteArray &bytes, bool *ok = nullptr);
 // Whether the byte starts a two-byte character of the code page.
 bool isCodePageLeadByte(uchar byte);
 
-// Bytes another editor wrote in UTF-8: valid UTF-8 with characters beyond
-// ASCII, and no valid Windows-31J.
+// Bytes another editor may have written in UTF-8: valid UTF-8 with
+// characters beyond ASCII. Short Japanese texts in UTF-8 are often valid
+// Windows-31J as well ("ハイスコア" reads as "繝上う繧ｹ繧ｳ繧｢").
+bool isUtf8Text(const QByteArray &bytes);
+// UTF-8 text that is no valid Windows-31J.
 bool isUtf8Only(const QByteArray &bytes);
 
 // One line for the user: which character, where, and why it cannot be saved.

@@ -5,10 +5,12 @@
 #include "app/settings_store.h"
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
+#include "build/log_output.h"
 #include "deploy/upload.h"
 #include "project/open_project.h"
 #include "ui/source_text.h"
 
+#include <QScopeGuard>
 #include <QTextStream>
 #include <optional>
 
@@ -149,6 +151,8 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     SourceText document(bench);
     const StoreMessages messages(store, bench);
     Services services{store, bench, document, bench, runners, ftp, clock};
+    runners.setNoteLog([&bench](const QString &line) { AppendLogLine(bench, line); });
+    const auto notesEnd = qScopeGuard([&runners] { runners.setNoteLog({}); });
     if (const Result<> loaded = store.LoadSettings(); !loaded) {
         bench.showMessage(loaded.error());
         bench.finish();

@@ -195,7 +195,6 @@ bool Build::compile()
         return false;
     }
     // The errors are counted in the log's lines, from where the output lands.
-    const int firstLine = int(m_bench.logText().count(QLatin1Char('\n')));
     OutputLogUntilVerdict live(m_bench);
     const CommandResult run = m_runner->RunCommand(line, m_paths.folder(), live.sink());
     if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
@@ -203,7 +202,7 @@ bool Build::compile()
             AppendLog(m_bench, withCrLfLines(live.heldBack()));
         return true;
     }
-    logCompilerOutput(run.output, live.heldBack(), firstLine);
+    logCompilerOutput(run.output, live.heldBack(), live.firstLine());
     return failCompile();
 }
 

@@ -42,6 +42,9 @@ public:
     // Ends the tool a runner of this factory is running, with everything it
     // started. Safe to call when nothing runs.
     virtual void stopRunning() {}
+    // Where the runners' notes go that are no tool's output and change no
+    // result (a tool that runs unguarded): one line each, without line end.
+    virtual void setNoteLog(const std::function<void(const QString &line)> &log) { Q_UNUSED(log); }
 };
 
 bool CommandSucceeded(const CommandResult &run);

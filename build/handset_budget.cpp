@@ -38,7 +38,7 @@ void addLine(QList<BudgetLine> &lines, const Measure &measure, qint64 limitKb, c
         return;
     }
     const qint64 limit = limitKb * 1024;
-    const int percent = qRound(100.0 * double(measure.size) / double(limit));
+    const qint64 percent = qRound64(100.0 * double(measure.size) / double(limit));
     const bool over = measure.size > limit;
     lines.append({QStringLiteral("%1 %2 / %3 バイト (%4%) %5").arg(measure.what, size, bytes(limit)).arg(percent).arg(profile),
                   QStringLiteral("%1 %2%").arg(measure.brief).arg(percent), over});

@@ -7,7 +7,6 @@
 
 namespace {
 
-
 // The page is published on the web: a quote or an angle bracket in a name or
 // an address must not end an attribute or open an element.
 QString escaped(const QString &text)
@@ -29,13 +28,22 @@ QString escaped(const QString &text)
 
 } // namespace
 
+QString webFolderAddress(const QString &webUrl)
+{
+    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")}) {
+        if (webUrl.startsWith(scheme, Qt::CaseInsensitive))
+            return webUrl;
+    }
+    return QStringLiteral("http://") + webUrl;
+}
+
 QString MakeHtmlText(const QString &project, const QString &webUrl)
 {
     const QString name = escaped(project);
-    const QString web = escaped(webUrl);
+    const QString web = escaped(webFolderAddress(webUrl));
     return QStringLiteral("<HTML><HEAD><TITLE>") + name + QStringLiteral("</TITLE></HEAD>") + kCrLf
            + QStringLiteral("<BODY><BR><BR>") + kCrLf
-           + QStringLiteral("<OBJECT declare id='b' data='http://") + web + QLatin1Char('/') + name
+           + QStringLiteral("<OBJECT declare id='b' data='") + web + QLatin1Char('/') + name
            + QStringLiteral(".jam' type='application/x-jam'>") + kCrLf
            + name + QStringLiteral("</OBJECT><BR>") + kCrLf
            + QStringLiteral("<A ijam='#b' href='") + name + QStringLiteral(".htm'>") + name

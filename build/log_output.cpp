@@ -31,8 +31,15 @@ OutputSink OutputLogUntilVerdict::sink()
     return [this](const QString &piece) { take(piece); };
 }
 
+int OutputLogUntilVerdict::firstLine() const
+{
+    return m_firstLine >= 0 ? m_firstLine : int(m_bench.logText().count(QLatin1Char('\n')));
+}
+
 void OutputLogUntilVerdict::take(const QString &piece)
 {
+    if (m_firstLine < 0)
+        m_firstLine = firstLine();
     if (m_heldBack.isEmpty() && piece.endsWith(QLatin1Char('\n')) && !piece.contains(QLatin1Char('\r')))
         m_bench.appendLog(NormalizeOutput(piece));
     else

@@ -27,10 +27,14 @@ public:
     OutputSink sink();
     // What waits, as the runner handed it over.
     const QString &heldBack() const { return m_heldBack; }
+    // The log's line where the output begins: a note of the runner may come
+    // between the tool's command line and its output.
+    int firstLine() const;
 
 private:
     void take(const QString &piece);
 
     Workbench &m_bench;
     QString m_heldBack;
+    int m_firstLine = -1;
 };

@@ -40,11 +40,13 @@ CommandResult passedTo(const OutputSink &sink, const CommandResult &run)
     return run;
 }
 
+using NoteLog = std::function<void(const QString &)>;
+
 // One tool from its start to its end, with what it printed.
 class ToolRun
 {
 public:
-    explicit ToolRun(const OutputSink &sink) : m_sink(sink) {}
+    ToolRun(const OutputSink &sink, const NoteLog &notes) : m_sink(sink), m_notes(notes) {}
     bool prepare(const QString &commandLine, const QString &folder);
     QString program() const { return m_process.program(); }
     CommandResult exec();
@@ -67,6 +69,7 @@ private:
     QTimer m_stopTimer;
     QElapsedTimer m_sinceStop;
     const OutputSink &m_sink;
+    const NoteLog &m_notes;
     QStringDecoder m_lineDecoder{QStringConverter::System};
     QString m_lines;        // the complete lines so far, decoded
     QByteArray m_rest;      // what came after the last LF
@@ -113,8 +116,13 @@ CommandResult ToolRun::exec()
     passLineUnchanged();
 #endif
     m_process.start();
-    if (m_process.state() != QProcess::NotRunning)
+    if (m_process.state() != QProcess::NotRunning) {
         m_group.started(m_process);
+        // Beside the output, not in it: the tool's result stays its own.
+        if (const QString reason = m_group.unguardedReason(); !reason.isEmpty() && m_notes)
+            m_notes(QStringLiteral("%1 を見張りの下に置けませんでした (%2)。プログラムが終わっても、%1 が起動したプロセスが残ることがあります。")
+                        .arg(program(), reason));
+    }
     // Input is let through: held back, it would be replayed once the tool
     // ended. The window drops all of it but the Esc that stops the tool.
     if (m_process.state() != QProcess::NotRunning || m_process.error() != QProcess::FailedToStart)
@@ -238,8 +246,10 @@ CommandResult ToolRun::result()
 class ProcessCommandRunner : public CommandRunner
 {
 public:
-    ProcessCommandRunner(std::shared_ptr<QList<ProcessCommandRunner *>> live, bool stopped)
+    ProcessCommandRunner(std::shared_ptr<QList<ProcessCommandRunner *>> live,
+                         std::shared_ptr<const NoteLog> notes, bool stopped)
         : m_live(std::move(live))
+        , m_notes(std::move(notes))
         , m_stopped(stopped)
     {
         m_live->append(this);
@@ -251,6 +261,7 @@ public:
 
 private:
     std::shared_ptr<QList<ProcessCommandRunner *>> m_live;
+    std::shared_ptr<const NoteLog> m_notes;
     ToolRun *m_running = nullptr;
     bool m_stopped = false;
 };
@@ -258,7 +269,7 @@ private:
 CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine, const QString &workingFolder,
                                                const OutputSink &sink)
 {
-    ToolRun run(sink);
+    ToolRun run(sink, *m_notes);
     if (!run.prepare(commandLine, workingFolder))
         return passedTo(sink, {-1, QStringLiteral("実行するコマンドがありません。"), m_stopped});
     if (m_stopped)
@@ -278,7 +289,12 @@ void ProcessCommandRunner::stop()
 
 std::unique_ptr<CommandRunner> ProcessCommandRunnerFactory::CreateCommandRunner()
 {
-    return std::make_unique<ProcessCommandRunner>(m_live, m_forGood);
+    return std::make_unique<ProcessCommandRunner>(m_live, m_notes, m_forGood);
+}
+
+void ProcessCommandRunnerFactory::setNoteLog(const std::function<void(const QString &line)> &log)
+{
+    *m_notes = log;
 }
 
 void ProcessCommandRunnerFactory::stopRunning()

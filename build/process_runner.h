@@ -15,6 +15,7 @@ class ProcessCommandRunnerFactory : public CommandRunnerFactory
 public:
     std::unique_ptr<CommandRunner> CreateCommandRunner() override;
     void stopRunning() override;
+    void setNoteLog(const std::function<void(const QString &line)> &log) override;
     // stopRunning(), and every runner made afterwards is stopped from the
     // start: for a program that is ending and must start no more tools.
     void stopForGood();
@@ -22,6 +23,7 @@ public:
 private:
     // Shared with the runners, which take themselves off when they go.
     std::shared_ptr<QList<ProcessCommandRunner *>> m_live = std::make_shared<QList<ProcessCommandRunner *>>();
+    std::shared_ptr<std::function<void(const QString &)>> m_notes = std::make_shared<std::function<void(const QString &)>>();
     bool m_forGood = false;
 };
 

@@ -14,6 +14,7 @@
 #include <unistd.h>
 #ifdef Q_OS_LINUX
 #include <cstring>
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
@@ -27,11 +28,14 @@
 ToolGroup::ToolGroup()
 {
     m_job = CreateJobObjectW(nullptr, nullptr);
-    if (!m_job)
+    if (!m_job) {
+        m_unguarded = qt_error_string(int(GetLastError()));
         return;
+    }
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     if (!SetInformationJobObject(m_job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
+        m_unguarded = qt_error_string(int(GetLastError()));
         CloseHandle(m_job);
         m_job = nullptr;
     }
@@ -64,6 +68,8 @@ void ToolGroup::started(QProcess &)
     if (!info)
         return;
     m_assigned = AssignProcessToJobObject(m_job, info->hProcess) != 0;
+    if (!m_assigned)
+        m_unguarded = qt_error_string(int(GetLastError()));
     ResumeThread(info->hThread);
 }
 
@@ -96,6 +102,9 @@ bool ToolGroup::isEmpty() const
 namespace {
 
 constexpr int kMaxWatched = 64;
+// How long the program waits to hear from a tool whether the guardian took
+// it; the tool says so before it starts its program.
+constexpr int kRegistrationWaitMs = 5000;
 
 // One message on the guardian's socket: a tool's group, with a pidfd of the
 // tool beside it. Filled in place; the header points into the object.
@@ -115,20 +124,58 @@ struct ToolMessage {
     ToolMessage(const ToolMessage &) = delete;
 };
 
-[[noreturn]] void endAll(const pid_t *groups, int count)
+// What the guardian watches: slot 0 is the program's socket, each other
+// slot a tool's pidfd with the tool's group.
+struct Watched {
+    pollfd fds[1 + kMaxWatched] = {{0, POLLIN, 0}};
+    pid_t groups[1 + kMaxWatched] = {};
+    int count = 1;
+};
+
+[[noreturn]] void endAll(const Watched &watched)
 {
-    for (int i = 1; i < count; ++i)
-        kill(-groups[i], SIGKILL);
+    for (int i = 1; i < watched.count; ++i)
+        kill(-watched.groups[i], SIGKILL);
     _exit(0);
 }
 
-// The guardian: one process for the whole program, started once, that
-// nobody waits for. Each tool hands it a pidfd of itself; when a tool ends
-// it ends what the tool left running in its group, and when the program
-// dies (its end of the socket closes, even on SIGKILL) it ends every group
-// it still watches. The kernel alone would end only the tool.
+// Takes every registration queued on the socket, so a tool that registered
+// just before the program ended is ended with it. False once the program's
+// end is closed and nothing is left to read.
+bool takeRegistrations(Watched &watched)
+{
+    for (;;) {
+        ToolMessage message;
+        const ssize_t got = recvmsg(0, &message.header, MSG_DONTWAIT | MSG_CMSG_CLOEXEC);
+        if (got == 0)
+            return false;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno == EAGAIN || errno == EWOULDBLOCK;
+        }
+        const cmsghdr *header = CMSG_FIRSTHDR(&message.header);
+        if (!header || header->cmsg_type != SCM_RIGHTS)
+            continue;
+        int tool = -1;
+        memcpy(&tool, CMSG_DATA(header), sizeof tool);
+        if (got != ssize_t(sizeof message.group) || watched.count == 1 + kMaxWatched) {
+            close(tool);
+            continue;
+        }
+        watched.fds[watched.count] = {tool, POLLIN, 0};
+        watched.groups[watched.count++] = message.group;
+    }
+}
+
+// The guardian: one process for the program, that nobody waits for. Each
+// tool hands it a pidfd of itself; when a tool ends it ends what the tool
+// left running in its group, and when the program dies (its end of the
+// socket closes, even on SIGKILL) it ends every group it still watches.
+// The kernel alone would end only the tool.
 // It runs in a copy of the program made by fork: plain system calls only.
-[[noreturn]] void watchTools(int program)
+// lagMs (tests only) holds back each round, as a busy machine may.
+[[noreturn]] void watchTools(int program, int lagMs)
 {
     signal(SIGINT, SIG_IGN);
     signal(SIGHUP, SIG_IGN);
@@ -139,105 +186,169 @@ struct ToolMessage {
         for (int fd = 1; fd < 1024; ++fd)
             close(fd);
     }
-    pollfd watched[1 + kMaxWatched] = {{0, POLLIN, 0}};
-    pid_t groups[1 + kMaxWatched] = {};
-    int count = 1;
+    Watched watched;
     for (;;) {
-        if (poll(watched, nfds_t(count), -1) <= 0)
+        if (poll(watched.fds, nfds_t(watched.count), -1) <= 0)
             continue;
-        if (watched[0].revents & (POLLHUP | POLLERR))
-            endAll(groups, count);
-        for (int i = count - 1; i >= 1; --i) {
-            if (!watched[i].revents)
+        if (lagMs > 0) {
+            usleep(useconds_t(lagMs) * 1000);
+            poll(watched.fds, nfds_t(watched.count), 0);
+        }
+        for (int i = watched.count - 1; i >= 1; --i) {
+            if (!watched.fds[i].revents)
                 continue;
-            kill(-groups[i], SIGKILL);
-            close(watched[i].fd);
-            watched[i] = watched[count - 1];
-            groups[i] = groups[--count];
+            kill(-watched.groups[i], SIGKILL);
+            close(watched.fds[i].fd);
+            --watched.count;
+            watched.fds[i] = watched.fds[watched.count];
+            watched.groups[i] = watched.groups[watched.count];
         }
-        if (!(watched[0].revents & POLLIN))
-            continue;
-        ToolMessage message;
-        const ssize_t got = recvmsg(0, &message.header, 0);
-        if (got == 0)
-            endAll(groups, count);
-        const cmsghdr *header = CMSG_FIRSTHDR(&message.header);
-        if (got != ssize_t(sizeof message.group) || !header || header->cmsg_type != SCM_RIGHTS)
-            continue;
-        int tool = -1;
-        memcpy(&tool, CMSG_DATA(header), sizeof tool);
-        if (count == 1 + kMaxWatched) {
-            close(tool);
-            continue;
-        }
-        watched[count] = {tool, POLLIN, 0};
-        groups[count++] = message.group;
+        if (watched.fds[0].revents && !takeRegistrations(watched))
+            endAll(watched);
     }
 }
 
-// The program's end of the guardian's socket, the guardian started at the
-// first call; -1 when there is none.
-int guardian()
+// The program's side of its guardian.
+struct Guardian {
+    int socket = -1;
+    pid_t pid = 0;
+};
+
+Guardian &currentGuardian()
 {
-    static const int socket = [] {
-        int ends[2];
-        if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
-            return -1;
-        // Forked twice, so the guardian is nobody's child to wait for.
-        const pid_t middle = fork();
-        if (middle == 0) {
-            if (fork() == 0)
-                watchTools(ends[1]);
-            _exit(0);
-        }
-        close(ends[1]);
-        if (middle < 0) {
-            close(ends[0]);
-            return -1;
-        }
-        waitpid(middle, nullptr, 0);
-        return ends[0];
-    }();
-    return socket;
+    static Guardian guardian;
+    return guardian;
+}
+
+// For tests, read once: "lag:<ms>" slows the guardian down, "none" stands
+// for a guardian that cannot be started.
+const QByteArray &testHook()
+{
+    static const QByteArray hook = qgetenv("QUENVEL_TEST_GUARDIAN");
+    return hook;
+}
+
+// Starts a guardian: 0, or the error number when there can be none.
+int startGuardian(Guardian &started)
+{
+    if (testHook() == "none")
+        return ENOSYS;
+    const int lagMs = testHook().startsWith("lag:") ? testHook().mid(4).toInt() : 0;
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, ends) != 0)
+        return errno;
+    // Forked twice, so the guardian is nobody's child to wait for. The
+    // middle one tells the program the guardian's process id.
+    const pid_t middle = fork();
+    if (middle == 0) {
+        const pid_t watcher = fork();
+        if (watcher == 0)
+            watchTools(ends[1], lagMs);
+        if (watcher > 0)
+            send(ends[1], &watcher, sizeof watcher, MSG_NOSIGNAL);
+        _exit(0);
+    }
+    const int forkError = errno;
+    close(ends[1]);
+    if (middle < 0) {
+        close(ends[0]);
+        return forkError;
+    }
+    waitpid(middle, nullptr, 0);
+    pid_t watcher = 0;
+    if (recv(ends[0], &watcher, sizeof watcher, MSG_DONTWAIT) != ssize_t(sizeof watcher) || watcher <= 0) {
+        close(ends[0]);
+        return EAGAIN;
+    }
+    started = {ends[0], watcher};
+    return 0;
+}
+
+// The program's end of a live guardian's socket, a new guardian started
+// when there is none yet or the last one is gone; -1, with the error number
+// in *error, when none can be had.
+int liveGuardian(int *error)
+{
+    Guardian &guardian = currentGuardian();
+    if (guardian.socket >= 0) {
+        // The guardian sends nothing after its id: anything to read is the
+        // end of its side.
+        pollfd end = {guardian.socket, POLLIN, 0};
+        if (poll(&end, 1, 0) == 0)
+            return guardian.socket;
+        close(guardian.socket);
+        guardian = {};
+    }
+    *error = startGuardian(guardian);
+    return guardian.socket;
 }
 
 // Run by the tool between fork and exec, so the guardian watches it before
 // it can start anything: hands the guardian a pidfd of itself, its group.
-void registerWithGuardian(int socket)
+// Never waits on a guardian that does not read: the tool then runs
+// unwatched, and the program says so. 0, or the error number.
+int registerWithGuardian(int socket)
 {
     ToolMessage message;
     message.group = pid_t(syscall(SYS_getpid));
-    // Without pidfds (an old kernel) the tool still dies with the program.
     const int pidfd = int(syscall(SYS_pidfd_open, message.group, 0));
-    if (socket < 0 || pidfd < 0)
-        return;
+    if (pidfd < 0)
+        return errno;
     cmsghdr *header = CMSG_FIRSTHDR(&message.header);
     header->cmsg_level = SOL_SOCKET;
     header->cmsg_type = SCM_RIGHTS;
     header->cmsg_len = CMSG_LEN(sizeof(int));
     memcpy(CMSG_DATA(header), &pidfd, sizeof pidfd);
-    sendmsg(socket, &message.header, MSG_NOSIGNAL);
+    const int error = sendmsg(socket, &message.header, MSG_NOSIGNAL | MSG_DONTWAIT) < 0 ? errno : 0;
     close(pidfd);
+    return error;
+}
+
+QString reasonFor(int error)
+{
+    return QString::fromLocal8Bit(strerror(error));
 }
 
 } // namespace
+
+qint64 toolGuardianProcessId()
+{
+    return currentGuardian().pid;
+}
 #endif
 
 ToolGroup::ToolGroup() = default;
-ToolGroup::~ToolGroup() = default;
+
+ToolGroup::~ToolGroup()
+{
+    for (const int fd : m_registration) {
+        if (fd >= 0)
+            close(fd);
+    }
+}
 
 void ToolGroup::prepare(QProcess &process)
 {
 #ifdef Q_OS_LINUX
     const pid_t parent = getpid();
-    const int socket = guardian();
-    process.setChildProcessModifier([parent, socket] {
+    int error = 0;
+    const int socket = liveGuardian(&error);
+    if (socket < 0)
+        m_unguarded = reasonFor(error);
+    else if (pipe2(m_registration, O_CLOEXEC) != 0)
+        m_registration[0] = m_registration[1] = -1;
+    const int report = m_registration[1];
+    process.setChildProcessModifier([parent, socket, report] {
         setpgid(0, 0);
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         // The program may have died before the death signal was asked for.
         if (getppid() != parent)
             _exit(127);
-        registerWithGuardian(socket);
+        if (socket < 0)
+            return;
+        const int error = registerWithGuardian(socket);
+        if (report >= 0)
+            (void)!write(report, &error, sizeof error);
     });
 #else
     process.setChildProcessModifier([] { setpgid(0, 0); });
@@ -251,6 +362,19 @@ void ToolGroup::started(QProcess &process)
     // once the tool has started its program this fails, harmlessly.
     if (m_group > 0)
         setpgid(pid_t(m_group), pid_t(m_group));
+#ifdef Q_OS_LINUX
+    // What the tool heard from the guardian, told before it starts its
+    // program; nothing when it ended before that.
+    if (m_registration[0] < 0)
+        return;
+    close(m_registration[1]);
+    m_registration[1] = -1;
+    pollfd told = {m_registration[0], POLLIN, 0};
+    int error = 0;
+    if (poll(&told, 1, kRegistrationWaitMs) == 1 && read(m_registration[0], &error, sizeof error) == ssize_t(sizeof error)
+        && error != 0)
+        m_unguarded = reasonFor(error);
+#endif
 }
 
 void ToolGroup::terminate()
@@ -271,3 +395,8 @@ bool ToolGroup::isEmpty() const
 }
 
 #endif
+
+QString ToolGroup::unguardedReason() const
+{
+    return m_unguarded;
+}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 class QProcess;
 
@@ -27,6 +27,9 @@ public:
     void kill();
     // True when nothing of the group is left.
     bool isEmpty() const;
+    // Why the tool runs without the guard that ends what it leaves running;
+    // empty when it runs under it. Known once started() has returned.
+    QString unguardedReason() const;
 
 private:
 #ifdef Q_OS_WIN
@@ -36,5 +39,13 @@ private:
     bool m_assigned = false;
 #else
     qint64 m_group = 0;
+    int m_registration[2] = {-1, -1};  // the tool tells through it whether the guardian took it
 #endif
+    QString m_unguarded;
 };
+
+#ifdef Q_OS_LINUX
+// The process id of the guardian the last tool registered with; 0 before
+// the first tool. For tests, which end it as a crash would.
+qint64 toolGuardianProcessId();
+#endif

@@ -246,13 +246,23 @@ Result<> CurlFtpClient::PutFile(const QString &localPath, const QString &remoteF
     curl_easy_setopt(m_easy, CURLOPT_READDATA, &outgoing);
     curl_easy_setopt(m_easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(outgoing.bytes.size()));
     curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, type.get());
+    // A reply to an earlier file must not stand for this one's.
+    m_lastReply.clear();
     const CURLcode code = perform();
     if (m_easy) {
         curl_easy_setopt(m_easy, CURLOPT_UPLOAD, 0L);
         curl_easy_setopt(m_easy, CURLOPT_READDATA, nullptr);
         curl_easy_setopt(m_easy, CURLOPT_PREQUOTE, nullptr);
     }
-    return code == CURLE_OK ? Result<>::success() : Result<>::failure(GetReply());
+    if (code == CURLE_OK)
+        return Result<>::success();
+    // A transfer cut off after a reply that promised more ("150 ...") is
+    // explained by curl's words, not by that reply.
+    static const QRegularExpression refusal(QStringLiteral("^[45]\\d\\d"));
+    if (m_error[0] != '\0' && !m_lastReply.isEmpty() && !refusal.match(m_lastReply).hasMatch()
+        && code != CURLE_ABORTED_BY_CALLBACK)
+        m_lastReply.clear();
+    return Result<>::failure(GetReply());
 }
 
 QString CurlFtpClient::GetReply()

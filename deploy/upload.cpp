@@ -167,11 +167,14 @@ bool Upload::sendFiles(FtpClient &ftp)
         log(name + file.extension + QStringLiteral("をサーバにアップロードしています。"));
         // The outcome is logged as the number 1 (stored) or 0 before its
         // word; a refusal is worded by the upload's own line, which tells
-        // the user what to look at, not by the server's reply.
+        // the user what to look at, and then by the server's reply, which
+        // may name another cause (a folder that does not exist).
         if (const Result<> stored = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode); !stored) {
             AppendLog(m_services.bench, QStringLiteral("0...失敗"));
             log(QStringLiteral("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
+            if (!stored.error().isEmpty())
+                log(stored.error());
             return false;
         }
         AppendLog(m_services.bench, QStringLiteral("1...成功"));
@@ -205,7 +208,7 @@ void Upload::logConnectFailure(FtpClient &ftp, ConnectResult result)
 
 QString phoneAddress(const QString &webUrl, const QString &projectName)
 {
-    return QStringLiteral("http://") + webUrl + QLatin1Char('/') + projectName + QStringLiteral(".htm");
+    return webFolderAddress(webUrl) + QLatin1Char('/') + projectName + QStringLiteral(".htm");
 }
 
 bool Upload_Click(Services &services, OpenedProject &project)

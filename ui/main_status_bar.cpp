@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QTimer>
+#include <utility>
 
 MainStatusBar::MainStatusBar(QWidget *parent) : QStatusBar(parent)
 {
@@ -43,22 +44,33 @@ QString MainStatusBar::text() const
 void MainStatusBar::setActivity(const QString &activity)
 {
     m_activity = activity;
+    m_noteHeld = false;
     m_noteEnd->stop();
     showIdle();
     // Painted now: the action that follows may hold the event loop a while.
     m_text->repaint();
 }
 
-void MainStatusBar::showNote(const QString &note)
+void MainStatusBar::showNote(const QString &note, NoteEnd end)
 {
     m_text->setText(note);
-    m_noteEnd->start();
+    m_noteHeld = end == NoteEnd::AtNextCommand;
+    if (m_noteHeld)
+        m_noteEnd->stop();
+    else
+        m_noteEnd->start();
+}
+
+void MainStatusBar::commandGiven()
+{
+    if (std::exchange(m_noteHeld, false))
+        showIdle();
 }
 
 void MainStatusBar::setErrorCount(int count)
 {
     m_errorCount = count;
-    if (!m_noteEnd->isActive())
+    if (!m_noteEnd->isActive() && !m_noteHeld)
         showIdle();
 }
 

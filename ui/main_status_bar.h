@@ -10,7 +10,8 @@ class QTimer;
 // The main window's status bar: a text panel, the open project, whether the
 // source has unsaved changes, the date and the time. The text panel reads ｽﾃｰﾀｽ, or
 // how many compile errors are marked, names the action while one runs, and
-// says for a few seconds why a command did nothing.
+// says why a command did nothing: for a few seconds, or until the next
+// command where the note names a step to take first.
 class MainStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -19,7 +20,10 @@ public:
 
     QString text() const;
     void setActivity(const QString &activity);  // empty: none
-    void showNote(const QString &note);
+    enum class NoteEnd { AfterAWhile, AtNextCommand };
+    void showNote(const QString &note, NoteEnd end = NoteEnd::AfterAWhile);
+    // A command was given: a note held until then gives way.
+    void commandGiven();
     void setErrorCount(int count);
     void setModified(bool modified);
     // The open project's name and target profile; empty: none is open.
@@ -43,4 +47,5 @@ private:
     QTimer *m_noteEnd = nullptr;
     QString m_activity;
     int m_errorCount = 0;
+    bool m_noteHeld = false;
 };

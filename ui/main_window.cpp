@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "app/svg_picture.h"
 #include "app/window_placement.h"
+#include "build/command_runner.h"
 #include "deploy/options_dialog.h"
 #include "deploy/phone_address_dialog.h"
 #include "deploy/upload.h"
@@ -64,9 +65,13 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     createMenus();
     createStatusBar();
     connectButtons();
+    runners.setNoteLog([this](const QString &line) { appendLog(line + kCrLf); });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    m_services.runners.setNoteLog({});
+}
 
 void frmMain::createControls()
 {
@@ -116,6 +121,7 @@ void frmMain::createMenus()
         QAction *action = menu->addAction(caption);
         action->setObjectName(name);
         action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this] { sbStatusBar->commandGiven(); });
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
@@ -191,7 +197,7 @@ void frmMain::createStatusBar()
     sbStatusBar = new MainStatusBar(this);
     setStatusBar(sbStatusBar);
     connect(SourceCode->document(), &QTextDocument::modificationChanged, sbStatusBar, &MainStatusBar::setModified);
-    connect(m_findBar, &FindBar::said, sbStatusBar, &MainStatusBar::showNote);
+    connect(m_findBar, &FindBar::said, sbStatusBar, [this](const QString &note) { sbStatusBar->showNote(note); });
     connect(SourceCode, &CodeEditor::lineMarksChanged, this,
             [this] { sbStatusBar->setErrorCount(SourceCode->lineMarkCount()); });
 }
@@ -233,10 +239,11 @@ void frmMain::connectButtons()
     connect(Upload, &PictureButton::mouseDown, this, pressed);
     connect(Upload, &PictureButton::mouseUp, this, released);
     connect(Upload, &PictureButton::clicked, this, [this, noProject] {
+        // Upload before any Run names a step to take first: the note stays.
         pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
                     : !m_flags.CanUpload                 ? QStringLiteral("先に実行してください。")
                                                          : QString(),
-                    [this] { upload(); });
+                    [this] { upload(); }, m_flags.ProjectLoaded && m_project && !m_flags.CanUpload);
     });
 }
 

@@ -110,7 +110,8 @@ private:
     bool askStopAndClose();
     void stopAction();
     void runAction(const std::function<void()> &action);
-    void pressButton(const QString &refusal, const std::function<void()> &action);
+    // holdRefusal: the refusal stays in the status bar until the next command.
+    void pressButton(const QString &refusal, const std::function<void()> &action, bool holdRefusal = false);
     bool bringWaitingDialogForward();
     QWidget *waitingDialog() const;
     QSize frameExtra() const;

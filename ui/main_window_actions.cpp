@@ -41,12 +41,13 @@ void frmMain::runAction(const std::function<void()> &action)
 
 // Build, Run and Upload: the window says why one does nothing, and takes no
 // input but Esc and the close box while one runs.
-void frmMain::pressButton(const QString &refusal, const std::function<void()> &action)
+void frmMain::pressButton(const QString &refusal, const std::function<void()> &action, bool holdRefusal)
 {
     if (bringWaitingDialogForward())
         return;
+    sbStatusBar->commandGiven();
     if (!refusal.isEmpty()) {
-        sbStatusBar->showNote(refusal);
+        sbStatusBar->showNote(refusal, holdRefusal ? MainStatusBar::NoteEnd::AtNextCommand : MainStatusBar::NoteEnd::AfterAWhile);
         return;
     }
     runAction([&] {

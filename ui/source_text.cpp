@@ -7,17 +7,23 @@
 #include "app/workbench.h"
 #include "build/log_output.h"
 
-Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName)
+Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName, bool *converted)
 {
+    if (converted)
+        *converted = false;
     const Result<QByteArray> bytes = readWholeFile(fileName);
     if (!bytes)
         return Result<std::optional<QString>>::failure(bytes.error());
     // Samples from the web are often UTF-8; read as Windows-31J they would
-    // show as garbage, and a save would refuse them.
-    if (isUtf8Only(*bytes)) {
-        if (!bench.askYesNo(kConvertUtf8Question))
+    // show as garbage, or build silently into garbage on the handset.
+    if (isUtf8Text(*bytes)) {
+        if (bench.askYesNo(kConvertUtf8Question)) {
+            if (converted)
+                *converted = true;
+            return std::optional<QString>(withCrLfLines(QString::fromUtf8(*bytes)));
+        }
+        if (isUtf8Only(*bytes))
             return std::optional<QString>();
-        return std::optional<QString>(withCrLfLines(QString::fromUtf8(*bytes)));
     }
     return std::optional<QString>(withCrLfLines(fromCodePage(*bytes)));
 }
@@ -38,13 +44,13 @@ Result<> writeKeepingBytes(const QString &path, const QString &text, const Resul
 
 } // namespace
 
-SaveOutcome SaveSource(Workbench &bench, const QString &path)
+SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFromUtf8)
 {
     const QString text = bench.sourceText();
     if (text.isEmpty())
         return SaveOutcome::NothingToSave;
     const Result<QByteArray> old = readWholeFile(path);
-    const bool fromUtf8 = old && isUtf8Only(*old);
+    const bool fromUtf8 = convertedFromUtf8 || (old && isUtf8Only(*old));
     const Result<> written = writeKeepingBytes(path, text, old);
     if (!written) {
         AppendLogLine(bench, path + QStringLiteral("の保存に失敗しました。"));
@@ -56,4 +62,22 @@ SaveOutcome SaveSource(Workbench &bench, const QString &path)
         AppendLogLine(bench, QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。"));
     bench.setSourceModified(false);
     return SaveOutcome::Saved;
+}
+
+Result<std::optional<QString>> SourceText::read(const QString &path)
+{
+    bool converted = false;
+    Result<std::optional<QString>> text = OpenText(m_bench, path, &converted);
+    // A file not shown leaves the editor's text, and what it came from, alone.
+    if (text && *text)
+        m_convertedPath = converted ? path : QString();
+    return text;
+}
+
+SaveOutcome SourceText::save(const QString &path)
+{
+    const SaveOutcome outcome = SaveSource(m_bench, path, path == m_convertedPath);
+    if (outcome == SaveOutcome::Saved)
+        m_convertedPath.clear();
+    return outcome;
 }

@@ -10,23 +10,26 @@ class Workbench;
 inline const QString kConvertUtf8Question = QStringLiteral("このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?");
 
 // The file's text with every line ended by CR LF, or why it cannot be read.
-// A file in UTF-8 is shown only when the user agrees to its conversion (the
-// next save writes Windows-31J); none when the user declines.
-Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName);
+// A file that reads as UTF-8 is converted when the user agrees (the next
+// save writes Windows-31J; *converted tells). When the user declines, a file
+// that is also valid Windows-31J is read as such, any other is not shown.
+Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName, bool *converted = nullptr);
 
 // Writes the editor text to the source file unless it is empty; logs the
-// outcome. A failed save leaves the file as it was and says why in a second
-// line.
-SaveOutcome SaveSource(Workbench &bench, const QString &sourcePath);
+// outcome, and that a file in UTF-8 was converted (fromUtf8, or the old file
+// can only be UTF-8). A failed save leaves the file as it was and says why
+// in a second line.
+SaveOutcome SaveSource(Workbench &bench, const QString &sourcePath, bool fromUtf8 = false);
 
 // The source document over a workbench's editor text and log.
 class SourceText : public SourceDocument
 {
 public:
     explicit SourceText(Workbench &bench) : m_bench(bench) {}
-    Result<std::optional<QString>> read(const QString &path) override { return OpenText(m_bench, path); }
-    SaveOutcome save(const QString &path) override { return SaveSource(m_bench, path); }
+    Result<std::optional<QString>> read(const QString &path) override;
+    SaveOutcome save(const QString &path) override;
 
 private:
     Workbench &m_bench;
+    QString m_convertedPath;  // read from UTF-8, not saved since
 };

@@ -3,12 +3,15 @@
 #include "project_sandbox.h"
 #include "test_paths.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -67,17 +70,21 @@ private Q_SLOTS:
     void endingTheProgramEndsItsTool_data()
     {
         QTest::addColumn<int>("signal");  // 0: killed from outside, as a task manager does
+        QTest::addColumn<int>("lagMs");   // how long the guardian holds back each round
 #ifdef Q_OS_WIN
-        QTest::newRow("killed: no tool left running, nor a child it started") << 0;
+        QTest::newRow("killed: no tool left running, nor a child it started") << 0 << 0;
 #else
-        QTest::newRow("SIGTERM stops the tool with its child and exits 128+15") << int(SIGTERM);
-        QTest::newRow("SIGKILL leaves no tool running, nor a child it started") << int(SIGKILL);
+        QTest::newRow("SIGTERM stops the tool with its child and exits 128+15") << int(SIGTERM) << 0;
+        QTest::newRow("SIGKILL leaves no tool running, nor a child it started") << int(SIGKILL) << 0;
+        // The program is gone while the tool's registration still waits unread.
+        QTest::newRow("SIGKILL before a lagging guardian has read the tool") << int(SIGKILL) << 3000;
 #endif
     }
 
     void endingTheProgramEndsItsTool()
     {
         QFETCH(int, signal);
+        QFETCH(int, lagMs);
         const QString marker = QStringLiteral("quenvel-javac-%1-%2").arg(QCoreApplication::applicationPid()).arg(signal);
         const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
         // On Windows the tool's command line holds its folder, and so the marker.
@@ -91,6 +98,8 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), box.root());
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), box.root());
+        if (lagMs > 0)
+            environment.insert(QStringLiteral("QUENVEL_TEST_GUARDIAN"), QStringLiteral("lag:%1").arg(lagMs));
         quenvel.setProcessEnvironment(environment);
         quenvel.start(box.appDir() + kProgram, {QStringLiteral("--build"), box.name()});
         const auto toolRuns = [&] {
@@ -116,7 +125,47 @@ private Q_SLOTS:
         }
 #endif
         for (const QString &suffix : {QStringLiteral("-tool"), QStringLiteral("-child")})
-            QVERIFY2(noneLeftWithin(marker + suffix, 3000), qPrintable(suffix));
+            QVERIFY2(noneLeftWithin(marker + suffix, 3000 + lagMs), qPrintable(suffix));
+    }
+
+    // Without a guardian a build still works, and the log says which tools
+    // ran outside the guard; the compiler's result stays its own.
+    void aToolOutsideTheGuardIsNamed()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("the guardian is Linux's; a job object guards the tools on Windows");
+#else
+        const QString jdk = standinDir() + QStringLiteral("/jdk");
+        const QString doja = standinDir() + QStringLiteral("/doja");
+        if (!QFileInfo(jdk + QStringLiteral("/bin/javac")).isExecutable())
+            QSKIP("the stand-in JDK and DoJa SDK are not assembled in this build tree");
+        ProjectSandbox box({.name = QStringLiteral("Hello"), .sdkFolderName = QStringLiteral("sdk"), .javaPath = jdk,
+                            .extraGlobalLines = {}, .createSdk = false});
+        QVERIFY(box.isValid() && copyTree(doja, box.sdkDir()) && box.writeProject() && copyProgram(box));
+        QProcess quenvel;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), box.root());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), box.root());
+        environment.insert(QStringLiteral("QUENVEL_TEST_GUARDIAN"), QStringLiteral("none"));
+        quenvel.setProcessEnvironment(environment);
+        quenvel.start(box.appDir() + kProgram, {QStringLiteral("--build"), box.name()});
+        QVERIFY(quenvel.waitForFinished(120000));
+        const QString log = QString::fromUtf8(quenvel.readAllStandardOutput());
+        QCOMPARE(quenvel.exitCode(), 0);
+        const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style());
+        QStringList notes;
+        for (const QString &line : log.split(QLatin1Char('\n'))) {
+            if (line.contains(QStringLiteral("を見張りの下に置けませんでした")))
+                notes << line;
+        }
+        const QString tail = QStringLiteral(" を見張りの下に置けませんでした (%1)。プログラムが終わっても、")
+                                 .arg(QString::fromLocal8Bit(strerror(ENOSYS)));
+        QCOMPARE(notes.size(), 3);
+        QVERIFY2(notes[0].startsWith(tools.javac + tail), qPrintable(notes[0]));
+        QVERIFY2(notes[1].startsWith(tools.preverify + tail), qPrintable(notes[1]));
+        QVERIFY2(notes[2].startsWith(tools.jar + tail), qPrintable(notes[2]));
+        QVERIFY2(log.contains(QStringLiteral("\nコンパイルは正常に終了しました。\n")), qPrintable(log));
+#endif
     }
 
     // A logout while the start-up box about the missing JDK is up.

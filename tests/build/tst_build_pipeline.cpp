@@ -272,6 +272,9 @@ private Q_SLOTS:
                            "警告: スクラッチパッドがDoJa-1.0の上限を880バイト超えています。"} << true;
         QTest::newRow("DoJa-3.5: an archive over 100 KB") << qint64(102401) << QString() << "DoJa-3.5"
             << QStringList{"JAR 102,401 / 102,400 バイト (100%) DoJa-3.5", "警告: JARがDoJa-3.5の上限を1バイト超えています。"} << true;
+        QTest::newRow("a percentage past the range of int") << (qint64(300) << 30) << QString() << "DoJa-1.0"
+            << QStringList{"JAR 322,122,547,200 / 10,240 バイト (3145728000%) DoJa-1.0",
+                           "警告: JARがDoJa-1.0の上限を322,122,536,960バイト超えています。"} << true;
         QTest::newRow("DoJa-5.1 counts both together") << qint64(48576) << "1000000" << "DoJa-5.1"
             << QStringList{"JAR+スクラッチパッド 1,048,576 / 1,048,576 バイト (100%) DoJa-5.1"} << false;
     }

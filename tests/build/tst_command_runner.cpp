@@ -1,5 +1,6 @@
 #include "build/command_line.h"
 #include "build/process_runner.h"
+#include "build/tool_group.h"
 #include "file_bytes.h"
 #include "live_processes.h"
 #include "test_paths.h"
@@ -12,7 +13,21 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
+
 namespace {
+
+#ifdef Q_OS_LINUX
+// Gone, or a zombie that nobody reaps: its sockets are closed either way.
+bool hasEnded(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+}
+#endif
 
 CommandResult runIn(const QString &folder, const QString &line)
 {
@@ -253,19 +268,40 @@ private Q_SLOTS:
     }
 
     // A tool that ends well may still leave a child running in the background.
+    void whatAToolLeavesRunningEndsWithIt_data()
+    {
+        QTest::addColumn<bool>("guardianKilled");  // before the tool, as a crash or a task manager would
+        QTest::newRow("under the program's guardian") << false;
+        QTest::newRow("a killed guardian is replaced for the next tool") << true;
+    }
+
     void whatAToolLeavesRunningEndsWithIt()
     {
 #ifndef Q_OS_LINUX
         QSKIP("the guard that ends a tool's leftovers is Linux's; the tool here is a POSIX shell");
-#endif
-        const QString marker = QStringLiteral("quenvel-left-%1").arg(QCoreApplication::applicationPid());
+#else
+        QFETCH(bool, guardianKilled);
+        const QString marker = QStringLiteral("quenvel-left-%1-%2").arg(QCoreApplication::applicationPid()).arg(int(guardianKilled));
         const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
         QTemporaryDir dir;
-        const CommandResult run = runIn(
-            dir.path(), QStringLiteral("/bin/sh -c \"/bin/sh -c 'sleep 30; : %1' >/dev/null 2>&1 & echo left\"").arg(marker));
+        QCOMPARE(runIn(dir.path(), QStringLiteral("/bin/true")).result, 0);
+        const qint64 guardian = toolGuardianProcessId();
+        QVERIFY(guardian > 0);
+        if (guardianKilled) {
+            QCOMPARE(::kill(pid_t(guardian), SIGKILL), 0);
+            QVERIFY(QTest::qWaitFor([&] { return hasEnded(guardian); }, 5000));
+        }
+        ProcessCommandRunnerFactory factory;
+        QStringList notes;
+        factory.setNoteLog([&notes](const QString &line) { notes << line; });
+        const CommandResult run = factory.CreateCommandRunner()->RunCommand(
+            QStringLiteral("/bin/sh -c \"/bin/sh -c 'sleep 30; : %1' >/dev/null 2>&1 & echo left\"").arg(marker), dir.path());
         QCOMPARE(run.result, 0);
         QCOMPARE(run.output, QStringLiteral("left\n"));
+        QCOMPARE(notes, QStringList());
         QVERIFY(noneLeftWithin(marker, 3000));
+        QCOMPARE(toolGuardianProcessId() != guardian, guardianKilled);
+#endif
     }
 };
 

@@ -153,7 +153,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("data");  // the OBJECT line's address
         QTest::newRow("japanese name in the code page")
             << "テスト" << "www.example.com/i" << "http://www.example.com/i/テスト.jam";
-        QTest::newRow("doubled scheme kept") << "Test" << "http://h" << "http://http://h/Test.jam";
+        QTest::newRow("an address typed with its scheme is used as typed") << "Test" << "https://h/i" << "https://h/i/Test.jam";
         QTest::newRow("quote cannot end the attribute, markup and ampersand escaped")
             << "Test" << "h/x' onload='<b>&\"" << "http://h/x&#39; onload=&#39;&lt;b&gt;&amp;&quot;/Test.jam";
         QTest::newRow("0xA0 read from Tovra.ini goes back as 0xA0")

@@ -2,6 +2,7 @@
 // bar-code reader, and the copy button.
 #include "app/code_page.h"
 #include "deploy/phone_address_dialog.h"
+#include "deploy/upload.h"
 #include "deploy/qr_code.h"
 
 #include <QApplication>
@@ -19,6 +20,25 @@ class PhoneAddressTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // The log's line, the dialog's link and its code all show this address.
+    void addressOfTheUploadedPage_data()
+    {
+        QTest::addColumn<QString>("webUrl");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("host and folder go on http://") << "www.example.net/i" << "http://www.example.net/i/Hello.htm";
+        QTest::newRow("typed with http:// is used as typed") << "http://www.example.net/i"
+                                                             << "http://www.example.net/i/Hello.htm";
+        QTest::newRow("typed with https:// is used as typed") << "https://www.example.net" << "https://www.example.net/Hello.htm";
+        QTest::newRow("a scheme in capitals is a scheme") << "HTTP://www.example.net" << "HTTP://www.example.net/Hello.htm";
+        QTest::newRow("a host named like a scheme is a host") << "https.example.net" << "http://https.example.net/Hello.htm";
+    }
+
+    void addressOfTheUploadedPage()
+    {
+        QFETCH(QString, webUrl);
+        QTEST(phoneAddress(webUrl, QStringLiteral("Hello")), "address");
+    }
 
     void codeReadsBackAsTheAddress_data()
     {

@@ -67,8 +67,10 @@ void tst_Upload::road_data()
 
     const QString connected = kCrLf + u("ftp.example.netに接続しました。");
     const QString broken = kCrLf + u("ftp.example.netとの接続に障害が起きました。") + kCrLf + u("もう一度再接続してみてください。");
+    // The fixed line, then the server's own reply (the fake's is "R").
     const QString refused = kCrLf + u("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
-                                      "アクセス権の設定を確認し、もう一度試してみてください。");
+                                      "アクセス権の設定を確認し、もう一度試してみてください。")
+                            + kCrLf + u("R");
     const QString connect = QStringLiteral("Connect ftp.example.net alice");
     const QStringList closing = {QStringLiteral("GetReply"), QStringLiteral("Close")};
     const QString jar = QStringLiteral("PutFile bin/Hello.jar public_html/i binary");

@@ -128,18 +128,32 @@ void OpenProjectTest::whatIsNoProject()
 
 void OpenProjectTest::utf8SourceOpensOnlyWhenConverted_data()
 {
+    QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("yes");
-    QTest::newRow("Yes shows it, the save writes Windows-31J") << true;
-    QTest::newRow("No opens nothing and changes nothing") << false;
+    QTest::addColumn<QString>("shown");   // null: nothing opens
+    QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<bool>("toldConverted");
+    const QByteArray utf8Only = "// \xe3\x81\x82\nclass Game {}\n";
+    // Valid Windows-31J too, where it reads as garbage.
+    const QByteArray highScore = "// \xe3\x83\x8f\xe3\x82\xa4\xe3\x82\xb9\xe3\x82\xb3\xe3\x82\xa2\nclass Game {}\n";
+    QTest::newRow("Yes shows it, the save writes Windows-31J")
+        << utf8Only << true << QStringLiteral("// \u3042\r\nclass Game {}\r\n") << QByteArray("// \x82\xa0\nclass Game {}\n") << true;
+    QTest::newRow("No opens nothing and changes nothing") << utf8Only << false << QString() << QByteArray() << false;
+    QTest::newRow("also valid Windows-31J: asked all the same, Yes converts")
+        << highScore << true << QStringLiteral("// ハイスコア\r\nclass Game {}\r\n")
+        << toCodePage(QStringLiteral("// ハイスコア\nclass Game {}\n")).value() << true;
+    QTest::newRow("also valid Windows-31J: No reads it as Windows-31J, as it always did")
+        << highScore << false << QStringLiteral("// 繝上う繧ｹ繧ｳ繧｢\r\nclass Game {}\r\n") << highScore << false;
 }
 
 void OpenProjectTest::utf8SourceOpensOnlyWhenConverted()
 {
+    QFETCH(QByteArray, file);
     QFETCH(bool, yes);
+    QFETCH(QString, shown);
     ProjectSandbox box;
     QVERIFY(box.isValid() && addGame(box));
-    const QByteArray utf8 = "// \xe3\x81\x82\nclass Game {}\n";
-    QVERIFY(writeBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"), utf8));
+    QVERIFY(writeBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java"), file));
     const QByteArray settingsBefore = readBytes(box.store.settingsFilePath());
     box.bench.yesNoAnswer = yes;
     Services services = box.services();
@@ -147,22 +161,23 @@ void OpenProjectTest::utf8SourceOpensOnlyWhenConverted()
     const std::optional<ProjectOpening> opened = openAndShow(services, box.bench, QStringLiteral("Game"));
     QCOMPARE(box.bench.questions, QStringList{QStringLiteral("このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?")});
     QVERIFY(box.bench.messages.isEmpty());
-    if (!yes) {
+    if (shown.isNull()) {
         QVERIFY(!opened);
         QCOMPARE(box.settings().lastProject, QStringLiteral("Hello"));
         QCOMPARE(readBytes(box.store.settingsFilePath()), settingsBefore);
-        QCOMPARE(readBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java")), utf8);
+        QCOMPARE(readBytes(box.sdkDir() + QStringLiteral("/apps/Game/src/Game.java")), file);
         return;
     }
     QVERIFY(opened);
-    QCOMPARE(opened->text, QStringLiteral("// \u3042\r\nclass Game {}\r\n"));
+    QCOMPARE(opened->text, shown);
     box.bench.setSourceText(opened->text);
     box.bench.log.clear();
     const QString source = opened->project.paths.sourceFile();
     QCOMPARE(mnuFileSave_Click(services, &opened->project), SaveOutcome::Saved);
-    QCOMPARE(readBytes(source), QByteArray("// \x82\xa0\nclass Game {}\n"));
-    QCOMPARE(box.bench.log, source + QStringLiteral("を保存しました。\r\n"
-                                                                      "UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。\r\n"));
+    QTEST(readBytes(source), "saved");
+    const QString converted = QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。\r\n");
+    QFETCH(bool, toldConverted);
+    QCOMPARE(box.bench.log, source + QStringLiteral("を保存しました。\r\n") + (toldConverted ? converted : QString()));
 }
 
 // Whether unsaved edits may be left is the source text's table; here only
