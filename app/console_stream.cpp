@@ -9,16 +9,16 @@
 
 namespace {
 
-// The system's conversion, with "?" for what the code page has no bytes
+// The system's conversion, with "?" (no look-alike) for what the code page has no bytes
 // for: output is for reading, and a line must not be dropped for one sign.
 QByteArray toCodePageLoosely(const QString &text)
 {
     if (std::optional<QByteArray> bytes = toCodePage(text))
         return *bytes;
     const auto *wide = reinterpret_cast<const wchar_t *>(text.utf16());
-    const int size = WideCharToMultiByte(932, 0, wide, int(text.size()), nullptr, 0, "?", nullptr);
+    const int size = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), nullptr, 0, "?", nullptr);
     QByteArray bytes(qMax(size, 0), Qt::Uninitialized);
-    WideCharToMultiByte(932, 0, wide, int(text.size()), bytes.data(), size, "?", nullptr);
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide, int(text.size()), bytes.data(), size, "?", nullptr);
     return bytes;
 }
 

@@ -11,6 +11,7 @@ packages=(
   default-jdk-headless default-jre ecj
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
+  dpkg-dev desktop-file-utils
 )
 
 missing=()
