@@ -11,7 +11,7 @@ packages=(
   default-jdk-headless default-jre ecj
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
-  dpkg-dev desktop-file-utils
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()

@@ -18,8 +18,16 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/quenvel.metainfo.xml DESTINATION share/m
 # ones. Their scripts name the build tree: installed, they find their
 # archives from where they lie.
 if(TARGET standins)
+  # The build tree's apps/ holds whatever was made there since (scripts/run.sh
+  # works in it): the package has the sample project as it comes.
   install(DIRECTORY ${PROJECT_BINARY_DIR}/standin/ DESTINATION ${quenvel_install_dir}/standin
-          USE_SOURCE_PERMISSIONS COMPONENT standins)
+          USE_SOURCE_PERMISSIONS COMPONENT standins
+          REGEX "/doja/apps$" EXCLUDE)
+  set(sample ${PROJECT_BINARY_DIR}/packaging/Sample)
+  configure_file(${PROJECT_SOURCE_DIR}/standin/doja/apps/Sample/src/Sample.java ${sample}/src/Sample.java
+                 @ONLY NEWLINE_STYLE CRLF)
+  file(MAKE_DIRECTORY ${sample}/bin ${sample}/res)
+  install(DIRECTORY ${sample} DESTINATION ${quenvel_install_dir}/standin/doja/apps COMPONENT standins)
   install(CODE "
     file(GLOB scripts \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${quenvel_install_dir}/standin/*/bin/*\")
     foreach(script \${scripts})
@@ -34,7 +42,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quenvel)
 set(CPACK_PACKAGE_VENDOR Quenvel)
 set(CPACK_PACKAGE_CONTACT "Quenvel <quenvel@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small IDE for i-mode Java applications (DoJa)")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -47,11 +54,11 @@ set(CPACK_DEBIAN_PROGRAM_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "small IDE for i-mode Java applications (DoJa)
- Quenvel edits the source of one DoJa application and builds, runs and
- uploads it with one button each, with the JDK 1.3 and the DoJa SDK.")
+Quenvel edits the source of one DoJa application and builds, runs and
+uploads it with one button each, with the JDK 1.3 and the DoJa SDK.")
 set(CPACK_DEBIAN_STANDINS_PACKAGE_NAME quenvel-standins)
 set(CPACK_DEBIAN_STANDINS_PACKAGE_DEPENDS "quenvel (= ${PROJECT_VERSION}), default-jdk-headless, ecj")
 set(CPACK_DEBIAN_STANDINS_DESCRIPTION "stand-in JDK 1.3 and DoJa SDK for Quenvel
- Tools that answer as the JDK 1.3 and the DoJa SDK do, built on the
- system's JDK and Eclipse compiler, for trying Quenvel without them.")
+Tools that answer as the JDK 1.3 and the DoJa SDK do, built on the
+system's JDK and Eclipse compiler, for trying Quenvel without them.")
 include(CPack)
