@@ -24,8 +24,9 @@ Outcome runIn(ProjectSandbox &box, const QStringList &arguments)
     Outcome outcome;
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
+    // The usage's wording per platform is usageFitsThePlatform's concern.
     outcome.exitCode = runHeadless(QStringList{QStringLiteral("quenvel")} + arguments, box.store, box.runners,
-                                   box.ftp, box.clock, out, err);
+                                   box.ftp, box.clock, out, err, HeadlessFlavour::Posix);
     return outcome;
 }
 
