@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/message_box.h"
 #include "app/settings_encoding.h"
+#include "app/settings_folder.h"
 #include "app/settings_store.h"
 #include "app/splash.h"
 #include "app/stop_signals.h"
@@ -43,7 +44,7 @@ int runDesktop(QApplication &app)
 {
     const UiLanguage language = uiLanguageFor(QLocale::system());
     installQtTranslation(app, language);
-    SettingsStore store(PathStyle::native().spelled(QCoreApplication::applicationDirPath()), PathStyle::native());
+    SettingsStore store(PathStyle::native().spelled(settingsFolderOfThisProgram()), PathStyle::native());
     store.setMessageHandler(showStartupMessage);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;

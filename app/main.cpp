@@ -1,5 +1,6 @@
 #include "app/clock.h"
 #include "app/headless.h"
+#include "app/settings_folder.h"
 #include "app/settings_store.h"
 #include "app/stop_signals.h"
 #include "build/process_runner.h"
@@ -37,7 +38,7 @@ int runWithoutWindow(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     nameApplication();
-    SettingsStore store(PathStyle::native().spelled(QCoreApplication::applicationDirPath()), PathStyle::native());
+    SettingsStore store(PathStyle::native().spelled(settingsFolderOfThisProgram()), PathStyle::native());
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;

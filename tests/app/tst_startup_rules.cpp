@@ -1,4 +1,5 @@
 #include "app/headless.h"
+#include "app/settings_folder.h"
 #include "app/wait_seconds.h"
 #include "app/window_placement.h"
 #include "file_bytes.h"
@@ -50,6 +51,37 @@ private Q_SLOTS:
         for (int i = 0; i < clocks.size() && over == 0; ++i)
             over = wait.isOver(clocks[i]) ? i + 1 : 0;
         QTEST(over, "looksUntilOver");
+    }
+
+    // An installed copy that the user may not write would refuse every save;
+    // every other copy keeps Tovra.ini beside itself, written or not.
+    void settingsFolderOfTheCopy_data()
+    {
+        QTest::addColumn<QString>("programDir");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<bool>("userFolder");
+#ifdef Q_OS_WIN
+        const bool installedReadOnlyMovesOut = false;
+#else
+        const bool installedReadOnlyMovesOut = true;
+#endif
+        QTest::newRow("built from source") << "/home/u/quenvel/out" << true << false;
+        QTest::newRow("built from source, read-only: still its own") << "/home/u/quenvel/out" << false << false;
+        QTest::newRow("installed, writable (root)") << "/usr/lib/quenvel" << true << false;
+        QTest::newRow("installed, read-only") << "/usr/lib/quenvel" << false << installedReadOnlyMovesOut;
+        QTest::newRow("installed under another prefix, read-only") << "/usr/local/lib/quenvel/" << false
+                                                                   << installedReadOnlyMovesOut;
+        QTest::newRow("a folder only named like it") << "/srv/mylib/quenvel" << false << false;
+        QTest::newRow("read-only Program Files") << "C:/Program Files/Quenvel" << false << false;
+    }
+
+    void settingsFolderOfTheCopy()
+    {
+        QFETCH(QString, programDir);
+        QFETCH(bool, writable);
+        QFETCH(bool, userFolder);
+        const QString user = QStringLiteral("/home/u/.config/Quenvel");
+        QCOMPARE(settingsFolder(programDir, writable, user), userFolder ? user : programDir);
     }
 
     // Without a screen Qt aborts with a core dump: the program answers first.

@@ -33,8 +33,32 @@ help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/quenvel" --help) || fail
 grep -q '^使い方: quenvel' <<<"$help" || fail "quenvel --help printed: $help"
 echo "test_deb: /usr/bin/quenvel --help works from the package"
 
-# Settings beside the program, as the program reads them.
 lib=$root/usr/lib/quenvel
+# A user who may not write the program's folder keeps Tovra.ini in their own
+# configuration folder, and builds in a DoJa SDK folder of their own.
+if [ "$(id -u)" -eq 0 ]; then
+  chmod 755 "$root"
+  home=$(mktemp -d)
+  trap 'rm -rf "$root" "$home"' EXIT
+  cp -r "$lib/standin/doja" "$home/doja"
+  mkdir -p "$home/.config/Quenvel"
+  printf '[Global]\r\nJAVA_PATH=%s\r\nDOJA_PATH=%s\r\n' "$lib/standin/jdk" "$home/doja" > "$home/.config/Quenvel/Tovra.ini"
+  chown -R nobody: "$home"
+  set +e
+  log=$(cd / && runuser -u nobody -- env -u DISPLAY -u WAYLAND_DISPLAY -u XDG_CONFIG_HOME HOME="$home" \
+        "$root/usr/bin/quenvel" --build Sample 2>&1)
+  code=$?
+  set -e
+  [ "$code" -eq 0 ] || fail "a user's headless build exited $code: $log"
+  grep -q '^lastProject=Sample' "$home/.config/Quenvel/Tovra.ini" || fail "the user's Tovra.ini was not the one written"
+  [ ! -e "$lib/Tovra.ini" ] || fail "a user's build wrote $lib/Tovra.ini"
+  [ -s "$home/doja/apps/Sample/bin/Sample.jar" ] || fail "no Sample.jar after a user's build"
+  echo "test_deb: a user without write access to the program's folder builds with ~/.config/Quenvel/Tovra.ini"
+else
+  echo "test_deb: not run as root: no other user to try the program as"
+fi
+
+# Settings beside the program, as the program reads them where it may write.
 printf '[Global]\r\nJAVA_PATH=%s\r\nDOJA_PATH=%s\r\n' "$lib/standin/jdk" "$lib/standin/doja" > "$lib/Tovra.ini"
 set +e
 log=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/quenvel" --build Sample 2>&1)
