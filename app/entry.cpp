@@ -2,6 +2,8 @@
 
 #include "app/clock.h"
 #include "app/message_box.h"
+#include "app/settings_encoding.h"
+#include "app/settings_folder.h"
 #include "app/settings_store.h"
 #include "app/splash.h"
 #include "app/stop_signals.h"
@@ -42,12 +44,22 @@ int runDesktop(QApplication &app)
 {
     const UiLanguage language = uiLanguageFor(QLocale::system());
     installQtTranslation(app, language);
-    SettingsStore store(PathStyle::native().spelled(QCoreApplication::applicationDirPath()), PathStyle::native());
+    SettingsStore store(PathStyle::native().spelled(settingsFolderOfThisProgram()), PathStyle::native());
     store.setMessageHandler(showStartupMessage);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;
-    SystemPlacementStore placement;
+    SystemPlacementStore storedPlacement;
+    // A screen that is gone leaves the window nowhere to be seen or moved.
+    QList<QRect> screens;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    }
+    OnScreenPlacementStore placement(storedPlacement, screens,
+                                     QSize(toPixels(kMinWindowWidth), toPixels(kMinWindowHeight)));
     // Ended by a signal (a logout, kill): the tool under way and everything
     // it started end too, where the kernel would only end the tool itself.
     const StopOnSignals stop([&] {
@@ -59,6 +71,8 @@ int runDesktop(QApplication &app)
     const Result<> loaded = store.LoadSettings();
     if (!loaded)
         showStartupMessage(loaded.error());
+    else if (const std::optional<QString> utf8 = utf8SettingsFileMessage(store.settingsFilePath()))
+        showStartupMessage(*utf8);
     // A signal during a start-up box ends that box's loop, not the program:
     // look after each step that may wait, or the program would go on for good.
     const auto stoppedCode = [&stop] { return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : 0; };

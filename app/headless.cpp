@@ -2,6 +2,7 @@
 
 #include "app/headless_workbench.h"
 #include "app/services.h"
+#include "app/settings_encoding.h"
 #include "app/settings_store.h"
 #include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
@@ -10,6 +11,7 @@
 #include "project/open_project.h"
 #include "ui/source_text.h"
 
+#include <QProcessEnvironment>
 #include <QScopeGuard>
 #include <QTextStream>
 #include <optional>
@@ -28,8 +30,9 @@ struct Parsed {
     QString error;  // when there is no request
 };
 
-const char kUsage[] =
-    "使い方: quenvel [--build 名前 | --run 名前 | --upload 名前 | --help]\n"
+// The usage differs by platform in the program's name, in how an action is
+// stopped and in which program opens the window; the rest is shared.
+const char kUsageActions[] =
     "\n"
     "ウィンドウを開かずにプロジェクトを開き、ボタンひとつ分の操作を行います。\n"
     "  --build 名前    プロジェクトをビルドします (ビルドボタンと同じ)\n"
@@ -43,9 +46,22 @@ const char kUsage[] =
     "  --build   ソースの保存、コンパイル、検証、JARファイル、JAMファイル、HTMLファイルの\n"
     "            すべてが成功したときだけ0 (ログの最後が成功の行でも、途中の段階の失敗は1)\n"
     "  --run     エミュレータが起動し、終了コード0で終わったときだけ0\n"
-    "  --upload  3つのファイルがすべてサーバに保存されたときだけ0\n"
+    "  --upload  3つのファイルがすべてサーバに保存されたときだけ0\n";
+
+const char kPosixUsageHead[] = "使い方: quenvel [--build 名前 | --run 名前 | --upload 名前 | --help]\n";
+const char kPosixUsageTail[] =
     "  SIGINT、SIGTERM、SIGHUPを受けると実行中のツールを終了させ、128+シグナル番号で終わります。\n"
     "引数なしで起動すると、ウィンドウが開きます。\n";
+
+const char kWindowsUsageHead[] = "使い方: quenvel-cli [--build 名前 | --run 名前 | --upload 名前 | --help | /?]\n";
+const char kWindowsUsageTail[] =
+    "  Ctrl+Cを押すと、実行中のツールとともに終了します。\n"
+    "ウィンドウはquenvel.exeが開きます。\n";
+
+QString programName(HeadlessFlavour flavour)
+{
+    return flavour == HeadlessFlavour::Posix ? QStringLiteral("quenvel") : QStringLiteral("quenvel-cli");
+}
 
 std::optional<Action> actionFor(const QString &option)
 {
@@ -55,7 +71,7 @@ std::optional<Action> actionFor(const QString &option)
         return Action::Run;
     if (option == QLatin1String("--upload"))
         return Action::Upload;
-    if (option == QLatin1String("--help"))
+    if (option == QLatin1String("--help") || option == QLatin1String("/?"))
         return Action::Help;
     return std::nullopt;
 }
@@ -122,14 +138,53 @@ private:
 bool isHeadlessInvocation(const QStringList &arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments.at(i).startsWith(QLatin1String("--")))
+        if (arguments.at(i).startsWith(QLatin1String("--")) || arguments.at(i) == QLatin1String("/?"))
             return true;
     }
     return false;
 }
 
+HeadlessFlavour nativeHeadlessFlavour()
+{
+#ifdef Q_OS_WIN
+    return HeadlessFlavour::WindowsConsole;
+#else
+    return HeadlessFlavour::Posix;
+#endif
+}
+
+QString headlessUsage(HeadlessFlavour flavour)
+{
+    const bool posix = flavour == HeadlessFlavour::Posix;
+    return QString::fromUtf8(posix ? kPosixUsageHead : kWindowsUsageHead) + QString::fromUtf8(kUsageActions)
+           + QString::fromUtf8(posix ? kPosixUsageTail : kWindowsUsageTail);
+}
+
+bool hasDisplay(const QStringList &arguments, const QProcessEnvironment &environment)
+{
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!environment.value(QString::fromLatin1(variable)).isEmpty())
+            return true;
+    }
+    return arguments.mid(1).contains(QStringLiteral("-platform"));
+}
+
+QString noDisplayMessage()
+{
+    return QStringLiteral("画面がない(DISPLAYもWAYLAND_DISPLAYもない)ため、ウィンドウを開けません。"
+                          "ウィンドウなしで使うには --build、--run、--upload のどれかを指定してください"
+                          "(使い方は --help で表示します)。");
+}
+
+QString useConsoleProgramMessage()
+{
+    return QStringLiteral("quenvel.exeはウィンドウを開くプログラムです。ウィンドウを開かずに使うには、"
+                          "同じフォルダのquenvel-cli.exeを同じ引数で実行してください(使い方は quenvel-cli --help)。");
+}
+
 int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunnerFactory &runners,
-                FtpClientFactory &ftp, const Clock &clock, QTextStream &out, QTextStream &err)
+                FtpClientFactory &ftp, const Clock &clock, QTextStream &out, QTextStream &err,
+                HeadlessFlavour flavour)
 {
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
@@ -137,12 +192,12 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     const Parsed parsed = parse(arguments);
     if (!parsed.request) {
         err << parsed.error << QLatin1Char('\n')
-            << QStringLiteral("quenvel --help で使い方を表示します。") << QLatin1Char('\n');
+            << programName(flavour) << QStringLiteral(" --help で使い方を表示します。") << QLatin1Char('\n');
         err.flush();
         return 2;
     }
     if (parsed.request->action == Action::Help) {
-        out << QString::fromUtf8(kUsage);
+        out << headlessUsage(flavour);
         out.flush();
         return 0;
     }
@@ -158,6 +213,8 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
         bench.finish();
         return 1;
     }
+    if (const std::optional<QString> utf8 = utf8SettingsFileMessage(store.settingsFilePath()))
+        bench.showMessage(*utf8);
     std::optional<OpenedProject> project = OpenProjectIntoEditor(services, parsed.request->name);
     if (!project) {
         bench.finish();

@@ -63,3 +63,38 @@ PaneLayout layoutForWindow(double width, double height)
     layout.logTop = static_cast<float>(layout.sourceHeight + 600);
     return layout;
 }
+
+bool liesOnAScreen(const QPoint &topLeft, const QSize &size, const QList<QRect> &screens)
+{
+    // A title bar is some twenty pixels high; a few pixels of it are no grip.
+    constexpr int kTitleHeight = 20;
+    constexpr int kGrip = 16;
+    const QRect title(topLeft, QSize(size.width(), kTitleHeight));
+    for (const QRect &screen : screens) {
+        const QRect shared = screen.intersected(title);
+        if (shared.width() >= kGrip && shared.height() >= kGrip / 2)
+            return true;
+    }
+    return false;
+}
+
+OnScreenPlacementStore::OnScreenPlacementStore(PlacementStore &stored, const QList<QRect> &screens,
+                                               const QSize &windowSize)
+    : m_stored(stored)
+    , m_screens(screens)
+    , m_windowSize(windowSize)
+{
+}
+
+std::optional<QString> OnScreenPlacementStore::value(const QString &key) const
+{
+    const bool left = key == QLatin1String("MainLeft");
+    if ((!left && key != QLatin1String("MainTop")) || m_screens.isEmpty())
+        return m_stored.value(key);
+    const QPoint stored(toPixels(readPlacementValue(m_stored, QStringLiteral("MainLeft"))),
+                        toPixels(readPlacementValue(m_stored, QStringLiteral("MainTop"))));
+    if (liesOnAScreen(stored, m_windowSize, m_screens))
+        return m_stored.value(key);
+    const QPoint moved = m_screens.first().topLeft() + QPoint(toPixels(kDefaultPlacement), toPixels(kDefaultPlacement));
+    return QString::number((left ? moved.x() : moved.y()) * kTwipsPerPixel);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QtGlobal>
 #include <optional>
@@ -21,6 +23,27 @@ public:
     std::optional<QString> value(const QString &key) const override;
     void setValue(const QString &key, const QString &value) override;
 };
+
+// The stored left and top edge as the store under it holds them, unless the
+// window placed there would lie on no screen (one since removed): then the
+// default offset from the primary screen's corner. Screens are the
+// available areas in logical pixels, the primary one first.
+class OnScreenPlacementStore : public PlacementStore
+{
+public:
+    OnScreenPlacementStore(PlacementStore &stored, const QList<QRect> &screens, const QSize &windowSize);
+    std::optional<QString> value(const QString &key) const override;
+    void setValue(const QString &key, const QString &value) override { m_stored.setValue(key, value); }
+
+private:
+    PlacementStore &m_stored;
+    QList<QRect> m_screens;
+    QSize m_windowSize;
+};
+
+// Whether a window at topLeft (logical pixels) of that size shows on one of
+// the screens: its title bar, the part a user drags, must meet one.
+bool liesOnAScreen(const QPoint &topLeft, const QSize &size, const QList<QRect> &screens);
 
 // Geometry in twips (1/1440 inch; 15 twips are one logical pixel).
 constexpr int kTwipsPerPixel = 15;

@@ -35,6 +35,16 @@ bool isIdentifierPart(QChar c)
 
 } // namespace
 
+bool isWindowsDeviceName(const QString &name)
+{
+    const QString upper = name.toUpper();
+    if (upper == QLatin1String("CON") || upper == QLatin1String("PRN") || upper == QLatin1String("AUX")
+        || upper == QLatin1String("NUL"))
+        return true;
+    return upper.size() == 4 && (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT")))
+           && upper.at(3) >= QLatin1Char('1') && upper.at(3) <= QLatin1Char('9');
+}
+
 bool isValidProjectName(const QString &name)
 {
     if (name.isEmpty() || !isIdentifierStart(name.front()))
@@ -43,5 +53,9 @@ bool isValidProjectName(const QString &name)
         if (!isIdentifierPart(c))
             return false;
     }
+#ifdef Q_OS_WIN
+    if (isWindowsDeviceName(name))
+        return false;
+#endif
     return !isKeyword(name) && toCodePage(name).has_value();
 }

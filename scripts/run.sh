@@ -3,6 +3,16 @@
 # Any arguments go to the program (for example --build Hello).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+# Without a screen the window cannot open: said now, not after the build.
+# The program says the same line itself.
+asks_action=no
+for argument in "$@"; do
+  case $argument in --*|/\?|-platform) asks_action=yes ;; esac
+done
+if [ $asks_action = no ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "画面がない(DISPLAYもWAYLAND_DISPLAYもない)ため、ウィンドウを開けません。ウィンドウなしで使うには --build、--run、--upload のどれかを指定してください(使い方は --help で表示します)。" >&2
+  exit 1
+fi
 "$top/scripts/setup.sh"
 # Only the program and the stand-ins; scripts/test.sh builds the rest.
 launcher=()

@@ -11,6 +11,7 @@ packages=(
   default-jdk-headless default-jre ecj proguard-cli
   python3 python3-pyftpdlib curl
   xvfb xauth fonts-ipafont-gothic
+  dpkg-dev file desktop-file-utils
 )
 
 missing=()

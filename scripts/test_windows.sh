@@ -22,9 +22,17 @@ trap end_wine EXIT
 timeout 300 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
 
 cd "$build"
-# Written afresh by the code page oracle test.
-rm -f "$build/code_page_932_windows.txt"
+# Written afresh by the code page oracle test and the QR code test.
+rm -f "$build/code_page_932_windows.txt" "$build/qr_code_windows.png"
 ctest --output-on-failure --timeout 300 -j "$(nproc)"
+
+# The QR code the Windows build drew, read back by a real reader.
+address=$(zbarimg --quiet --raw "$build/qr_code_windows.png") || { echo "test_windows: no QR code could be read from the Windows build's picture" >&2; exit 1; }
+if [ "$address" != "http://www.example.net/i/Hello.htm" ]; then
+  echo "test_windows: the Windows build's QR code reads $address" >&2
+  exit 1
+fi
+echo "test_windows: the Windows build's QR code reads back as the address"
 
 # The package, unzipped and used as a Windows user would.
 "$top/tests/windows/test_package.sh" "$(echo "$build"/Quenvel-*-win64.zip)" "$build/fakes"

@@ -1,5 +1,5 @@
 # What a Windows program of this build needs beside it: Qt's DLLs and
-# plugins, libcurl, and MinGW's own runtime.
+# plugins, libcurl, libqrencode, and MinGW's own runtime.
 set(quenvel_mingw_runtime)
 foreach(dll libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
@@ -15,3 +15,11 @@ get_filename_component(quenvel_qt_bin "${quenvel_qt_core_dll}" DIRECTORY)
 get_target_property(quenvel_curl_dll CURL::libcurl IMPORTED_LOCATION_RELEASE)
 set(quenvel_qt_plugins "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}")
 set(quenvel_qt_translations "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_TRANSLATIONS}")
+# The toolchain's libqrencode is a DLL in its bin folder, beside Qt's.
+set(quenvel_qrencode_dll)
+if(QRENCODE_LIBRARY)
+  set(quenvel_qrencode_dll "${quenvel_qt_bin}/libqrencode.dll")
+  if(NOT EXISTS "${quenvel_qrencode_dll}")
+    message(FATAL_ERROR "libqrencode.dll is missing (${quenvel_qrencode_dll})")
+  endif()
+endif()

@@ -27,8 +27,9 @@ Outcome runIn(ProjectSandbox &box, const QStringList &arguments)
     Outcome outcome;
     QTextStream out(&outcome.out);
     QTextStream err(&outcome.err);
+    // The usage's wording per platform is usageFitsThePlatform's concern.
     outcome.exitCode = runHeadless(QStringList{QStringLiteral("quenvel")} + arguments, box.store, box.runners,
-                                   box.ftp, box.clock, out, err);
+                                   box.ftp, box.clock, out, err, HeadlessFlavour::Posix);
     return outcome;
 }
 
@@ -65,6 +66,10 @@ private Q_SLOTS:
             << QStringList{"--build", "Hello"} << 1 << ""
             << "このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?\n"
                "ウィンドウを開かずに実行しているため、「いいえ」として続けます。\n" << "utf8";
+        QTest::newRow("a UTF-8 Tovra.ini is named as such") << QStringList{"--build", "Hello"} << 1 << ""
+                                                            << "<ini> はUTF-8で保存されているため、日本語の部分(フォルダ名など)を正しく読めません。"
+                                                               "Shift_JIS(Windows-31J)で保存しなおしてください。\n"
+                                                            << "utf8 ini";
         QTest::newRow("an unreadable Tovra.ini is no set of defaults") << QStringList{"--build", "Hello"} << 1 << ""
                                                                        << "<ini>: 読みこめませんでした。" << "unreadable";
     }
@@ -80,6 +85,12 @@ private Q_SLOTS:
         const QByteArray sourceBefore = "// \xe3\x81\x82\r\n";
         if (setUp == QLatin1String("utf8"))
             QVERIFY(box.writeFile(QStringLiteral("src/Hello.java"), sourceBefore));
+        if (setUp == QLatin1String("utf8 ini"))
+            QVERIFY(writeBytes(box.store.settingsFilePath(),
+                                   // ＳＤＫ: kana and kanji in UTF-8 often read as Windows-31J too;
+                                   // fullwidth letters never do.
+                                   "[Global]\r\nJAVA_PATH=/nowhere/jdk\r\n"
+                                   "DOJA_PATH=/nowhere/\xef\xbc\xb3\xef\xbc\xa4\xef\xbc\xab\r\n"));
         if (setUp == QLatin1String("unreadable"))
             QVERIFY(QFile::remove(box.store.settingsFilePath()) && QDir().mkdir(box.store.settingsFilePath()));
         err.replace(QStringLiteral("<ini>"), QDir::toNativeSeparators(box.store.settingsFilePath()));
@@ -90,6 +101,52 @@ private Q_SLOTS:
         QVERIFY2(out.isEmpty() ? outcome.out.isEmpty() : outcome.out.startsWith(out), qPrintable(outcome.out));
         QVERIFY2(err.isEmpty() ? outcome.err.isEmpty() : outcome.err.startsWith(err), qPrintable(outcome.err));
         QCOMPARE(box.runners.runnersCreated, 0);
+    }
+
+    // Each platform's usage names its own program and its own way to stop.
+    void usageFitsThePlatform_data()
+    {
+        QTest::addColumn<int>("flavour");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("printed");  // how out (exit 0) or err begins
+        QTest::addColumn<QString>("absent");   // what the text must not hold
+        const int posix = int(HeadlessFlavour::Posix);
+        const int windows = int(HeadlessFlavour::WindowsConsole);
+        QTest::newRow("POSIX help names its signals") << posix << QStringList{"--help"} << 0
+                                                      << "使い方: quenvel [--build 名前 | --run 名前 | --upload 名前 | --help]\n"
+                                                      << "quenvel-cli";
+        QTest::newRow("Windows help names no POSIX signal") << windows << QStringList{"--help"} << 0
+                                                            << "使い方: quenvel-cli [--build 名前 | --run 名前 | --upload 名前 | --help | /?]\n"
+                                                            << "SIG";
+        QTest::newRow("/? is help") << windows << QStringList{"/?"} << 0 << "使い方: quenvel-cli" << "SIG";
+        QTest::newRow("/? with more is a usage error") << windows << QStringList{"/?", "Hello"} << 2
+                                                       << "余分な引数があります: Hello\nquenvel-cli --help で使い方を表示します。\n"
+                                                       << "";
+        QTest::newRow("Windows usage error points to its own help") << windows << QStringList{} << 2
+                                                                   << "操作が指定されていません。\nquenvel-cli --help で使い方を表示します。\n"
+                                                                   << "";
+    }
+
+    void usageFitsThePlatform()
+    {
+        QFETCH(int, flavour);
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, printed);
+        QFETCH(QString, absent);
+        ProjectSandbox box;
+        QString outText;
+        QString errText;
+        QTextStream out(&outText);
+        QTextStream err(&errText);
+        const int code = runHeadless(QStringList{QStringLiteral("quenvel")} + arguments, box.store, box.runners, box.ftp,
+                                     box.clock, out, err, HeadlessFlavour(flavour));
+        QCOMPARE(code, exitCode);
+        const QString text = exitCode == 0 ? outText : errText;
+        QVERIFY2(text.startsWith(printed), qPrintable(text));
+        QVERIFY2(absent.isEmpty() || !text.contains(absent), qPrintable(text));
+        QVERIFY(isHeadlessInvocation(QStringList{QStringLiteral("quenvel")} + arguments) || arguments.isEmpty());
     }
 
     // A CR at the end of a piece may be the first half of a CR LF: it waits.

@@ -16,7 +16,8 @@
 namespace {
 
 #ifdef Q_OS_WIN
-const QString kProgram = QStringLiteral("/quenvel.exe");
+// The console program: quenvel.exe has no console and runs no action without a window.
+const QString kProgram = QStringLiteral("/quenvel-cli.exe");
 
 // A JDK whose compiler hangs: its folder carries the marker, and the child it
 // leaves behind carries it on its command line.

@@ -46,6 +46,13 @@ void NewProjectTest::creates_data()
     QTest::newRow("existing project") << QStringLiteral("Hello") << QStringLiteral("すでにプロジェクトは生成されています。");
     // A refused name says which names are allowed, not that the disk may be full.
     QTest::newRow("empty name") << QString() << invalidProjectNameMessage(QString());
+#ifdef Q_OS_WIN
+    // Made, the folder would be the device; the disk would be blamed.
+    QTest::newRow("device name says why") << QStringLiteral("Aux")
+                                          << QStringLiteral("プロジェクト名「Aux」は使えません。\r\n"
+                                                            "CON、PRN、AUX、NUL、COM1～COM9、LPT1～LPT9は(大文字・小文字を問わず)"
+                                                            "Windowsが装置に付けている名前のため、フォルダやファイルの名前にできません。");
+#endif
     QTest::newRow("outside by a relative path") << QStringLiteral("../evil") << invalidProjectNameMessage("../evil");
     QTest::newRow("line break") << QStringLiteral("A\r\n[Global]") << invalidProjectNameMessage("A\r\n[Global]");
     QTest::newRow("a file where the apps folder must be") << QStringLiteral("<no apps>") << "<no apps>";
@@ -102,6 +109,18 @@ void NewProjectTest::namesAreJavaIdentifiersInTheCodePage_data()
     QTest::newRow("leading digit") << QStringLiteral("1st") << false;
     QTest::newRow("letter outside the code page") << QStringLiteral("Caf\u00E9") << false;
     QTest::newRow("empty") << QString() << false;
+#ifdef Q_OS_WIN
+    const bool deviceNamesFit = false;
+#else
+    const bool deviceNamesFit = true;
+#endif
+    QTest::newRow("device name, mixed case") << QStringLiteral("Aux") << deviceNamesFit;
+    QTest::newRow("device name, lower case") << QStringLiteral("con") << deviceNamesFit;
+    QTest::newRow("device name with digit") << QStringLiteral("COM9") << deviceNamesFit;
+    QTest::newRow("printer port") << QStringLiteral("lpt1") << deviceNamesFit;
+    QTest::newRow("device-like: COM0 is no device") << QStringLiteral("COM0") << true;
+    QTest::newRow("device-like: COM10 is no device") << QStringLiteral("COM10") << true;
+    QTest::newRow("device-like: longer name") << QStringLiteral("Console") << true;
 }
 
 void NewProjectTest::namesAreJavaIdentifiersInTheCodePage()
