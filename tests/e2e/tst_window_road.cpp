@@ -90,6 +90,8 @@ void WindowRoadTest::newBuildRunUpload()
     QCOMPARE(window.sourceText(), source);
     QCOMPARE(window.logText(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello"));
+    // The user made it to type in it.
+    QTRY_VERIFY(window.findChild<QWidget *>(QStringLiteral("SourceCode"))->hasFocus());
 
     // Build.
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Compile")), Qt::LeftButton);
