@@ -1,6 +1,7 @@
 #pragma once
 
 class ActionProgress;
+class Asker;
 class Clock;
 class CommandRunnerFactory;
 class FtpClientFactory;
@@ -9,10 +10,12 @@ class SourceDocument;
 class Workbench;
 
 // What an action is handed: the settings, the window it reports to with its
-// source document, and the seams to the outside world.
+// source document, who answers its questions, and the seams to the outside
+// world.
 struct Services {
     SettingsStore &store;
     Workbench &bench;
+    Asker &asker;
     SourceDocument &document;
     ActionProgress &progress;
     CommandRunnerFactory &runners;

@@ -232,7 +232,7 @@ Result<> SettingsStore::SaveSettings(const AppSettings &changed)
     return writeSettings(changed, m_settings, nullptr);
 }
 
-Result<qint32> SettingsStore::RaiseMinorVersion(const OpenedProject &project)
+Result<qint32> SettingsStore::raiseMinorVersion(const OpenedProject &project)
 {
     // The project's version as it was opened or last raised stands for what
     // the file held; the project becomes the last one, as at its opening.

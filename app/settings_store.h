@@ -59,7 +59,7 @@ public:
     // Under the file's lock: the project's minor becomes one more than the
     // larger of its value in the project and in the file, and is saved with
     // the project as the last one. The new minor, or why there is none.
-    Result<qint32> RaiseMinorVersion(const OpenedProject &project);
+    Result<qint32> raiseMinorVersion(const OpenedProject &project);
     // Writes the project's settings that differ from those it holds, and
     // the descriptor's digest when one is given; all of it or nothing.
     // Failure names the settings file and why.

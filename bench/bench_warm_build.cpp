@@ -3,7 +3,7 @@
 // (goal: at most 0.3), and the emulator's time from start to its first
 // screen written out. Prints the figures; never fails.
 #include "app/code_page.h"
-#include "app/headless_workbench.h"
+#include "program/headless_workbench.h"
 #include "app/opened_project.h"
 #include "app/services.h"
 #include "app/settings_store.h"
@@ -94,11 +94,11 @@ double timeProgramBuild(SettingsStore &store, bool *ok)
     QTextStream out(&log);
     QTextStream err(&log);
     HeadlessWorkbench bench(out, err);
-    SourceText document(bench);
+    SourceText document(bench, bench);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;
-    Services services{store, bench, document, bench, runners, ftp, clock};
+    Services services{store, bench, bench, document, bench, runners, ftp, clock};
     QElapsedTimer timer;
     timer.start();
     OpenedProject project = benchProject(store);

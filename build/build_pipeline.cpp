@@ -181,7 +181,7 @@ bool holdsOnlyCompilerNotes(const QString &output)
 
 bool Build::compile()
 {
-    if (!HasTool(m_bench, m_tools.javac, kNoJdk))
+    if (!hasTool(m_bench, m_tools.javac, kNoJdk))
         return failCompile();
     if (const QString problem = commandLineSettingsProblem(m_tools); !problem.isEmpty()) {
         AppendLogLine(m_bench, problem);
@@ -219,14 +219,14 @@ void Build::logCompilerOutput(const QString &output, const QString &heldBack, in
 
 bool Build::shrink()
 {
-    m_shrunk = ShrinkClasses(m_bench, *m_runner, m_tools, m_paths);
+    m_shrunk = shrinkClasses(m_bench, *m_runner, m_tools, m_paths);
     m_stopped = m_shrunk->stopped;
     return m_shrunk->done;
 }
 
 bool Build::preverify()
 {
-    if (!HasTool(m_bench, m_tools.preverify, kNoSdk))
+    if (!hasTool(m_bench, m_tools.preverify, kNoSdk))
         return false;
     const QString line = m_shrunk ? preverifyCommandLine(m_tools, QStringLiteral("shrunkclasses"))
                                   : preverifyCommandLine(m_tools);

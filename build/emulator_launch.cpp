@@ -26,7 +26,7 @@ bool Run_Click(Services &services, const OpenedProject &project)
     }
     const Toolchain tools = Toolchain::fromSettings(services.store.settings(), services.store.style(),
                                                     project.settings.TargetProfile);
-    if (!HasTool(bench, tools.java, kNoJdk))
+    if (!hasTool(bench, tools.java, kNoJdk))
         return false;
     if (const QString problem = commandLineSettingsProblem(tools); !problem.isEmpty()) {
         AppendLogLine(bench, problem);

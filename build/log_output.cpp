@@ -13,7 +13,7 @@ void AppendLogLine(Workbench &bench, const QString &text)
     bench.appendLog(text + kCrLf);
 }
 
-bool HasTool(Workbench &bench, const QString &toolPath, const QString &missingText)
+bool hasTool(Workbench &bench, const QString &toolPath, const QString &missingText)
 {
     if (!toolPath.isEmpty())
         return true;

@@ -11,7 +11,7 @@ void AppendLog(Workbench &bench, const QString &text);
 void AppendLogLine(Workbench &bench, const QString &text);
 // False, with the missing text logged, when a tool has no path: its folder
 // setting is empty.
-bool HasTool(Workbench &bench, const QString &toolPath, const QString &missingText);
+bool hasTool(Workbench &bench, const QString &toolPath, const QString &missingText);
 
 // A tool's output logged as the runner hands it over, each LF as CR LF.
 OutputSink logOutputAsItComes(Workbench &bench);

@@ -93,7 +93,7 @@ qint64 classBytes(const QString &folder)
     return total;
 }
 
-ShrinkOutcome ShrinkClasses(Workbench &bench, CommandRunner &runner, const Toolchain &tools, const ProjectPaths &paths)
+ShrinkOutcome shrinkClasses(Workbench &bench, CommandRunner &runner, const Toolchain &tools, const ProjectPaths &paths)
 {
     ShrinkOutcome outcome;
     if (const QString problem = shrinkToolProblem(tools); !problem.isEmpty()) {

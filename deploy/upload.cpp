@@ -96,7 +96,7 @@ bool Upload::raiseVersion()
         log(kVersionAtMaximum);
         return false;
     }
-    const Result<qint32> raised = m_services.store.RaiseMinorVersion(m_project);
+    const Result<qint32> raised = m_services.store.raiseMinorVersion(m_project);
     if (!raised) {
         // A version that is not stored would be announced again by the next
         // upload, with other contents.

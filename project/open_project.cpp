@@ -1,5 +1,6 @@
 #include "project/open_project.h"
 
+#include "app/asker.h"
 #include "app/fs_helpers.h"
 #include "app/line_ends.h"
 #include "app/services.h"
@@ -24,7 +25,7 @@ using Opening = Result<std::optional<ProjectOpening>>;
 
 } // namespace
 
-Opening OpenProject(Services &services, const QString &requestedName)
+Opening OpenProject(Services &services, const QString &requestedName, const QString &current)
 {
     SettingsStore &store = services.store;
     const PathStyle &style = store.style();
@@ -35,7 +36,8 @@ Opening OpenProject(Services &services, const QString &requestedName)
         return Opening::failure(missingAppsFolderMessage(apps));
     if (name.isEmpty()) {
         const QString everyProject = style.join(apps, {QStringLiteral("*")});
-        name = services.bench.chooseProject(everyProject);
+        // The open project, else the last one the settings name.
+        name = services.asker.chooseProject(everyProject, current.isEmpty() ? store.settings().lastProject : current);
         if (name.isEmpty())
             return std::optional<ProjectOpening>();
     }
@@ -66,34 +68,4 @@ Opening OpenProject(Services &services, const QString &requestedName)
     AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
     return std::optional<ProjectOpening>(
         ProjectOpening{OpenedProject{name, paths, record->major, record->minor, record->settings, record->jamChecked}, text ? **text : QString()});
-}
-
-std::optional<OpenedProject> OpenProjectIntoEditor(Services &services, const QString &name)
-{
-    Opening opened = OpenProject(services, name);
-    if (!opened) {
-        services.bench.showMessage(opened.error());
-        return std::nullopt;
-    }
-    if (!*opened)
-        return std::nullopt;
-    services.bench.setSourceText((*opened)->text);
-    return (*opened)->project;
-}
-
-std::optional<OpenedProject> mnuFileOpen_Click(Services &services, const OpenedProject *current)
-{
-    if (!MaySourceBeLeft(services, current))
-        return std::nullopt;
-    return OpenProjectIntoEditor(services, QString());
-}
-
-std::optional<OpenedProject> mnuFileNew_Click(Services &services, const OpenedProject *current)
-{
-    if (!MaySourceBeLeft(services, current))
-        return std::nullopt;
-    const QString name = services.bench.createNewProject();
-    if (name.isEmpty())
-        return std::nullopt;
-    return OpenProjectIntoEditor(services, name);
 }

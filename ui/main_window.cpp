@@ -56,7 +56,7 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     : m_store(store)
     , m_placement(placement)
     , m_language(language)
-    , m_services{store, *this, *this, *this, runners, ftp, clock}
+    , m_session(Services{store, *this, *this, m_sourceText, *this, runners, ftp, clock})
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quenvel"));
@@ -65,13 +65,9 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     createMenus();
     createStatusBar();
     connectButtons();
-    runners.setNoteLog([this](const QString &line) { appendLog(line + kCrLf); });
 }
 
-frmMain::~frmMain()
-{
-    m_services.runners.setNoteLog({});
-}
+frmMain::~frmMain() = default;
 
 void frmMain::createControls()
 {
@@ -129,16 +125,17 @@ void frmMain::createMenus()
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("1000"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     addItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("1001"),
-            [this] { runAction([this] { takeProject(mnuFileNew_Click(m_services, project())); }); },
+            [this] { runAction([this] { projectOpened(m_session.createNew()); }); },
             QKeySequence(Qt::CTRL | Qt::Key_N));
     addItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("1002"),
-            [this] { runAction([this] { takeProject(mnuFileOpen_Click(m_services, project())); }); });
+            [this] { runAction([this] { projectOpened(m_session.openChosen()); }); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
-            [this] { runAction([this] { saveSource(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
-    addItem(mnuFile, QStringLiteral("mnuFileClean"), QStringLiteral("1032"), [this] { runAction([this] { clean(); }); });
+            [this] { runAction([this] { (void)m_session.save(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
+    addItem(mnuFile, QStringLiteral("mnuFileClean"), QStringLiteral("1032"),
+            [this] { runCommand(ProjectSession::Command::Clean, [this] { m_session.clean(); }); });
     addItem(mnuFile, QStringLiteral("mnuFileProjectSettings"), QStringLiteral("1033"),
-            [this] { runAction([this] { editProjectSettings(); }); });
+            [this] { runCommand(ProjectSession::Command::ProjectSettings, [this] { m_session.editSettings(); }); });
     addItem(mnuFile, QStringLiteral("mnuFilePhoneAddress"), QStringLiteral("1034"), [this] { showPhoneAddress(); });
     mnuFile->addSeparator();
     addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
@@ -209,19 +206,12 @@ QString frmMain::statusText() const
 
 void frmMain::connectButtons()
 {
-    const QString noProject = QStringLiteral("プロジェクトが開かれていません。");
-    const auto build = [this, noProject] {
-        pressButton(m_flags.ProjectLoaded && m_project ? QString() : noProject, [this] { this->build(); });
-    };
+    using Command = ProjectSession::Command;
+    const auto build = [this] { pressButton(Command::Build, [this] { this->build(); }); };
     connect(Compile, &PictureButton::clicked, this, build);
     addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
 
-    const auto run = [this, noProject] {
-        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
-                    : !m_flags.CanRun                    ? QStringLiteral("先にビルドしてください。")
-                                                         : QString(),
-                    [this] { this->run(); });
-    };
+    const auto run = [this] { pressButton(Command::Run, [this] { (void)m_session.run(); }); };
     // The pointer shows the press; the emulator is then the user's to use.
     const auto pressed = [this] {
         if (!std::exchange(m_busyForPress, true))
@@ -238,13 +228,7 @@ void frmMain::connectButtons()
 
     connect(Upload, &PictureButton::mouseDown, this, pressed);
     connect(Upload, &PictureButton::mouseUp, this, released);
-    connect(Upload, &PictureButton::clicked, this, [this, noProject] {
-        // Upload before any Run names a step to take first: the note stays.
-        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
-                    : !m_flags.CanUpload                 ? QStringLiteral("先に実行してください。")
-                                                         : QString(),
-                    [this] { upload(); }, m_flags.ProjectLoaded && m_project && !m_flags.CanUpload);
-    });
+    connect(Upload, &PictureButton::clicked, this, [this] { pressButton(Command::Upload, [this] { upload(); }); });
 }
 
 namespace {
@@ -260,11 +244,12 @@ bool frmMain::phoneAddressAfterUpload() const
 // The last upload's address, where it can be copied or scanned.
 void frmMain::showPhoneAddress()
 {
-    if (m_lastPhoneAddress.isEmpty()) {
+    const QString address = m_session.lastPhoneAddress();
+    if (address.isEmpty()) {
         sbStatusBar->showNote(QStringLiteral("まだアップロードしていません。"));
         return;
     }
-    auto *dialog = new PhoneAddressDialog(m_lastPhoneAddress, phoneAddressAfterUpload(), [this](bool on) {
+    auto *dialog = new PhoneAddressDialog(address, phoneAddressAfterUpload(), [this](bool on) {
         m_placement.setValue(kPhoneAddressAfterUpload, on ? QStringLiteral("1") : QStringLiteral("0"));
     }, this);
     dialog->setObjectName(QStringLiteral("dlgPhoneAddress"));
@@ -285,7 +270,6 @@ void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const s
 Result<> frmMain::Form_Load()
 {
     const Result<> loaded = m_store.LoadSettings();
-    m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
     m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
                              toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
@@ -391,7 +375,7 @@ void frmMain::showMessage(const QString &text)
     showQuenvelMessage(text, this);
 }
 
-Workbench::SaveAnswer frmMain::askSaveChanges()
+Asker::SaveAnswer frmMain::askSaveChanges()
 {
     const auto answer = askQuenvel(QStringLiteral("変更を保存しますか?"),
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
@@ -402,17 +386,17 @@ Workbench::SaveAnswer frmMain::askSaveChanges()
     return SaveAnswer::Cancel;
 }
 
-bool frmMain::askYesNo(const QString &question)
+bool frmMain::askYesNo(const QString &question, Default answer)
 {
-    return askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this) == QMessageBox::Yes;
+    const auto defaultButton = answer == Default::No ? QMessageBox::No : QMessageBox::NoButton;
+    return askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this, defaultButton) == QMessageBox::Yes;
 }
 
-QString frmMain::chooseProject(const QString &listingPattern)
+QString frmMain::chooseProject(const QString &listingPattern, const QString &current)
 {
     if (!m_chooser)
         m_chooser = new frmProject(this);
-    // The open project, else the last one the settings name.
-    return m_chooser->LoadProject(listingPattern, m_project ? m_project->name : m_store.settings().lastProject);
+    return m_chooser->LoadProject(listingPattern, current);
 }
 
 QString frmMain::createNewProject()

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "app/action_progress.h"
+#include "app/asker.h"
 #include "app/captions.h"
-#include "app/opened_project.h"
 #include "app/result.h"
-#include "app/services.h"
 #include "app/source_document.h"
 #include "app/workbench.h"
-#include "ui/source_text.h"
-
 #include "build/compiler_messages.h"
+#include "session/project_session.h"
+#include "ui/source_text.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,17 +31,10 @@ class dlgNewProject;
 class frmOptions;
 class frmProject;
 
-// The three flags that gate Build, Run and Upload.
-struct WindowFlags {
-    bool ProjectLoaded = false;
-    bool CanRun = false;
-    bool CanUpload = false;
-};
-
 // The main window: the three picture buttons, the source editor, the log
-// pane, the menus and the status bar. Its slots forward to the actions; it
-// shows what they report, and keeps the project they work on.
-class frmMain : public QMainWindow, public Workbench, private ActionProgress, private SourceDocument
+// pane, the menus and the status bar. Its slots forward to the project
+// session; it shows what the session reports and answers its questions.
+class frmMain : public QMainWindow, public Workbench, public Asker, private ActionProgress, private SourceDocument
 {
     Q_OBJECT
 public:
@@ -66,11 +58,12 @@ public:
     void setSourceModified(bool modified) override;
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override;
-    bool askYesNo(const QString &question) override;
-    QString chooseProject(const QString &listingPattern) override;
+    bool askYesNo(const QString &question, Default answer = Default::Yes) override;
+    QString chooseProject(const QString &listingPattern, const QString &current) override;
     QString createNewProject() override;
+    std::optional<ProjectSettings> editProjectSettings(const QString &name, const ProjectSettings &settings) override;
 
-    WindowFlags &flags() { return m_flags; }
+    ProjectSession &session() { return m_session; }
     QString statusText() const;
 
 protected:
@@ -89,8 +82,7 @@ private:
     void setBusyCursor();
     void restoreCursor();
     void processEvents();
-    const OpenedProject *project() const { return m_project ? &*m_project : nullptr; }
-    void takeProject(const std::optional<OpenedProject> &opened);
+    void projectOpened(bool opened);
     void createControls();
     void createMenus();
     void createStatusBar();
@@ -110,8 +102,9 @@ private:
     bool askStopAndClose();
     void stopAction();
     void runAction(const std::function<void()> &action);
-    // holdRefusal: the refusal stays in the status bar until the next command.
-    void pressButton(const QString &refusal, const std::function<void()> &action, bool holdRefusal = false);
+    // A command of the session, or the note why it does nothing now.
+    void runCommand(ProjectSession::Command command, const std::function<void()> &action);
+    void pressButton(ProjectSession::Command command, const std::function<void()> &action);
     bool bringWaitingDialogForward();
     QWidget *waitingDialog() const;
     QSize frameExtra() const;
@@ -120,11 +113,7 @@ private:
     void mnuHelpAbout_Click();
 
     void build();
-    void run();
     void upload();
-    void clean();
-    void editProjectSettings();
-    void saveSource();
 
     // Reaching the compile errors, and lines.
     void markCompileErrors(const QList<CompilerMessage> &errors);
@@ -136,17 +125,13 @@ private:
     SettingsStore &m_store;
     PlacementStore &m_placement;
     UiLanguage m_language;
-    SourceText m_sourceText{*this};
-    Services m_services;
-    std::optional<OpenedProject> m_project;
-    QString m_lastPhoneAddress;
-    WindowFlags m_flags;
+    SourceText m_sourceText{*this, *this};
+    ProjectSession m_session;
     QString m_logText;
     QString m_pendingLog;
     QTimer *m_logFlush = nullptr;
     int m_busy = 0;  // nested: an action's, a save's inside it
     bool m_busyForPress = false;
-    bool m_actionRunning = false;
     bool m_inputBlocked = false;
     bool m_closePending = false;
     bool m_askingToStop = false;

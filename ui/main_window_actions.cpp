@@ -30,27 +30,33 @@ void frmMain::runAction(const std::function<void()> &action)
 {
     if (bringWaitingDialogForward())
         return;
-    m_actionRunning = true;
     action();
-    m_actionRunning = false;
     if (m_closePending) {
         m_closePending = false;
         QTimer::singleShot(0, this, &QWidget::close);
     }
 }
 
+void frmMain::runCommand(ProjectSession::Command command, const std::function<void()> &action)
+{
+    runAction([&] {
+        const ProjectSession::Refusal refusal = m_session.refusal(command);
+        if (!refusal.text.isEmpty())
+            sbStatusBar->showNote(refusal.text, refusal.held ? MainStatusBar::NoteEnd::AtNextCommand : MainStatusBar::NoteEnd::AfterAWhile);
+        else
+            action();
+        showProject();
+    });
+}
+
 // Build, Run and Upload: the window says why one does nothing, and takes no
 // input but Esc and the close box while one runs.
-void frmMain::pressButton(const QString &refusal, const std::function<void()> &action, bool holdRefusal)
+void frmMain::pressButton(ProjectSession::Command command, const std::function<void()> &action)
 {
     if (bringWaitingDialogForward())
         return;
     sbStatusBar->commandGiven();
-    if (!refusal.isEmpty()) {
-        sbStatusBar->showNote(refusal, holdRefusal ? MainStatusBar::NoteEnd::AtNextCommand : MainStatusBar::NoteEnd::AfterAWhile);
-        return;
-    }
-    runAction([&] {
+    runCommand(command, [&] {
         m_inputBlocked = true;
         {
             ActionInputFilter filter([this] { stopAction(); });
@@ -62,7 +68,7 @@ void frmMain::pressButton(const QString &refusal, const std::function<void()> &a
 
 bool frmMain::bringWaitingDialogForward()
 {
-    if (!m_actionRunning)
+    if (!m_session.isBusy())
         return false;
     if (QWidget *dialog = waitingDialog()) {
         dialog->raise();
@@ -83,13 +89,12 @@ QWidget *frmMain::waitingDialog() const
 
 void frmMain::stopAction()
 {
-    m_services.runners.stopRunning();
-    m_services.ftp.abortTransfers();
+    m_session.stop();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    if (m_actionRunning) {
+    if (m_session.isBusy()) {
         event->ignore();
         // A dialog that waits ends with no choice; the window closes after it.
         if (QWidget *dialog = waitingDialog()) {
@@ -100,7 +105,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    if (!MaySourceBeLeft(m_services, project())) {
+    if (!m_session.maySourceBeLeft()) {
         event->ignore();
         return;
     }
@@ -130,112 +135,47 @@ void frmMain::build()
     m_compileErrors.clear();
     SourceCode->clearLineMarks();
     Log->setExtraSelections({});
-    const BuildOutcome outcome = Compile_Click(m_services, *m_project);
-    if (outcome.compiled)
-        m_flags.CanRun = *outcome.compiled;
+    const BuildOutcome outcome = m_session.build();
     markCompileErrors(outcome.errors);
     showProject();
     sbStatusBar->setBudget(outcome.budget);
 }
 
-void frmMain::run()
-{
-    // Whatever the emulator came to, the user has seen the application.
-    Run_Click(m_services, *m_project);
-    m_flags.CanUpload = true;
-}
-
 void frmMain::upload()
 {
-    const bool sent = Upload_Click(m_services, *m_project);
+    const bool sent = m_session.upload();
     showProject();
-    if (!sent)
-        return;
-    m_lastPhoneAddress = phoneAddress(m_store.settings().WebUrl, m_project->name);
-    if (phoneAddressAfterUpload())
+    if (sent && phoneAddressAfterUpload())
         showPhoneAddress();
 }
 
-// Values typed into the descriptor by hand are taken first, so the dialog
-// shows them; what the user then changes is saved with the descriptor as it
-// stands, which from then on holds no edits by hand.
-void frmMain::editProjectSettings()
+std::optional<ProjectSettings> frmMain::editProjectSettings(const QString &name, const ProjectSettings &settings)
 {
-    if (!m_project) {
-        sbStatusBar->showNote(QStringLiteral("プロジェクトが開かれていません。"));
-        return;
-    }
-    for (const QString &line : takeHandEdits(m_store, *m_project))
-        appendLog(line + QStringLiteral("\r\n"));
     showProject();
-    ProjectSettingsDialog dialog(m_project->name, m_project->settings, this);
-    if (dialog.exec() != QDialog::Accepted || dialog.settings() == m_project->settings)
-        return;
-    const ProjectSettings changed = dialog.settings();
-    const QString digest = currentDescriptorDigest(*m_project);
-    if (const Result<> saved = m_store.saveProjectSettings(*m_project, changed, digest); !saved) {
-        showQuenvelMessage(saved.error(), this);
-        return;
-    }
-    m_project->settings = changed;
-    m_project->jamChecked = digest;
-    showProject();
+    ProjectSettingsDialog dialog(name, settings, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.settings();
 }
 
 void frmMain::showProject()
 {
-    if (m_project)
-        sbStatusBar->setProject(m_project->name, m_project->settings.TargetProfile);
-}
-
-// The class files and the three products go; the scratchpad file stays.
-void frmMain::clean()
-{
-    if (!m_project) {
-        sbStatusBar->showNote(QStringLiteral("プロジェクトが開かれていません。"));
-        return;
-    }
-    const QString question = QStringLiteral("ビルド結果 (classes と tmpclasses のクラスファイル、bin の %1.jar、%1.jam、%1.htm) を削除しますか?\n"
-                                            "スクラッチパッドのファイルは残ります。")
-                                 .arg(m_project->name);
-    if (askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this, QMessageBox::No) != QMessageBox::Yes)
-        return;
-    // Values typed into the descriptor are not lost with it.
-    for (const QString &line : takeHandEdits(m_store, *m_project))
-        appendLog(line + QStringLiteral("\r\n"));
-    showProject();
-    if (const Result<> removed = removeBuildProducts(m_project->paths); !removed) {
-        appendLog(removed.error() + QStringLiteral("\r\n"));
-        return;
-    }
-    appendLog(QStringLiteral("ビルド結果を削除しました。\r\n"));
-    // Nothing is left to run or to send until the next build.
-    m_flags.CanRun = false;
-    m_flags.CanUpload = false;
-}
-
-void frmMain::saveSource()
-{
-    // The log says how the save went.
-    mnuFileSave_Click(m_services, project());
+    if (const OpenedProject *project = m_session.project())
+        sbStatusBar->setProject(project->name, project->settings.TargetProfile);
 }
 
 void frmMain::OpenProject(const QString &name)
 {
-    runAction([this, &name] { takeProject(OpenProjectIntoEditor(m_services, name)); });
+    runAction([this, &name] { projectOpened(m_session.open(name)); });
 }
 
-// An opened project is the actions' target from now on, with all three
-// actions allowed.
-void frmMain::takeProject(const std::optional<OpenedProject> &opened)
+// The user opened it to type.
+void frmMain::projectOpened(bool opened)
 {
     if (!opened)
         return;
-    m_project = opened;
-    m_flags = {true, true, true};
     sbStatusBar->setBudget({});
     showProject();
-    // The user opened it to type.
     activateWindow();
     SourceCode->setFocus();
 }

@@ -14,7 +14,7 @@
 void frmMain::markCompileErrors(const QList<CompilerMessage> &errors)
 {
     flushLog();
-    const QString sourcePath = m_project->paths.sourceFile();
+    const QString sourcePath = m_session.project()->paths.sourceFile();
     QList<LineMark> marks;
     for (const CompilerMessage &error : errors) {
         if (!namesSourceFile(error.file, sourcePath))

@@ -1,5 +1,6 @@
 #include "ui/source_text.h"
 
+#include "app/asker.h"
 #include "app/code_page.h"
 #include "app/kept_bytes.h"
 #include "app/line_ends.h"
@@ -7,7 +8,7 @@
 #include "app/workbench.h"
 #include "build/log_output.h"
 
-Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName, bool *converted)
+Result<std::optional<QString>> OpenText(Asker &asker, const QString &fileName, bool *converted)
 {
     if (converted)
         *converted = false;
@@ -17,7 +18,7 @@ Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileNam
     // Samples from the web are often UTF-8; read as Windows-31J they would
     // show as garbage, or build silently into garbage on the handset.
     if (isUtf8Text(*bytes)) {
-        if (bench.askYesNo(kConvertUtf8Question)) {
+        if (asker.askYesNo(kConvertUtf8Question)) {
             if (converted)
                 *converted = true;
             return std::optional<QString>(withCrLfLines(QString::fromUtf8(*bytes)));
@@ -67,7 +68,7 @@ SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFrom
 Result<std::optional<QString>> SourceText::read(const QString &path)
 {
     bool converted = false;
-    Result<std::optional<QString>> text = OpenText(m_bench, path, &converted);
+    Result<std::optional<QString>> text = OpenText(m_asker, path, &converted);
     // A file not shown leaves the editor's text, and what it came from, alone.
     if (text && *text)
         m_convertedPath = converted ? path : QString();

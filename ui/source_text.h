@@ -5,6 +5,7 @@
 #include <QString>
 #include <optional>
 
+class Asker;
 class Workbench;
 
 inline const QString kConvertUtf8Question = QStringLiteral("このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?");
@@ -13,7 +14,7 @@ inline const QString kConvertUtf8Question = QStringLiteral("このファイル�
 // A file that reads as UTF-8 is converted when the user agrees (the next
 // save writes Windows-31J; *converted tells). When the user declines, a file
 // that is also valid Windows-31J is read as such, any other is not shown.
-Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName, bool *converted = nullptr);
+Result<std::optional<QString>> OpenText(Asker &asker, const QString &fileName, bool *converted = nullptr);
 
 // Writes the editor text to the source file unless it is empty; logs the
 // outcome, and that a file in UTF-8 was converted (fromUtf8, or the old file
@@ -21,15 +22,17 @@ Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileNam
 // in a second line.
 SaveOutcome SaveSource(Workbench &bench, const QString &sourcePath, bool fromUtf8 = false);
 
-// The source document over a workbench's editor text and log.
+// The source document over a workbench's editor text and log, asking the
+// user about a file in UTF-8.
 class SourceText : public SourceDocument
 {
 public:
-    explicit SourceText(Workbench &bench) : m_bench(bench) {}
+    SourceText(Workbench &bench, Asker &asker) : m_bench(bench), m_asker(asker) {}
     Result<std::optional<QString>> read(const QString &path) override;
     SaveOutcome save(const QString &path) override;
 
 private:
     Workbench &m_bench;
+    Asker &m_asker;
     QString m_convertedPath;  // read from UTF-8, not saved since
 };

@@ -111,7 +111,7 @@ private Q_SLOTS:
         } else if (writer == QLatin1String("settings")) {
             failure = box.store.SaveSettings(changed).error();
         } else {
-            const Result<ProjectPaths> made = CreateNewProject(box.settings().DOJA_PATH, box.store.style(), QStringLiteral("Game"));
+            const Result<ProjectPaths> made = makeNewProject(box.settings().DOJA_PATH, box.store.style(), QStringLiteral("Game"));
             QVERIFY(!made);
             failure = made.error();
             // Nothing half-made stays behind.

@@ -84,7 +84,7 @@ private Q_SLOTS:
         if (change == QLatin1String("FtpId"))
             changed.FtpId = QStringLiteral("changed");
         if (change == QLatin1String("raise")) {
-            const Result<qint32> raised = store.RaiseMinorVersion(lastProject(store));
+            const Result<qint32> raised = store.raiseMinorVersion(lastProject(store));
             QVERIFY2(raised.ok(), qPrintable(raised.error()));
         } else {
             const Result<> saved = store.SaveSettings(changed);
@@ -285,7 +285,7 @@ private Q_SLOTS:
         QVERIFY(timer.elapsed() >= 300);
         QVERIFY2(first.error().contains(QStringLiteral("ほかのQuenvelがこのファイルを使用中")), qPrintable(first.error()));
         timer.restart();
-        QVERIFY(!store.RaiseMinorVersion(lastProject(store)));
+        QVERIFY(!store.raiseMinorVersion(lastProject(store)));
         QVERIFY(timer.elapsed() < 300);
         other.unlock();
         QVERIFY(store.SaveSettings(store.settings()));

@@ -138,7 +138,7 @@ void WindowRoadTest::newBuildRunUpload()
     // An end with 0 is no news.
     QVERIFY2(runLog.endsWith(QStringLiteral(")\r\n\r\n")) && !runLog.contains(QStringLiteral("エミュレータが終了")),
              qPrintable(runLog));
-    QVERIFY(window.flags().CanUpload);
+    QVERIFY(window.session().flags().CanUpload);
 
     // Upload.
     const qsizetype afterRun = window.logText().size();

@@ -3,6 +3,7 @@
 #include "project/open_project.h"
 #include "project/project_messages.h"
 #include "project_sandbox.h"
+#include "session/project_session.h"
 
 #include <QDir>
 #include <QLockFile>
@@ -204,21 +205,22 @@ void OpenProjectTest::menuCommands()
     QFETCH(bool, opened);
     ProjectSandbox box;
     QVERIFY(box.isValid() && addGame(box));
+    ProjectSession session(box.services());
+    QVERIFY(session.open(box.name()));
     box.bench.source = QStringLiteral("edited");
     box.bench.modified = modified;
-    box.bench.saveAnswer = Workbench::SaveAnswer::Cancel;
+    box.bench.saveAnswer = Asker::SaveAnswer::Cancel;
     box.bench.chooserAnswer = box.bench.newProjectAnswer = chosen;
-    Services services = box.services();
-    const OpenedProject hello = box.project();
 
-    const std::optional<OpenedProject> project = open ? mnuFileOpen_Click(services, &hello) : mnuFileNew_Click(services, &hello);
+    QCOMPARE(open ? session.openChosen() : session.createNew(), opened);
 
     QCOMPARE(box.bench.saveQuestions, modified ? 1 : 0);
     QCOMPARE(box.bench.chooserPatterns,
              open && !modified ? QStringList{box.sdkDir() + QStringLiteral("/apps/*")} : QStringList());
     QCOMPARE(box.bench.source, opened ? templateSource(QStringLiteral("Game")) : QStringLiteral("edited"));
     QCOMPARE(box.settings().lastProject, opened ? QStringLiteral("Game") : QStringLiteral("Hello"));
-    QCOMPARE(project ? project->name : QString(), opened ? QStringLiteral("Game") : QString());
+    QCOMPARE(session.project()->name, opened ? QStringLiteral("Game") : QStringLiteral("Hello"));
+    QCOMPARE(box.bench.chooserCurrents, open && !modified ? QStringList{QStringLiteral("Hello")} : QStringList());
     QVERIFY(box.bench.messages.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/action_progress.h"
+#include "app/asker.h"
 #include "app/workbench.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 
 // A window without widgets: records what the actions do to it and what
 // they report.
-class FakeWorkbench : public Workbench, public ActionProgress
+class FakeWorkbench : public Workbench, public Asker, public ActionProgress
 {
 public:
     QString log;
@@ -19,12 +20,15 @@ public:
     QStringList progress;  // "Build started", "tool", "Build ended", ...
     QStringList messages;
     QStringList chooserPatterns;
+    QStringList chooserCurrents;
     QString chooserAnswer;
     QString newProjectAnswer;
     SaveAnswer saveAnswer = SaveAnswer::Discard;
     int saveQuestions = 0;
     QStringList questions;
     bool yesNoAnswer = false;
+    std::optional<ProjectSettings> settingsAnswer;
+    QStringList settingsShown;  // the names the settings dialog was opened for
 
     QString logText() const override { return log; }
     void appendLog(const QString &text) override { log += text; }
@@ -35,9 +39,19 @@ public:
     void setSourceModified(bool m) override { modified = m; }
     void showMessage(const QString &text) override { messages << text; }
     SaveAnswer askSaveChanges() override { ++saveQuestions; return saveAnswer; }
-    bool askYesNo(const QString &question) override { questions << question; return yesNoAnswer; }
-    QString chooseProject(const QString &pattern) override { chooserPatterns << pattern; return chooserAnswer; }
+    bool askYesNo(const QString &question, Default) override { questions << question; return yesNoAnswer; }
+    QString chooseProject(const QString &pattern, const QString &current) override
+    {
+        chooserPatterns << pattern;
+        chooserCurrents << current;
+        return chooserAnswer;
+    }
     QString createNewProject() override { return newProjectAnswer; }
+    std::optional<ProjectSettings> editProjectSettings(const QString &name, const ProjectSettings &) override
+    {
+        settingsShown << name;
+        return settingsAnswer;
+    }
 
     void actionStarted(ActionKind action) override
     {

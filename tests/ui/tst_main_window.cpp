@@ -1,4 +1,4 @@
-#include "app/entry.h"
+#include "program/entry.h"
 #include "app/window_placement.h"
 #include "dialog_driver.h"
 #include "project_sandbox.h"
@@ -64,7 +64,7 @@ struct Fixture {
         window->show();
         window->OpenProject(box.name());
         window->clearLog();
-        return window->flags().ProjectLoaded && QTest::qWaitForWindowExposed(window.get());
+        return window->session().ProjectLoaded() && QTest::qWaitForWindowExposed(window.get());
     }
     template <typename T>
     T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
@@ -404,7 +404,7 @@ void MainWindowTest::statusTexts()
     f.window->show();
     if (flags[0] == '1')
         f.window->OpenProject(f.box.name());
-    f.window->flags() = {flags[0] == '1', flags[1] == '1', flags[2] == '1'};
+    f.window->session().flags() = {flags[1] == '1', flags[2] == '1'};
     QStringList seen;
     f.during = [&] { seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : ""); };
 
@@ -440,7 +440,6 @@ void MainWindowTest::commandsWhileADialogWaits()
     QFETCH(QString, status);
     Fixture f;
     f.window->show();
-    f.window->flags() = {true, true, true};
     DialogDriver messages;
     QString seen;
     QTimer::singleShot(0, f.window.get(), [&] {

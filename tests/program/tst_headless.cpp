@@ -1,5 +1,5 @@
-#include "app/headless.h"
-#include "app/headless_workbench.h"
+#include "program/headless.h"
+#include "program/headless_workbench.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/build_messages.h"

@@ -1,4 +1,4 @@
-#include "app/entry.h"
+#include "program/entry.h"
 
 #include "app/clock.h"
 #include "app/message_box.h"

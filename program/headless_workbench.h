@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/action_progress.h"
+#include "app/asker.h"
 #include "app/line_ends.h"
 #include "app/workbench.h"
 
@@ -11,7 +12,7 @@ class QTextStream;
 // The window of a run without one: the log goes to one stream as it grows,
 // with LF line ends, and message boxes go to the other. It keeps the log and
 // the editor text in memory like the window does, and chooses nothing.
-class HeadlessWorkbench : public Workbench, public ActionProgress
+class HeadlessWorkbench : public Workbench, public Asker, public ActionProgress
 {
 public:
     HeadlessWorkbench(QTextStream &out, QTextStream &err);
@@ -32,9 +33,10 @@ public:
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override { return SaveAnswer::Discard; }
     // No one is there to answer: the question goes to err, and the answer is No.
-    bool askYesNo(const QString &question) override;
-    QString chooseProject(const QString &) override { return {}; }
+    bool askYesNo(const QString &question, Default answer = Default::Yes) override;
+    QString chooseProject(const QString &, const QString &) override { return {}; }
     QString createNewProject() override { return {}; }
+    std::optional<ProjectSettings> editProjectSettings(const QString &, const ProjectSettings &) override { return {}; }
 
     void actionStarted(ActionKind) override {}
     // Signals that end the run are delivered through the event loop.

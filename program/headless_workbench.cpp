@@ -1,4 +1,4 @@
-#include "app/headless_workbench.h"
+#include "program/headless_workbench.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -34,7 +34,7 @@ void HeadlessWorkbench::toolStarting()
         QCoreApplication::processEvents();
 }
 
-bool HeadlessWorkbench::askYesNo(const QString &question)
+bool HeadlessWorkbench::askYesNo(const QString &question, Default)
 {
     showMessage(question + QStringLiteral("\r\nウィンドウを開かずに実行しているため、「いいえ」として続けます。"));
     return false;
