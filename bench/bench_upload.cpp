@@ -111,7 +111,7 @@ int main(int argc, char **argv)
         return 0;
     }
     FakeWorkbench bench;
-    SourceText document(bench, bench);
+    SourceText document(bench, bench, bench);
     FakeCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     FixedClock clock;

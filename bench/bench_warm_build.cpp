@@ -94,7 +94,7 @@ double timeProgramBuild(SettingsStore &store, bool *ok)
     QTextStream out(&log);
     QTextStream err(&log);
     HeadlessWorkbench bench(out, err);
-    SourceText document(bench, bench);
+    SourceText document(bench, bench, bench);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;

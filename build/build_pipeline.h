@@ -16,15 +16,12 @@ struct BuildOutcome {
     // Whether the compile stage passed, which lets Run start; none when the
     // build ended before it (a folder not made, no runner).
     std::optional<bool> compiled;
-    // The compiler's errors; their output lines are lines of the log
-    // (0-based, split at LF), where the build put the compiler's output.
-    QList<CompilerMessage> errors;
     // What the archive and scratchpad take of the handset, as logged; none
     // without an archive.
     QList<BudgetLine> budget;
 };
 
 // The Build button: saves the source, runs the four tool stages, writes the
-// descriptor and the page, reporting every step in the log. Values typed
-// into the old descriptor by hand become the project's settings.
+// descriptor and the page, reporting every step and the compiler's errors.
+// Values typed into the old descriptor by hand become the project's settings.
 BuildOutcome Compile_Click(Services &services, OpenedProject &project);

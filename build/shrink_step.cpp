@@ -93,27 +93,27 @@ qint64 classBytes(const QString &folder)
     return total;
 }
 
-ShrinkOutcome shrinkClasses(Workbench &bench, CommandRunner &runner, const Toolchain &tools, const ProjectPaths &paths)
+ShrinkOutcome shrinkClasses(SessionEvents &events, CommandRunner &runner, const Toolchain &tools, const ProjectPaths &paths)
 {
     ShrinkOutcome outcome;
     if (const QString problem = shrinkToolProblem(tools); !problem.isEmpty()) {
-        AppendLogLine(bench, problem);
-        AppendLogLine(bench, kShrinkFailed);
+        AppendLogLine(events, problem);
+        AppendLogLine(events, kShrinkFailed);
         return outcome;
     }
     if (!emptied(paths.shrunkFolder())) {
-        AppendLogLine(bench, paths.shrunkFolder() + kFolderNotEmptied);
-        AppendLogLine(bench, kShrinkFailed);
+        AppendLogLine(events, paths.shrunkFolder() + kFolderNotEmptied);
+        AppendLogLine(events, kShrinkFailed);
         return outcome;
     }
     const QString line = shrinkCommandLine(tools, paths.name());
-    AppendLogLine(bench, line);
+    logCommand(events, line);
     const CommandResult run = runner.RunCommand(line, paths.folder());
     outcome.stopped = run.stopped;
     // ProGuard ends with 0 on success; what it prints then is its progress.
     if (run.result != 0 || run.stopped) {
-        AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
-        AppendLogLine(bench, kShrinkFailed);
+        AppendLog(events, NormalizeOutput(run.output) + kCrLf);
+        AppendLogLine(events, kShrinkFailed);
         return outcome;
     }
     outcome.done = true;

@@ -6,7 +6,7 @@
 
 class CommandRunner;
 class ProjectPaths;
-class Workbench;
+class SessionEvents;
 struct ProjectSettings;
 struct Toolchain;
 
@@ -39,7 +39,7 @@ struct ShrinkOutcome {
 // command line, runs it, and on failure logs its output and the line that
 // the build stopped. shrunkclasses is emptied first, so no class of an
 // earlier build is packed.
-ShrinkOutcome shrinkClasses(Workbench &bench, CommandRunner &runner, const Toolchain &tools,
+ShrinkOutcome shrinkClasses(SessionEvents &events, CommandRunner &runner, const Toolchain &tools,
                             const ProjectPaths &paths);
 
 // For a Run of a project that shrinks: the log lines that give the stack

@@ -1,16 +1,15 @@
 #include "deploy/upload.h"
 
-#include "app/action_progress.h"
 #include "app/clock.h"
 #include "app/line_ends.h"
 #include "app/opened_project.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "app/workbench.h"
 #include "build/html_writer.h"
 #include "build/descriptor_edits.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
+#include "build/session_events.h"
 #include "deploy/ftp_client.h"
 
 #include <QFileInfo>
@@ -32,7 +31,7 @@ public:
     bool run();
 
 private:
-    void log(const QString &message) { AppendLog(m_services.bench, kCrLf + message); }
+    void log(const QString &message) { AppendLog(m_services.events, kCrLf + message); }
     bool archiveIsBuilt();
     bool settingsReady();
     bool raiseVersion();
@@ -121,14 +120,14 @@ bool Upload::writeProducts()
     for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
         log(line);
 
-    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
+    AppendLog(m_services.events, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = m_paths.page();
     if (const Result<> written = WriteHtmlFile(m_project, m_settings.WebUrl); !written) {
         log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         log(written.error());
         return false;
     }
-    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
+    AppendLog(m_services.events, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
     return true;
 }
 
@@ -170,14 +169,14 @@ bool Upload::sendFiles(FtpClient &ftp)
         // the user what to look at, and then by the server's reply, which
         // may name another cause (a folder that does not exist).
         if (const Result<> stored = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode); !stored) {
-            AppendLog(m_services.bench, QStringLiteral("0...失敗"));
+            AppendLog(m_services.events, QStringLiteral("0...失敗"));
             log(QStringLiteral("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
             if (!stored.error().isEmpty())
                 log(stored.error());
             return false;
         }
-        AppendLog(m_services.bench, QStringLiteral("1...成功"));
+        AppendLog(m_services.events, QStringLiteral("1...成功"));
     }
     return true;
 }
@@ -213,6 +212,8 @@ QString phoneAddress(const QString &webUrl, const QString &projectName)
 
 bool Upload_Click(Services &services, OpenedProject &project)
 {
-    const ActionUnderWay underWay(services.progress, ActionKind::Upload);
-    return Upload(services, project).run();
+    ActionUnderWay underWay(services.events, ActionKind::Upload);
+    const bool stored = Upload(services, project).run();
+    underWay.succeeded(stored);
+    return stored;
 }

@@ -197,7 +197,7 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     }
 
     HeadlessWorkbench bench(out, err);
-    SourceText document(bench, bench);
+    SourceText document(bench, bench, bench);
     const StoreMessages messages(store, bench);
     ProjectSession session(Services{store, bench, bench, document, bench, runners, ftp, clock});
     if (const Result<> loaded = store.LoadSettings(); !loaded) {

@@ -9,9 +9,17 @@ HeadlessWorkbench::HeadlessWorkbench(QTextStream &out, QTextStream &err)
 {
 }
 
-void HeadlessWorkbench::appendLog(const QString &text)
+void HeadlessWorkbench::report(const Event &event)
 {
-    m_log += text;
+    // Signals that end the run are delivered through the event loop.
+    if (const auto *progress = std::get_if<Progress>(&event); progress && progress->stage == Progress::Stage::ToolStarting) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        return;
+    }
+    const QString text = logTextOf(event);
+    if (text.isEmpty())
+        return;
     m_out << m_stream.convert(text);
     m_out.flush();
 }
@@ -26,12 +34,6 @@ void HeadlessWorkbench::setSourceText(const QString &text)
 {
     m_source = text;
     m_modified = false;
-}
-
-void HeadlessWorkbench::toolStarting()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
 }
 
 bool HeadlessWorkbench::askYesNo(const QString &question, Default)

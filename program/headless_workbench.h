@@ -1,18 +1,18 @@
 #pragma once
 
-#include "app/action_progress.h"
 #include "app/asker.h"
 #include "app/line_ends.h"
 #include "app/workbench.h"
+#include "build/session_events.h"
 
 #include <QString>
 
 class QTextStream;
 
 // The window of a run without one: the log goes to one stream as it grows,
-// with LF line ends, and message boxes go to the other. It keeps the log and
-// the editor text in memory like the window does, and chooses nothing.
-class HeadlessWorkbench : public Workbench, public Asker, public ActionProgress
+// with LF line ends, and message boxes go to the other. It keeps the editor
+// text in memory like the window does, and chooses nothing.
+class HeadlessWorkbench : public Workbench, public Asker, public SessionEvents
 {
 public:
     HeadlessWorkbench(QTextStream &out, QTextStream &err);
@@ -20,10 +20,8 @@ public:
     // Writes what is still held back at the end of the log.
     void finish();
 
-    QString logText() const override { return m_log; }
-    void appendLog(const QString &text) override;
-    // Empties the log in memory; what was printed stays printed.
-    void clearLog() override { m_log.clear(); }
+    // What was printed stays printed when the log is emptied.
+    void report(const Event &event) override;
 
     QString sourceText() const override { return m_source; }
     void setSourceText(const QString &text) override;
@@ -38,15 +36,9 @@ public:
     QString createNewProject() override { return {}; }
     std::optional<ProjectSettings> editProjectSettings(const QString &, const ProjectSettings &) override { return {}; }
 
-    void actionStarted(ActionKind) override {}
-    // Signals that end the run are delivered through the event loop.
-    void toolStarting() override;
-    void actionEnded(ActionKind) override {}
-
 private:
     QTextStream &m_out;
     QTextStream &m_err;
-    QString m_log;
     LfLineEndStream m_stream;
     QString m_source;
     bool m_modified = false;

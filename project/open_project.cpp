@@ -6,7 +6,6 @@
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/source_document.h"
-#include "app/workbench.h"
 #include "build/log_output.h"
 #include "project/project_messages.h"
 #include "project/project_name.h"
@@ -60,12 +59,12 @@ Opening OpenProject(Services &services, const QString &requestedName, const QStr
     if (!record)
         return Opening::failure(record.error());
     if (!record->recorded)
-        AppendLogLine(services.bench, QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。") + kCrLf
+        AppendLogLine(services.events, QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。") + kCrLf
                                           + record->recorded.error());
     // A source that cannot be read opens as an empty text, and the log says why.
     if (!text)
-        AppendLogLine(services.bench, text.error());
-    AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
+        AppendLogLine(services.events, text.error());
+    AppendLogLine(services.events, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
     return std::optional<ProjectOpening>(
         ProjectOpening{OpenedProject{name, paths, record->major, record->minor, record->settings, record->jamChecked}, text ? **text : QString()});
 }

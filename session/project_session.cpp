@@ -1,13 +1,14 @@
 #include "session/project_session.h"
 
 #include "app/asker.h"
-#include "app/line_ends.h"
 #include "app/settings_store.h"
 #include "app/workbench.h"
 #include "build/build_folders.h"
 #include "build/command_runner.h"
 #include "build/descriptor_edits.h"
 #include "build/emulator_launch.h"
+#include "build/log_output.h"
+#include "build/session_events.h"
 #include "deploy/ftp_client.h"
 #include "deploy/upload.h"
 #include "project/open_project.h"
@@ -55,7 +56,7 @@ ProjectSession::Refusal ProjectSession::refusal(Command command) const
 void ProjectSession::logLines(const QStringList &lines)
 {
     for (const QString &line : lines)
-        m_services.bench.appendLog(line + kCrLf);
+        AppendLogLine(m_services.events, line);
 }
 
 // An opened project is the actions' target from now on, with all three
@@ -115,6 +116,7 @@ BuildOutcome ProjectSession::build()
     const BuildOutcome outcome = Compile_Click(m_services, *m_project);
     if (outcome.compiled)
         m_flags.CanRun = *outcome.compiled;
+    m_services.events.report(SessionEvents::Budget{outcome.budget});
     return outcome;
 }
 

@@ -307,11 +307,6 @@ void frmMain::mnuHelpAbout_Click()
     about.exec();
 }
 
-QString frmMain::logText() const
-{
-    return m_logText;
-}
-
 void frmMain::appendLog(const QString &text)
 {
     m_logText += text;

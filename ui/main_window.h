@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/action_progress.h"
 #include "app/asker.h"
 #include "app/captions.h"
 #include "app/result.h"
 #include "app/source_document.h"
 #include "app/workbench.h"
 #include "build/compiler_messages.h"
+#include "build/session_events.h"
 #include "session/project_session.h"
 #include "ui/source_text.h"
 
@@ -34,7 +34,7 @@ class frmProject;
 // The main window: the three picture buttons, the source editor, the log
 // pane, the menus and the status bar. Its slots forward to the project
 // session; it shows what the session reports and answers its questions.
-class frmMain : public QMainWindow, public Workbench, public Asker, private ActionProgress, private SourceDocument
+class frmMain : public QMainWindow, public Workbench, public Asker, public SessionEvents, private SourceDocument
 {
     Q_OBJECT
 public:
@@ -49,9 +49,11 @@ public:
     // Opens the project as File > Open project does with a name.
     void OpenProject(const QString &name);
 
-    QString logText() const override;
-    void appendLog(const QString &text) override;
-    void clearLog() override;
+    // The log as the pane shows it, once it has caught up.
+    QString logText() const { return m_logText; }
+    void appendLog(const QString &text);
+    void clearLog();
+    void report(const Event &event) override;
     QString sourceText() const override;
     void setSourceText(const QString &text) override;
     bool isSourceModified() const override;
@@ -73,9 +75,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void actionStarted(ActionKind action) override;
-    void toolStarting() override;
-    void actionEnded(ActionKind action) override;
+    void actionStarted(ActionKind action);
     Result<std::optional<QString>> read(const QString &path) override;
     SaveOutcome save(const QString &path) override;
 
@@ -116,7 +116,7 @@ private:
     void upload();
 
     // Reaching the compile errors, and lines.
-    void markCompileErrors(const QList<CompilerMessage> &errors);
+    void markCompileError(CompilerMessage error);
     void markErrorsInLog();
     void goToLogLine(int line);
     void goToError(bool forward);
@@ -125,7 +125,7 @@ private:
     SettingsStore &m_store;
     PlacementStore &m_placement;
     UiLanguage m_language;
-    SourceText m_sourceText{*this, *this};
+    SourceText m_sourceText{*this, *this, *this};
     ProjectSession m_session;
     QString m_logText;
     QString m_pendingLog;
@@ -148,6 +148,7 @@ private:
     LogPane *Log = nullptr;
     FindBar *m_findBar = nullptr;
     QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build logged them
+    int m_outputStart = -1;  // the log's line where the last tool's output began
     MainStatusBar *sbStatusBar = nullptr;
     QPointer<frmProject> m_chooser;
     QPointer<dlgNewProject> m_newProject;

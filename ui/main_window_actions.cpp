@@ -135,10 +135,7 @@ void frmMain::build()
     m_compileErrors.clear();
     SourceCode->clearLineMarks();
     Log->setExtraSelections({});
-    const BuildOutcome outcome = m_session.build();
-    markCompileErrors(outcome.errors);
-    showProject();
-    sbStatusBar->setBudget(outcome.budget);
+    (void)m_session.build();
 }
 
 void frmMain::upload()
@@ -199,26 +196,39 @@ void frmMain::processEvents()
     QCoreApplication::processEvents(m_inputBlocked ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
-// Build takes the busy pointer for its whole road, Run and Upload leave the
-// pointer to the emulator and the user; the status bar names each.
+// What the session reports: the log's text as it comes, links on the
+// compiler's errors, the budget, and the actions' progress. Build takes the
+// busy pointer for its whole road, Run and Upload leave the pointer to the
+// emulator and the user; the status bar names each.
+void frmMain::report(const Event &event)
+{
+    if (std::holds_alternative<LogCleared>(event))
+        clearLog();
+    if (std::holds_alternative<CommandStarted>(event))
+        m_outputStart = -1;
+    if (std::holds_alternative<ToolOutput>(event) && m_outputStart < 0)
+        m_outputStart = int(m_logText.count(QLatin1Char('\n')));
+    if (const QString text = logTextOf(event); !text.isEmpty())
+        appendLog(text);
+    if (const auto *diagnostic = std::get_if<Diagnostic>(&event))
+        markCompileError(diagnostic->error);
+    else if (const auto *budget = std::get_if<Budget>(&event))
+        sbStatusBar->setBudget(budget->lines);
+    else if (const auto *progress = std::get_if<Progress>(&event))
+        progress->stage == Progress::Stage::Started ? actionStarted(progress->action) : processEvents();
+    else if (const auto *ended = std::get_if<ActionEnded>(&event)) {
+        if (ended->action == ActionKind::Build)
+            restoreCursor();
+        sbStatusBar->setActivity(QString());
+    }
+}
+
 void frmMain::actionStarted(ActionKind action)
 {
     static const char *const activities[] = {"ビルド中", "実行中", "アップロード中"};
     sbStatusBar->setActivity(QString::fromUtf8(activities[int(action)]));
     if (action == ActionKind::Build)
         setBusyCursor();
-}
-
-void frmMain::toolStarting()
-{
-    processEvents();
-}
-
-void frmMain::actionEnded(ActionKind action)
-{
-    if (action == ActionKind::Build)
-        restoreCursor();
-    sbStatusBar->setActivity(QString());
 }
 
 // The source file is read and written under the busy pointer; a question

@@ -8,22 +8,23 @@
 #include <QInputDialog>
 #include <QTextBlock>
 
-// The errors the build reported in the source file: marks in the editor,
-// links in the log. Their lines are the log's, which the pane shows as its
-// own once it has caught up.
-void frmMain::markCompileErrors(const QList<CompilerMessage> &errors)
+// An error the build reported in the source file: a mark in the editor, a
+// link in the log. Its lines count from where the compiler's output began
+// in the log, which the pane shows as its own once it has caught up.
+void frmMain::markCompileError(CompilerMessage error)
 {
-    flushLog();
-    const QString sourcePath = m_session.project()->paths.sourceFile();
+    if (!namesSourceFile(error.file, m_session.project()->paths.sourceFile()))
+        return;
+    error.firstOutputLine += m_outputStart;
+    error.lastOutputLine += m_outputStart;
+    m_compileErrors << error;
     QList<LineMark> marks;
-    for (const CompilerMessage &error : errors) {
-        if (!namesSourceFile(error.file, sourcePath))
-            continue;
-        m_compileErrors << error;
-        const QString line = SourceCode->document()->findBlockByNumber(error.line - 1).text();
-        marks << LineMark{error.line, columnInLine(error, line), error.message};
+    for (const CompilerMessage &each : std::as_const(m_compileErrors)) {
+        const QString line = SourceCode->document()->findBlockByNumber(each.line - 1).text();
+        marks << LineMark{each.line, columnInLine(each, line), each.message};
     }
     SourceCode->setLineMarks(marks);
+    flushLog();
     markErrorsInLog();
 }
 

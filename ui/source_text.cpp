@@ -45,7 +45,7 @@ Result<> writeKeepingBytes(const QString &path, const QString &text, const Resul
 
 } // namespace
 
-SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFromUtf8)
+SaveOutcome SaveSource(Workbench &bench, SessionEvents &events, const QString &path, bool convertedFromUtf8)
 {
     const QString text = bench.sourceText();
     if (text.isEmpty())
@@ -54,13 +54,13 @@ SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFrom
     const bool fromUtf8 = convertedFromUtf8 || (old && isUtf8Only(*old));
     const Result<> written = writeKeepingBytes(path, text, old);
     if (!written) {
-        AppendLogLine(bench, path + QStringLiteral("の保存に失敗しました。"));
-        AppendLogLine(bench, written.error());
+        AppendLogLine(events, path + QStringLiteral("の保存に失敗しました。"));
+        AppendLogLine(events, written.error());
         return SaveOutcome::Failed;
     }
-    AppendLogLine(bench, path + QStringLiteral("を保存しました。"));
+    AppendLogLine(events, path + QStringLiteral("を保存しました。"));
     if (fromUtf8)
-        AppendLogLine(bench, QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。"));
+        AppendLogLine(events, QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。"));
     bench.setSourceModified(false);
     return SaveOutcome::Saved;
 }
@@ -77,7 +77,7 @@ Result<std::optional<QString>> SourceText::read(const QString &path)
 
 SaveOutcome SourceText::save(const QString &path)
 {
-    const SaveOutcome outcome = SaveSource(m_bench, path, path == m_convertedPath);
+    const SaveOutcome outcome = SaveSource(m_bench, m_events, path, path == m_convertedPath);
     if (outcome == SaveOutcome::Saved)
         m_convertedPath.clear();
     return outcome;

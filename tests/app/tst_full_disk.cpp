@@ -102,7 +102,7 @@ private Q_SLOTS:
 
         QString failure;
         if (writer == QLatin1String("source")) {
-            QCOMPARE(SaveSource(box.bench, project.paths.sourceFile()), SaveOutcome::Failed);
+            QCOMPARE(SaveSource(box.bench, box.bench, project.paths.sourceFile()), SaveOutcome::Failed);
             failure = box.bench.log;
         } else if (writer == QLatin1String("descriptor")) {
             failure = WriteJamFile(project, box.clock.now()).error();

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/action_progress.h"
 #include "app/asker.h"
 #include "app/workbench.h"
+#include "build/session_events.h"
 
 #include <QString>
 #include <QStringList>
 
-// A window without widgets: records what the actions do to it and what
-// they report.
-class FakeWorkbench : public Workbench, public Asker, public ActionProgress
+// A window without widgets: records what the actions do to it, what they
+// report and what they ask.
+class FakeWorkbench : public Workbench, public Asker, public SessionEvents
 {
 public:
     QString log;
@@ -18,6 +18,9 @@ public:
     bool running = false;  // between an action's start and its end
     int toolStarts = 0;
     QStringList progress;  // "Build started", "tool", "Build ended", ...
+    QList<CompilerMessage> diagnostics;
+    QList<QList<BudgetLine>> budgets;
+    QList<bool> results;  // of the actions that ended
     QStringList messages;
     QStringList chooserPatterns;
     QStringList chooserCurrents;
@@ -30,9 +33,24 @@ public:
     std::optional<ProjectSettings> settingsAnswer;
     QStringList settingsShown;  // the names the settings dialog was opened for
 
-    QString logText() const override { return log; }
-    void appendLog(const QString &text) override { log += text; }
-    void clearLog() override { log.clear(); }
+    void report(const Event &event) override
+    {
+        log += logTextOf(event);
+        if (std::holds_alternative<LogCleared>(event))
+            log.clear();
+        else if (const auto *error = std::get_if<Diagnostic>(&event))
+            diagnostics << error->error;
+        else if (const auto *budget = std::get_if<Budget>(&event))
+            budgets << budget->lines;
+        else if (const auto *step = std::get_if<Progress>(&event))
+            started(*step);
+        else if (const auto *ended = std::get_if<ActionEnded>(&event)) {
+            running = false;
+            results << ended->ok;
+            progress << name(ended->action) + QStringLiteral(" ended");
+        }
+    }
+
     QString sourceText() const override { return source; }
     void setSourceText(const QString &text) override { source = text; modified = false; }
     bool isSourceModified() const override { return modified; }
@@ -53,23 +71,17 @@ public:
         return settingsAnswer;
     }
 
-    void actionStarted(ActionKind action) override
-    {
-        running = true;
-        progress << name(action) + QStringLiteral(" started");
-    }
-    void toolStarting() override
-    {
-        ++toolStarts;
-        progress << QStringLiteral("tool");
-    }
-    void actionEnded(ActionKind action) override
-    {
-        running = false;
-        progress << name(action) + QStringLiteral(" ended");
-    }
-
 private:
+    void started(const Progress &step)
+    {
+        if (step.stage == Progress::Stage::ToolStarting) {
+            ++toolStarts;
+            progress << QStringLiteral("tool");
+            return;
+        }
+        running = true;
+        progress << name(step.action) + QStringLiteral(" started");
+    }
     static QString name(ActionKind action)
     {
         return QLatin1String(action == ActionKind::Build ? "Build" : action == ActionKind::Run ? "Run" : "Upload");

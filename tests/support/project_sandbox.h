@@ -65,7 +65,7 @@ public:
 
     SettingsStore store;
     FakeWorkbench bench;
-    SourceText document{bench, bench};
+    SourceText document{bench, bench, bench};
     FakeCommandRunnerFactory runners;
     FakeFtpClientFactory ftp;
     FixedClock clock;
