@@ -99,7 +99,7 @@ int runDesktop(QApplication &app)
     if (const int code = stoppedCode())
         return code;
     main.show();
-    store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
+    store.setMessageHandler([&main](const QString &text) { main.dialogs().showMessage(text); });
     const int code = app.exec();
     if (const int stopped = stoppedCode())
         return stopped;

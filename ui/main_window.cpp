@@ -17,6 +17,7 @@
 #include "ui/edit_commands.h"
 #include "ui/find_bar.h"
 #include "ui/help_window.h"
+#include "ui/log_formatter.h"
 #include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
 #include "ui/source_editor.h"
@@ -56,7 +57,9 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     : m_store(store)
     , m_placement(placement)
     , m_language(language)
-    , m_session(Services{store, *this, *this, m_sourceText, *this, runners, ftp, clock})
+    , SourceCode(new SourceEditor)
+    , m_sourceText(*SourceCode, m_dialogs, *this)
+    , m_session(Services{store, *SourceCode, m_dialogs, m_document, *this, runners, ftp, clock})
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quenvel"));
@@ -65,6 +68,7 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     createMenus();
     createStatusBar();
     connectButtons();
+    m_dialogs.setBeforeSettings([this] { showProject(); });
 }
 
 frmMain::~frmMain() = default;
@@ -93,19 +97,16 @@ void frmMain::createControls()
     makeDecoration(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), 5520, 120);
     makeDecoration(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), 6000, 0);
 
-    SourceCode = new SourceEditor(client);
+    SourceCode->setParent(client);
     setUpPane(SourceCode, QStringLiteral("SourceCode"));
     SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
     Log = new LogPane(client);
     setUpPane(Log, QStringLiteral("Log"));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
-    connect(Log, &LogPane::lineDoubleClicked, this, &frmMain::goToLogLine);
+    m_log = new LogFormatter(Log);
+    connect(m_log, &LogFormatter::linkActivated, this, &frmMain::goToError);
     m_findBar = new FindBar(SourceCode);
     SourceCode->setBottomPanel(m_findBar);
-    m_logFlush = new QTimer(this);
-    m_logFlush->setSingleShot(true);
-    m_logFlush->setInterval(0);
-    connect(m_logFlush, &QTimer::timeout, this, &frmMain::flushLog);
 }
 
 void frmMain::createMenus()
@@ -176,9 +177,13 @@ void frmMain::createMenus()
     addItem(mnuSearch, QStringLiteral("mnuSearchGoToLine"), QStringLiteral("1027"), [this] { askLineAndGo(); },
             QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuSearch->addSeparator();
-    addItem(mnuSearch, QStringLiteral("mnuSearchNextError"), QStringLiteral("1028"), [this] { goToError(true); },
+    const auto nextError = [this](bool forward) {
+        if (!SourceCode->goToNextLineMark(forward))
+            sbStatusBar->showNote(QStringLiteral("エラーはありません。"));
+    };
+    addItem(mnuSearch, QStringLiteral("mnuSearchNextError"), QStringLiteral("1028"), [nextError] { nextError(true); },
             QKeySequence(Qt::Key_F8));
-    addItem(mnuSearch, QStringLiteral("mnuSearchPreviousError"), QStringLiteral("1029"), [this] { goToError(false); },
+    addItem(mnuSearch, QStringLiteral("mnuSearchPreviousError"), QStringLiteral("1029"), [nextError] { nextError(false); },
             QKeySequence(Qt::SHIFT | Qt::Key_F8));
 
     QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("1019"));
@@ -186,7 +191,7 @@ void frmMain::createMenus()
     addItem(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("1020"),
             [this] { mnuHelpContents_Click(this); }, QKeySequence(Qt::Key_F1));
     mnuHelp->addSeparator();
-    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("1022"), [this] { mnuHelpAbout_Click(); });
+    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("1022"), [this] { frmAbout(this).exec(); });
 }
 
 void frmMain::createStatusBar()
@@ -215,11 +220,11 @@ void frmMain::connectButtons()
     // The pointer shows the press; the emulator is then the user's to use.
     const auto pressed = [this] {
         if (!std::exchange(m_busyForPress, true))
-            setBusyCursor();
+            m_busy.take();
     };
     const auto released = [this] {
         if (std::exchange(m_busyForPress, false))
-            restoreCursor();
+            m_busy.give();
     };
     connect(Run, &PictureButton::mouseDown, this, [this, pressed] { pressed(); processEvents(); });
     connect(Run, &PictureButton::mouseUp, this, [this, released] { released(); processEvents(); });
@@ -300,104 +305,3 @@ void frmMain::mnuFileProperties_Click()
     m_options->raise();
     m_options->activateWindow();
 }
-
-void frmMain::mnuHelpAbout_Click()
-{
-    frmAbout about(this);
-    about.exec();
-}
-
-void frmMain::appendLog(const QString &text)
-{
-    m_logText += text;
-    // The pane catches up at the next turn of the event loop: a tool's
-    // output in many pieces is laid out once, at the end of the text.
-    m_pendingLog += text;
-    if (!m_logFlush->isActive())
-        m_logFlush->start();
-}
-
-void frmMain::flushLog()
-{
-    if (m_pendingLog.isEmpty())
-        return;
-    QTextCursor cursor(Log->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(forPane(m_pendingLog));
-    m_pendingLog.clear();
-    Log_Change();
-}
-
-// The newest line stays in view: the caret at the end, nothing selected.
-void frmMain::Log_Change()
-{
-    QTextCursor end(Log->document());
-    end.movePosition(QTextCursor::End);
-    Log->setTextCursor(end);
-    Log->verticalScrollBar()->setValue(Log->verticalScrollBar()->maximum());
-}
-
-void frmMain::clearLog()
-{
-    m_logText.clear();
-    m_pendingLog.clear();
-    Log->clear();
-}
-
-QString frmMain::sourceText() const
-{
-    // The file has no separators, and the code page no such characters.
-    return separatorsToCrLf(SourceCode->document()->toRawText());
-}
-
-void frmMain::setSourceText(const QString &text)
-{
-    SourceCode->loadText(forPane(text));
-}
-
-bool frmMain::isSourceModified() const
-{
-    return SourceCode->document()->isModified();
-}
-
-void frmMain::setSourceModified(bool modified)
-{
-    SourceCode->document()->setModified(modified);
-}
-
-void frmMain::showMessage(const QString &text)
-{
-    showQuenvelMessage(text, this);
-}
-
-Asker::SaveAnswer frmMain::askSaveChanges()
-{
-    const auto answer = askQuenvel(QStringLiteral("変更を保存しますか?"),
-                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    if (answer == QMessageBox::Yes)
-        return SaveAnswer::Save;
-    if (answer == QMessageBox::No)
-        return SaveAnswer::Discard;
-    return SaveAnswer::Cancel;
-}
-
-bool frmMain::askYesNo(const QString &question, Default answer)
-{
-    const auto defaultButton = answer == Default::No ? QMessageBox::No : QMessageBox::NoButton;
-    return askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this, defaultButton) == QMessageBox::Yes;
-}
-
-QString frmMain::chooseProject(const QString &listingPattern, const QString &current)
-{
-    if (!m_chooser)
-        m_chooser = new frmProject(this);
-    return m_chooser->LoadProject(listingPattern, current);
-}
-
-QString frmMain::createNewProject()
-{
-    dlgNewProject dialog(m_store, this);
-    m_newProject = &dialog;
-    return dialog.LoadProject();
-}
-

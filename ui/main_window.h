@@ -1,40 +1,34 @@
 #pragma once
 
-#include "app/asker.h"
 #include "app/captions.h"
 #include "app/result.h"
-#include "app/source_document.h"
-#include "app/workbench.h"
-#include "build/compiler_messages.h"
 #include "build/session_events.h"
 #include "session/project_session.h"
+#include "ui/busy_pointer.h"
+#include "ui/main_dialogs.h"
 #include "ui/source_text.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
-#include <optional>
 
 class Clock;
 class CommandRunnerFactory;
 class FindBar;
 class FtpClientFactory;
+class LogFormatter;
 class LogPane;
 class PictureButton;
 class MainStatusBar;
 class PlacementStore;
-class QPlainTextEdit;
-class QTimer;
 class SettingsStore;
 class SourceEditor;
-class dlgNewProject;
 class frmOptions;
-class frmProject;
 
 // The main window: the three picture buttons, the source editor, the log
-// pane, the menus and the status bar. Its slots forward to the project
-// session; it shows what the session reports and answers its questions.
-class frmMain : public QMainWindow, public Workbench, public Asker, public SessionEvents, private SourceDocument
+// pane, the menus and the status bar. Its commands go to the project
+// session; it shows what the session reports.
+class frmMain : public QMainWindow, public SessionEvents
 {
     Q_OBJECT
 public:
@@ -49,23 +43,11 @@ public:
     // Opens the project as File > Open project does with a name.
     void OpenProject(const QString &name);
 
-    // The log as the pane shows it, once it has caught up.
-    QString logText() const { return m_logText; }
-    void appendLog(const QString &text);
-    void clearLog();
     void report(const Event &event) override;
-    QString sourceText() const override;
-    void setSourceText(const QString &text) override;
-    bool isSourceModified() const override;
-    void setSourceModified(bool modified) override;
-    void showMessage(const QString &text) override;
-    SaveAnswer askSaveChanges() override;
-    bool askYesNo(const QString &question, Default answer = Default::Yes) override;
-    QString chooseProject(const QString &listingPattern, const QString &current) override;
-    QString createNewProject() override;
-    std::optional<ProjectSettings> editProjectSettings(const QString &name, const ProjectSettings &settings) override;
-
     ProjectSession &session() { return m_session; }
+    SourceEditor &editor() { return *SourceCode; }
+    LogFormatter &log() { return *m_log; }
+    Asker &dialogs() { return m_dialogs; }
     QString statusText() const;
 
 protected:
@@ -75,12 +57,6 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void actionStarted(ActionKind action);
-    Result<std::optional<QString>> read(const QString &path) override;
-    SaveOutcome save(const QString &path) override;
-
-    void setBusyCursor();
-    void restoreCursor();
     void processEvents();
     void projectOpened(bool opened);
     void createControls();
@@ -93,44 +69,36 @@ private:
     void showProject();
     void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
     void Form_Resize();
-    void Log_Change();
-    void flushLog();
     void applyStartPlacement();
     void frameMayHaveChanged();
     void watchForFrame();
     void closeOtherWindows();
     bool askStopAndClose();
-    void stopAction();
     void runAction(const std::function<void()> &action);
     // A command of the session, or the note why it does nothing now.
     void runCommand(ProjectSession::Command command, const std::function<void()> &action);
     void pressButton(ProjectSession::Command command, const std::function<void()> &action);
     bool bringWaitingDialogForward();
-    QWidget *waitingDialog() const;
     QSize frameExtra() const;
 
     void mnuFileProperties_Click();
-    void mnuHelpAbout_Click();
-
     void build();
     void upload();
 
     // Reaching the compile errors, and lines.
-    void markCompileError(CompilerMessage error);
-    void markErrorsInLog();
-    void goToLogLine(int line);
-    void goToError(bool forward);
+    void markCompileError(const CompilerMessage &error);
+    void goToError(int index);
     void askLineAndGo();
 
     SettingsStore &m_store;
     PlacementStore &m_placement;
     UiLanguage m_language;
-    SourceText m_sourceText{*this, *this, *this};
+    MainDialogs m_dialogs{this, m_store};
+    BusyPointer m_busy;
+    SourceEditor *SourceCode;
+    SourceText m_sourceText;
+    BusySourceDocument m_document{m_sourceText, m_busy};
     ProjectSession m_session;
-    QString m_logText;
-    QString m_pendingLog;
-    QTimer *m_logFlush = nullptr;
-    int m_busy = 0;  // nested: an action's, a save's inside it
     bool m_busyForPress = false;
     bool m_inputBlocked = false;
     bool m_closePending = false;
@@ -144,13 +112,10 @@ private:
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;
     PictureButton *Upload = nullptr;
-    SourceEditor *SourceCode = nullptr;
     LogPane *Log = nullptr;
+    LogFormatter *m_log = nullptr;
     FindBar *m_findBar = nullptr;
-    QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build logged them
-    int m_outputStart = -1;  // the log's line where the last tool's output began
+    QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build reported them
     MainStatusBar *sbStatusBar = nullptr;
-    QPointer<frmProject> m_chooser;
-    QPointer<dlgNewProject> m_newProject;
     QPointer<frmOptions> m_options;
 };

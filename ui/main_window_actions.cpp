@@ -17,6 +17,7 @@
 #include "project/project_chooser.h"
 #include "project/project_settings_dialog.h"
 #include "ui/action_input_filter.h"
+#include "ui/log_formatter.h"
 #include "ui/main_status_bar.h"
 #include "ui/source_editor.h"
 
@@ -59,7 +60,7 @@ void frmMain::pressButton(ProjectSession::Command command, const std::function<v
     runCommand(command, [&] {
         m_inputBlocked = true;
         {
-            ActionInputFilter filter([this] { stopAction(); });
+            ActionInputFilter filter([this] { m_session.stop(); });
             action();
         }
         m_inputBlocked = false;
@@ -70,7 +71,7 @@ bool frmMain::bringWaitingDialogForward()
 {
     if (!m_session.isBusy())
         return false;
-    if (QWidget *dialog = waitingDialog()) {
+    if (QWidget *dialog = m_dialogs.waitingDialog()) {
         dialog->raise();
         dialog->activateWindow();
         sbStatusBar->showNote(QStringLiteral("ダイアログが開いています。"));
@@ -78,26 +79,12 @@ bool frmMain::bringWaitingDialogForward()
     return true;
 }
 
-QWidget *frmMain::waitingDialog() const
-{
-    if (m_chooser && m_chooser->isVisible())
-        return m_chooser;
-    if (m_newProject && m_newProject->isVisible())
-        return m_newProject;
-    return nullptr;
-}
-
-void frmMain::stopAction()
-{
-    m_session.stop();
-}
-
 void frmMain::closeEvent(QCloseEvent *event)
 {
     if (m_session.isBusy()) {
         event->ignore();
         // A dialog that waits ends with no choice; the window closes after it.
-        if (QWidget *dialog = waitingDialog()) {
+        if (QWidget *dialog = m_dialogs.waitingDialog()) {
             m_closePending = true;
             dialog->close();
         } else if (!m_inputBlocked || askStopAndClose()) {
@@ -125,7 +112,7 @@ bool frmMain::askStopAndClose()
     m_askingToStop = false;
     if (answer != QMessageBox::Yes)
         return false;
-    stopAction();
+    m_session.stop();
     return true;
 }
 
@@ -134,7 +121,7 @@ void frmMain::build()
     // The marks of the last build go as the next one starts.
     m_compileErrors.clear();
     SourceCode->clearLineMarks();
-    Log->setExtraSelections({});
+    m_log->removeLinks();
     (void)m_session.build();
 }
 
@@ -144,15 +131,6 @@ void frmMain::upload()
     showProject();
     if (sent && phoneAddressAfterUpload())
         showPhoneAddress();
-}
-
-std::optional<ProjectSettings> frmMain::editProjectSettings(const QString &name, const ProjectSettings &settings)
-{
-    showProject();
-    ProjectSettingsDialog dialog(name, settings, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.settings();
 }
 
 void frmMain::showProject()
@@ -177,18 +155,6 @@ void frmMain::projectOpened(bool opened)
     SourceCode->setFocus();
 }
 
-void frmMain::setBusyCursor()
-{
-    if (m_busy++ == 0)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void frmMain::restoreCursor()
-{
-    if (m_busy > 0 && --m_busy == 0)
-        QGuiApplication::restoreOverrideCursor();
-}
-
 void frmMain::processEvents()
 {
     // During Build, Run or Upload the input filter drops the input and lets
@@ -202,49 +168,21 @@ void frmMain::processEvents()
 // emulator and the user; the status bar names each.
 void frmMain::report(const Event &event)
 {
-    if (std::holds_alternative<LogCleared>(event))
-        clearLog();
-    if (std::holds_alternative<CommandStarted>(event))
-        m_outputStart = -1;
-    if (std::holds_alternative<ToolOutput>(event) && m_outputStart < 0)
-        m_outputStart = int(m_logText.count(QLatin1Char('\n')));
-    if (const QString text = logTextOf(event); !text.isEmpty())
-        appendLog(text);
+    m_log->show(event);
     if (const auto *diagnostic = std::get_if<Diagnostic>(&event))
         markCompileError(diagnostic->error);
     else if (const auto *budget = std::get_if<Budget>(&event))
         sbStatusBar->setBudget(budget->lines);
-    else if (const auto *progress = std::get_if<Progress>(&event))
-        progress->stage == Progress::Stage::Started ? actionStarted(progress->action) : processEvents();
-    else if (const auto *ended = std::get_if<ActionEnded>(&event)) {
+    else if (const auto *progress = std::get_if<Progress>(&event)) {
+        if (progress->stage == Progress::Stage::ToolStarting)
+            return processEvents();
+        static const char *const activities[] = {"ビルド中", "実行中", "アップロード中"};
+        sbStatusBar->setActivity(QString::fromUtf8(activities[int(progress->action)]));
+        if (progress->action == ActionKind::Build)
+            m_busy.take();
+    } else if (const auto *ended = std::get_if<ActionEnded>(&event)) {
         if (ended->action == ActionKind::Build)
-            restoreCursor();
+            m_busy.give();
         sbStatusBar->setActivity(QString());
     }
-}
-
-void frmMain::actionStarted(ActionKind action)
-{
-    static const char *const activities[] = {"ビルド中", "実行中", "アップロード中"};
-    sbStatusBar->setActivity(QString::fromUtf8(activities[int(action)]));
-    if (action == ActionKind::Build)
-        setBusyCursor();
-}
-
-// The source file is read and written under the busy pointer; a question
-// meanwhile shows the arrow.
-Result<std::optional<QString>> frmMain::read(const QString &path)
-{
-    setBusyCursor();
-    Result<std::optional<QString>> text = m_sourceText.read(path);
-    restoreCursor();
-    return text;
-}
-
-SaveOutcome frmMain::save(const QString &path)
-{
-    setBusyCursor();
-    const SaveOutcome saved = m_sourceText.save(path);
-    restoreCursor();
-    return saved;
 }

@@ -1,5 +1,6 @@
 #include "ui/source_editor.h"
 
+#include "app/line_ends.h"
 #include "ui/edit_commands.h"
 
 #include <QKeyEvent>
@@ -67,6 +68,27 @@ bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
 void SourceEditor::insertFromMimeData(const QMimeData *source)
 {
     replaceSelection(this, source->hasText() ? source->text() : QString());
+}
+
+QString SourceEditor::sourceText() const
+{
+    // The file has no separators, and the code page no such characters.
+    return separatorsToCrLf(document()->toRawText());
+}
+
+void SourceEditor::setSourceText(const QString &text)
+{
+    loadText(forPane(text));
+}
+
+bool SourceEditor::isSourceModified() const
+{
+    return document()->isModified();
+}
+
+void SourceEditor::setSourceModified(bool modified)
+{
+    document()->setModified(modified);
 }
 
 LogPane::LogPane(QWidget *parent) : QPlainTextEdit(parent)
