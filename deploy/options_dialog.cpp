@@ -169,3 +169,19 @@ void frmOptions::cmdCancel_Click()
 {
     close();
 }
+
+frmOptions *frmOptions::showOver(frmOptions *existing, SettingsStore &store, QWidget *window)
+{
+    frmOptions *options = existing;
+    if (!options) {
+        options = new frmOptions(store);
+        options->setAttribute(Qt::WA_DeleteOnClose);
+        // It has no owner window, so nothing centres it over this one.
+        options->adjustSize();
+        options->move(window->frameGeometry().center() - options->rect().center());
+    }
+    options->show();
+    options->raise();
+    options->activateWindow();
+    return options;
+}

@@ -23,6 +23,7 @@ class MainStatusBar;
 class PlacementStore;
 class SettingsStore;
 class SourceEditor;
+class StartPlacement;
 class frmOptions;
 
 // The main window: the three picture buttons, the source editor, the log
@@ -64,24 +65,17 @@ private:
     void createStatusBar();
     void connectButtons();
     void showPhoneAddress();
-    bool phoneAddressAfterUpload() const;
     // The open project and its target profile in the status bar.
     void showProject();
     void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
     void Form_Resize();
-    void applyStartPlacement();
-    void frameMayHaveChanged();
-    void watchForFrame();
-    void closeOtherWindows();
     bool askStopAndClose();
     void runAction(const std::function<void()> &action);
     // A command of the session, or the note why it does nothing now.
     void runCommand(ProjectSession::Command command, const std::function<void()> &action);
     void pressButton(ProjectSession::Command command, const std::function<void()> &action);
     bool bringWaitingDialogForward();
-    QSize frameExtra() const;
 
-    void mnuFileProperties_Click();
     void build();
     void upload();
 
@@ -103,11 +97,7 @@ private:
     bool m_inputBlocked = false;
     bool m_closePending = false;
     bool m_askingToStop = false;
-    // The start placement is the outer one, so it is made good once the
-    // window manager has told the frame's size.
-    bool m_startPending = false;
-    QPoint m_startPosition;
-    QSize m_knownFrame{0, 0};
+    StartPlacement *m_start = nullptr;
 
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;

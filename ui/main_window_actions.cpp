@@ -3,26 +3,14 @@
 // shows of what they report.
 #include "ui/main_window.h"
 
-#include "app/message_box.h"
-#include "app/settings_store.h"
-#include "build/build_folders.h"
-#include "build/build_pipeline.h"
-#include "build/command_runner.h"
-#include "build/descriptor_edits.h"
-#include "build/emulator_launch.h"
-#include "deploy/ftp_client.h"
-#include "deploy/upload.h"
-#include "project/new_project_dialog.h"
-#include "project/open_project.h"
-#include "project/project_chooser.h"
-#include "project/project_settings_dialog.h"
+#include "deploy/phone_address_dialog.h"
 #include "ui/action_input_filter.h"
 #include "ui/log_formatter.h"
 #include "ui/main_status_bar.h"
 #include "ui/source_editor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QTimer>
 
 // One action at a time. New and Open wait for a dialog with the window
@@ -96,7 +84,11 @@ void frmMain::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    closeOtherWindows();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
+        if (*it != this && (*it)->isVisible())
+            (*it)->close();
+    }
     SaveWindowPlacement();
     event->accept();
 }
@@ -107,10 +99,9 @@ bool frmMain::askStopAndClose()
     if (m_askingToStop || m_closePending)
         return false;
     m_askingToStop = true;
-    const auto answer = askQuenvel(QStringLiteral("実行中の処理を中止して終了しますか?"),
-                                   QMessageBox::Yes | QMessageBox::No, this, QMessageBox::No);
+    const bool yes = m_dialogs.askYesNo(QStringLiteral("実行中の処理を中止して終了しますか?"), Asker::Default::No);
     m_askingToStop = false;
-    if (answer != QMessageBox::Yes)
+    if (!yes)
         return false;
     m_session.stop();
     return true;
@@ -129,7 +120,7 @@ void frmMain::upload()
 {
     const bool sent = m_session.upload();
     showProject();
-    if (sent && phoneAddressAfterUpload())
+    if (sent && phoneAddressAfterUpload(m_placement))
         showPhoneAddress();
 }
 

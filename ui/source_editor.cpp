@@ -3,6 +3,7 @@
 #include "app/line_ends.h"
 #include "ui/edit_commands.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -68,6 +69,15 @@ bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
 void SourceEditor::insertFromMimeData(const QMimeData *source)
 {
     replaceSelection(this, source->hasText() ? source->text() : QString());
+}
+
+void setUpPane(QPlainTextEdit *pane, const QString &name)
+{
+    pane->setObjectName(name);
+    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 }
 
 QString SourceEditor::sourceText() const

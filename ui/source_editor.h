@@ -7,6 +7,10 @@
 
 class QKeyEvent;
 
+// The editor and the log alike: no wrapping, both scroll bars always, the
+// system's fixed-pitch font.
+void setUpPane(QPlainTextEdit *pane, const QString &name);
+
 // True for the keys of the Edit menu's Cut, Copy and Paste (Ctrl+X, Ctrl+C,
 // Ctrl+V), which belong to the window's menu and not to a text box.
 bool isEditMenuShortcut(const QKeyEvent *event);
