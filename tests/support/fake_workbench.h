@@ -21,6 +21,9 @@ public:
     QList<CompilerMessage> diagnostics;
     QList<QList<BudgetLine>> budgets;
     QList<bool> results;  // of the actions that ended
+    // Each event in brief: "cleared", "command", "output", "message",
+    // "error Hello.java:3:9", "budget 1", "Build started", "tool", "Build ended ok".
+    QStringList events;
     QStringList messages;
     QStringList chooserPatterns;
     QStringList chooserCurrents;
@@ -35,6 +38,7 @@ public:
 
     void report(const Event &event) override
     {
+        events << brief(event);
         log += logTextOf(event);
         if (std::holds_alternative<LogCleared>(event))
             log.clear();
@@ -81,6 +85,19 @@ private:
         }
         running = true;
         progress << name(step.action) + QStringLiteral(" started");
+    }
+    static QString brief(const Event &event)
+    {
+        if (const auto *error = std::get_if<Diagnostic>(&event))
+            return QStringLiteral("error %1:%2:%3").arg(error->error.file).arg(error->error.line).arg(error->error.column);
+        if (const auto *budget = std::get_if<Budget>(&event))
+            return QStringLiteral("budget %1").arg(budget->lines.size());
+        if (const auto *step = std::get_if<Progress>(&event))
+            return step->stage == Progress::Stage::ToolStarting ? QStringLiteral("tool") : name(step->action) + QStringLiteral(" started");
+        if (const auto *ended = std::get_if<ActionEnded>(&event))
+            return name(ended->action) + (ended->ok ? QStringLiteral(" ended ok") : QStringLiteral(" ended failed"));
+        static const char *const kinds[] = {"cleared", "command", "output", "message"};
+        return QLatin1String(kinds[event.index()]);
     }
     static QString name(ActionKind action)
     {
