@@ -232,6 +232,13 @@ Result<> SettingsStore::SaveSettings(const AppSettings &changed)
     return writeSettings(changed, m_settings, nullptr);
 }
 
+Result<qint32> nextMinorVersion(qint32 minor)
+{
+    if (minor == std::numeric_limits<qint32>::max())
+        return Result<qint32>::failure(kVersionAtMaximum);
+    return minor + 1;
+}
+
 Result<qint32> SettingsStore::raiseMinorVersion(const OpenedProject &project)
 {
     // The project's version as it was opened or last raised stands for what
@@ -244,11 +251,10 @@ Result<qint32> SettingsStore::raiseMinorVersion(const OpenedProject &project)
     qint32 raised = project.minor;
     const Result<> written = writeSettings(target, baseline, [&](const ProfileDocument &doc, AppSettings &s) {
         const qint32 inFile = doc.readInt(project.name, QStringLiteral("minor"), 0);
-        const qint32 base = qMax(project.minor, inFile);
-        // Wrapping round would announce an older version to the phone.
-        if (base == std::numeric_limits<qint32>::max())
-            return Result<>::failure(kVersionAtMaximum);
-        s.minor = raised = base + 1;
+        const Result<qint32> next = nextMinorVersion(qMax(project.minor, inFile));
+        if (!next)
+            return Result<>::failure(next.error());
+        s.minor = raised = *next;
         return Result<>::success();
     });
     if (!written)

@@ -90,3 +90,7 @@ private:
 };
 
 extern const QString kVersionAtMaximum;
+
+// The minor version after minor, or why there is none: wrapping round would
+// announce an older version to the phone.
+Result<qint32> nextMinorVersion(qint32 minor);

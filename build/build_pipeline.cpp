@@ -134,10 +134,9 @@ bool Build::prepareFolders()
 // they name; a value a handset could not read stops the build here.
 bool Build::settingsReady()
 {
-    for (const QString &line : takeHandEdits(m_services.store, m_project))
-        AppendLogLine(m_events, line);
-    if (const QString problem = unusableSettingsLine(m_services.store, m_project); !problem.isEmpty()) {
-        AppendLogLine(m_events, problem);
+    const auto logLine = [this](const QString &line) { AppendLogLine(m_events, line); };
+    if (const Result<> ready = settingsReadyForDescriptor(m_services.store, m_project, logLine); !ready) {
+        AppendLogLine(m_events, ready.error());
         return failCompile();
     }
     m_tools = Toolchain::fromSettings(m_services.store.settings(), m_services.store.style(),
@@ -260,8 +259,8 @@ bool Build::writeProducts()
     const Result<> jamWritten = WriteJamFile(m_project, m_services.clock.now());
     if (jamWritten) {
         AppendLogLine(m_events, kJamSaved + jam);
-        for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
-            AppendLogLine(m_events, line);
+        if (const Result<> recorded = recordWrittenDescriptor(m_services.store, m_project); !recorded)
+            AppendLogLine(m_events, recorded.error());
     } else
         AppendLogLine(m_events, jam + kNotSaved + kCrLf + jamWritten.error());
 

@@ -13,7 +13,6 @@
 #include "deploy/ftp_client.h"
 
 #include <QFileInfo>
-#include <limits>
 
 namespace {
 
@@ -78,21 +77,18 @@ bool Upload::archiveIsBuilt()
 // settings a handset could not read.
 bool Upload::settingsReady()
 {
-    for (const QString &line : takeHandEdits(m_services.store, m_project))
-        log(line);
-    const QString problem = unusableSettingsLine(m_services.store, m_project);
-    if (problem.isEmpty())
+    const Result<> ready = settingsReadyForDescriptor(m_services.store, m_project, [this](const QString &line) { log(line); });
+    if (ready)
         return true;
-    log(problem);
+    log(ready.error());
     log(QStringLiteral("アップロードを中止します。"));
     return false;
 }
 
 bool Upload::raiseVersion()
 {
-    // Wrapping round would announce an older version to the phone.
-    if (m_project.minor == std::numeric_limits<qint32>::max()) {
-        log(kVersionAtMaximum);
+    if (const Result<qint32> next = nextMinorVersion(m_project.minor); !next) {
+        log(next.error());
         return false;
     }
     const Result<qint32> raised = m_services.store.raiseMinorVersion(m_project);
@@ -117,8 +113,8 @@ bool Upload::writeProducts()
         return false;
     }
     log(jam + QStringLiteral("に生成しました。"));
-    for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
-        log(line);
+    if (const Result<> recorded = recordWrittenDescriptor(m_services.store, m_project); !recorded)
+        log(recorded.error());
 
     AppendLog(m_services.events, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = m_paths.page();
