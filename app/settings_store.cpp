@@ -104,12 +104,16 @@ AppSettings SettingsStore::settingsFrom(const ProfileDocument &doc, const QStrin
     return s;
 }
 
-// Every load says when no JDK is known.
 void SettingsStore::hold(const AppSettings &settings)
 {
     m_settings = settings;
-    if (m_settings.JAVA_PATH.isEmpty() && m_showMessage)
-        m_showMessage(noJdkMessage(QDir::toNativeSeparators(settingsFilePath())));
+}
+
+std::optional<QString> SettingsStore::noJdkNote() const
+{
+    if (!m_settings.JAVA_PATH.isEmpty())
+        return std::nullopt;
+    return noJdkMessage(QDir::toNativeSeparators(settingsFilePath()));
 }
 
 Result<> SettingsStore::LoadSettings()

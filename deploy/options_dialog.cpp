@@ -158,6 +158,8 @@ void frmOptions::reload()
 {
     if (const Result<> loaded = m_store.LoadSettings(); !loaded)
         showMessage(loaded.error());
+    else if (const std::optional<QString> noJdk = m_store.noJdkNote())
+        showMessage(*noJdk);
 }
 
 void frmOptions::showMessage(const QString &text)

@@ -111,22 +111,6 @@ bool perform(Action action, ProjectSession &session)
     return false;
 }
 
-// Points the store's messages at err for as long as the run lasts.
-class StoreMessages
-{
-public:
-    StoreMessages(SettingsStore &store, HeadlessWorkbench &bench) : m_store(store)
-    {
-        m_store.setMessageHandler([&bench](const QString &text) { bench.showMessage(text); });
-    }
-    ~StoreMessages() { m_store.setMessageHandler(nullptr); }
-    StoreMessages(const StoreMessages &) = delete;
-    StoreMessages &operator=(const StoreMessages &) = delete;
-
-private:
-    SettingsStore &m_store;
-};
-
 } // namespace
 
 bool isHeadlessInvocation(const QStringList &arguments)
@@ -198,13 +182,14 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
 
     HeadlessWorkbench bench(out, err);
     SourceText document(bench, bench, bench);
-    const StoreMessages messages(store, bench);
     ProjectSession session(Services{store, bench, bench, document, bench, runners, ftp, clock});
     if (const Result<> loaded = store.LoadSettings(); !loaded) {
         bench.showMessage(loaded.error());
         bench.finish();
         return 1;
     }
+    if (const std::optional<QString> noJdk = store.noJdkNote())
+        bench.showMessage(*noJdk);
     if (const std::optional<QString> utf8 = utf8SettingsFileMessage(store.settingsFilePath()))
         bench.showMessage(*utf8);
     if (!session.open(parsed.request->name)) {

@@ -71,6 +71,8 @@ bool ProjectSession::takeOpening(const QString &name)
     }
     if (!*opened)
         return false;
+    if (const std::optional<QString> noJdk = m_services.store.noJdkNote())
+        m_services.asker.showMessage(*noJdk);
     m_services.bench.setSourceText((*opened)->text);
     m_project = (*opened)->project;
     m_flags = {true, true};

@@ -215,8 +215,6 @@ private Q_SLOTS:
         SettingsStore store(dir.path(), testStyle(dir.path()));
         if (!file.isEmpty())
             QVERIFY(writeBytes(store.settingsFilePath(), file));
-        QStringList messages;
-        store.setMessageHandler([&](const QString &text) { messages << text; });
         QVERIFY(store.LoadSettings());
         if (!javaPath.isEmpty() && !javaPath.startsWith(QLatin1Char('/')))
             javaPath = dir.filePath(javaPath);
@@ -224,7 +222,7 @@ private Q_SLOTS:
         // No JDK is no compiler, never the machine's own javac.
         QCOMPARE(Toolchain::fromSettings(store.settings(), store.style()).javac,
                  javaPath.isEmpty() ? QString() : javaPath + QStringLiteral("/bin/javac"));
-        QCOMPARE(messages, javaPath.isEmpty() ? QStringList{noJdkMessage(QDir::toNativeSeparators(store.settingsFilePath()))} : QStringList());
+        QCOMPARE(store.noJdkNote(), javaPath.isEmpty() ? std::optional<QString>(noJdkMessage(QDir::toNativeSeparators(store.settingsFilePath()))) : std::nullopt);
     }
 
     // What the code page cannot hold is lost alone: the other changes are

@@ -74,7 +74,6 @@ void WindowRoadTest::newBuildRunUpload()
     NoPlacement placement;
     frmMain window(store, runners, ftp, clock, placement, UiLanguage::Japanese);
     DialogDriver driver;
-    store.setMessageHandler([&](const QString &text) { driver.messages << text; });
     QVERIFY(window.Form_Load());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -46,7 +46,6 @@ struct Fixture {
 
     explicit Fixture(UiLanguage language = UiLanguage::Japanese)
     {
-        box.store.setMessageHandler([](const QString &) {});
         box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
         box.writeFile(QStringLiteral("bin/Hello.jam"), "AppClass = Hello\r\n");
         runners.answer = [this](const QString &) {
