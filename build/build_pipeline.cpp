@@ -35,6 +35,7 @@ public:
     }
 
     BuildOutcome run();
+    bool complete() const { return m_complete; }
 
 private:
     bool prepareFolders();
@@ -62,6 +63,7 @@ private:
     bool m_stopped = false;
     std::optional<ShrinkOutcome> m_shrunk;
     BuildOutcome m_outcome;
+    bool m_complete = false;
 };
 
 BuildOutcome Build::run()
@@ -81,7 +83,7 @@ BuildOutcome Build::run()
         return m_outcome;
     if (!settingsReady() || !compile())
         return m_outcome;
-    m_outcome.compiled = true;
+    m_outcome.compile = CompileStage::Passed;
     logStaleClasses();
     if (shrinksClasses(m_project.settings) && !shrink())
         return m_outcome;
@@ -109,7 +111,7 @@ BuildOutcome Build::run()
     complete = writeProducts() && complete;
     AppendLogLine(m_events, kBuildSucceeded);
     logBudget();
-    m_outcome.complete = complete;
+    m_complete = complete;
     return m_outcome;
 }
 
@@ -157,7 +159,7 @@ void Build::logStaleClasses()
 bool Build::failCompile()
 {
     AppendLogLine(m_events, kCompileFailed);
-    m_outcome.compiled = false;
+    m_outcome.compile = CompileStage::Failed;
     return false;
 }
 
@@ -300,7 +302,8 @@ void Build::logJarFailure(const CommandResult &run)
 BuildOutcome Compile_Click(Services &services, OpenedProject &project)
 {
     ActionUnderWay underWay(services.events, ActionKind::Build);
-    const BuildOutcome outcome = Build(services, project).run();
-    underWay.succeeded(outcome.complete);
+    Build build(services, project);
+    const BuildOutcome outcome = build.run();
+    underWay.succeeded(build.complete());
     return outcome;
 }

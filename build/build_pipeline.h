@@ -4,18 +4,18 @@
 #include "build/handset_budget.h"
 
 #include <QList>
-#include <optional>
 
 struct OpenedProject;
 struct Services;
 
-// What a build came to.
+// How far the compile stage came: passed lets Run start; not reached when the
+// build ended before it (a folder not made, no runner).
+enum class CompileStage { NotReached, Failed, Passed };
+
+// What a build came to, besides whether every stage worked, which its
+// ActionEnded event tells (the exit code without a window).
 struct BuildOutcome {
-    // Every stage worked: the exit code without a window.
-    bool complete = false;
-    // Whether the compile stage passed, which lets Run start; none when the
-    // build ended before it (a folder not made, no runner).
-    std::optional<bool> compiled;
+    CompileStage compile = CompileStage::NotReached;
     // What the archive and scratchpad take of the handset, as logged; none
     // without an archive.
     QList<BudgetLine> budget;

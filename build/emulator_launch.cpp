@@ -56,10 +56,8 @@ bool launch(Services &services, const OpenedProject &project)
 
 } // namespace
 
-bool Run_Click(Services &services, const OpenedProject &project)
+void Run_Click(Services &services, const OpenedProject &project)
 {
     ActionUnderWay underWay(services.events, ActionKind::Run);
-    const bool ended = launch(services, project);
-    underWay.succeeded(ended);
-    return ended;
+    underWay.succeeded(launch(services, project));
 }

@@ -206,10 +206,8 @@ QString phoneAddress(const QString &webUrl, const QString &projectName)
     return webFolderAddress(webUrl) + QLatin1Char('/') + projectName + QStringLiteral(".htm");
 }
 
-bool Upload_Click(Services &services, OpenedProject &project)
+void Upload_Click(Services &services, OpenedProject &project)
 {
     ActionUnderWay underWay(services.events, ActionKind::Upload);
-    const bool stored = Upload(services, project).run();
-    underWay.succeeded(stored);
-    return stored;
+    underWay.succeeded(Upload(services, project).run());
 }

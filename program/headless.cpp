@@ -96,11 +96,11 @@ Parsed parse(const QStringList &arguments)
     return {Request{*action, name}, {}};
 }
 
-bool perform(Action action, ProjectSession &session)
+void perform(Action action, ProjectSession &session)
 {
     switch (action) {
     case Action::Build:
-        return session.build().complete;
+        return session.build();
     case Action::Run:
         return session.run();
     case Action::Upload:
@@ -108,7 +108,6 @@ bool perform(Action action, ProjectSession &session)
     case Action::Help:
         break;
     }
-    return false;
 }
 
 } // namespace
@@ -196,7 +195,7 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
         bench.finish();
         return 1;
     }
-    const bool ended = perform(parsed.request->action, session);
+    perform(parsed.request->action, session);
     bench.finish();
-    return ended ? 0 : 1;
+    return bench.actionSucceeded() ? 0 : 1;
 }

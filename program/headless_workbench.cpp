@@ -17,6 +17,8 @@ void HeadlessWorkbench::report(const Event &event)
             QCoreApplication::processEvents();
         return;
     }
+    if (const auto *ended = std::get_if<ActionEnded>(&event))
+        m_succeeded = ended->ok;
     const QString text = logTextOf(event);
     if (text.isEmpty())
         return;

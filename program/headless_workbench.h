@@ -22,6 +22,8 @@ public:
 
     // What was printed stays printed when the log is emptied.
     void report(const Event &event) override;
+    // Whether the last action ended with every stage done.
+    bool actionSucceeded() const { return m_succeeded; }
 
     QString sourceText() const override { return m_source; }
     void setSourceText(const QString &text) override;
@@ -42,4 +44,5 @@ private:
     LfLineEndStream m_stream;
     QString m_source;
     bool m_modified = false;
+    bool m_succeeded = false;
 };

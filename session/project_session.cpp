@@ -6,6 +6,7 @@
 #include "build/build_folders.h"
 #include "build/command_runner.h"
 #include "build/descriptor_edits.h"
+#include "build/build_pipeline.h"
 #include "build/emulator_launch.h"
 #include "build/log_output.h"
 #include "build/session_events.h"
@@ -30,8 +31,17 @@ private:
     bool m_was;
 };
 
+void ProjectSession::Relay::report(const Event &event)
+{
+    if (const auto *ended = std::get_if<ActionEnded>(&event))
+        m_succeeded = ended->ok;
+    m_events.report(event);
+}
+
 ProjectSession::ProjectSession(const Services &services)
-    : m_services(services)
+    : m_relay(services.events)
+    , m_services{services.store, services.bench, services.asker, services.document, m_relay,
+                 services.runners, services.ftp, services.clock}
 {
     m_services.runners.setNoteLog([this](const QString &line) { logLines({line}); });
 }
@@ -112,32 +122,29 @@ bool ProjectSession::maySourceBeLeft()
     return ::maySourceBeLeft(m_services, project());
 }
 
-BuildOutcome ProjectSession::build()
+void ProjectSession::build()
 {
     const Busy busy(m_busy);
     const BuildOutcome outcome = Compile_Click(m_services, *m_project);
-    if (outcome.compiled)
-        m_flags.CanRun = *outcome.compiled;
+    if (outcome.compile != CompileStage::NotReached)
+        m_flags.CanRun = outcome.compile == CompileStage::Passed;
     m_services.events.report(SessionEvents::Budget{outcome.budget});
-    return outcome;
 }
 
-bool ProjectSession::run()
+void ProjectSession::run()
 {
     const Busy busy(m_busy);
-    const bool ended = Run_Click(m_services, *m_project);
+    Run_Click(m_services, *m_project);
     // Whatever the emulator came to, the user has seen the application.
     m_flags.CanUpload = true;
-    return ended;
 }
 
-bool ProjectSession::upload()
+void ProjectSession::upload()
 {
     const Busy busy(m_busy);
-    if (!Upload_Click(m_services, *m_project))
-        return false;
-    m_lastPhoneAddress = phoneAddress(m_services.store.settings().WebUrl, m_project->name);
-    return true;
+    Upload_Click(m_services, *m_project);
+    if (m_relay.lastActionSucceeded())
+        m_lastPhoneAddress = phoneAddress(m_services.store.settings().WebUrl, m_project->name);
 }
 
 void ProjectSession::clean()

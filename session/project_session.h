@@ -3,7 +3,7 @@
 #include "app/opened_project.h"
 #include "app/services.h"
 #include "app/source_document.h"
-#include "build/build_pipeline.h"
+#include "build/session_events.h"
 
 #include <QString>
 #include <optional>
@@ -59,12 +59,11 @@ public:
     // Asks about unsaved edits before the editor's text goes.
     bool maySourceBeLeft();
 
-    // The buttons; each assumes its refusal is empty.
-    BuildOutcome build();
-    // True when the emulator ended with 0.
-    bool run();
-    // True when all three files were stored.
-    bool upload();
+    // The buttons; each assumes its refusal is empty. How each ended, its
+    // ActionEnded event tells.
+    void build();
+    void run();
+    void upload();
     // The class files and the three products go, the scratchpad file stays.
     void clean();
     // The settings dialog over the project's settings, hand edits taken first.
@@ -74,9 +73,22 @@ public:
 
 private:
     class Busy;
+    // Hands the events on, and keeps how the last action ended.
+    class Relay : public SessionEvents
+    {
+    public:
+        explicit Relay(SessionEvents &events) : m_events(events) {}
+        void report(const Event &event) override;
+        bool lastActionSucceeded() const { return m_succeeded; }
+
+    private:
+        SessionEvents &m_events;
+        bool m_succeeded = false;
+    };
     bool takeOpening(const QString &name);
     void logLines(const QStringList &lines);
 
+    Relay m_relay;
     Services m_services;
     std::optional<OpenedProject> m_project;
     Flags m_flags;

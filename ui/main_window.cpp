@@ -163,7 +163,7 @@ void frmMain::connectButtons()
     connect(Compile, &PictureButton::clicked, this, build);
     addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
 
-    const auto run = [this] { pressButton(Command::Run, [this] { (void)m_session.run(); }); };
+    const auto run = [this] { pressButton(Command::Run, [this] { m_session.run(); }); };
     // The pointer shows the press; the emulator is then the user's to use.
     const auto pressed = [this] {
         if (!std::exchange(m_busyForPress, true))

@@ -97,6 +97,7 @@ private:
     bool m_inputBlocked = false;
     bool m_closePending = false;
     bool m_askingToStop = false;
+    bool m_lastActionSucceeded = false;
     StartPlacement *m_start = nullptr;
 
     PictureButton *Compile = nullptr;

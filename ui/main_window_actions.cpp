@@ -113,14 +113,14 @@ void frmMain::build()
     m_compileErrors.clear();
     SourceCode->clearLineMarks();
     m_log->removeLinks();
-    (void)m_session.build();
+    m_session.build();
 }
 
 void frmMain::upload()
 {
-    const bool sent = m_session.upload();
+    m_session.upload();
     showProject();
-    if (sent && phoneAddressAfterUpload(m_placement))
+    if (m_lastActionSucceeded && phoneAddressAfterUpload(m_placement))
         showPhoneAddress();
 }
 
@@ -172,6 +172,7 @@ void frmMain::report(const Event &event)
         if (progress->action == ActionKind::Build)
             m_busy.take();
     } else if (const auto *ended = std::get_if<ActionEnded>(&event)) {
+        m_lastActionSucceeded = ended->ok;
         if (ended->action == ActionKind::Build)
             m_busy.give();
         sbStatusBar->setActivity(QString());

@@ -54,11 +54,11 @@ bool perform(ProjectSandbox &box, ProjectSession &session, const QString &step)
     if (command == QLatin1String("open"))
         return session.open(words.value(1));
     if (command == QLatin1String("build"))
-        return session.build().complete;
+        return session.build(), box.bench.results.last();
     if (command == QLatin1String("run"))
-        return session.run();
+        return session.run(), box.bench.results.last();
     if (command == QLatin1String("upload"))
-        return session.upload();
+        return session.upload(), box.bench.results.last();
     if (command == QLatin1String("clean"))
         return session.clean(), true;
     if (command == QLatin1String("settings")) {
@@ -217,7 +217,7 @@ private Q_SLOTS:
             busyMeanwhile = session.isBusy();
             return CommandResult{};
         };
-        (void)session.build();
+        session.build();
         QVERIFY(busyMeanwhile);
         QVERIFY(!session.isBusy());
     }
