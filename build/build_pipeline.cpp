@@ -117,8 +117,8 @@ BuildOutcome Build::run()
 
 bool Build::prepareFolders()
 {
-    if (const QString missing = PrepareBuildFolders(m_paths); !missing.isEmpty()) {
-        AppendLogLine(m_events, missing + kFolderNotCreated);
+    if (const Result<> prepared = PrepareBuildFolders(m_paths); !prepared) {
+        AppendLogLine(m_events, prepared.error());
         return false;
     }
     // A class the source no longer defines must not stay in the archive.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -21,9 +23,9 @@ bool shrinksClasses(const ProjectSettings &settings);
 // ours has to be read in a code page the tool may not share.
 QString shrinkCommandLine(const Toolchain &tools, const QString &project);
 
-// Empty when ProGuard can be run; otherwise the line that says why not
+// Whether ProGuard can be run; the failure is the line that says why not
 // (no archive named or none there, or a value the line cannot carry).
-QString shrinkToolProblem(const Toolchain &tools);
+Result<> shrinkToolReady(const Toolchain &tools);
 
 // The bytes of the class files in a folder and its subfolders.
 qint64 classBytes(const QString &folder);

@@ -103,7 +103,8 @@ private Q_SLOTS:
         QFETCH(QString, dojaPath);
         QFETCH(QString, proguardJar);
         proguardJar.replace(QStringLiteral("%HERE%"), QCoreApplication::applicationFilePath());
-        QTEST(shrinkToolProblem(toolsFor(false, dojaPath, proguardJar)), "problem");
+        const Result<> ready = shrinkToolReady(toolsFor(false, dojaPath, proguardJar));
+        QTEST(ready ? QString() : ready.error(), "problem");
     }
 
     void gainLine_data()
