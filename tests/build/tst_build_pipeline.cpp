@@ -437,6 +437,10 @@ private Q_SLOTS:
     void classFolders()
     {
         QFETCH(QStringList, before);
+#ifdef Q_OS_WIN
+        if (before.contains(QStringLiteral("link:classes")))
+            QSKIP("QFile::link makes a shortcut file on Windows, no link a folder walk could follow");
+#endif
         ProjectSandbox box;
         QTemporaryDir elsewhere;
         QVERIFY(box.isValid() && elsewhere.isValid());
