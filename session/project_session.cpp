@@ -53,6 +53,8 @@ ProjectSession::~ProjectSession()
 
 ProjectSession::Refusal ProjectSession::refusal(Command command) const
 {
+    if (command == Command::PhoneAddress && m_lastPhoneAddress.isEmpty())
+        return {QStringLiteral("まだアップロードしていません。")};
     if (!m_project)
         return {QStringLiteral("プロジェクトが開かれていません。")};
     if (command == Command::Run && !m_flags.CanRun)

@@ -15,7 +15,7 @@
 class ProjectSession
 {
 public:
-    enum class Command { Build, Run, Upload, Clean, ProjectSettings };
+    enum class Command { Build, Run, Upload, Clean, ProjectSettings, PhoneAddress };
 
     // Run and Upload are let through once their step before was taken;
     // ProjectLoaded is having a project.

@@ -186,10 +186,10 @@ void frmMain::connectButtons()
 // The last upload's address, where it can be copied or scanned.
 void frmMain::showPhoneAddress()
 {
-    if (const QString address = m_session.lastPhoneAddress(); !address.isEmpty())
-        showPhoneAddressDialog(address, m_placement, this);
+    if (const auto refusal = m_session.refusal(ProjectSession::Command::PhoneAddress); !refusal.text.isEmpty())
+        sbStatusBar->showNote(refusal.text);
     else
-        sbStatusBar->showNote(QStringLiteral("まだアップロードしていません。"));
+        showPhoneAddressDialog(m_session.lastPhoneAddress(), m_placement, this);
 }
 
 // A key of the window's own, outside the menus.

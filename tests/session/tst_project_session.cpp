@@ -150,6 +150,7 @@ private Q_SLOTS:
             QCOMPARE(box.bench.events, events);
         QTEST(gates(session), "gates");
         QVERIFY(!session.isBusy());
+        QCOMPARE(session.refusal(Command::PhoneAddress).text, QStringLiteral("まだアップロードしていません。"));
         const bool opened = steps.contains(QLatin1String("open Hello"));
         QCOMPARE(box.bench.messages.size(), steps.contains(QLatin1String("open Nope")) ? 1 : 0);
         QCOMPARE(box.bench.questions.size(), int(steps.filter(QLatin1String("clean")).size()));
