@@ -1,20 +1,23 @@
 #pragma once
 
-class ActionProgress;
+class Asker;
 class Clock;
 class CommandRunnerFactory;
 class FtpClientFactory;
+class SessionEvents;
 class SettingsStore;
 class SourceDocument;
 class Workbench;
 
-// What an action is handed: the settings, the window it reports to with its
-// source document, and the seams to the outside world.
+// What an action is handed: the settings, the editor's text and its file,
+// who answers its questions, where it reports what it does, and the seams
+// to the outside world.
 struct Services {
     SettingsStore &store;
     Workbench &bench;
+    Asker &asker;
     SourceDocument &document;
-    ActionProgress &progress;
+    SessionEvents &events;
     CommandRunnerFactory &runners;
     FtpClientFactory &ftp;
     const Clock &clock;

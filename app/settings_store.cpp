@@ -104,12 +104,16 @@ AppSettings SettingsStore::settingsFrom(const ProfileDocument &doc, const QStrin
     return s;
 }
 
-// Every load says when no JDK is known.
 void SettingsStore::hold(const AppSettings &settings)
 {
     m_settings = settings;
-    if (m_settings.JAVA_PATH.isEmpty() && m_showMessage)
-        m_showMessage(noJdkMessage(QDir::toNativeSeparators(settingsFilePath())));
+}
+
+std::optional<QString> SettingsStore::noJdkNote() const
+{
+    if (!m_settings.JAVA_PATH.isEmpty())
+        return std::nullopt;
+    return noJdkMessage(QDir::toNativeSeparators(settingsFilePath()));
 }
 
 Result<> SettingsStore::LoadSettings()
@@ -232,7 +236,14 @@ Result<> SettingsStore::SaveSettings(const AppSettings &changed)
     return writeSettings(changed, m_settings, nullptr);
 }
 
-Result<qint32> SettingsStore::RaiseMinorVersion(const OpenedProject &project)
+Result<qint32> nextMinorVersion(qint32 minor)
+{
+    if (minor == std::numeric_limits<qint32>::max())
+        return Result<qint32>::failure(kVersionAtMaximum);
+    return minor + 1;
+}
+
+Result<qint32> SettingsStore::raiseMinorVersion(const OpenedProject &project)
 {
     // The project's version as it was opened or last raised stands for what
     // the file held; the project becomes the last one, as at its opening.
@@ -244,11 +255,10 @@ Result<qint32> SettingsStore::RaiseMinorVersion(const OpenedProject &project)
     qint32 raised = project.minor;
     const Result<> written = writeSettings(target, baseline, [&](const ProfileDocument &doc, AppSettings &s) {
         const qint32 inFile = doc.readInt(project.name, QStringLiteral("minor"), 0);
-        const qint32 base = qMax(project.minor, inFile);
-        // Wrapping round would announce an older version to the phone.
-        if (base == std::numeric_limits<qint32>::max())
-            return Result<>::failure(kVersionAtMaximum);
-        s.minor = raised = base + 1;
+        const Result<qint32> next = nextMinorVersion(qMax(project.minor, inFile));
+        if (!next)
+            return Result<>::failure(next.error());
+        s.minor = raised = *next;
         return Result<>::success();
     });
     if (!written)

@@ -28,8 +28,6 @@ struct ProjectRecord {
 class SettingsStore
 {
 public:
-    using MessageHandler = std::function<void(const QString &text)>;
-
     SettingsStore(const QString &appDir, const PathStyle &style);
 
     // As the last load or save left the file.
@@ -38,9 +36,9 @@ public:
     QString appDir() const { return m_appDir; }
     QString settingsFilePath() const;
 
-    // Shown when no JDK is known after a load (a message box in the window,
-    // standard error without one).
-    void setMessageHandler(MessageHandler handler) { m_showMessage = std::move(handler); }
+    // What to tell the user after a load or an opening when no JDK is known
+    // (a message box in the window, standard error without one).
+    std::optional<QString> noJdkNote() const;
 
     QString ReadIniString(const QString &section, const QString &key, const QString &defaultValue) const;
     qint32 ReadIniInt(const QString &section, const QString &key, qint32 defaultValue) const;
@@ -59,7 +57,7 @@ public:
     // Under the file's lock: the project's minor becomes one more than the
     // larger of its value in the project and in the file, and is saved with
     // the project as the last one. The new minor, or why there is none.
-    Result<qint32> RaiseMinorVersion(const OpenedProject &project);
+    Result<qint32> raiseMinorVersion(const OpenedProject &project);
     // Writes the project's settings that differ from those it holds, and
     // the descriptor's digest when one is given; all of it or nothing.
     // Failure names the settings file and why.
@@ -86,7 +84,10 @@ private:
     PathStyle m_style;
     AppSettings m_settings;
     ProfileLockWait m_lockWait;
-    MessageHandler m_showMessage;
 };
 
 extern const QString kVersionAtMaximum;
+
+// The minor version after minor, or why there is none: wrapping round would
+// announce an older version to the phone.
+Result<qint32> nextMinorVersion(qint32 minor);

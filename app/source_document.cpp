@@ -1,5 +1,6 @@
 #include "app/source_document.h"
 
+#include "app/asker.h"
 #include "app/opened_project.h"
 #include "app/services.h"
 #include "app/workbench.h"
@@ -11,17 +12,17 @@ SaveOutcome mnuFileSave_Click(Services &services, const OpenedProject *project)
     return services.document.save(project->paths.sourceFile());
 }
 
-bool MaySourceBeLeft(Services &services, const OpenedProject *project)
+bool maySourceBeLeft(Services &services, const OpenedProject *project)
 {
     Workbench &bench = services.bench;
     if (!project || !bench.isSourceModified() || bench.sourceText().isEmpty())
         return true;
-    switch (bench.askSaveChanges()) {
-    case Workbench::SaveAnswer::Save:
+    switch (services.asker.askSaveChanges()) {
+    case Asker::SaveAnswer::Save:
         return services.document.save(project->paths.sourceFile()) == SaveOutcome::Saved;
-    case Workbench::SaveAnswer::Discard:
+    case Asker::SaveAnswer::Discard:
         return true;
-    case Workbench::SaveAnswer::Cancel:
+    case Asker::SaveAnswer::Cancel:
         break;
     }
     return false;

@@ -31,4 +31,4 @@ SaveOutcome mnuFileSave_Click(Services &services, const OpenedProject *project);
 // Before the editor text is replaced or the window closes: asks about
 // unsaved edits that Save could write (a project is open, the text is not
 // empty). False when the user chose Cancel, or Save and the save failed.
-bool MaySourceBeLeft(Services &services, const OpenedProject *project);
+bool maySourceBeLeft(Services &services, const OpenedProject *project);

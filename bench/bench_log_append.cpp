@@ -5,7 +5,9 @@
 #include "app/window_placement.h"
 #include "build/command_runner.h"
 #include "deploy/ftp_client.h"
+#include "ui/log_formatter.h"
 #include "ui/main_window.h"
+#include "ui/source_editor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -61,7 +63,7 @@ int main(int argc, char **argv)
     QElapsedTimer timer;
     timer.start();
     for (const QString &chunk : chunks)
-        window.appendLog(chunk);
+        window.log().append(chunk);
     QCoreApplication::processEvents();
     const double appendMs = timer.nsecsElapsed() / 1e6;
 

@@ -2,21 +2,22 @@
 
 #include "app/fs_helpers.h"
 #include "app/project_paths.h"
+#include "build/build_messages.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
-QString PrepareBuildFolders(const ProjectPaths &project)
+Result<> PrepareBuildFolders(const ProjectPaths &project)
 {
     for (const QString &folder : project.buildFolders()) {
         if (FolderExists(folder))
             continue;
         if (!QDir().mkdir(folder))
-            return folder;
+            return Result<>::failure(folder + kFolderNotCreated);
     }
-    return {};
+    return Result<>::success();
 }
 
 namespace {

@@ -9,9 +9,9 @@ class ProjectPaths;
 
 // Creates, one level each, whichever of bin, src, res, tmpclasses and
 // classes is missing in the project folder; existing folders are left
-// alone. Empty on success, else the folder that could not be created (the
-// later ones are then not tried).
-QString PrepareBuildFolders(const ProjectPaths &project);
+// alone. A folder that cannot be created is named in the failure (the later
+// ones are then not tried).
+Result<> PrepareBuildFolders(const ProjectPaths &project);
 
 // Removes the class files below tmpclasses and classes, so the archive holds
 // exactly what the source defines now; every other file stays, and a link

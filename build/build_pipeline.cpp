@@ -1,6 +1,5 @@
 #include "build/build_pipeline.h"
 
-#include "app/action_progress.h"
 #include "app/clock.h"
 #include "app/line_ends.h"
 #include "app/opened_project.h"
@@ -8,7 +7,6 @@
 #include "app/settings_store.h"
 #include "app/source_document.h"
 #include "app/toolchain.h"
-#include "app/workbench.h"
 #include "build/build_commands.h"
 #include "build/build_folders.h"
 #include "build/build_messages.h"
@@ -17,6 +15,7 @@
 #include "build/html_writer.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
+#include "build/session_events.h"
 #include "build/shrink_step.h"
 
 #include <QFileInfo>
@@ -29,13 +28,14 @@ class Build
 public:
     Build(Services &services, OpenedProject &project)
         : m_services(services)
-        , m_bench(services.bench)
+        , m_events(services.events)
         , m_project(project)
         , m_paths(project.paths)
     {
     }
 
     BuildOutcome run();
+    bool complete() const { return m_complete; }
 
 private:
     bool prepareFolders();
@@ -49,12 +49,12 @@ private:
     bool writeProducts();
     void logBudget();
     bool failCompile();
-    void logCompilerOutput(const QString &output, const QString &heldBack, int firstLine);
+    void logCompilerOutput(const QString &output, const QString &heldBack);
     CommandResult runTool(const QString &line, const QString &folder);
     void logJarFailure(const CommandResult &run);
 
     Services &m_services;
-    Workbench &m_bench;
+    SessionEvents &m_events;
     OpenedProject &m_project;
     const ProjectPaths &m_paths;
     Toolchain m_tools;
@@ -63,18 +63,19 @@ private:
     bool m_stopped = false;
     std::optional<ShrinkOutcome> m_shrunk;
     BuildOutcome m_outcome;
+    bool m_complete = false;
 };
 
 BuildOutcome Build::run()
 {
-    m_bench.clearLog();
+    m_events.report(SessionEvents::LogCleared{});
     // Compiling the file on disk would build what the user does not see.
     if (m_services.document.save(m_paths.sourceFile()) == SaveOutcome::Failed) {
         failCompile();
         return m_outcome;
     }
-    AppendLog(m_bench, kCrLf);
-    m_services.progress.toolStarting();
+    AppendLog(m_events, kCrLf);
+    m_events.report(SessionEvents::Progress{ActionKind::Build, SessionEvents::Progress::Stage::ToolStarting});
 
     // No tool has run when these fail, so Run stays as the last build or
     // opening left it.
@@ -82,7 +83,7 @@ BuildOutcome Build::run()
         return m_outcome;
     if (!settingsReady() || !compile())
         return m_outcome;
-    m_outcome.compiled = true;
+    m_outcome.compile = CompileStage::Passed;
     logStaleClasses();
     if (shrinksClasses(m_project.settings) && !shrink())
         return m_outcome;
@@ -104,26 +105,26 @@ BuildOutcome Build::run()
     if (!QFileInfo(m_paths.archive()).isFile()) {
         // A jar that says it worked is not believed without its archive.
         if (packed)
-            AppendLogLine(m_bench, m_paths.archive() + QStringLiteral("が作られませんでした。"));
+            AppendLogLine(m_events, m_paths.archive() + QStringLiteral("が作られませんでした。"));
         complete = false;
     }
     complete = writeProducts() && complete;
-    AppendLogLine(m_bench, kBuildSucceeded);
+    AppendLogLine(m_events, kBuildSucceeded);
     logBudget();
-    m_outcome.complete = complete;
+    m_complete = complete;
     return m_outcome;
 }
 
 bool Build::prepareFolders()
 {
-    if (const QString missing = PrepareBuildFolders(m_paths); !missing.isEmpty()) {
-        AppendLogLine(m_bench, missing + kFolderNotCreated);
+    if (const Result<> prepared = PrepareBuildFolders(m_paths); !prepared) {
+        AppendLogLine(m_events, prepared.error());
         return false;
     }
     // A class the source no longer defines must not stay in the archive.
     const Result<QStringList> removed = removeClassFiles(m_paths);
     if (!removed) {
-        AppendLogLine(m_bench, removed.error());
+        AppendLogLine(m_events, removed.error());
         return false;
     }
     m_removedClasses = *removed;
@@ -135,10 +136,9 @@ bool Build::prepareFolders()
 // they name; a value a handset could not read stops the build here.
 bool Build::settingsReady()
 {
-    for (const QString &line : takeHandEdits(m_services.store, m_project))
-        AppendLogLine(m_bench, line);
-    if (const QString problem = unusableSettingsLine(m_services.store, m_project); !problem.isEmpty()) {
-        AppendLogLine(m_bench, problem);
+    const auto logLine = [this](const QString &line) { AppendLogLine(m_events, line); };
+    if (const Result<> ready = settingsReadyForDescriptor(m_services.store, m_project, logLine); !ready) {
+        AppendLogLine(m_events, ready.error());
         return failCompile();
     }
     m_tools = Toolchain::fromSettings(m_services.store.settings(), m_services.store.style(),
@@ -153,13 +153,13 @@ void Build::logStaleClasses()
     for (const QString &made : compiledClassFiles(m_paths))
         stale.removeAll(made);
     if (!stale.isEmpty())
-        AppendLogLine(m_bench, QStringLiteral("前回のビルドのクラスファイルを削除しました: ") + stale.join(QStringLiteral("、")));
+        AppendLogLine(m_events, QStringLiteral("前回のビルドのクラスファイルを削除しました: ") + stale.join(QStringLiteral("、")));
 }
 
 bool Build::failCompile()
 {
-    AppendLogLine(m_bench, kCompileFailed);
-    m_outcome.compiled = false;
+    AppendLogLine(m_events, kCompileFailed);
+    m_outcome.compile = CompileStage::Failed;
     return false;
 }
 
@@ -181,59 +181,57 @@ bool holdsOnlyCompilerNotes(const QString &output)
 
 bool Build::compile()
 {
-    if (!HasTool(m_bench, m_tools.javac, kNoJdk))
-        return failCompile();
-    if (const QString problem = commandLineSettingsProblem(m_tools); !problem.isEmpty()) {
-        AppendLogLine(m_bench, problem);
+    if (const Result<> ready = toolReady(m_tools, m_tools.javac, kNoJdk); !ready) {
+        AppendLogLine(m_events, ready.error());
         return failCompile();
     }
     const QString line = compileCommandLine(m_tools);
-    AppendLogLine(m_bench, line);
+    logCommand(m_events, line);
     m_runner = m_services.runners.CreateCommandRunner();
     if (!m_runner) {
-        AppendLogLine(m_bench, kNoRunner);
+        AppendLogLine(m_events, kNoRunner);
         return false;
     }
-    // The errors are counted in the log's lines, from where the output lands.
-    OutputLogUntilVerdict live(m_bench);
+    OutputLogUntilVerdict live(m_events);
     const CommandResult run = m_runner->RunCommand(line, m_paths.folder(), live.sink());
     if (run.result == 0 && holdsOnlyCompilerNotes(run.output) && !run.stopped) {
         if (!live.heldBack().isEmpty())
-            AppendLog(m_bench, withCrLfLines(live.heldBack()));
+            m_events.report(SessionEvents::ToolOutput{withCrLfLines(live.heldBack())});
         return true;
     }
-    logCompilerOutput(run.output, live.heldBack(), live.firstLine());
+    logCompilerOutput(run.output, live.heldBack());
     return failCompile();
 }
 
 // The output up to what was held back is in the log already.
-void Build::logCompilerOutput(const QString &output, const QString &heldBack, int firstLine)
+void Build::logCompilerOutput(const QString &output, const QString &heldBack)
 {
-    AppendLog(m_bench, NormalizeOutput(heldBack) + kCrLf);
-    m_outcome.errors = parseCompilerOutput(output);
-    for (CompilerMessage &error : m_outcome.errors) {
-        error.firstOutputLine += firstLine;
-        error.lastOutputLine += firstLine;
-    }
+    if (!heldBack.isEmpty())
+        m_events.report(SessionEvents::ToolOutput{NormalizeOutput(heldBack)});
+    AppendLog(m_events, kCrLf);
+    for (const CompilerMessage &error : parseCompilerOutput(output))
+        m_events.report(SessionEvents::Diagnostic{error});
 }
 
 bool Build::shrink()
 {
-    m_shrunk = ShrinkClasses(m_bench, *m_runner, m_tools, m_paths);
+    m_shrunk = shrinkClasses(m_events, *m_runner, m_tools, m_paths);
     m_stopped = m_shrunk->stopped;
     return m_shrunk->done;
 }
 
 bool Build::preverify()
 {
-    if (!HasTool(m_bench, m_tools.preverify, kNoSdk))
+    if (const Result<> ready = toolReady(m_tools, m_tools.preverify, kNoSdk); !ready) {
+        AppendLogLine(m_events, ready.error());
         return false;
+    }
     const QString line = m_shrunk ? preverifyCommandLine(m_tools, QStringLiteral("shrunkclasses"))
                                   : preverifyCommandLine(m_tools);
     const CommandResult run = runTool(line, m_paths.folder());
     if (CommandSucceeded(run))
         return true;
-    AppendLog(m_bench, line + kCrLf + kPreverifyFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
+    AppendLog(m_events, line + kCrLf + kPreverifyFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
     return false;
 }
 
@@ -250,7 +248,7 @@ bool Build::addResources()
 {
     const CommandResult run = runTool(resourceCommandLine(m_tools, m_project.name), m_paths.resourceFolder());
     if (CommandSucceeded(run)) {
-        AppendLogLine(m_bench, kJarSaved + m_paths.archive());
+        AppendLogLine(m_events, kJarSaved + m_paths.archive());
         return true;
     }
     logJarFailure(run);
@@ -262,18 +260,18 @@ bool Build::writeProducts()
     const QString jam = m_paths.descriptor();
     const Result<> jamWritten = WriteJamFile(m_project, m_services.clock.now());
     if (jamWritten) {
-        AppendLogLine(m_bench, kJamSaved + jam);
-        for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
-            AppendLogLine(m_bench, line);
+        AppendLogLine(m_events, kJamSaved + jam);
+        if (const Result<> recorded = recordWrittenDescriptor(m_services.store, m_project); !recorded)
+            AppendLogLine(m_events, recorded.error());
     } else
-        AppendLogLine(m_bench, jam + kNotSaved + kCrLf + jamWritten.error());
+        AppendLogLine(m_events, jam + kNotSaved + kCrLf + jamWritten.error());
 
     const QString html = m_paths.page();
     const Result<> htmlWritten = WriteHtmlFile(m_project, m_services.store.settings().WebUrl);
     if (htmlWritten)
-        AppendLogLine(m_bench, kHtmlSaved + html);
+        AppendLogLine(m_events, kHtmlSaved + html);
     else
-        AppendLogLine(m_bench, html + kNotSaved + kCrLf + htmlWritten.error());
+        AppendLogLine(m_events, html + kNotSaved + kCrLf + htmlWritten.error());
     return jamWritten && htmlWritten;
 }
 
@@ -284,25 +282,28 @@ void Build::logBudget()
         return;
     const ProjectSettings &settings = m_project.settings;
     if (m_shrunk)
-        AppendLogLine(m_bench, shrinkGainLine(m_shrunk->before, m_shrunk->after));
+        AppendLogLine(m_events, shrinkGainLine(m_shrunk->before, m_shrunk->after));
     m_outcome.budget = handsetBudget(archive.size(), scratchpadSizes(settings.SPsize), settings.TargetProfile);
     // Without a target there is no limit to tell, unless the size was worked
     // on; the status bar still shows it.
     if (settings.TargetProfile.isEmpty() && !m_shrunk)
         return;
     for (const BudgetLine &line : std::as_const(m_outcome.budget))
-        AppendLogLine(m_bench, line.text);
+        AppendLogLine(m_events, line.text);
 }
 
 void Build::logJarFailure(const CommandResult &run)
 {
-    AppendLog(m_bench, kJarFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
+    AppendLog(m_events, kJarFailed + kCrLf + NormalizeOutput(run.output) + kCrLf);
 }
 
 } // namespace
 
 BuildOutcome Compile_Click(Services &services, OpenedProject &project)
 {
-    const ActionUnderWay underWay(services.progress, ActionKind::Build);
-    return Build(services, project).run();
+    ActionUnderWay underWay(services.events, ActionKind::Build);
+    Build build(services, project);
+    const BuildOutcome outcome = build.run();
+    underWay.succeeded(build.complete());
+    return outcome;
 }

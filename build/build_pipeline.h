@@ -4,27 +4,24 @@
 #include "build/handset_budget.h"
 
 #include <QList>
-#include <optional>
 
 struct OpenedProject;
 struct Services;
 
-// What a build came to.
+// How far the compile stage came: passed lets Run start; not reached when the
+// build ended before it (a folder not made, no runner).
+enum class CompileStage { NotReached, Failed, Passed };
+
+// What a build came to, besides whether every stage worked, which its
+// ActionEnded event tells (the exit code without a window).
 struct BuildOutcome {
-    // Every stage worked: the exit code without a window.
-    bool complete = false;
-    // Whether the compile stage passed, which lets Run start; none when the
-    // build ended before it (a folder not made, no runner).
-    std::optional<bool> compiled;
-    // The compiler's errors; their output lines are lines of the log
-    // (0-based, split at LF), where the build put the compiler's output.
-    QList<CompilerMessage> errors;
+    CompileStage compile = CompileStage::NotReached;
     // What the archive and scratchpad take of the handset, as logged; none
     // without an archive.
     QList<BudgetLine> budget;
 };
 
 // The Build button: saves the source, runs the four tool stages, writes the
-// descriptor and the page, reporting every step in the log. Values typed
-// into the old descriptor by hand become the project's settings.
+// descriptor and the page, reporting every step and the compiler's errors.
+// Values typed into the old descriptor by hand become the project's settings.
 BuildOutcome Compile_Click(Services &services, OpenedProject &project);

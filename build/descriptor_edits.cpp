@@ -231,22 +231,25 @@ QStringList takeHandEdits(SettingsStore &store, OpenedProject &project)
     return lines;
 }
 
-QStringList recordWrittenDescriptor(SettingsStore &store, OpenedProject &project)
+Result<> recordWrittenDescriptor(SettingsStore &store, OpenedProject &project)
 {
     const QString digest = currentDescriptorDigest(project);
     if (digest.isEmpty() || digest == project.jamChecked)
-        return {};
+        return Result<>::success();
     if (const Result<> saved = store.saveProjectSettings(project, project.settings, digest); !saved)
-        return {saved.error()};
+        return saved;
     project.jamChecked = digest;
-    return {};
+    return Result<>::success();
 }
 
-QString unusableSettingsLine(const SettingsStore &store, const OpenedProject &project)
+Result<> settingsReadyForDescriptor(SettingsStore &store, OpenedProject &project,
+                                    const std::function<void(const QString &line)> &logLine)
 {
+    for (const QString &line : takeHandEdits(store, project))
+        logLine(line);
     const QString problem = projectSettingsProblem(project.settings);
     if (problem.isEmpty())
-        return {};
-    return QStringLiteral("%1の[%2]の値は使えません。%3")
-        .arg(QDir::toNativeSeparators(store.settingsFilePath()), project.name, problem);
+        return Result<>::success();
+    return Result<>::failure(QStringLiteral("%1の[%2]の値は使えません。%3")
+                                 .arg(QDir::toNativeSeparators(store.settingsFilePath()), project.name, problem));
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/project_settings.h"
+#include "app/result.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class SettingsStore;
 struct OpenedProject;
@@ -37,10 +39,12 @@ QString currentDescriptorDigest(const OpenedProject &project);
 QStringList takeHandEdits(SettingsStore &store, OpenedProject &project);
 
 // After the program wrote the descriptor: its digest is recorded, so the
-// next look finds no hand edits in it. Lines for the log when that fails.
-QStringList recordWrittenDescriptor(SettingsStore &store, OpenedProject &project);
+// next look finds no hand edits in it. Why that failed, for the log.
+Result<> recordWrittenDescriptor(SettingsStore &store, OpenedProject &project);
 
-// Why Build or Upload cannot go on with the project's settings (a value a
-// handset could not read, typed into the settings file by hand), naming the
-// file and the project's section; empty when they can.
-QString unusableSettingsLine(const SettingsStore &store, const OpenedProject &project);
+// Before Build or Upload writes the descriptor: the hand edits taken (their
+// lines go to logLine), then whether the settings can be used. Why not (a
+// value a handset could not read, typed into the settings file by hand),
+// naming the file and the project's section.
+Result<> settingsReadyForDescriptor(SettingsStore &store, OpenedProject &project,
+                                    const std::function<void(const QString &line)> &logLine);

@@ -1,29 +1,36 @@
 #include "build/log_output.h"
 
 #include "app/line_ends.h"
-#include "app/workbench.h"
+#include "build/build_commands.h"
+#include "build/session_events.h"
 
-void AppendLog(Workbench &bench, const QString &text)
+void AppendLog(SessionEvents &events, const QString &text)
 {
-    bench.appendLog(text);
+    events.report(SessionEvents::Message{text});
 }
 
-void AppendLogLine(Workbench &bench, const QString &text)
+void AppendLogLine(SessionEvents &events, const QString &text)
 {
-    bench.appendLog(text + kCrLf);
+    events.report(SessionEvents::Message{text + kCrLf});
 }
 
-bool HasTool(Workbench &bench, const QString &toolPath, const QString &missingText)
+void logCommand(SessionEvents &events, const QString &commandLine)
 {
-    if (!toolPath.isEmpty())
-        return true;
-    AppendLogLine(bench, missingText);
-    return false;
+    events.report(SessionEvents::CommandStarted{commandLine});
 }
 
-OutputSink logOutputAsItComes(Workbench &bench)
+Result<> toolReady(const Toolchain &tools, const QString &toolPath, const QString &missingText)
 {
-    return [&bench](const QString &piece) { bench.appendLog(NormalizeOutput(piece)); };
+    if (toolPath.isEmpty())
+        return Result<>::failure(missingText);
+    if (const QString problem = commandLineSettingsProblem(tools); !problem.isEmpty())
+        return Result<>::failure(problem);
+    return Result<>::success();
+}
+
+OutputSink logOutputAsItComes(SessionEvents &events)
+{
+    return [&events](const QString &piece) { events.report(SessionEvents::ToolOutput{NormalizeOutput(piece)}); };
 }
 
 OutputSink OutputLogUntilVerdict::sink()
@@ -31,17 +38,10 @@ OutputSink OutputLogUntilVerdict::sink()
     return [this](const QString &piece) { take(piece); };
 }
 
-int OutputLogUntilVerdict::firstLine() const
-{
-    return m_firstLine >= 0 ? m_firstLine : int(m_bench.logText().count(QLatin1Char('\n')));
-}
-
 void OutputLogUntilVerdict::take(const QString &piece)
 {
-    if (m_firstLine < 0)
-        m_firstLine = firstLine();
     if (m_heldBack.isEmpty() && piece.endsWith(QLatin1Char('\n')) && !piece.contains(QLatin1Char('\r')))
-        m_bench.appendLog(NormalizeOutput(piece));
+        m_events.report(SessionEvents::ToolOutput{NormalizeOutput(piece)});
     else
         m_heldBack += piece;
 }

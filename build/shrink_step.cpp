@@ -68,20 +68,20 @@ QString shrinkCommandLine(const Toolchain &tools, const QString &project)
            + QStringLiteral(" -keep public class ") + project + QStringLiteral(" { public <init>(); }");
 }
 
-QString shrinkToolProblem(const Toolchain &tools)
+Result<> shrinkToolReady(const Toolchain &tools)
 {
     if (tools.proguardJar.isEmpty())
-        return notFound(QStringLiteral("PROGUARD_JARが空です"));
+        return Result<>::failure(notFound(QStringLiteral("PROGUARD_JARが空です")));
     for (const auto &[key, value] : {std::pair{"PROGUARD_JAR", tools.proguardJar},
                                      std::pair{"PROGUARD_JAVA", tools.proguardJava}}) {
         if (value.contains(kQuote))
-            return QStringLiteral("Tovra.iniの%1の値に「\"」は使えません。%1を直してください。").arg(QLatin1String(key));
+            return Result<>::failure(QStringLiteral("Tovra.iniの%1の値に「\"」は使えません。%1を直してください。").arg(QLatin1String(key)));
     }
     if (!QFileInfo(tools.proguardJar).isFile())
-        return notFound(tools.proguardJar);
+        return Result<>::failure(notFound(tools.proguardJar));
     if (tools.apiArchive.contains(kSingleQuote) || tools.apiArchive.contains(kQuote))
-        return QStringLiteral("DoJa APIのパス%1には「'」があるため、ProGuardに渡せません。").arg(tools.apiArchive);
-    return {};
+        return Result<>::failure(QStringLiteral("DoJa APIのパス%1には「'」があるため、ProGuardに渡せません。").arg(tools.apiArchive));
+    return Result<>::success();
 }
 
 qint64 classBytes(const QString &folder)
@@ -93,27 +93,27 @@ qint64 classBytes(const QString &folder)
     return total;
 }
 
-ShrinkOutcome ShrinkClasses(Workbench &bench, CommandRunner &runner, const Toolchain &tools, const ProjectPaths &paths)
+ShrinkOutcome shrinkClasses(SessionEvents &events, CommandRunner &runner, const Toolchain &tools, const ProjectPaths &paths)
 {
     ShrinkOutcome outcome;
-    if (const QString problem = shrinkToolProblem(tools); !problem.isEmpty()) {
-        AppendLogLine(bench, problem);
-        AppendLogLine(bench, kShrinkFailed);
+    if (const Result<> ready = shrinkToolReady(tools); !ready) {
+        AppendLogLine(events, ready.error());
+        AppendLogLine(events, kShrinkFailed);
         return outcome;
     }
     if (!emptied(paths.shrunkFolder())) {
-        AppendLogLine(bench, paths.shrunkFolder() + kFolderNotEmptied);
-        AppendLogLine(bench, kShrinkFailed);
+        AppendLogLine(events, paths.shrunkFolder() + kFolderNotEmptied);
+        AppendLogLine(events, kShrinkFailed);
         return outcome;
     }
     const QString line = shrinkCommandLine(tools, paths.name());
-    AppendLogLine(bench, line);
+    logCommand(events, line);
     const CommandResult run = runner.RunCommand(line, paths.folder());
     outcome.stopped = run.stopped;
     // ProGuard ends with 0 on success; what it prints then is its progress.
     if (run.result != 0 || run.stopped) {
-        AppendLog(bench, NormalizeOutput(run.output) + kCrLf);
-        AppendLogLine(bench, kShrinkFailed);
+        AppendLog(events, NormalizeOutput(run.output) + kCrLf);
+        AppendLogLine(events, kShrinkFailed);
         return outcome;
     }
     outcome.done = true;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/result.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 class CommandRunner;
 class ProjectPaths;
-class Workbench;
+class SessionEvents;
 struct ProjectSettings;
 struct Toolchain;
 
@@ -21,9 +23,9 @@ bool shrinksClasses(const ProjectSettings &settings);
 // ours has to be read in a code page the tool may not share.
 QString shrinkCommandLine(const Toolchain &tools, const QString &project);
 
-// Empty when ProGuard can be run; otherwise the line that says why not
+// Whether ProGuard can be run; the failure is the line that says why not
 // (no archive named or none there, or a value the line cannot carry).
-QString shrinkToolProblem(const Toolchain &tools);
+Result<> shrinkToolReady(const Toolchain &tools);
 
 // The bytes of the class files in a folder and its subfolders.
 qint64 classBytes(const QString &folder);
@@ -39,7 +41,7 @@ struct ShrinkOutcome {
 // command line, runs it, and on failure logs its output and the line that
 // the build stopped. shrunkclasses is emptied first, so no class of an
 // earlier build is packed.
-ShrinkOutcome ShrinkClasses(Workbench &bench, CommandRunner &runner, const Toolchain &tools,
+ShrinkOutcome shrinkClasses(SessionEvents &events, CommandRunner &runner, const Toolchain &tools,
                             const ProjectPaths &paths);
 
 // For a Run of a project that shrinks: the log lines that give the stack

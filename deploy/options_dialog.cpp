@@ -158,6 +158,8 @@ void frmOptions::reload()
 {
     if (const Result<> loaded = m_store.LoadSettings(); !loaded)
         showMessage(loaded.error());
+    else if (const std::optional<QString> noJdk = m_store.noJdkNote())
+        showMessage(*noJdk);
 }
 
 void frmOptions::showMessage(const QString &text)
@@ -168,4 +170,20 @@ void frmOptions::showMessage(const QString &text)
 void frmOptions::cmdCancel_Click()
 {
     close();
+}
+
+frmOptions *frmOptions::showOver(frmOptions *existing, SettingsStore &store, QWidget *window)
+{
+    frmOptions *options = existing;
+    if (!options) {
+        options = new frmOptions(store);
+        options->setAttribute(Qt::WA_DeleteOnClose);
+        // It has no owner window, so nothing centres it over this one.
+        options->adjustSize();
+        options->move(window->frameGeometry().center() - options->rect().center());
+    }
+    options->show();
+    options->raise();
+    options->activateWindow();
+    return options;
 }

@@ -24,6 +24,9 @@ class frmOptions : public QDialog
     Q_OBJECT
 public:
     explicit frmOptions(SettingsStore &store, QWidget *parent = nullptr);
+    // The one dialog, not modal and without an owner window, made when there
+    // is none yet and centred over window; it then comes to the front.
+    static frmOptions *showOver(frmOptions *existing, SettingsStore &store, QWidget *window);
 
 private:
     void createControls();

@@ -1,6 +1,7 @@
 #include "deploy/phone_address_dialog.h"
 
 #include "app/code_page.h"
+#include "app/window_placement.h"
 #include "deploy/qr_code.h"
 
 #include <QCheckBox>
@@ -89,4 +90,23 @@ PhoneAddressDialog::PhoneAddressDialog(const QString &address, bool shownAfterUp
     layout->addWidget(linkLabel(address, this));
     layout->addWidget(codeLabel(address, this));
     layout->addLayout(buttons);
+}
+
+namespace {
+const QString kPhoneAddressAfterUpload = QStringLiteral("ShowPhoneAddressAfterUpload");
+}
+
+bool phoneAddressAfterUpload(const PlacementStore &store)
+{
+    return store.value(kPhoneAddressAfterUpload).value_or(QString()) == QLatin1String("1");
+}
+
+void showPhoneAddressDialog(const QString &address, PlacementStore &store, QWidget *parent)
+{
+    auto *dialog = new PhoneAddressDialog(address, phoneAddressAfterUpload(store), [&store](bool on) {
+        store.setValue(kPhoneAddressAfterUpload, on ? QStringLiteral("1") : QStringLiteral("0"));
+    }, parent);
+    dialog->setObjectName(QStringLiteral("dlgPhoneAddress"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
 }

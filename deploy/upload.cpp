@@ -1,20 +1,18 @@
 #include "deploy/upload.h"
 
-#include "app/action_progress.h"
 #include "app/clock.h"
 #include "app/line_ends.h"
 #include "app/opened_project.h"
 #include "app/services.h"
 #include "app/settings_store.h"
-#include "app/workbench.h"
 #include "build/html_writer.h"
 #include "build/descriptor_edits.h"
 #include "build/jam_writer.h"
 #include "build/log_output.h"
+#include "build/session_events.h"
 #include "deploy/ftp_client.h"
 
 #include <QFileInfo>
-#include <limits>
 
 namespace {
 
@@ -32,7 +30,7 @@ public:
     bool run();
 
 private:
-    void log(const QString &message) { AppendLog(m_services.bench, kCrLf + message); }
+    void log(const QString &message) { AppendLog(m_services.events, kCrLf + message); }
     bool archiveIsBuilt();
     bool settingsReady();
     bool raiseVersion();
@@ -79,24 +77,21 @@ bool Upload::archiveIsBuilt()
 // settings a handset could not read.
 bool Upload::settingsReady()
 {
-    for (const QString &line : takeHandEdits(m_services.store, m_project))
-        log(line);
-    const QString problem = unusableSettingsLine(m_services.store, m_project);
-    if (problem.isEmpty())
+    const Result<> ready = settingsReadyForDescriptor(m_services.store, m_project, [this](const QString &line) { log(line); });
+    if (ready)
         return true;
-    log(problem);
+    log(ready.error());
     log(QStringLiteral("アップロードを中止します。"));
     return false;
 }
 
 bool Upload::raiseVersion()
 {
-    // Wrapping round would announce an older version to the phone.
-    if (m_project.minor == std::numeric_limits<qint32>::max()) {
-        log(kVersionAtMaximum);
+    if (const Result<qint32> next = nextMinorVersion(m_project.minor); !next) {
+        log(next.error());
         return false;
     }
-    const Result<qint32> raised = m_services.store.RaiseMinorVersion(m_project);
+    const Result<qint32> raised = m_services.store.raiseMinorVersion(m_project);
     if (!raised) {
         // A version that is not stored would be announced again by the next
         // upload, with other contents.
@@ -118,17 +113,17 @@ bool Upload::writeProducts()
         return false;
     }
     log(jam + QStringLiteral("に生成しました。"));
-    for (const QString &line : recordWrittenDescriptor(m_services.store, m_project))
-        log(line);
+    if (const Result<> recorded = recordWrittenDescriptor(m_services.store, m_project); !recorded)
+        log(recorded.error());
 
-    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
+    AppendLog(m_services.events, kCrLf + QStringLiteral("HTMLファイルの生成中...") + kCrLf);
     const QString html = m_paths.page();
     if (const Result<> written = WriteHtmlFile(m_project, m_settings.WebUrl); !written) {
         log(html + QStringLiteral("の保存に失敗しました。アップロードを中止します。"));
         log(written.error());
         return false;
     }
-    AppendLog(m_services.bench, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
+    AppendLog(m_services.events, kCrLf + QStringLiteral("HTMLファイルを保存しました。") + html + kCrLf);
     return true;
 }
 
@@ -170,14 +165,14 @@ bool Upload::sendFiles(FtpClient &ftp)
         // the user what to look at, and then by the server's reply, which
         // may name another cause (a folder that does not exist).
         if (const Result<> stored = ftp.PutFile(file.localPath, m_settings.FtpPath, file.mode); !stored) {
-            AppendLog(m_services.bench, QStringLiteral("0...失敗"));
+            AppendLog(m_services.events, QStringLiteral("0...失敗"));
             log(QStringLiteral("アクセス権が無いためにファイルを保存できないか、サーバがダウンしました。"
                      "アクセス権の設定を確認し、もう一度試してみてください。"));
             if (!stored.error().isEmpty())
                 log(stored.error());
             return false;
         }
-        AppendLog(m_services.bench, QStringLiteral("1...成功"));
+        AppendLog(m_services.events, QStringLiteral("1...成功"));
     }
     return true;
 }
@@ -211,8 +206,8 @@ QString phoneAddress(const QString &webUrl, const QString &projectName)
     return webFolderAddress(webUrl) + QLatin1Char('/') + projectName + QStringLiteral(".htm");
 }
 
-bool Upload_Click(Services &services, OpenedProject &project)
+void Upload_Click(Services &services, OpenedProject &project)
 {
-    const ActionUnderWay underWay(services.progress, ActionKind::Upload);
-    return Upload(services, project).run();
+    ActionUnderWay underWay(services.events, ActionKind::Upload);
+    underWay.succeeded(Upload(services, project).run());
 }

@@ -10,6 +10,6 @@ QString phoneAddress(const QString &webUrl, const QString &projectName);
 
 // The Upload button: raises the project's minor version (the project then
 // holds the new one), rewrites descriptor and page, and sends archive,
-// descriptor and page to the FTP server, telling the log every step. True
-// when the upload reached its success line.
-bool Upload_Click(Services &services, OpenedProject &project);
+// descriptor and page to the FTP server, telling the log every step. Its
+// ActionEnded event tells whether the upload reached its success line.
+void Upload_Click(Services &services, OpenedProject &project);

@@ -29,7 +29,7 @@ QString templateSourceText(const QString &name)
         .arg(name);
 }
 
-Result<ProjectPaths> CreateNewProject(const QString &dojaPath, const PathStyle &style, const QString &name)
+Result<ProjectPaths> makeNewProject(const QString &dojaPath, const PathStyle &style, const QString &name)
 {
     using Made = Result<ProjectPaths>;
     if (!isValidProjectName(name))

@@ -9,7 +9,7 @@ struct PathStyle;
 
 // Makes DOJA_PATH/apps/<name> with bin, src and res and the template
 // source: the new project's paths, or why none was made.
-Result<ProjectPaths> CreateNewProject(const QString &dojaPath, const PathStyle &style, const QString &name);
+Result<ProjectPaths> makeNewProject(const QString &dojaPath, const PathStyle &style, const QString &name);
 
 // What the user reads once the project is made: where its source and its
 // resources go.

@@ -75,7 +75,7 @@ void dlgNewProject::OKButton_Click()
         refuseName(invalidProjectNameMessage(name));
         return;
     }
-    const Result<ProjectPaths> made = CreateNewProject(m_store.settings().DOJA_PATH, m_store.style(), name);
+    const Result<ProjectPaths> made = makeNewProject(m_store.settings().DOJA_PATH, m_store.style(), name);
     // A name that is taken can be changed at once; other failures end the dialog.
     if (!made && FolderExists(ProjectPaths(m_store.settings().DOJA_PATH, name, m_store.style()).folder())) {
         refuseName(made.error());

@@ -1,11 +1,11 @@
 #include "project/open_project.h"
 
+#include "app/asker.h"
 #include "app/fs_helpers.h"
 #include "app/line_ends.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/source_document.h"
-#include "app/workbench.h"
 #include "build/log_output.h"
 #include "project/project_messages.h"
 #include "project/project_name.h"
@@ -24,7 +24,7 @@ using Opening = Result<std::optional<ProjectOpening>>;
 
 } // namespace
 
-Opening OpenProject(Services &services, const QString &requestedName)
+Opening OpenProject(Services &services, const QString &requestedName, const QString &current)
 {
     SettingsStore &store = services.store;
     const PathStyle &style = store.style();
@@ -35,7 +35,8 @@ Opening OpenProject(Services &services, const QString &requestedName)
         return Opening::failure(missingAppsFolderMessage(apps));
     if (name.isEmpty()) {
         const QString everyProject = style.join(apps, {QStringLiteral("*")});
-        name = services.bench.chooseProject(everyProject);
+        // The open project, else the last one the settings name.
+        name = services.asker.chooseProject(everyProject, current.isEmpty() ? store.settings().lastProject : current);
         if (name.isEmpty())
             return std::optional<ProjectOpening>();
     }
@@ -58,42 +59,12 @@ Opening OpenProject(Services &services, const QString &requestedName)
     if (!record)
         return Opening::failure(record.error());
     if (!record->recorded)
-        AppendLogLine(services.bench, QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。") + kCrLf
+        AppendLogLine(services.events, QStringLiteral("開いたプロジェクトを設定ファイルに記録できませんでした。") + kCrLf
                                           + record->recorded.error());
     // A source that cannot be read opens as an empty text, and the log says why.
     if (!text)
-        AppendLogLine(services.bench, text.error());
-    AppendLogLine(services.bench, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
+        AppendLogLine(services.events, text.error());
+    AppendLogLine(services.events, QStringLiteral("プロジェクト [") + name + QStringLiteral("] は読みこまれました"));
     return std::optional<ProjectOpening>(
         ProjectOpening{OpenedProject{name, paths, record->major, record->minor, record->settings, record->jamChecked}, text ? **text : QString()});
-}
-
-std::optional<OpenedProject> OpenProjectIntoEditor(Services &services, const QString &name)
-{
-    Opening opened = OpenProject(services, name);
-    if (!opened) {
-        services.bench.showMessage(opened.error());
-        return std::nullopt;
-    }
-    if (!*opened)
-        return std::nullopt;
-    services.bench.setSourceText((*opened)->text);
-    return (*opened)->project;
-}
-
-std::optional<OpenedProject> mnuFileOpen_Click(Services &services, const OpenedProject *current)
-{
-    if (!MaySourceBeLeft(services, current))
-        return std::nullopt;
-    return OpenProjectIntoEditor(services, QString());
-}
-
-std::optional<OpenedProject> mnuFileNew_Click(Services &services, const OpenedProject *current)
-{
-    if (!MaySourceBeLeft(services, current))
-        return std::nullopt;
-    const QString name = services.bench.createNewProject();
-    if (name.isEmpty())
-        return std::nullopt;
-    return OpenProjectIntoEditor(services, name);
 }

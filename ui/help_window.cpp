@@ -59,7 +59,7 @@ void HelpWindow::showPage(const QString &helpFile)
     m_browser->verticalScrollBar()->setValue(0);
 }
 
-void ShowHelpContents(QWidget *mainWindow, const QString &helpFile)
+void showHelpContents(QWidget *mainWindow, const QString &helpFile)
 {
     if (helpFile.isEmpty()) {
         showQuenvelMessage(QStringLiteral("ﾍﾙﾌﾟの目次を表示できません。 このﾌﾟﾛｼﾞｪｸﾄに関連付けられたﾍﾙﾌﾟが存在しません。"),
@@ -77,5 +77,5 @@ void ShowHelpContents(QWidget *mainWindow, const QString &helpFile)
 
 void mnuHelpContents_Click(QWidget *mainWindow)
 {
-    ShowHelpContents(mainWindow, QStringLiteral(QUENVEL_HELP_FILE));
+    showHelpContents(mainWindow, QStringLiteral(QUENVEL_HELP_FILE));
 }

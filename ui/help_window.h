@@ -12,7 +12,7 @@ void mnuHelpContents_Click(QWidget *mainWindow);
 
 // The same for a given help file: empty means none. A path beginning with
 // "qrc:" or ":/" names a page built into the program.
-void ShowHelpContents(QWidget *mainWindow, const QString &helpFile);
+void showHelpContents(QWidget *mainWindow, const QString &helpFile);
 
 // The help viewer: one per main window, reused while it exists.
 class HelpWindow : public QWidget

@@ -1,148 +1,107 @@
 #include "ui/main_window.h"
 
 #include "app/caption_rule.h"
-#include "app/line_ends.h"
-#include "app/message_box.h"
 #include "app/settings_store.h"
-#include "app/svg_picture.h"
 #include "app/window_placement.h"
-#include "build/command_runner.h"
 #include "deploy/options_dialog.h"
 #include "deploy/phone_address_dialog.h"
-#include "deploy/upload.h"
-#include "project/new_project_dialog.h"
-#include "project/open_project.h"
-#include "project/project_chooser.h"
 #include "ui/about_dialog.h"
 #include "ui/edit_commands.h"
 #include "ui/find_bar.h"
 #include "ui/help_window.h"
+#include "ui/log_formatter.h"
 #include "ui/main_status_bar.h"
 #include "ui/picture_button.h"
 #include "ui/source_editor.h"
+#include "ui/start_placement.h"
 
-#include <QApplication>
-#include <QFontDatabase>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QTimer>
-
-namespace {
-
-void setUpPane(QPlainTextEdit *pane, const QString &name)
-{
-    pane->setObjectName(name);
-    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
-    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    pane->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-}
-
-QLabel *makeDecoration(QWidget *parent, const QString &name, const QString &resource, int leftTwips, int topTwips)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(name);
-    picture->setPixmap(renderPicture(resource, QSize(32, 32), parent->devicePixelRatioF()));
-    picture->setGeometry(toPixels(leftTwips), toPixels(topTwips), 32, 32);
-    return picture;
-}
-
-} // namespace
 
 frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientFactory &ftp,
                  const Clock &clock, PlacementStore &placement, UiLanguage language)
     : m_store(store)
     , m_placement(placement)
     , m_language(language)
-    , m_services{store, *this, *this, *this, runners, ftp, clock}
+    , SourceCode(new SourceEditor)
+    , m_sourceText(*SourceCode, m_dialogs, *this)
+    , m_session(Services{store, *SourceCode, m_dialogs, m_document, *this, runners, ftp, clock})
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quenvel"));
     setWindowIcon(QIcon(QStringLiteral(":/images/quenvel.svg")));
+    m_start = new StartPlacement(this, [this] { Form_Resize(); });
     createControls();
     createMenus();
     createStatusBar();
     connectButtons();
-    runners.setNoteLog([this](const QString &line) { appendLog(line + kCrLf); });
+    m_dialogs.setBeforeSettings([this] { showProject(); });
 }
 
-frmMain::~frmMain()
-{
-    m_services.runners.setNoteLog({});
-}
+frmMain::~frmMain() = default;
 
 void frmMain::createControls()
 {
     auto *client = new QWidget(this);
     setCentralWidget(client);
-    Compile = new PictureButton(QStringLiteral(":/images/compile_released.svg"),
-                                QStringLiteral(":/images/compile_pressed.svg"), client);
-    Compile->setObjectName(QStringLiteral("Compile"));
-    Compile->move(0, 0);
-    Run = new PictureButton(QStringLiteral(":/images/run_released.svg"),
-                            QStringLiteral(":/images/run_pressed.svg"), client);
-    Run->setObjectName(QStringLiteral("Run"));
-    Run->move(toPixels(1680), 0);
-    Upload = new PictureButton(QStringLiteral(":/images/upload_released.svg"),
-                               QStringLiteral(":/images/upload_pressed.svg"), client);
-    Upload->setObjectName(QStringLiteral("Upload"));
-    Upload->move(toPixels(3360), 0);
     // The pictures carry no words: the tips name each button and its key.
-    Compile->setToolTip(QStringLiteral("ビルド (Ctrl+B)"));
-    Run->setToolTip(QStringLiteral("実行 (Ctrl+R)"));
-    Upload->setToolTip(QStringLiteral("アップロード"));
-    makeDecoration(client, QStringLiteral("Image1"), QStringLiteral(":/images/icon1.svg"), 5040, 120);
-    makeDecoration(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), 5520, 120);
-    makeDecoration(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), 6000, 0);
+    const auto button = [client](const char *name, const char *picture, int leftTwips, const QString &tip) {
+        auto *made = new PictureButton(QStringLiteral(":/images/%1_released.svg").arg(QLatin1String(picture)),
+                                       QStringLiteral(":/images/%1_pressed.svg").arg(QLatin1String(picture)), client);
+        made->setObjectName(QLatin1String(name));
+        made->move(toPixels(leftTwips), 0);
+        made->setToolTip(tip);
+        return made;
+    };
+    Compile = button("Compile", "compile", 0, QStringLiteral("ビルド (Ctrl+B)"));
+    Run = button("Run", "run", 1680, QStringLiteral("実行 (Ctrl+R)"));
+    Upload = button("Upload", "upload", 3360, QStringLiteral("アップロード"));
+    makePictureLabel(client, QStringLiteral("Image1"), QStringLiteral(":/images/icon1.svg"), QPoint(toPixels(5040), toPixels(120)));
+    makePictureLabel(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), QPoint(toPixels(5520), toPixels(120)));
+    makePictureLabel(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), QPoint(toPixels(6000), 0));
 
-    SourceCode = new SourceEditor(client);
+    SourceCode->setParent(client);
     setUpPane(SourceCode, QStringLiteral("SourceCode"));
     SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
     Log = new LogPane(client);
     setUpPane(Log, QStringLiteral("Log"));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
-    connect(Log, &LogPane::lineDoubleClicked, this, &frmMain::goToLogLine);
+    m_log = new LogFormatter(Log);
+    connect(m_log, &LogFormatter::linkActivated, this, &frmMain::goToError);
     m_findBar = new FindBar(SourceCode);
     SourceCode->setBottomPanel(m_findBar);
-    m_logFlush = new QTimer(this);
-    m_logFlush->setSingleShot(true);
-    m_logFlush->setInterval(0);
-    connect(m_logFlush, &QTimer::timeout, this, &frmMain::flushLog);
 }
 
 void frmMain::createMenus()
 {
     // Design captions are the caption ids; SetCaptionsFromResources puts the
     // texts in place when the window loads.
-    auto addItem = [this](QMenu *menu, const QString &name, const QString &caption, auto slot,
-                          QKeySequence shortcut = {}) {
-        QAction *action = menu->addAction(caption);
-        action->setObjectName(name);
+    const auto addMenu = [this](const char *name, const char *caption) {
+        QMenu *menu = menuBar()->addMenu(QLatin1String(caption));
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    auto addItem = [this](QMenu *menu, const char *name, const char *caption, auto slot, QKeySequence shortcut = {}) {
+        QAction *action = menu->addAction(QLatin1String(caption));
+        action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, [this] { sbStatusBar->commandGiven(); });
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
+    using Command = ProjectSession::Command;
 
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("1000"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    addItem(mnuFile, QStringLiteral("mnuFileNew"), QStringLiteral("1001"),
-            [this] { runAction([this] { takeProject(mnuFileNew_Click(m_services, project())); }); },
-            QKeySequence(Qt::CTRL | Qt::Key_N));
-    addItem(mnuFile, QStringLiteral("mnuFileOpen"), QStringLiteral("1002"),
-            [this] { runAction([this] { takeProject(mnuFileOpen_Click(m_services, project())); }); });
+    QMenu *mnuFile = addMenu("mnuFile", "1000");
+    addItem(mnuFile, "mnuFileNew", "1001", [this] { runAction([this] { projectOpened(m_session.createNew()); }); },
+            Qt::CTRL | Qt::Key_N);
+    addItem(mnuFile, "mnuFileOpen", "1002", [this] { runAction([this] { projectOpened(m_session.openChosen()); }); });
     mnuFile->addSeparator();
-    addItem(mnuFile, QStringLiteral("mnuFileSave"), QStringLiteral("1004"),
-            [this] { runAction([this] { saveSource(); }); }, QKeySequence(Qt::CTRL | Qt::Key_S));
-    addItem(mnuFile, QStringLiteral("mnuFileClean"), QStringLiteral("1032"), [this] { runAction([this] { clean(); }); });
-    addItem(mnuFile, QStringLiteral("mnuFileProjectSettings"), QStringLiteral("1033"),
-            [this] { runAction([this] { editProjectSettings(); }); });
-    addItem(mnuFile, QStringLiteral("mnuFilePhoneAddress"), QStringLiteral("1034"), [this] { showPhoneAddress(); });
+    addItem(mnuFile, "mnuFileSave", "1004", [this] { runAction([this] { (void)m_session.save(); }); }, Qt::CTRL | Qt::Key_S);
+    addItem(mnuFile, "mnuFileClean", "1032", [this] { runCommand(Command::Clean, [this] { m_session.clean(); }); });
+    addItem(mnuFile, "mnuFileProjectSettings", "1033",
+            [this] { runCommand(Command::ProjectSettings, [this] { m_session.editSettings(); }); });
+    addItem(mnuFile, "mnuFilePhoneAddress", "1034", [this] { showPhoneAddress(); });
     mnuFile->addSeparator();
-    addItem(mnuFile, QStringLiteral("mnuFileProperties"), QStringLiteral("1007"),
-            [this] { mnuFileProperties_Click(); });
+    addItem(mnuFile, "mnuFileProperties", "1007", [this] { m_options = frmOptions::showOver(m_options, m_store, this); });
     mnuFile->addSeparator();
     for (int i = 1; i <= 3; ++i) {
         QAction *recent = mnuFile->addAction(QString());
@@ -152,44 +111,34 @@ void frmMain::createMenus()
     QAction *recentSeparator = mnuFile->addSeparator();
     recentSeparator->setObjectName(QStringLiteral("mnuFileBar5"));
     recentSeparator->setVisible(false);
-    addItem(mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("1012"), [this] { close(); });
+    addItem(mnuFile, "mnuFileExit", "1012", [this] { close(); });
 
-    QMenu *mnuEdit = menuBar()->addMenu(QStringLiteral("1013"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    addItem(mnuEdit, QStringLiteral("mnuEditCut"), QStringLiteral("1015"),
-            [this] { CutToClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_X));
-    addItem(mnuEdit, QStringLiteral("mnuEditCopy"), QStringLiteral("1016"),
-            [this] { CopyToClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_C));
-    addItem(mnuEdit, QStringLiteral("mnuEditPaste"), QStringLiteral("1017"),
-            [this] { PasteFromClipboard(SourceCode); }, QKeySequence(Qt::CTRL | Qt::Key_V));
+    QMenu *mnuEdit = addMenu("mnuEdit", "1013");
+    addItem(mnuEdit, "mnuEditCut", "1015", [this] { CutToClipboard(SourceCode); }, Qt::CTRL | Qt::Key_X);
+    addItem(mnuEdit, "mnuEditCopy", "1016", [this] { CopyToClipboard(SourceCode); }, Qt::CTRL | Qt::Key_C);
+    addItem(mnuEdit, "mnuEditPaste", "1017", [this] { PasteFromClipboard(SourceCode); }, Qt::CTRL | Qt::Key_V);
     mnuEdit->addSeparator();
-    addItem(mnuEdit, QStringLiteral("mnuEditUndo"), QStringLiteral("1014"), [this] { SourceCode->undo(); },
-            QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction *redo = addItem(mnuEdit, QStringLiteral("mnuEditRedo"), QStringLiteral("1030"), [this] { SourceCode->redo(); });
+    addItem(mnuEdit, "mnuEditUndo", "1014", [this] { SourceCode->undo(); }, Qt::CTRL | Qt::Key_Z);
+    QAction *redo = addItem(mnuEdit, "mnuEditRedo", "1030", [this] { SourceCode->redo(); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addItem(mnuEdit, QStringLiteral("mnuEditSelectAll"), QStringLiteral("1031"), [this] { SourceCode->selectAll(); },
-            QKeySequence(Qt::CTRL | Qt::Key_A));
+    addItem(mnuEdit, "mnuEditSelectAll", "1031", [this] { SourceCode->selectAll(); }, Qt::CTRL | Qt::Key_A);
 
-    QMenu *mnuSearch = menuBar()->addMenu(QStringLiteral("1024"));
-    mnuSearch->setObjectName(QStringLiteral("mnuSearch"));
-    addItem(mnuSearch, QStringLiteral("mnuSearchFind"), QStringLiteral("1025"), [this] { m_findBar->openFind(); },
-            QKeySequence(Qt::CTRL | Qt::Key_F));
-    addItem(mnuSearch, QStringLiteral("mnuSearchReplace"), QStringLiteral("1026"), [this] { m_findBar->openReplace(); },
-            QKeySequence(Qt::CTRL | Qt::Key_H));
-    addItem(mnuSearch, QStringLiteral("mnuSearchGoToLine"), QStringLiteral("1027"), [this] { askLineAndGo(); },
-            QKeySequence(Qt::CTRL | Qt::Key_G));
+    QMenu *mnuSearch = addMenu("mnuSearch", "1024");
+    addItem(mnuSearch, "mnuSearchFind", "1025", [this] { m_findBar->openFind(); }, Qt::CTRL | Qt::Key_F);
+    addItem(mnuSearch, "mnuSearchReplace", "1026", [this] { m_findBar->openReplace(); }, Qt::CTRL | Qt::Key_H);
+    addItem(mnuSearch, "mnuSearchGoToLine", "1027", [this] { askLineAndGo(); }, Qt::CTRL | Qt::Key_G);
     mnuSearch->addSeparator();
-    addItem(mnuSearch, QStringLiteral("mnuSearchNextError"), QStringLiteral("1028"), [this] { goToError(true); },
-            QKeySequence(Qt::Key_F8));
-    addItem(mnuSearch, QStringLiteral("mnuSearchPreviousError"), QStringLiteral("1029"), [this] { goToError(false); },
-            QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    const auto nextError = [this](bool forward) {
+        if (!SourceCode->goToNextLineMark(forward))
+            sbStatusBar->showNote(QStringLiteral("エラーはありません。"));
+    };
+    addItem(mnuSearch, "mnuSearchNextError", "1028", [nextError] { nextError(true); }, Qt::Key_F8);
+    addItem(mnuSearch, "mnuSearchPreviousError", "1029", [nextError] { nextError(false); }, Qt::SHIFT | Qt::Key_F8);
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("1019"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    addItem(mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("1020"),
-            [this] { mnuHelpContents_Click(this); }, QKeySequence(Qt::Key_F1));
+    QMenu *mnuHelp = addMenu("mnuHelp", "1019");
+    addItem(mnuHelp, "mnuHelpContents", "1020", [this] { mnuHelpContents_Click(this); }, Qt::Key_F1);
     mnuHelp->addSeparator();
-    addItem(mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("1022"), [this] { mnuHelpAbout_Click(); });
+    addItem(mnuHelp, "mnuHelpAbout", "1022", [this] { frmAbout(this).exec(); });
 }
 
 void frmMain::createStatusBar()
@@ -209,27 +158,20 @@ QString frmMain::statusText() const
 
 void frmMain::connectButtons()
 {
-    const QString noProject = QStringLiteral("プロジェクトが開かれていません。");
-    const auto build = [this, noProject] {
-        pressButton(m_flags.ProjectLoaded && m_project ? QString() : noProject, [this] { this->build(); });
-    };
+    using Command = ProjectSession::Command;
+    const auto build = [this] { pressButton(Command::Build, [this] { this->build(); }); };
     connect(Compile, &PictureButton::clicked, this, build);
     addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
 
-    const auto run = [this, noProject] {
-        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
-                    : !m_flags.CanRun                    ? QStringLiteral("先にビルドしてください。")
-                                                         : QString(),
-                    [this] { this->run(); });
-    };
+    const auto run = [this] { pressButton(Command::Run, [this] { m_session.run(); }); };
     // The pointer shows the press; the emulator is then the user's to use.
     const auto pressed = [this] {
         if (!std::exchange(m_busyForPress, true))
-            setBusyCursor();
+            m_busy.take();
     };
     const auto released = [this] {
         if (std::exchange(m_busyForPress, false))
-            restoreCursor();
+            m_busy.give();
     };
     connect(Run, &PictureButton::mouseDown, this, [this, pressed] { pressed(); processEvents(); });
     connect(Run, &PictureButton::mouseUp, this, [this, released] { released(); processEvents(); });
@@ -238,38 +180,16 @@ void frmMain::connectButtons()
 
     connect(Upload, &PictureButton::mouseDown, this, pressed);
     connect(Upload, &PictureButton::mouseUp, this, released);
-    connect(Upload, &PictureButton::clicked, this, [this, noProject] {
-        // Upload before any Run names a step to take first: the note stays.
-        pressButton(!m_flags.ProjectLoaded || !m_project ? noProject
-                    : !m_flags.CanUpload                 ? QStringLiteral("先に実行してください。")
-                                                         : QString(),
-                    [this] { upload(); }, m_flags.ProjectLoaded && m_project && !m_flags.CanUpload);
-    });
-}
-
-namespace {
-const QString kPhoneAddressAfterUpload = QStringLiteral("ShowPhoneAddressAfterUpload");
-}
-
-// The user's own choice, off until made: the address is in the log anyway.
-bool frmMain::phoneAddressAfterUpload() const
-{
-    return m_placement.value(kPhoneAddressAfterUpload).value_or(QString()) == QLatin1String("1");
+    connect(Upload, &PictureButton::clicked, this, [this] { pressButton(Command::Upload, [this] { upload(); }); });
 }
 
 // The last upload's address, where it can be copied or scanned.
 void frmMain::showPhoneAddress()
 {
-    if (m_lastPhoneAddress.isEmpty()) {
-        sbStatusBar->showNote(QStringLiteral("まだアップロードしていません。"));
-        return;
-    }
-    auto *dialog = new PhoneAddressDialog(m_lastPhoneAddress, phoneAddressAfterUpload(), [this](bool on) {
-        m_placement.setValue(kPhoneAddressAfterUpload, on ? QStringLiteral("1") : QStringLiteral("0"));
-    }, this);
-    dialog->setObjectName(QStringLiteral("dlgPhoneAddress"));
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->show();
+    if (const auto refusal = m_session.refusal(ProjectSession::Command::PhoneAddress); !refusal.text.isEmpty())
+        sbStatusBar->showNote(refusal.text);
+    else
+        showPhoneAddressDialog(m_session.lastPhoneAddress(), m_placement, this);
 }
 
 // A key of the window's own, outside the menus.
@@ -285,140 +205,8 @@ void frmMain::addWindowKey(const QString &name, const QKeySequence &key, const s
 Result<> frmMain::Form_Load()
 {
     const Result<> loaded = m_store.LoadSettings();
-    m_flags = WindowFlags();
     SetCaptionsFromResources(this, m_language);
-    m_startPosition = QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
-                             toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop"))));
-    applyStartPlacement();
-    m_startPending = true;
+    m_start->start(QPoint(toPixels(readPlacementValue(m_placement, QStringLiteral("MainLeft"))),
+                          toPixels(readPlacementValue(m_placement, QStringLiteral("MainTop")))));
     return loaded;
 }
-
-void frmMain::closeOtherWindows()
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
-        if (*it != this && (*it)->isVisible())
-            (*it)->close();
-    }
-}
-
-void frmMain::mnuFileProperties_Click()
-{
-    if (!m_options) {
-        m_options = new frmOptions(m_store);
-        m_options->setAttribute(Qt::WA_DeleteOnClose);
-        // It has no owner window, so nothing centres it over this one.
-        m_options->adjustSize();
-        m_options->move(frameGeometry().center() - m_options->rect().center());
-    }
-    m_options->show();
-    m_options->raise();
-    m_options->activateWindow();
-}
-
-void frmMain::mnuHelpAbout_Click()
-{
-    frmAbout about(this);
-    about.exec();
-}
-
-QString frmMain::logText() const
-{
-    return m_logText;
-}
-
-void frmMain::appendLog(const QString &text)
-{
-    m_logText += text;
-    // The pane catches up at the next turn of the event loop: a tool's
-    // output in many pieces is laid out once, at the end of the text.
-    m_pendingLog += text;
-    if (!m_logFlush->isActive())
-        m_logFlush->start();
-}
-
-void frmMain::flushLog()
-{
-    if (m_pendingLog.isEmpty())
-        return;
-    QTextCursor cursor(Log->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(forPane(m_pendingLog));
-    m_pendingLog.clear();
-    Log_Change();
-}
-
-// The newest line stays in view: the caret at the end, nothing selected.
-void frmMain::Log_Change()
-{
-    QTextCursor end(Log->document());
-    end.movePosition(QTextCursor::End);
-    Log->setTextCursor(end);
-    Log->verticalScrollBar()->setValue(Log->verticalScrollBar()->maximum());
-}
-
-void frmMain::clearLog()
-{
-    m_logText.clear();
-    m_pendingLog.clear();
-    Log->clear();
-}
-
-QString frmMain::sourceText() const
-{
-    // The file has no separators, and the code page no such characters.
-    return separatorsToCrLf(SourceCode->document()->toRawText());
-}
-
-void frmMain::setSourceText(const QString &text)
-{
-    SourceCode->loadText(forPane(text));
-}
-
-bool frmMain::isSourceModified() const
-{
-    return SourceCode->document()->isModified();
-}
-
-void frmMain::setSourceModified(bool modified)
-{
-    SourceCode->document()->setModified(modified);
-}
-
-void frmMain::showMessage(const QString &text)
-{
-    showQuenvelMessage(text, this);
-}
-
-Workbench::SaveAnswer frmMain::askSaveChanges()
-{
-    const auto answer = askQuenvel(QStringLiteral("変更を保存しますか?"),
-                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    if (answer == QMessageBox::Yes)
-        return SaveAnswer::Save;
-    if (answer == QMessageBox::No)
-        return SaveAnswer::Discard;
-    return SaveAnswer::Cancel;
-}
-
-bool frmMain::askYesNo(const QString &question)
-{
-    return askQuenvel(question, QMessageBox::Yes | QMessageBox::No, this) == QMessageBox::Yes;
-}
-
-QString frmMain::chooseProject(const QString &listingPattern)
-{
-    if (!m_chooser)
-        m_chooser = new frmProject(this);
-    // The open project, else the last one the settings name.
-    return m_chooser->LoadProject(listingPattern, m_project ? m_project->name : m_store.settings().lastProject);
-}
-
-QString frmMain::createNewProject()
-{
-    dlgNewProject dialog(m_store, this);
-    m_newProject = &dialog;
-    return dialog.LoadProject();
-}
-

@@ -1,48 +1,35 @@
 #pragma once
 
-#include "app/action_progress.h"
 #include "app/captions.h"
-#include "app/opened_project.h"
 #include "app/result.h"
-#include "app/services.h"
-#include "app/source_document.h"
-#include "app/workbench.h"
+#include "build/session_events.h"
+#include "session/project_session.h"
+#include "ui/busy_pointer.h"
+#include "ui/main_dialogs.h"
 #include "ui/source_text.h"
-
-#include "build/compiler_messages.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
-#include <optional>
 
 class Clock;
 class CommandRunnerFactory;
 class FindBar;
 class FtpClientFactory;
+class LogFormatter;
 class LogPane;
 class PictureButton;
 class MainStatusBar;
 class PlacementStore;
-class QPlainTextEdit;
-class QTimer;
 class SettingsStore;
 class SourceEditor;
-class dlgNewProject;
+class StartPlacement;
 class frmOptions;
-class frmProject;
-
-// The three flags that gate Build, Run and Upload.
-struct WindowFlags {
-    bool ProjectLoaded = false;
-    bool CanRun = false;
-    bool CanUpload = false;
-};
 
 // The main window: the three picture buttons, the source editor, the log
-// pane, the menus and the status bar. Its slots forward to the actions; it
-// shows what they report, and keeps the project they work on.
-class frmMain : public QMainWindow, public Workbench, private ActionProgress, private SourceDocument
+// pane, the menus and the status bar. Its commands go to the project
+// session; it shows what the session reports.
+class frmMain : public QMainWindow, public SessionEvents
 {
     Q_OBJECT
 public:
@@ -57,20 +44,11 @@ public:
     // Opens the project as File > Open project does with a name.
     void OpenProject(const QString &name);
 
-    QString logText() const override;
-    void appendLog(const QString &text) override;
-    void clearLog() override;
-    QString sourceText() const override;
-    void setSourceText(const QString &text) override;
-    bool isSourceModified() const override;
-    void setSourceModified(bool modified) override;
-    void showMessage(const QString &text) override;
-    SaveAnswer askSaveChanges() override;
-    bool askYesNo(const QString &question) override;
-    QString chooseProject(const QString &listingPattern) override;
-    QString createNewProject() override;
-
-    WindowFlags &flags() { return m_flags; }
+    void report(const Event &event) override;
+    ProjectSession &session() { return m_session; }
+    SourceEditor &editor() { return *SourceCode; }
+    LogFormatter &log() { return *m_log; }
+    Asker &dialogs() { return m_dialogs; }
     QString statusText() const;
 
 protected:
@@ -80,91 +58,55 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void actionStarted(ActionKind action) override;
-    void toolStarting() override;
-    void actionEnded(ActionKind action) override;
-    Result<std::optional<QString>> read(const QString &path) override;
-    SaveOutcome save(const QString &path) override;
-
-    void setBusyCursor();
-    void restoreCursor();
     void processEvents();
-    const OpenedProject *project() const { return m_project ? &*m_project : nullptr; }
-    void takeProject(const std::optional<OpenedProject> &opened);
+    void projectOpened(bool opened);
     void createControls();
     void createMenus();
     void createStatusBar();
     void connectButtons();
     void showPhoneAddress();
-    bool phoneAddressAfterUpload() const;
     // The open project and its target profile in the status bar.
     void showProject();
     void addWindowKey(const QString &name, const QKeySequence &key, const std::function<void()> &slot);
     void Form_Resize();
-    void Log_Change();
-    void flushLog();
-    void applyStartPlacement();
-    void frameMayHaveChanged();
-    void watchForFrame();
-    void closeOtherWindows();
     bool askStopAndClose();
-    void stopAction();
     void runAction(const std::function<void()> &action);
-    // holdRefusal: the refusal stays in the status bar until the next command.
-    void pressButton(const QString &refusal, const std::function<void()> &action, bool holdRefusal = false);
+    // A command of the session, or the note why it does nothing now.
+    void runCommand(ProjectSession::Command command, const std::function<void()> &action);
+    void pressButton(ProjectSession::Command command, const std::function<void()> &action);
     bool bringWaitingDialogForward();
-    QWidget *waitingDialog() const;
-    QSize frameExtra() const;
-
-    void mnuFileProperties_Click();
-    void mnuHelpAbout_Click();
 
     void build();
-    void run();
     void upload();
-    void clean();
-    void editProjectSettings();
-    void saveSource();
 
     // Reaching the compile errors, and lines.
-    void markCompileErrors(const QList<CompilerMessage> &errors);
-    void markErrorsInLog();
-    void goToLogLine(int line);
-    void goToError(bool forward);
+    void markCompileError(const CompilerMessage &error);
+    void goToError(int index);
     void askLineAndGo();
 
     SettingsStore &m_store;
     PlacementStore &m_placement;
     UiLanguage m_language;
-    SourceText m_sourceText{*this};
-    Services m_services;
-    std::optional<OpenedProject> m_project;
-    QString m_lastPhoneAddress;
-    WindowFlags m_flags;
-    QString m_logText;
-    QString m_pendingLog;
-    QTimer *m_logFlush = nullptr;
-    int m_busy = 0;  // nested: an action's, a save's inside it
+    MainDialogs m_dialogs{this, m_store};
+    BusyPointer m_busy;
+    SourceEditor *SourceCode;
+    SourceText m_sourceText;
+    BusySourceDocument m_document{m_sourceText, m_busy};
+    ProjectSession m_session;
     bool m_busyForPress = false;
-    bool m_actionRunning = false;
     bool m_inputBlocked = false;
     bool m_closePending = false;
     bool m_askingToStop = false;
-    // The start placement is the outer one, so it is made good once the
-    // window manager has told the frame's size.
-    bool m_startPending = false;
-    QPoint m_startPosition;
-    QSize m_knownFrame{0, 0};
+    bool m_lastActionSucceeded = false;
+    StartPlacement *m_start = nullptr;
 
     PictureButton *Compile = nullptr;
     PictureButton *Run = nullptr;
     PictureButton *Upload = nullptr;
-    SourceEditor *SourceCode = nullptr;
     LogPane *Log = nullptr;
+    LogFormatter *m_log = nullptr;
     FindBar *m_findBar = nullptr;
-    QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build logged them
+    QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build reported them
     MainStatusBar *sbStatusBar = nullptr;
-    QPointer<frmProject> m_chooser;
-    QPointer<dlgNewProject> m_newProject;
     QPointer<frmOptions> m_options;
 };

@@ -2,64 +2,34 @@
 // the editor after a failed build, the log's error lines, F8, Ctrl+G.
 #include "ui/main_window.h"
 
-#include "ui/main_status_bar.h"
+#include "ui/log_formatter.h"
 #include "ui/source_editor.h"
 
 #include <QInputDialog>
 #include <QTextBlock>
 
-// The errors the build reported in the source file: marks in the editor,
-// links in the log. Their lines are the log's, which the pane shows as its
-// own once it has caught up.
-void frmMain::markCompileErrors(const QList<CompilerMessage> &errors)
+// An error the build reported in the source file: a mark in the editor, a
+// link in the log.
+void frmMain::markCompileError(const CompilerMessage &error)
 {
-    flushLog();
-    const QString sourcePath = m_project->paths.sourceFile();
+    if (!namesSourceFile(error.file, m_session.project()->paths.sourceFile()))
+        return;
+    m_compileErrors << error;
+    m_log->link(error);
     QList<LineMark> marks;
-    for (const CompilerMessage &error : errors) {
-        if (!namesSourceFile(error.file, sourcePath))
-            continue;
-        m_compileErrors << error;
-        const QString line = SourceCode->document()->findBlockByNumber(error.line - 1).text();
-        marks << LineMark{error.line, columnInLine(error, line), error.message};
+    for (const CompilerMessage &each : std::as_const(m_compileErrors)) {
+        const QString line = SourceCode->document()->findBlockByNumber(each.line - 1).text();
+        marks << LineMark{each.line, columnInLine(each, line), each.message};
     }
     SourceCode->setLineMarks(marks);
-    markErrorsInLog();
 }
 
-// The line naming the file and line is shown as a link, for double-clicking.
-void frmMain::markErrorsInLog()
+// The mark keeps its place while other lines change.
+void frmMain::goToError(int index)
 {
-    QList<QTextEdit::ExtraSelection> links;
-    for (const CompilerMessage &error : std::as_const(m_compileErrors)) {
-        QTextEdit::ExtraSelection link;
-        link.format.setForeground(Log->palette().color(QPalette::Link));
-        link.format.setFontUnderline(true);
-        link.cursor = QTextCursor(Log->document()->findBlockByNumber(error.firstOutputLine));
-        link.cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        links << link;
-    }
-    Log->setExtraSelections(links);
-}
-
-// Any line of an error's report (the file and line, the quoted source, the
-// caret) leads to it; the mark keeps its place while other lines change.
-void frmMain::goToLogLine(int line)
-{
-    for (int i = 0; i < m_compileErrors.size(); ++i) {
-        const CompilerMessage &error = m_compileErrors[i];
-        if (line < error.firstOutputLine || line > error.lastOutputLine)
-            continue;
-        if (!SourceCode->goToLineMark(i))
-            SourceCode->goToPosition(error.line, error.column);
-        return;
-    }
-}
-
-void frmMain::goToError(bool forward)
-{
-    if (!SourceCode->goToNextLineMark(forward))
-        sbStatusBar->showNote(QStringLiteral("エラーはありません。"));
+    const CompilerMessage &error = m_compileErrors.at(index);
+    if (!SourceCode->goToLineMark(index))
+        SourceCode->goToPosition(error.line, error.column);
 }
 
 void frmMain::askLineAndGo()

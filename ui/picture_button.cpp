@@ -44,3 +44,12 @@ void PictureButton::mouseReleaseEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
 }
+
+QLabel *makePictureLabel(QWidget *parent, const QString &name, const QString &resource, const QPoint &position)
+{
+    auto *picture = new QLabel(parent);
+    picture->setObjectName(name);
+    picture->setPixmap(renderPicture(resource, QSize(32, 32), parent->devicePixelRatioF()));
+    picture->setGeometry(QRect(position, QSize(32, 32)));
+    return picture;
+}

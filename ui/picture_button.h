@@ -31,3 +31,5 @@ private:
     bool m_pressed = false;
 };
 
+// A picture of 32 by 32 pixels at position, drawn from an SVG resource.
+QLabel *makePictureLabel(QWidget *parent, const QString &name, const QString &resource, const QPoint &position);

@@ -1,7 +1,9 @@
 #include "ui/source_editor.h"
 
+#include "app/line_ends.h"
 #include "ui/edit_commands.h"
 
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -67,6 +69,36 @@ bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
 void SourceEditor::insertFromMimeData(const QMimeData *source)
 {
     replaceSelection(this, source->hasText() ? source->text() : QString());
+}
+
+void setUpPane(QPlainTextEdit *pane, const QString &name)
+{
+    pane->setObjectName(name);
+    pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+QString SourceEditor::sourceText() const
+{
+    // The file has no separators, and the code page no such characters.
+    return separatorsToCrLf(document()->toRawText());
+}
+
+void SourceEditor::setSourceText(const QString &text)
+{
+    loadText(forPane(text));
+}
+
+bool SourceEditor::isSourceModified() const
+{
+    return document()->isModified();
+}
+
+void SourceEditor::setSourceModified(bool modified)
+{
+    document()->setModified(modified);
 }
 
 LogPane::LogPane(QWidget *parent) : QPlainTextEdit(parent)

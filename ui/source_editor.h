@@ -1,10 +1,15 @@
 #pragma once
 
+#include "app/workbench.h"
 #include "ui/code_editor.h"
 
 #include <QPlainTextEdit>
 
 class QKeyEvent;
+
+// The editor and the log alike: no wrapping, both scroll bars always, the
+// system's fixed-pitch font.
+void setUpPane(QPlainTextEdit *pane, const QString &name);
 
 // True for the keys of the Edit menu's Cut, Copy and Paste (Ctrl+X, Ctrl+C,
 // Ctrl+V), which belong to the window's menu and not to a text box.
@@ -13,12 +18,17 @@ bool isEditMenuShortcut(const QKeyEvent *event);
 // The source editor, coloured as Java. Ctrl+X, Ctrl+C and Ctrl+V are left to
 // the main window's Edit menu, so they run exactly once wherever the focus
 // is; the editor's own context menu and drag and drop exchange the same plain
-// CR LF text.
-class SourceEditor : public CodeEditor
+// CR LF text, which is also the text the actions read and replace.
+class SourceEditor : public CodeEditor, public Workbench
 {
     Q_OBJECT
 public:
     explicit SourceEditor(QWidget *parent = nullptr);
+
+    QString sourceText() const override;
+    void setSourceText(const QString &text) override;
+    bool isSourceModified() const override;
+    void setSourceModified(bool modified) override;
 
 protected:
     bool event(QEvent *event) override;

@@ -1,5 +1,6 @@
 #include "ui/source_text.h"
 
+#include "app/asker.h"
 #include "app/code_page.h"
 #include "app/kept_bytes.h"
 #include "app/line_ends.h"
@@ -7,7 +8,7 @@
 #include "app/workbench.h"
 #include "build/log_output.h"
 
-Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName, bool *converted)
+Result<std::optional<QString>> OpenText(Asker &asker, const QString &fileName, bool *converted)
 {
     if (converted)
         *converted = false;
@@ -17,7 +18,7 @@ Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileNam
     // Samples from the web are often UTF-8; read as Windows-31J they would
     // show as garbage, or build silently into garbage on the handset.
     if (isUtf8Text(*bytes)) {
-        if (bench.askYesNo(kConvertUtf8Question)) {
+        if (asker.askYesNo(kConvertUtf8Question)) {
             if (converted)
                 *converted = true;
             return std::optional<QString>(withCrLfLines(QString::fromUtf8(*bytes)));
@@ -44,7 +45,7 @@ Result<> writeKeepingBytes(const QString &path, const QString &text, const Resul
 
 } // namespace
 
-SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFromUtf8)
+SaveOutcome SaveSource(Workbench &bench, SessionEvents &events, const QString &path, bool convertedFromUtf8)
 {
     const QString text = bench.sourceText();
     if (text.isEmpty())
@@ -53,13 +54,13 @@ SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFrom
     const bool fromUtf8 = convertedFromUtf8 || (old && isUtf8Only(*old));
     const Result<> written = writeKeepingBytes(path, text, old);
     if (!written) {
-        AppendLogLine(bench, path + QStringLiteral("の保存に失敗しました。"));
-        AppendLogLine(bench, written.error());
+        AppendLogLine(events, path + QStringLiteral("の保存に失敗しました。"));
+        AppendLogLine(events, written.error());
         return SaveOutcome::Failed;
     }
-    AppendLogLine(bench, path + QStringLiteral("を保存しました。"));
+    AppendLogLine(events, path + QStringLiteral("を保存しました。"));
     if (fromUtf8)
-        AppendLogLine(bench, QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。"));
+        AppendLogLine(events, QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。"));
     bench.setSourceModified(false);
     return SaveOutcome::Saved;
 }
@@ -67,7 +68,7 @@ SaveOutcome SaveSource(Workbench &bench, const QString &path, bool convertedFrom
 Result<std::optional<QString>> SourceText::read(const QString &path)
 {
     bool converted = false;
-    Result<std::optional<QString>> text = OpenText(m_bench, path, &converted);
+    Result<std::optional<QString>> text = OpenText(m_asker, path, &converted);
     // A file not shown leaves the editor's text, and what it came from, alone.
     if (text && *text)
         m_convertedPath = converted ? path : QString();
@@ -76,7 +77,7 @@ Result<std::optional<QString>> SourceText::read(const QString &path)
 
 SaveOutcome SourceText::save(const QString &path)
 {
-    const SaveOutcome outcome = SaveSource(m_bench, path, path == m_convertedPath);
+    const SaveOutcome outcome = SaveSource(m_bench, m_events, path, path == m_convertedPath);
     if (outcome == SaveOutcome::Saved)
         m_convertedPath.clear();
     return outcome;

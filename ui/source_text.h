@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+class Asker;
+class SessionEvents;
 class Workbench;
 
 inline const QString kConvertUtf8Question = QStringLiteral("このファイルはUTF-8で書かれています。Shift_JISに変換して開きますか?");
@@ -13,23 +15,26 @@ inline const QString kConvertUtf8Question = QStringLiteral("このファイル�
 // A file that reads as UTF-8 is converted when the user agrees (the next
 // save writes Windows-31J; *converted tells). When the user declines, a file
 // that is also valid Windows-31J is read as such, any other is not shown.
-Result<std::optional<QString>> OpenText(Workbench &bench, const QString &fileName, bool *converted = nullptr);
+Result<std::optional<QString>> OpenText(Asker &asker, const QString &fileName, bool *converted = nullptr);
 
 // Writes the editor text to the source file unless it is empty; logs the
 // outcome, and that a file in UTF-8 was converted (fromUtf8, or the old file
 // can only be UTF-8). A failed save leaves the file as it was and says why
 // in a second line.
-SaveOutcome SaveSource(Workbench &bench, const QString &sourcePath, bool fromUtf8 = false);
+SaveOutcome SaveSource(Workbench &bench, SessionEvents &events, const QString &sourcePath, bool fromUtf8 = false);
 
-// The source document over a workbench's editor text and log.
+// The source document over the editor's text, asking the user about a file
+// in UTF-8 and reporting its saves.
 class SourceText : public SourceDocument
 {
 public:
-    explicit SourceText(Workbench &bench) : m_bench(bench) {}
+    SourceText(Workbench &bench, Asker &asker, SessionEvents &events) : m_bench(bench), m_asker(asker), m_events(events) {}
     Result<std::optional<QString>> read(const QString &path) override;
     SaveOutcome save(const QString &path) override;
 
 private:
     Workbench &m_bench;
+    Asker &m_asker;
+    SessionEvents &m_events;
     QString m_convertedPath;  // read from UTF-8, not saved since
 };

@@ -53,7 +53,7 @@ void DesktopSysInfoHost::showMessage(const QString &text)
     showQuenvelMessage(text, m_parent);
 }
 
-KeyValueRead ReadKeyValue(const Registry &registry, RegistryRoot KeyRoot, const QString &KeyName,
+KeyValueRead readKeyValue(const Registry &registry, RegistryRoot KeyRoot, const QString &KeyName,
                           const QString &SubKeyRef, QString &KeyVal)
 {
     const auto value = registry.read(KeyRoot, KeyName, SubKeyRef,
@@ -82,17 +82,17 @@ KeyValueRead ReadKeyValue(const Registry &registry, RegistryRoot KeyRoot, const 
 bool GetKeyValue(const Registry &registry, RegistryRoot KeyRoot, const QString &KeyName,
                  const QString &SubKeyRef, QString &KeyVal)
 {
-    return ReadKeyValue(registry, KeyRoot, KeyName, SubKeyRef, KeyVal) == KeyValueRead::Read;
+    return readKeyValue(registry, KeyRoot, KeyName, SubKeyRef, KeyVal) == KeyValueRead::Read;
 }
 
 void StartSysInfo(const Registry &registry, SysInfoHost &host)
 {
     QString path;
-    auto found = ReadKeyValue(registry, RegistryRoot::LocalMachine,
+    auto found = readKeyValue(registry, RegistryRoot::LocalMachine,
                               QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
                               QStringLiteral("PATH"), path);
     if (found == KeyValueRead::NotRead) {
-        found = ReadKeyValue(registry, RegistryRoot::LocalMachine,
+        found = readKeyValue(registry, RegistryRoot::LocalMachine,
                              QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
                              QStringLiteral("MSINFO"), path);
         if (found == KeyValueRead::Read) {

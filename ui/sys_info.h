@@ -40,7 +40,7 @@ enum class KeyValueRead {
 
 // GetKeyValue with the buffer-filling case told apart, which StartSysInfo
 // treats as a failure of the whole look-up.
-KeyValueRead ReadKeyValue(const Registry &registry, RegistryRoot KeyRoot, const QString &KeyName,
+KeyValueRead readKeyValue(const Registry &registry, RegistryRoot KeyRoot, const QString &KeyName,
                           const QString &SubKeyRef, QString &KeyVal);
 
 // True when the value was read. REG_SZ gives its text up to the first NUL,

@@ -102,7 +102,7 @@ private Q_SLOTS:
 
         QString failure;
         if (writer == QLatin1String("source")) {
-            QCOMPARE(SaveSource(box.bench, project.paths.sourceFile()), SaveOutcome::Failed);
+            QCOMPARE(SaveSource(box.bench, box.bench, project.paths.sourceFile()), SaveOutcome::Failed);
             failure = box.bench.log;
         } else if (writer == QLatin1String("descriptor")) {
             failure = WriteJamFile(project, box.clock.now()).error();
@@ -111,7 +111,7 @@ private Q_SLOTS:
         } else if (writer == QLatin1String("settings")) {
             failure = box.store.SaveSettings(changed).error();
         } else {
-            const Result<ProjectPaths> made = CreateNewProject(box.settings().DOJA_PATH, box.store.style(), QStringLiteral("Game"));
+            const Result<ProjectPaths> made = makeNewProject(box.settings().DOJA_PATH, box.store.style(), QStringLiteral("Game"));
             QVERIFY(!made);
             failure = made.error();
             // Nothing half-made stays behind.

@@ -207,13 +207,13 @@ private Q_SLOTS:
         Services services = box.services();
         OpenedProject project = box.project();
         const BuildOutcome outcome = Compile_Click(services, project);
-        QTEST(outcome.complete, "complete");
+        QTEST(box.bench.results.value(0), "complete");
         // The system words why a file was not written, on a line of its own after the path.
         QString actual = box.bench.log;
         actual.replace(QRegularExpression(QStringLiteral("(\\.jam|\\.htm): [^\r\n]+")), QStringLiteral("\\1: %WHY%"));
         QCOMPARE(actual, expand(box, QStringLiteral("\r\n") + log));
         QTEST(int(box.runners.commands.size()), "stagesRun");
-        QCOMPARE(outcome.compiled, canRun < 0 ? std::nullopt : std::optional<bool>(canRun == 1));
+        QCOMPARE(int(outcome.compile), canRun + 1);  // not reached, failed, passed
         QCOMPARE(box.bench.progress.first(), QStringLiteral("Build started"));
         QVERIFY(!box.bench.running);
     }
@@ -245,14 +245,16 @@ private Q_SLOTS:
             return silent(line);
         };
         Services services = box.services();
-        QVERIFY(Compile_Click(services, project).complete);
+        Compile_Click(services, project);
+        QVERIFY(box.bench.results.value(0));
         // Saved before the compiler runs; the log is to be seen once, before the first tool.
         QCOMPARE(seen, QStringList(4, QStringLiteral("1 1 ") + box.bench.source));
         QVERIFY(!stale);
         QCOMPARE(readBytes(box.inProject(QStringLiteral("res/icon.gif"))), QByteArray("GIF89a"));
         QCOMPARE(readBytes(box.inProject(QStringLiteral("bin/Hello.sp"))), QByteArray("data"));
         QCOMPARE(box.runners.runnersCreated, 1);
-        QVERIFY(Compile_Click(services, project).complete);
+        Compile_Click(services, project);
+        QVERIFY(box.bench.results.value(1));
         QCOMPARE(box.runners.runnersCreated, 2);
     }
 
@@ -435,6 +437,10 @@ private Q_SLOTS:
     void classFolders()
     {
         QFETCH(QStringList, before);
+#ifdef Q_OS_WIN
+        if (before.contains(QStringLiteral("link:classes")))
+            QSKIP("QFile::link makes a shortcut file on Windows, no link a folder walk could follow");
+#endif
         ProjectSandbox box;
         QTemporaryDir elsewhere;
         QVERIFY(box.isValid() && elsewhere.isValid());

@@ -8,8 +8,10 @@
 #include "fixed_clock.h"
 #include "ftp_test_server.h"
 #include "test_paths.h"
+#include "ui/log_formatter.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
+#include "ui/source_editor.h"
 #include "file_bytes.h"
 
 #include <QAction>
@@ -72,7 +74,6 @@ void WindowRoadTest::newBuildRunUpload()
     NoPlacement placement;
     frmMain window(store, runners, ftp, clock, placement, UiLanguage::Japanese);
     DialogDriver driver;
-    store.setMessageHandler([&](const QString &text) { driver.messages << text; });
     QVERIFY(window.Form_Load());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -87,8 +88,8 @@ void WindowRoadTest::newBuildRunUpload()
                                               .arg(folder)});
     const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class Hello extends IApplication {\r\n"
                                           "    public void start() {\r\n    }\r\n}\r\n");
-    QCOMPARE(window.sourceText(), source);
-    QCOMPARE(window.logText(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
+    QCOMPARE(window.editor().sourceText(), source);
+    QCOMPARE(window.log().text(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello"));
     // The user made it to type in it.
     QTRY_VERIFY(window.findChild<QWidget *>(QStringLiteral("SourceCode"))->hasFocus());
@@ -96,7 +97,7 @@ void WindowRoadTest::newBuildRunUpload()
     // Build.
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Compile")), Qt::LeftButton);
     const QString api = QStringLiteral("\"%1/lib/dojaapi.jar\"").arg(doja);
-    QCOMPARE(window.logText(),
+    QCOMPARE(window.log().text(),
              QStringLiteral("%1/src/Hello.javaを保存しました。\r\n\r\n"
                             "\"%2/jdk/bin/javac\" -d tmpclasses -classpath .:%3:./src/ -bootclasspath .:%3 src/*.java\r\n"
                             "JAMファイルを保存しました。 %1/bin/Hello.jam\r\n"
@@ -125,27 +126,27 @@ void WindowRoadTest::newBuildRunUpload()
     });
     user.start(10);
     window.findChild<QAction *>(QStringLiteral("mnuFileProjectSettings"))->trigger();
-    QVERIFY(window.logText().endsWith(QStringLiteral("Hello.jamに手で書かれた値をプロジェクトの設定に取り込みました: SPsize = 1024\r\n")));
+    QVERIFY(window.log().text().endsWith(QStringLiteral("Hello.jamに手で書かれた値をプロジェクトの設定に取り込みました: SPsize = 1024\r\n")));
     QCOMPARE(store.ReadIniString(QStringLiteral("Hello"), QStringLiteral("SPsize"), QString()), QStringLiteral("1024"));
     QCOMPARE(store.ReadIniString(QStringLiteral("Hello"), QStringLiteral("TargetProfile"), QString()), QStringLiteral("DoJa-1.0"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello (DoJa-1.0)"));
 
     // Run.
-    const qsizetype afterBuild = window.logText().size();
+    const qsizetype afterBuild = window.log().text().size();
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Run")), Qt::LeftButton);
-    const QString runLog = window.logText().mid(afterBuild);
+    const QString runLog = window.log().text().mid(afterBuild);
     QVERIFY2(runLog.contains(QStringLiteral(" com.nttdocomo.dojaemu.tests.Tester jam phone1color bin/Hello.jam\r\n")),
              qPrintable(runLog));
     QVERIFY2(runLog.contains(QStringLiteral("Hello を起動しました")), qPrintable(runLog));
     // An end with 0 is no news.
     QVERIFY2(runLog.endsWith(QStringLiteral(")\r\n\r\n")) && !runLog.contains(QStringLiteral("エミュレータが終了")),
              qPrintable(runLog));
-    QVERIFY(window.flags().CanUpload);
+    QVERIFY(window.session().flags().CanUpload);
 
     // Upload.
-    const qsizetype afterRun = window.logText().size();
+    const qsizetype afterRun = window.log().text().size();
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Upload")), Qt::LeftButton);
-    const QString uploadLog = window.logText().mid(afterRun);
+    const QString uploadLog = window.log().text().mid(afterRun);
     QVERIFY2(uploadLog.endsWith(QStringLiteral("\r\nアップロード作業は成功しました。"
                                                "\r\nケータイで http://www.example.com/i/Hello.htm にアクセスしてください。"
                                                "\r\n%1との接続は切断されました。")

@@ -71,7 +71,7 @@ void NewProjectTest::creates()
     }
     const QStringList before = treeOf(box.sdkDir());
 
-    const Result<ProjectPaths> made = CreateNewProject(box.settings().DOJA_PATH, box.store.style(), name);
+    const Result<ProjectPaths> made = makeNewProject(box.settings().DOJA_PATH, box.store.style(), name);
 
     if (!message.isEmpty()) {
         QVERIFY(!made);

@@ -50,8 +50,6 @@ private Q_SLOTS:
     void whatIsNoProject();
     void utf8SourceOpensOnlyWhenConverted_data();
     void utf8SourceOpensOnlyWhenConverted();
-    void menuCommands_data();
-    void menuCommands();
 };
 
 void OpenProjectTest::opensAndMakesTheProjectCurrent_data()
@@ -178,48 +176,6 @@ void OpenProjectTest::utf8SourceOpensOnlyWhenConverted()
     const QString converted = QStringLiteral("UTF-8のファイルをShift_JIS(Windows-31J)に変換して保存しました。\r\n");
     QFETCH(bool, toldConverted);
     QCOMPARE(box.bench.log, source + QStringLiteral("を保存しました。\r\n") + (toldConverted ? converted : QString()));
-}
-
-// Whether unsaved edits may be left is the source text's table; here only
-// that its answer gates both commands.
-void OpenProjectTest::menuCommands_data()
-{
-    QTest::addColumn<bool>("open");       // File > Open project, or File > New project
-    QTest::addColumn<bool>("modified");   // unsaved edits, and Cancel to the question about them
-    QTest::addColumn<QString>("chosen");  // by the chooser or the new-project dialog
-    QTest::addColumn<bool>("opened");
-    QTest::newRow("open: the chooser lists the apps folder") << true << false << "Game" << true;
-    QTest::newRow("open: chooser cancelled, no error") << true << false << "" << false;
-    QTest::newRow("open: unsaved edits kept") << true << true << "Game" << false;
-    QTest::newRow("new opens what the dialog made") << false << false << "Game" << true;
-    QTest::newRow("new: the dialog made nothing") << false << false << "" << false;
-    QTest::newRow("new: unsaved edits kept") << false << true << "Game" << false;
-}
-
-void OpenProjectTest::menuCommands()
-{
-    QFETCH(bool, open);
-    QFETCH(bool, modified);
-    QFETCH(QString, chosen);
-    QFETCH(bool, opened);
-    ProjectSandbox box;
-    QVERIFY(box.isValid() && addGame(box));
-    box.bench.source = QStringLiteral("edited");
-    box.bench.modified = modified;
-    box.bench.saveAnswer = Workbench::SaveAnswer::Cancel;
-    box.bench.chooserAnswer = box.bench.newProjectAnswer = chosen;
-    Services services = box.services();
-    const OpenedProject hello = box.project();
-
-    const std::optional<OpenedProject> project = open ? mnuFileOpen_Click(services, &hello) : mnuFileNew_Click(services, &hello);
-
-    QCOMPARE(box.bench.saveQuestions, modified ? 1 : 0);
-    QCOMPARE(box.bench.chooserPatterns,
-             open && !modified ? QStringList{box.sdkDir() + QStringLiteral("/apps/*")} : QStringList());
-    QCOMPARE(box.bench.source, opened ? templateSource(QStringLiteral("Game")) : QStringLiteral("edited"));
-    QCOMPARE(box.settings().lastProject, opened ? QStringLiteral("Game") : QStringLiteral("Hello"));
-    QCOMPARE(project ? project->name : QString(), opened ? QStringLiteral("Game") : QString());
-    QVERIFY(box.bench.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(OpenProjectTest)

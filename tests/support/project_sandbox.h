@@ -59,13 +59,13 @@ public:
 
     Services services(CommandRunnerFactory &runnerFactory)
     {
-        return {store, bench, document, bench, runnerFactory, ftp, clock};
+        return {store, bench, bench, document, bench, runnerFactory, ftp, clock};
     }
     Services services() { return services(runners); }
 
     SettingsStore store;
     FakeWorkbench bench;
-    SourceText document{bench};
+    SourceText document{bench, bench, bench};
     FakeCommandRunnerFactory runners;
     FakeFtpClientFactory ftp;
     FixedClock clock;

@@ -45,7 +45,7 @@ void HelpWindowTest::pages()
             box->accept();
         }
     });
-    ShowHelpContents(&mainWindow, helpFile);
+    showHelpContents(&mainWindow, helpFile);
     auto *window = mainWindow.findChild<HelpWindow *>();
     if (helpFile.isEmpty()) {
         QCOMPARE(message, title);
@@ -59,7 +59,7 @@ void HelpWindowTest::pages()
         QCOMPARE(window->browser()->documentTitle(), title);
     // Shown again after closing: the same window.
     window->close();
-    ShowHelpContents(&mainWindow, helpFile);
+    showHelpContents(&mainWindow, helpFile);
     QCOMPARE(mainWindow.findChildren<HelpWindow *>().size(), 1);
     QVERIFY(window->isVisible());
 }

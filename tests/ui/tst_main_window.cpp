@@ -1,7 +1,8 @@
-#include "app/entry.h"
+#include "program/entry.h"
 #include "app/window_placement.h"
 #include "dialog_driver.h"
 #include "project_sandbox.h"
+#include "ui/log_formatter.h"
 #include "ui/main_status_bar.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
@@ -45,7 +46,6 @@ struct Fixture {
 
     explicit Fixture(UiLanguage language = UiLanguage::Japanese)
     {
-        box.store.setMessageHandler([](const QString &) {});
         box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
         box.writeFile(QStringLiteral("bin/Hello.jam"), "AppClass = Hello\r\n");
         runners.answer = [this](const QString &) {
@@ -63,8 +63,8 @@ struct Fixture {
             return false;
         window->show();
         window->OpenProject(box.name());
-        window->clearLog();
-        return window->flags().ProjectLoaded && QTest::qWaitForWindowExposed(window.get());
+        window->log().clear();
+        return window->session().ProjectLoaded() && QTest::qWaitForWindowExposed(window.get());
     }
     template <typename T>
     T *child(const char *name) const { return window->findChild<T *>(QLatin1String(name)); }
@@ -217,18 +217,18 @@ void MainWindowTest::logHoldsTheTextAndShowsItsEnd()
     QVERIFY(f.show());
     auto *log = f.child<QPlainTextEdit>("Log");
     for (const char *text : {"a\r\n", "b\r\r\nc", "\r\n"})
-        f.window->appendLog(QLatin1String(text));
-    QCOMPARE(f.window->logText(), QStringLiteral("a\r\nb\r\r\nc\r\n"));
+        f.window->log().append(QLatin1String(text));
+    QCOMPARE(f.window->log().text(), QStringLiteral("a\r\nb\r\r\nc\r\n"));
     QTRY_COMPARE(log->toPlainText(), QStringLiteral("a\nb\nc\n"));
     for (int i = 0; i < 200; ++i)
-        f.window->appendLog(QStringLiteral("line %1\r\n").arg(i));
+        f.window->log().append(QStringLiteral("line %1\r\n").arg(i));
     log->verticalScrollBar()->setValue(0);
-    f.window->appendLog(QStringLiteral("newest\r\n"));
+    f.window->log().append(QStringLiteral("newest\r\n"));
     QTRY_VERIFY(log->toPlainText().endsWith(QStringLiteral("newest\n")));
     QCOMPARE(log->verticalScrollBar()->value(), log->verticalScrollBar()->maximum());
     QCOMPARE(log->textCursor().position(), log->document()->characterCount() - 1);
-    f.window->clearLog();
-    QCOMPARE(f.window->logText(), QString());
+    f.window->log().clear();
+    QCOMPARE(f.window->log().text(), QString());
     QTRY_COMPARE(log->toPlainText(), QString());
 }
 
@@ -249,8 +249,8 @@ void MainWindowTest::editorGivesBackCrLf()
 {
     QFETCH(QString, text);
     Fixture f;
-    f.window->setSourceText(text);
-    QTEST(f.window->sourceText(), "expected");
+    f.window->editor().setSourceText(text);
+    QTEST(f.window->editor().sourceText(), "expected");
 }
 
 void MainWindowTest::anyMouseButtonSwapsThePicture_data()
@@ -301,7 +301,7 @@ void MainWindowTest::inputDuringAnActionIsDropped()
     QFETCH(int, puts);
     Fixture f;
     QVERIFY(f.show());
-    f.window->setSourceText(QStringLiteral("class Hello {}\r\n"));
+    f.window->editor().setSourceText(QStringLiteral("class Hello {}\r\n"));
     auto *source = f.child<QPlainTextEdit>("SourceCode");
     source->selectAll();
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
@@ -329,7 +329,7 @@ void MainWindowTest::inputDuringAnActionIsDropped()
 
     QCOMPARE(f.runners.commands.size(), commands);
     QCOMPARE(f.ftp.putCount(), puts);
-    QCOMPARE(f.window->sourceText(), QStringLiteral("class Hello {}\r\n"));
+    QCOMPARE(f.window->editor().sourceText(), QStringLiteral("class Hello {}\r\n"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
     const QWidgetList windows = QApplication::topLevelWidgets();
     // No replayed click opened a window; an upload's own address window may show.
@@ -404,7 +404,7 @@ void MainWindowTest::statusTexts()
     f.window->show();
     if (flags[0] == '1')
         f.window->OpenProject(f.box.name());
-    f.window->flags() = {flags[0] == '1', flags[1] == '1', flags[2] == '1'};
+    f.window->session().flags() = {flags[1] == '1', flags[2] == '1'};
     QStringList seen;
     f.during = [&] { seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : ""); };
 
@@ -440,7 +440,6 @@ void MainWindowTest::commandsWhileADialogWaits()
     QFETCH(QString, status);
     Fixture f;
     f.window->show();
-    f.window->flags() = {true, true, true};
     DialogDriver messages;
     QString seen;
     QTimer::singleShot(0, f.window.get(), [&] {
@@ -469,7 +468,7 @@ void MainWindowTest::compileErrorsAreMarkedAndWalked()
     f.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
     const QString japaneseLine = QStringLiteral("        String title = \"こんにちは、世界\"; int w = width;");
-    f.window->setSourceText(QStringLiteral("import com.nttdocomo.ui.*;\r\n\r\npublic class Hello extends IApplication {\r\n"
+    f.window->editor().setSourceText(QStringLiteral("import com.nttdocomo.ui.*;\r\n\r\npublic class Hello extends IApplication {\r\n"
                                            "    public void start() {\r\n") + japaneseLine +
                             QStringLiteral("\r\n\tint\th = height;\r\n    }\r\n}\r\n"));
     // The stand-in compiler's report of this source.

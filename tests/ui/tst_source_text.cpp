@@ -136,9 +136,9 @@ void SourceTextTest::savesTheSource()
     }
     // Leaving asks only when Save could write, and Yes leaves only when it did.
     box.bench.modified = true;
-    box.bench.saveAnswer = Workbench::SaveAnswer::Save;
+    box.bench.saveAnswer = Asker::SaveAnswer::Save;
     Services services = box.services();
-    QCOMPARE(MaySourceBeLeft(services, project), !saved.isNull());
+    QCOMPARE(maySourceBeLeft(services, project), !saved.isNull());
     QCOMPARE(box.bench.saveQuestions, saved.isNull() || !saved.isEmpty() ? 1 : 0);
     QVERIFY(box.bench.messages.isEmpty());
 }

@@ -79,7 +79,7 @@ private Q_SLOTS:
         const std::unique_ptr<Registry> registry = createSystemRegistry();
         const QString key = name.isEmpty() ? kTestKey + QStringLiteral("\\Absent") : kTestKey;
         QString text = QStringLiteral("before");
-        QTEST(int(ReadKeyValue(*registry, RegistryRoot::CurrentUser, key, name, text)), "read");
+        QTEST(int(readKeyValue(*registry, RegistryRoot::CurrentUser, key, name, text)), "read");
         QTEST(text, "text");
     }
 

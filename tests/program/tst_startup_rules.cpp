@@ -1,4 +1,4 @@
-#include "app/headless.h"
+#include "program/headless.h"
 #include "app/settings_folder.h"
 #include "app/wait_seconds.h"
 #include "app/window_placement.h"

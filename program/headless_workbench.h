@@ -1,17 +1,18 @@
 #pragma once
 
-#include "app/action_progress.h"
+#include "app/asker.h"
 #include "app/line_ends.h"
 #include "app/workbench.h"
+#include "build/session_events.h"
 
 #include <QString>
 
 class QTextStream;
 
 // The window of a run without one: the log goes to one stream as it grows,
-// with LF line ends, and message boxes go to the other. It keeps the log and
-// the editor text in memory like the window does, and chooses nothing.
-class HeadlessWorkbench : public Workbench, public ActionProgress
+// with LF line ends, and message boxes go to the other. It keeps the editor
+// text in memory like the window does, and chooses nothing.
+class HeadlessWorkbench : public Workbench, public Asker, public SessionEvents
 {
 public:
     HeadlessWorkbench(QTextStream &out, QTextStream &err);
@@ -19,10 +20,10 @@ public:
     // Writes what is still held back at the end of the log.
     void finish();
 
-    QString logText() const override { return m_log; }
-    void appendLog(const QString &text) override;
-    // Empties the log in memory; what was printed stays printed.
-    void clearLog() override { m_log.clear(); }
+    // What was printed stays printed when the log is emptied.
+    void report(const Event &event) override;
+    // Whether the last action ended with every stage done.
+    bool actionSucceeded() const { return m_succeeded; }
 
     QString sourceText() const override { return m_source; }
     void setSourceText(const QString &text) override;
@@ -32,20 +33,16 @@ public:
     void showMessage(const QString &text) override;
     SaveAnswer askSaveChanges() override { return SaveAnswer::Discard; }
     // No one is there to answer: the question goes to err, and the answer is No.
-    bool askYesNo(const QString &question) override;
-    QString chooseProject(const QString &) override { return {}; }
+    bool askYesNo(const QString &question, Default answer = Default::Yes) override;
+    QString chooseProject(const QString &, const QString &) override { return {}; }
     QString createNewProject() override { return {}; }
-
-    void actionStarted(ActionKind) override {}
-    // Signals that end the run are delivered through the event loop.
-    void toolStarting() override;
-    void actionEnded(ActionKind) override {}
+    std::optional<ProjectSettings> editProjectSettings(const QString &, const ProjectSettings &) override { return {}; }
 
 private:
     QTextStream &m_out;
     QTextStream &m_err;
-    QString m_log;
     LfLineEndStream m_stream;
     QString m_source;
     bool m_modified = false;
+    bool m_succeeded = false;
 };

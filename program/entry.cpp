@@ -1,4 +1,4 @@
-#include "app/entry.h"
+#include "program/entry.h"
 
 #include "app/clock.h"
 #include "app/message_box.h"
@@ -45,7 +45,6 @@ int runDesktop(QApplication &app)
     const UiLanguage language = uiLanguageFor(QLocale::system());
     installQtTranslation(app, language);
     SettingsStore store(PathStyle::native().spelled(settingsFolderOfThisProgram()), PathStyle::native());
-    store.setMessageHandler(showStartupMessage);
     ProcessCommandRunnerFactory runners;
     CurlFtpClientFactory ftp;
     SystemClock clock;
@@ -69,10 +68,14 @@ int runDesktop(QApplication &app)
     });
 
     const Result<> loaded = store.LoadSettings();
-    if (!loaded)
+    if (!loaded) {
         showStartupMessage(loaded.error());
-    else if (const std::optional<QString> utf8 = utf8SettingsFileMessage(store.settingsFilePath()))
-        showStartupMessage(*utf8);
+    } else {
+        if (const std::optional<QString> noJdk = store.noJdkNote())
+            showStartupMessage(*noJdk);
+        if (const std::optional<QString> utf8 = utf8SettingsFileMessage(store.settingsFilePath()))
+            showStartupMessage(*utf8);
+    }
     // A signal during a start-up box ends that box's loop, not the program:
     // look after each step that may wait, or the program would go on for good.
     const auto stoppedCode = [&stop] { return stop.signalNumber() != 0 ? 128 + stop.signalNumber() : 0; };
@@ -95,11 +98,12 @@ int runDesktop(QApplication &app)
     // when the first load could.
     if (!reloaded && loaded)
         showStartupMessage(reloaded.error());
+    else if (const std::optional<QString> noJdk = store.noJdkNote(); reloaded && noJdk)
+        showStartupMessage(*noJdk);
     splash.reset();
     if (const int code = stoppedCode())
         return code;
     main.show();
-    store.setMessageHandler([&main](const QString &text) { main.showMessage(text); });
     const int code = app.exec();
     if (const int stopped = stoppedCode())
         return stopped;

@@ -1,4 +1,4 @@
-#include "app/headless_workbench.h"
+#include "program/headless_workbench.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,9 +9,19 @@ HeadlessWorkbench::HeadlessWorkbench(QTextStream &out, QTextStream &err)
 {
 }
 
-void HeadlessWorkbench::appendLog(const QString &text)
+void HeadlessWorkbench::report(const Event &event)
 {
-    m_log += text;
+    // Signals that end the run are delivered through the event loop.
+    if (const auto *progress = std::get_if<Progress>(&event); progress && progress->stage == Progress::Stage::ToolStarting) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents();
+        return;
+    }
+    if (const auto *ended = std::get_if<ActionEnded>(&event))
+        m_succeeded = ended->ok;
+    const QString text = logTextOf(event);
+    if (text.isEmpty())
+        return;
     m_out << m_stream.convert(text);
     m_out.flush();
 }
@@ -28,13 +38,7 @@ void HeadlessWorkbench::setSourceText(const QString &text)
     m_modified = false;
 }
 
-void HeadlessWorkbench::toolStarting()
-{
-    if (QCoreApplication::instance())
-        QCoreApplication::processEvents();
-}
-
-bool HeadlessWorkbench::askYesNo(const QString &question)
+bool HeadlessWorkbench::askYesNo(const QString &question, Default)
 {
     showMessage(question + QStringLiteral("\r\nウィンドウを開かずに実行しているため、「いいえ」として続けます。"));
     return false;

@@ -1,18 +1,12 @@
-#include "app/headless.h"
+#include "program/headless.h"
 
-#include "app/headless_workbench.h"
-#include "app/services.h"
 #include "app/settings_encoding.h"
 #include "app/settings_store.h"
-#include "build/build_pipeline.h"
-#include "build/emulator_launch.h"
-#include "build/log_output.h"
-#include "deploy/upload.h"
-#include "project/open_project.h"
+#include "program/headless_workbench.h"
+#include "session/project_session.h"
 #include "ui/source_text.h"
 
 #include <QProcessEnvironment>
-#include <QScopeGuard>
 #include <QTextStream>
 #include <optional>
 
@@ -102,36 +96,19 @@ Parsed parse(const QStringList &arguments)
     return {Request{*action, name}, {}};
 }
 
-bool perform(Action action, Services &services, OpenedProject &project)
+void perform(Action action, ProjectSession &session)
 {
     switch (action) {
     case Action::Build:
-        return Compile_Click(services, project).complete;
+        return session.build();
     case Action::Run:
-        return Run_Click(services, project);
+        return session.run();
     case Action::Upload:
-        return Upload_Click(services, project);
+        return session.upload();
     case Action::Help:
         break;
     }
-    return false;
 }
-
-// Points the store's messages at err for as long as the run lasts.
-class StoreMessages
-{
-public:
-    StoreMessages(SettingsStore &store, HeadlessWorkbench &bench) : m_store(store)
-    {
-        m_store.setMessageHandler([&bench](const QString &text) { bench.showMessage(text); });
-    }
-    ~StoreMessages() { m_store.setMessageHandler(nullptr); }
-    StoreMessages(const StoreMessages &) = delete;
-    StoreMessages &operator=(const StoreMessages &) = delete;
-
-private:
-    SettingsStore &m_store;
-};
 
 } // namespace
 
@@ -203,24 +180,22 @@ int runHeadless(const QStringList &arguments, SettingsStore &store, CommandRunne
     }
 
     HeadlessWorkbench bench(out, err);
-    SourceText document(bench);
-    const StoreMessages messages(store, bench);
-    Services services{store, bench, document, bench, runners, ftp, clock};
-    runners.setNoteLog([&bench](const QString &line) { AppendLogLine(bench, line); });
-    const auto notesEnd = qScopeGuard([&runners] { runners.setNoteLog({}); });
+    SourceText document(bench, bench, bench);
+    ProjectSession session(Services{store, bench, bench, document, bench, runners, ftp, clock});
     if (const Result<> loaded = store.LoadSettings(); !loaded) {
         bench.showMessage(loaded.error());
         bench.finish();
         return 1;
     }
+    if (const std::optional<QString> noJdk = store.noJdkNote())
+        bench.showMessage(*noJdk);
     if (const std::optional<QString> utf8 = utf8SettingsFileMessage(store.settingsFilePath()))
         bench.showMessage(*utf8);
-    std::optional<OpenedProject> project = OpenProjectIntoEditor(services, parsed.request->name);
-    if (!project) {
+    if (!session.open(parsed.request->name)) {
         bench.finish();
         return 1;
     }
-    const bool ended = perform(parsed.request->action, services, *project);
+    perform(parsed.request->action, session);
     bench.finish();
-    return ended ? 0 : 1;
+    return bench.actionSucceeded() ? 0 : 1;
 }

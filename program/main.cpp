@@ -1,10 +1,10 @@
 #include "app/clock.h"
-#include "app/headless.h"
 #include "app/settings_folder.h"
 #include "app/settings_store.h"
 #include "app/stop_signals.h"
 #include "build/process_runner.h"
 #include "deploy/curl_ftp_client.h"
+#include "program/headless.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #ifndef QUENVEL_CONSOLE_PROGRAM
-#include "app/entry.h"
+#include "program/entry.h"
 #include <QApplication>
 #endif
 
