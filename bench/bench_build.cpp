@@ -1,6 +1,7 @@
 // A build through the program against the same four command lines run by a
 // plain shell script, on the stand-in tools. Prints the medians and their
 // ratio (goal: at most 1.05); never fails.
+#include "sample_project.h"
 #include "app/code_page.h"
 #include "program/headless_workbench.h"
 #include "app/opened_project.h"
@@ -31,82 +32,19 @@ namespace {
 const QString kName = QStringLiteral("Bench");
 constexpr int kRuns = 5;
 
-QString standin(const QString &relative)
-{
-    return QStringLiteral(QUENVEL_STANDIN_DIR) + QLatin1Char('/') + relative;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (!(it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(source, target)))
-            return false;
-    }
-    return true;
-}
-
 bool prepare(const QString &root)
 {
-    const QString sdk = root + QStringLiteral("/sdk");
-    const QString ini = QStringLiteral("[Global]\r\nlastProject=%1\r\nJAVA_PATH=%2\r\nDOJA_PATH=%3\r\n")
-                            .arg(kName, standin(QStringLiteral("jdk")), sdk);
-    const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class %1 extends IApplication {\r\n"
-                                          "    public void start() {\r\n    }\r\n}\r\n").arg(kName);
-    const QString project = sdk + QStringLiteral("/apps/") + kName;
-    return QDir().mkpath(sdk) && copyTree(standin(QStringLiteral("doja")), sdk)
-           && writeFile(root + QStringLiteral("/app/Tovra.ini"), *toCodePage(ini))
-           && writeFile(project + QStringLiteral("/src/") + kName + QStringLiteral(".java"), *toCodePage(source))
-           && writeFile(project + QStringLiteral("/res/icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
-           && QDir().mkpath(project + QStringLiteral("/bin"));
+    QMap<QString, QString> sources{{kName + QStringLiteral(".java"), QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class %1 extends IApplication {\r\n"
+                                          "    public void start() {\r\n    }\r\n}\r\n").arg(kName)}};
+    return prepareSampleProject(root, kName, sources);
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-OpenedProject benchProject(const SettingsStore &store)
-{
-    const AppSettings &s = store.settings();
-    return {kName, ProjectPaths(s.DOJA_PATH, kName, store.style()), s.major, s.minor};
-}
-
-// One build as the Build button does it, with no window to paint.
-double timeProgramBuild(SettingsStore &store, bool *ok)
-{
-    QString log;
-    QTextStream out(&log);
-    QTextStream err(&log);
-    HeadlessWorkbench bench(out, err);
-    SourceText document(bench, bench, bench);
-    ProcessCommandRunnerFactory runners;
-    CurlFtpClientFactory ftp;
-    SystemClock clock;
-    Services services{store, bench, bench, document, bench, runners, ftp, clock};
-    QElapsedTimer timer;
-    timer.start();
-    OpenedProject project = benchProject(store);
-    Compile_Click(services, project);
-    *ok = bench.actionSucceeded() && *ok;
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // The same command lines in their folders; they are valid shell as they stand.
 QString shellScript(const SettingsStore &store)
 {
     const Toolchain tools = Toolchain::fromSettings(store.settings(), store.style());
-    const ProjectPaths paths = benchProject(store).paths;
+    const ProjectPaths paths = sampleProject(store, kName).paths;
     auto cd = [](const QString &folder) { return QStringLiteral("cd '%1' || exit 1\n").arg(folder); };
     return cd(paths.folder()) + compileCommandLine(tools) + QLatin1Char('\n')
            + preverifyCommandLine(tools) + QLatin1Char('\n')
@@ -129,7 +67,7 @@ double timeShellBuild(const QString &script, bool *ok)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (!QFileInfo(standin(QStringLiteral("jdk/bin/javac"))).isExecutable()) {
+    if (!QFileInfo(standinPath(QStringLiteral("jdk/bin/javac"))).isExecutable()) {
         std::printf("bench_build: the stand-in tools are not assembled; nothing measured\n");
         return 0;
     }
@@ -152,7 +90,7 @@ int main(int argc, char **argv)
     bool shellOk = true;
     // Alternate, so that a warming disk cache favours neither side.
     for (int i = 0; i < kRuns; ++i) {
-        program << timeProgramBuild(store, &programOk);
+        program << timeProgramBuild(store, kName, &programOk);
         shell << timeShellBuild(script, &shellOk);
     }
     const double programMs = median(program);

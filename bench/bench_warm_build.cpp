@@ -2,6 +2,7 @@
 // Build with the stand-in tools' compile service off, measured in one run
 // (goal: at most 0.3), and the emulator's time from start to its first
 // screen written out. Prints the figures; never fails.
+#include "sample_project.h"
 #include "app/code_page.h"
 #include "program/headless_workbench.h"
 #include "app/opened_project.h"
@@ -32,80 +33,16 @@ namespace {
 const QString kName = QStringLiteral("Bench");
 constexpr int kRuns = 7;
 
-QString standin(const QString &relative)
-{
-    return QStringLiteral(QUENVEL_STANDIN_DIR) + QLatin1Char('/') + relative;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-bool copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + source.mid(from.size());
-        if (!(it.fileInfo().isDir() ? QDir().mkpath(target) : QFile::copy(source, target)))
-            return false;
-    }
-    return true;
-}
-
 bool prepare(const QString &root)
 {
-    const QString sdk = root + QStringLiteral("/sdk");
-    const QString ini = QStringLiteral("[Global]\r\nlastProject=%1\r\nJAVA_PATH=%2\r\nDOJA_PATH=%3\r\n")
-                            .arg(kName, standin(QStringLiteral("jdk")), sdk);
-    const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class %1 extends IApplication {\r\n"
+    QMap<QString, QString> sources{{kName + QStringLiteral(".java"), QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class %1 extends IApplication {\r\n"
                                           "    public void start() {\r\n"
                                           "        Display.setCurrent(new Canvas() { public void paint(Graphics g) { g.fillRect(0, 0, 8, 8); } });\r\n"
-                                          "    }\r\n}\r\n").arg(kName);
-    const QString project = sdk + QStringLiteral("/apps/") + kName;
-    return QDir().mkpath(sdk) && copyTree(standin(QStringLiteral("doja")), sdk)
-           && writeFile(root + QStringLiteral("/app/Tovra.ini"), *toCodePage(ini))
-           && writeFile(project + QStringLiteral("/src/") + kName + QStringLiteral(".java"), *toCodePage(source))
-           && writeFile(project + QStringLiteral("/src/Board.java"),
-                        *toCodePage(QStringLiteral("class Board {\r\n    int[] cells = new int[64];\r\n}\r\n")))
-           && writeFile(project + QStringLiteral("/res/icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
-           && QDir().mkpath(project + QStringLiteral("/bin"));
+                                          "    }\r\n}\r\n").arg(kName)}};
+    sources.insert(QStringLiteral("Board.java"), QStringLiteral("class Board {\r\n    int[] cells = new int[64];\r\n}\r\n"));
+    return prepareSampleProject(root, kName, sources);
 }
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
-OpenedProject benchProject(const SettingsStore &store)
-{
-    const AppSettings &s = store.settings();
-    return {kName, ProjectPaths(s.DOJA_PATH, kName, store.style()), s.major, s.minor};
-}
-
-// One build as the Build button does it, with no window to paint.
-double timeProgramBuild(SettingsStore &store, bool *ok)
-{
-    QString log;
-    QTextStream out(&log);
-    QTextStream err(&log);
-    HeadlessWorkbench bench(out, err);
-    SourceText document(bench, bench, bench);
-    ProcessCommandRunnerFactory runners;
-    CurlFtpClientFactory ftp;
-    SystemClock clock;
-    Services services{store, bench, bench, document, bench, runners, ftp, clock};
-    QElapsedTimer timer;
-    timer.start();
-    OpenedProject project = benchProject(store);
-    Compile_Click(services, project);
-    *ok = bench.actionSucceeded() && *ok;
-    return timer.nsecsElapsed() / 1e6;
-}
 
 // The emulator as Run starts it, headless, until it has written its first screen and ended.
 double timeFirstScreen(SettingsStore &store, const QString &shot, bool *ok)
@@ -113,7 +50,7 @@ double timeFirstScreen(SettingsStore &store, const QString &shot, bool *ok)
     const Toolchain tools = Toolchain::fromSettings(store.settings(), store.style());
     const QString lib = store.settings().DOJA_PATH + QStringLiteral("/lib/");
     QProcess java;
-    java.setWorkingDirectory(benchProject(store).paths.folder());
+    java.setWorkingDirectory(sampleProject(store, kName).paths.folder());
     QElapsedTimer timer;
     timer.start();
     java.start(tools.java, {QStringLiteral("-Djava.awt.headless=true"), QStringLiteral("-Ddojaemu.screenshot=") + shot,
@@ -135,7 +72,7 @@ void stopService(const QString &client)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QString client = standin(QStringLiteral("jdk/lib/standin-client"));
+    const QString client = standinPath(QStringLiteral("jdk/lib/standin-client"));
     if (!QFileInfo(client).isExecutable()) {
         std::printf("bench_warm_build: the stand-in tools and their client are not assembled; nothing measured\n");
         return 0;
@@ -158,15 +95,15 @@ int main(int argc, char **argv)
 
     QList<double> warm, cold, first;
     bool warmOk = true, coldOk = true, firstOk = true;
-    timeProgramBuild(store, &warmOk);  // starts the service
+    timeProgramBuild(store, kName, &warmOk);  // starts the service
     for (int i = 0; i < 50 && QDir(runtime).isEmpty(); ++i)
         QThread::msleep(100);
-    timeProgramBuild(store, &warmOk);  // its first calls warm it
+    timeProgramBuild(store, kName, &warmOk);  // its first calls warm it
     for (int i = 0; i < kRuns; ++i) {
         qputenv("QUENVEL_STANDIN_SERVICE", "off");
-        cold << timeProgramBuild(store, &coldOk);
+        cold << timeProgramBuild(store, kName, &coldOk);
         qunsetenv("QUENVEL_STANDIN_SERVICE");
-        warm << timeProgramBuild(store, &warmOk);
+        warm << timeProgramBuild(store, kName, &warmOk);
         first << timeFirstScreen(store, dir.path() + QStringLiteral("/shot.png"), &firstOk);
     }
     stopService(client);
