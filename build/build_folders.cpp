@@ -92,7 +92,10 @@ Result<> removeBuildProducts(const ProjectPaths &project)
 {
     if (const Result<QStringList> removed = removeClassFiles(project); !removed)
         return Result<>::failure(removed.error());
-    for (const QString &product : {project.archive(), project.descriptor(), project.page()}) {
+    // What a shrinking build left goes too.
+    if (const Result<QStringList> shrunk = removeClassFilesIn(project.shrunkFolder()); !shrunk)
+        return Result<>::failure(shrunk.error());
+    for (const QString &product : {project.archive(), project.descriptor(), project.page(), project.shrinkMap()}) {
         if (QFileInfo::exists(product) && !QFile::remove(product))
             return Result<>::failure(QStringLiteral("%1を削除できませんでした。").arg(product));
     }

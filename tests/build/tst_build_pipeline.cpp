@@ -471,12 +471,14 @@ private Q_SLOTS:
 
         // Clean: the same rule, and the three products and nothing else.
         QVERIFY(box.writeFile(QStringLiteral("bin/Hello.sp"), "data"));
+        QVERIFY(box.writeFile(QStringLiteral("bin/Hello.map"), "a -> b") && box.writeFile(QStringLiteral("shrunkclasses/a.class"), "a"));
         const Result<> cleaned = removeBuildProducts(project.paths);
         QCOMPARE(cleaned.ok(), !before.contains(QStringLiteral("link:classes")));
         QCOMPARE(readBytes(elsewhere.filePath(QStringLiteral("sub/Keep.class"))), QByteArray("keep"));
         QCOMPARE(readBytes(box.inProject(QStringLiteral("bin/Hello.sp"))), QByteArray("data"));
         if (cleaned)
-            QVERIFY(!QFileInfo::exists(project.paths.descriptor()) && !QFileInfo::exists(box.inProject("tmpclasses/Hello.class")));
+            for (const char *made : {"bin/Hello.jam", "bin/Hello.map", "tmpclasses/Hello.class", "shrunkclasses/a.class"})
+                QVERIFY2(!QFileInfo::exists(box.inProject(QLatin1String(made))), made);
     }
 };
 
