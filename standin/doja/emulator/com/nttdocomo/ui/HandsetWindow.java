@@ -5,7 +5,6 @@ import java.awt.Color;
 import java.awt.Dimension;
 import java.awt.EventQueue;
 import java.awt.FontMetrics;
-import java.awt.Frame;
 import java.awt.Point;
 import java.awt.Graphics;
 import java.awt.KeyboardFocusManager;
@@ -135,7 +134,7 @@ final class HandsetWindow extends JComponent {
             if (now.equals(seen[0]))
                 return;
             seen[0] = now;
-            frame.setExtendedState(frame.getExtendedState() & ~Frame.ICONIFIED);
+            frame.setExtendedState(frame.getExtendedState() & ~java.awt.Frame.ICONIFIED);
             frame.toFront();
             frame.requestFocus();
             requestFocusInWindow();
