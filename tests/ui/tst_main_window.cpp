@@ -391,14 +391,17 @@ void MainWindowTest::statusTexts_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("during");  // empty: the action does not start; " busy": the busy pointer shows
     QTest::addColumn<QString>("after");
-    QTest::newRow("Build with no project open") << "000" << "Compile" << "" << "プロジェクトが開かれていません。";
-    QTest::newRow("Run with no project open") << "000" << "Run" << "" << "プロジェクトが開かれていません。";
-    QTest::newRow("Run before a build") << "100" << "Run" << "" << "先にビルドしてください。";
-    QTest::newRow("Upload before a run") << "110" << "Upload" << "" << "先に実行してください。";
-    QTest::newRow("Build names itself, busy") << "111" << "Compile" << "ビルド中 busy" << "ｽﾃｰﾀｽ";
+    // Which of Build, Run and Upload look able to act, during and after: a
+    // button that cannot act now is greyed.
+    QTest::addColumn<QString>("looks");
+    QTest::newRow("Build with no project open") << "000" << "Compile" << "" << "プロジェクトが開かれていません。" << "|---";
+    QTest::newRow("Run with no project open") << "000" << "Run" << "" << "プロジェクトが開かれていません。" << "|---";
+    QTest::newRow("Run before a build") << "100" << "Run" << "" << "先にビルドしてください。" << "|B--";
+    QTest::newRow("Upload before a run") << "110" << "Upload" << "" << "先に実行してください。" << "|BR-";
+    QTest::newRow("Build names itself, busy") << "111" << "Compile" << "ビルド中 busy" << "ｽﾃｰﾀｽ" << "---|BRU";
     // The emulator is the user's to use.
-    QTest::newRow("Run names itself, not busy") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ";
-    QTest::newRow("Upload names itself, not busy") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ";
+    QTest::newRow("Run names itself, not busy") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ" << "BRU|BRU";
+    QTest::newRow("Upload names itself, not busy") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ" << "---|BRU";
 }
 
 void MainWindowTest::statusTexts()
@@ -411,11 +414,23 @@ void MainWindowTest::statusTexts()
         f.window->OpenProject(f.box.name());
     f.window->session().flags() = {flags[1] == '1', flags[2] == '1'};
     QStringList seen;
-    f.during = [&] { seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : ""); };
+    const auto looks = [&] {
+        QString letters;
+        for (const char *name : {"Compile", "Run", "Upload"})
+            letters += f.child<PictureButton>(name)->isActionable() ? QLatin1Char(name[0] == 'C' ? 'B' : name[0]) : QLatin1Char('-');
+        return letters;
+    };
+    QString looked;
+    f.during = [&] {
+        seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : "");
+        if (looked.isEmpty())
+            looked = looks();
+    };
 
     f.press(qPrintable(button));
 
     QTEST(seen.value(0), "during");
+    QTEST(looked + QLatin1Char('|') + looks(), "looks");
     QTEST(f.window->statusText(), "after");
     QVERIFY(!QGuiApplication::overrideCursor());
     // A note why nothing ran gives way to the plain status again; the one
