@@ -48,6 +48,13 @@ class ToolRun
 {
 public:
     ToolRun(const OutputSink &sink, const NoteLog &notes) : m_sink(sink), m_notes(notes) {}
+    // A run let go while its tool still runs (its owner ended) takes the
+    // tool's whole group with it, not the tool alone.
+    ~ToolRun()
+    {
+        if (m_process.state() != QProcess::NotRunning)
+            m_group.kill();
+    }
     bool prepare(const QString &commandLine, const QString &folder, const QStringList &environment = {});
     QString program() const { return m_process.program(); }
     CommandResult exec();
