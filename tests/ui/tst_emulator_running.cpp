@@ -117,6 +117,9 @@ void EmulatorRunningTest::commandsWhileTheEmulatorRuns()
     QFETCH(bool, asked);
     QFETCH(bool, stillRunning);
     QFETCH(bool, logUnchanged);
+#ifndef Q_OS_LINUX
+    QSKIP("the waiting emulator is a shell script, and its processes are found in /proc");
+#endif
     static int rows = 0;
     const QString marker = QStringLiteral("quenvel-emulator-%1-%2").arg(QCoreApplication::applicationPid()).arg(++rows);
     const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
