@@ -44,6 +44,10 @@ const QHash<int, QString> &japaneseTable()
         {1032, QStringLiteral("ビルド結果の削除(&D)...")},
         {1033, QStringLiteral("プロジェクトの設定(&T)...")},
         {1034, QStringLiteral("ケータイで開くアドレス(&Q)...")},
+        {1035, QStringLiteral("実行(&R)")},
+        {1036, QStringLiteral("ビルドして実行")},
+        {1037, QStringLiteral("実行の停止")},
+        {1038, QStringLiteral("エミュレータを前面に")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -91,6 +95,10 @@ const QHash<int, QString> &englishTable()
         {1032, QStringLiteral("Clean...")},
         {1033, QStringLiteral("Project Settings...")},
         {1034, QStringLiteral("Phone Address...")},
+        {1035, QStringLiteral("Run")},
+        {1036, QStringLiteral("Build and Run")},
+        {1037, QStringLiteral("Stop")},
+        {1038, QStringLiteral("Bring Emulator to Front")},
     };
     return table;
 }

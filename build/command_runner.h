@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -14,6 +15,8 @@ struct CommandResult {
 
 // Takes a tool's output while the tool runs (LF line ends).
 using OutputSink = std::function<void(const QString &text)>;
+// Takes a tool's outcome once it has ended.
+using RunEnded = std::function<void(const CommandResult &run)>;
 
 // Runs one command line in the given folder and returns when the tool has
 // ended. One runner serves all the tools of one action.
@@ -31,6 +34,17 @@ public:
     virtual ~CommandRunner() = default;
     virtual CommandResult RunCommand(const QString &commandLine, const QString &workingFolder,
                                      const OutputSink &sink = {}) = 0;
+    // The same run without waiting: returns once the tool has started (or
+    // could not be), and hands the outcome to ended from the event loop,
+    // with the output as RunCommand gives it. The environment's NAME=value
+    // entries are added to the program's own. A runner serves one such run
+    // at a time and must outlive it; by default the run is RunCommand's.
+    virtual void startCommand(const QString &commandLine, const QString &workingFolder, const OutputSink &sink,
+                              const QStringList &environment, const RunEnded &ended)
+    {
+        Q_UNUSED(environment);
+        ended(RunCommand(commandLine, workingFolder, sink));
+    }
 };
 
 class CommandRunnerFactory

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QStringDecoder>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -47,12 +48,26 @@ class ToolRun
 {
 public:
     ToolRun(const OutputSink &sink, const NoteLog &notes) : m_sink(sink), m_notes(notes) {}
-    bool prepare(const QString &commandLine, const QString &folder);
+    // A run let go while its tool still runs (its owner ended) takes the
+    // tool's whole group with it, not the tool alone.
+    ~ToolRun()
+    {
+        if (m_process.state() != QProcess::NotRunning)
+            m_group.kill();
+    }
+    bool prepare(const QString &commandLine, const QString &folder, const QStringList &environment = {});
     QString program() const { return m_process.program(); }
     CommandResult exec();
+    // Starts the tool and calls ended once from the event loop with its
+    // outcome, as exec() would have returned it.
+    void start(const RunEnded &ended);
     void stop();
 
 private:
+    // Starts the tool; false when it ended at once (it could not start).
+    bool begin();
+    CommandResult end();
+    void finish();
     void read();
     void passCompleteLines();
     void checkStop();
@@ -68,8 +83,10 @@ private:
     QEventLoop m_loop;
     QTimer m_stopTimer;
     QElapsedTimer m_sinceStop;
-    const OutputSink &m_sink;
+    const OutputSink m_sink;
     const NoteLog &m_notes;
+    std::function<void()> m_done;  // once the tool and its group are gone
+    bool m_finished = false;
     QStringDecoder m_lineDecoder{QStringConverter::System};
     QString m_lines;        // the complete lines so far, decoded
     QByteArray m_rest;      // what came after the last LF
@@ -79,8 +96,14 @@ private:
     bool m_killed = false;
 };
 
-bool ToolRun::prepare(const QString &commandLine, const QString &folder)
+bool ToolRun::prepare(const QString &commandLine, const QString &folder, const QStringList &environment)
 {
+    if (!environment.isEmpty()) {
+        QProcessEnvironment added = QProcessEnvironment::systemEnvironment();
+        for (const QString &entry : environment)
+            added.insert(entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1));
+        m_process.setProcessEnvironment(added);
+    }
     const QStringList arguments = splitCommandLine(commandLine, folder);
     if (arguments.isEmpty())
         return false;
@@ -98,16 +121,43 @@ bool ToolRun::prepare(const QString &commandLine, const QString &folder)
 
 CommandResult ToolRun::exec()
 {
+    m_done = [this] { m_loop.quit(); };
+    // Input is let through: held back, it would be replayed once the tool
+    // ended. The window drops all of it but the Esc that stops the tool.
+    if (begin())
+        m_loop.exec();
+    return end();
+}
+
+void ToolRun::start(const RunEnded &ended)
+{
+    // The outcome goes out from a later turn of the loop: whoever takes it
+    // may then let this run go.
+    m_done = [this, ended] {
+        QTimer::singleShot(0, &m_stopTimer, [this, ended] { ended(end()); });
+    };
+    if (!begin())
+        finish();
+}
+
+void ToolRun::finish()
+{
+    if (!std::exchange(m_finished, true))
+        m_done();
+}
+
+bool ToolRun::begin()
+{
     QObject::connect(&m_process, &QProcess::readyRead, &m_loop, [this] { read(); });
     QObject::connect(&m_process, &QProcess::finished, &m_loop, [this] {
         if (m_stopping)
             checkStop();
         else
-            m_loop.quit();
+            finish();
     });
     QObject::connect(&m_process, &QProcess::errorOccurred, &m_loop, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            m_loop.quit();
+            finish();
     });
     QObject::connect(&m_stopTimer, &QTimer::timeout, &m_loop, [this] { checkStop(); });
 
@@ -123,10 +173,12 @@ CommandResult ToolRun::exec()
             m_notes(QStringLiteral("%1 を見張りの下に置けませんでした (%2)。プログラムが終わっても、%1 が起動したプロセスが残ることがあります。")
                         .arg(program(), reason));
     }
-    // Input is let through: held back, it would be replayed once the tool
-    // ended. The window drops all of it but the Esc that stops the tool.
-    if (m_process.state() != QProcess::NotRunning || m_process.error() != QProcess::FailedToStart)
-        m_loop.exec();
+    return m_process.state() != QProcess::NotRunning || m_process.error() != QProcess::FailedToStart;
+}
+
+CommandResult ToolRun::end()
+{
+    m_stopTimer.stop();
     const CommandResult run = result();
     Q_ASSERT(run.output.startsWith(m_lines));
     if (m_sink && run.output.size() > m_lines.size())
@@ -201,7 +253,7 @@ void ToolRun::checkStop()
     const qint64 elapsed = m_sinceStop.elapsed();
     if (m_process.state() == QProcess::NotRunning
         && (m_group.isEmpty() || elapsed >= kStopGraceMs + kAfterKillMs)) {
-        m_loop.quit();
+        finish();
         return;
     }
     if (!m_killed && elapsed >= kStopGraceMs) {
@@ -257,11 +309,15 @@ public:
     ~ProcessCommandRunner() override { m_live->removeOne(this); }
 
     CommandResult RunCommand(const QString &commandLine, const QString &workingFolder, const OutputSink &sink) override;
+    void startCommand(const QString &commandLine, const QString &workingFolder, const OutputSink &sink,
+                      const QStringList &environment, const RunEnded &ended) override;
     void stop();
 
 private:
     std::shared_ptr<QList<ProcessCommandRunner *>> m_live;
     std::shared_ptr<const NoteLog> m_notes;
+    QObject m_context;                   // for outcomes handed on later
+    std::unique_ptr<ToolRun> m_started;  // the run startCommand left going
     ToolRun *m_running = nullptr;
     bool m_stopped = false;
 };
@@ -278,6 +334,27 @@ CommandResult ProcessCommandRunner::RunCommand(const QString &commandLine, const
     const CommandResult result = run.exec();
     m_running = nullptr;
     return result;
+}
+
+void ProcessCommandRunner::startCommand(const QString &commandLine, const QString &workingFolder,
+                                        const OutputSink &sink, const QStringList &environment, const RunEnded &ended)
+{
+    m_started = std::make_unique<ToolRun>(sink, *m_notes);
+    if (!m_started->prepare(commandLine, workingFolder, environment)) {
+        const CommandResult none = passedTo(sink, {-1, QStringLiteral("実行するコマンドがありません。"), m_stopped});
+        QTimer::singleShot(0, &m_context, [ended, none] { ended(none); });
+        return;
+    }
+    if (m_stopped) {
+        const CommandResult stopped = passedTo(sink, stoppedResult(m_started->program(), QString()));
+        QTimer::singleShot(0, &m_context, [ended, stopped] { ended(stopped); });
+        return;
+    }
+    m_running = m_started.get();
+    m_started->start([this, ended](const CommandResult &run) {
+        m_running = nullptr;
+        ended(run);
+    });
 }
 
 void ProcessCommandRunner::stop()

@@ -13,7 +13,9 @@
 #include <sys/types.h>
 #include <unistd.h>
 #ifdef Q_OS_LINUX
+#include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -309,6 +311,44 @@ QString reasonFor(int error)
     return QString::fromLocal8Bit(strerror(error));
 }
 
+// Whether a process of the group has not ended yet. One that ended but
+// waits to be reaped by whoever adopted it (some containers' first process
+// reaps late) counts as gone: it runs nothing any more.
+bool hasLiveMember(pid_t group)
+{
+    DIR *processes = opendir("/proc");
+    if (!processes)
+        return true;
+    bool live = false;
+    while (const dirent *entry = readdir(processes)) {
+        if (entry->d_name[0] < '1' || entry->d_name[0] > '9')
+            continue;
+        char path[64];
+        snprintf(path, sizeof path, "/proc/%s/stat", entry->d_name);
+        const int fd = open(path, O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        char stat[512];
+        const ssize_t size = read(fd, stat, sizeof stat - 1);
+        close(fd);
+        if (size <= 0)
+            continue;
+        stat[size] = '\0';
+        // After the name in parentheses: state, parent, group.
+        const char *afterName = strrchr(stat, ')');
+        char state = 0;
+        int parent = 0;
+        int memberOf = 0;
+        if (afterName && sscanf(afterName + 1, " %c %d %d", &state, &parent, &memberOf) == 3 && memberOf == group
+            && state != 'Z' && state != 'X') {
+            live = true;
+            break;
+        }
+    }
+    closedir(processes);
+    return live;
+}
+
 } // namespace
 
 qint64 toolGuardianProcessId()
@@ -391,7 +431,13 @@ void ToolGroup::kill()
 
 bool ToolGroup::isEmpty() const
 {
-    return m_group <= 0 || (::kill(-pid_t(m_group), 0) == -1 && errno == ESRCH);
+    if (m_group <= 0 || (::kill(-pid_t(m_group), 0) == -1 && errno == ESRCH))
+        return true;
+#ifdef Q_OS_LINUX
+    return !hasLiveMember(pid_t(m_group));
+#else
+    return false;
+#endif
 }
 
 #endif

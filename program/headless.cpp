@@ -102,7 +102,8 @@ void perform(Action action, ProjectSession &session)
     case Action::Build:
         return session.build();
     case Action::Run:
-        return session.run();
+        session.run();
+        return session.waitForEmulator();
     case Action::Upload:
         return session.upload();
     case Action::Help:

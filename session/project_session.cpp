@@ -14,6 +14,7 @@
 #include "deploy/upload.h"
 #include "project/open_project.h"
 
+#include <QEventLoop>
 #include <utility>
 
 // One action at a time: the flag holds from an action's start to its end,
@@ -48,6 +49,7 @@ ProjectSession::ProjectSession(const Services &services)
 
 ProjectSession::~ProjectSession()
 {
+    m_emulator.reset();
     m_services.runners.setNoteLog({});
 }
 
@@ -99,12 +101,16 @@ bool ProjectSession::open(const QString &name)
 
 bool ProjectSession::openChosen()
 {
+    if (!mayEndEmulator())
+        return false;
     const Busy busy(m_busy);
     return maySourceBeLeft() && takeOpening(QString());
 }
 
 bool ProjectSession::createNew()
 {
+    if (!mayEndEmulator())
+        return false;
     const Busy busy(m_busy);
     if (!maySourceBeLeft())
         return false;
@@ -124,7 +130,53 @@ bool ProjectSession::maySourceBeLeft()
     return ::maySourceBeLeft(m_services, project());
 }
 
+bool ProjectSession::isRunning() const
+{
+    return m_emulator && m_emulator->isRunning();
+}
+
+Result<> ProjectSession::raiseEmulator()
+{
+    return m_emulator ? m_emulator->raise() : Result<>::failure(QStringLiteral("エミュレータは実行されていません。"));
+}
+
+bool ProjectSession::mayEndEmulator()
+{
+    if (!isRunning())
+        return true;
+    if (!m_services.asker.askYesNo(QStringLiteral("エミュレータを終了して続けますか?"), Asker::Default::Yes))
+        return false;
+    endEmulator();
+    return true;
+}
+
+// The stop's log line and the run's end come before what follows.
+void ProjectSession::endEmulator()
+{
+    if (!isRunning())
+        return;
+    m_services.runners.stopRunning();
+    waitForEmulator();
+}
+
+void ProjectSession::waitForEmulator()
+{
+    if (!isRunning())
+        return;
+    const Busy busy(m_busy);
+    QEventLoop wait;
+    m_waitingForEmulator = &wait;
+    wait.exec();
+    m_waitingForEmulator = nullptr;
+}
+
 void ProjectSession::build()
+{
+    if (mayEndEmulator())
+        buildNow();
+}
+
+void ProjectSession::buildNow()
 {
     const Busy busy(m_busy);
     const BuildOutcome outcome = Compile_Click(m_services, *m_project);
@@ -135,14 +187,33 @@ void ProjectSession::build()
 
 void ProjectSession::run()
 {
-    const Busy busy(m_busy);
-    Run_Click(m_services, *m_project);
-    // Whatever the emulator came to, the user has seen the application.
-    m_flags.CanUpload = true;
+    if (mayEndEmulator())
+        startRun();
+}
+
+void ProjectSession::buildAndRun()
+{
+    endEmulator();
+    buildNow();
+    if (m_relay.lastActionSucceeded() && m_flags.CanRun)
+        startRun();
+}
+
+void ProjectSession::startRun()
+{
+    m_emulator.reset();
+    m_emulator = std::make_unique<EmulatorRun>(m_services, *m_project, m_emulatorPlace, [this] {
+        // Whatever the emulator came to, the user has seen the application.
+        m_flags.CanUpload = true;
+        if (m_waitingForEmulator)
+            m_waitingForEmulator->quit();
+    });
 }
 
 void ProjectSession::upload()
 {
+    if (!mayEndEmulator())
+        return;
     const Busy busy(m_busy);
     Upload_Click(m_services, *m_project);
     if (m_relay.lastActionSucceeded())
@@ -151,6 +222,8 @@ void ProjectSession::upload()
 
 void ProjectSession::clean()
 {
+    if (!mayEndEmulator())
+        return;
     const Busy busy(m_busy);
     const QString question = QStringLiteral("ビルド結果 (classes と tmpclasses のクラスファイル、bin の %1.jar、%1.jam、%1.htm) を削除しますか?\n"
                                             "スクラッチパッドのファイルは残ります。")

@@ -5,8 +5,13 @@
 #include "app/source_document.h"
 #include "build/session_events.h"
 
+#include <QPoint>
 #include <QString>
+#include <memory>
 #include <optional>
+
+class EmulatorRun;
+class QEventLoop;
 
 // The opened project and what may be done with it: the one action that runs
 // at a time, the gates of the buttons and menus, and the actions themselves.
@@ -43,9 +48,21 @@ public:
     const Flags &flags() const { return m_flags; }
     // An action is under way; a second command must wait.
     bool isBusy() const { return m_busy; }
+    // The emulator runs; the window stays usable meanwhile.
+    bool isRunning() const;
     Refusal refusal(Command command) const;
     // The address the phone opens for the last upload; empty before one.
     QString lastPhoneAddress() const { return m_lastPhoneAddress; }
+
+    // Where the emulator's window should open; none: where it likes.
+    void setEmulatorPlace(std::optional<QPoint> place) { m_emulatorPlace = place; }
+    // Brings the emulator's window to the front, or says why it cannot.
+    Result<> raiseEmulator();
+    // Before a command that would disturb a running emulator: asks whether
+    // to end it, and ends it for a yes. True when nothing runs any more.
+    bool mayEndEmulator();
+    // Returns once the emulator has ended: the run without a window waits.
+    void waitForEmulator();
 
     // Opens the project name, or the one the chooser gives for no name; its
     // reason is shown when it cannot be. True when a project was opened.
@@ -62,13 +79,17 @@ public:
     // The buttons; each assumes its refusal is empty. How each ended, its
     // ActionEnded event tells.
     void build();
+    // Run starts the emulator and returns; its end comes as an event.
     void run();
+    // Builds, and runs when the build worked; a running emulator is ended
+    // first without a question: the user asked for a new run.
+    void buildAndRun();
     void upload();
     // The class files and the three products go, the scratchpad file stays.
     void clean();
     // The settings dialog over the project's settings, hand edits taken first.
     void editSettings();
-    // Ends the tool or the transfer under way.
+    // Ends the tool, the transfer or the emulator under way.
     void stop();
 
 private:
@@ -86,6 +107,9 @@ private:
         bool m_succeeded = false;
     };
     bool takeOpening(const QString &name);
+    void buildNow();
+    void startRun();
+    void endEmulator();
     void logLines(const QStringList &lines);
 
     Relay m_relay;
@@ -94,4 +118,7 @@ private:
     Flags m_flags;
     QString m_lastPhoneAddress;
     bool m_busy = false;
+    std::unique_ptr<EmulatorRun> m_emulator;  // the last run, kept until the next or the end
+    std::optional<QPoint> m_emulatorPlace;
+    QEventLoop *m_waitingForEmulator = nullptr;
 };

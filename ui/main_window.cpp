@@ -151,17 +151,13 @@ void frmMain::createStatusBar()
             [this] { sbStatusBar->setErrorCount(SourceCode->lineMarkCount()); });
 }
 
-QString frmMain::statusText() const
-{
-    return sbStatusBar->text();
-}
-
 void frmMain::connectButtons()
 {
     using Command = ProjectSession::Command;
-    const auto build = [this] { pressButton(Command::Build, [this] { this->build(); }); };
+    const auto build = [this](bool andRun = false) { pressButton(Command::Build, [this, andRun] { this->build(andRun); }); };
     connect(Compile, &PictureButton::clicked, this, build);
     addWindowKey(QStringLiteral("keyBuild"), QKeySequence(Qt::CTRL | Qt::Key_B), build);
+    m_runControls = new RunControls(this, m_session, *sbStatusBar, {Compile, Run, Upload}, [build] { build(true); });
 
     const auto run = [this] { pressButton(Command::Run, [this] { m_session.run(); }); };
     // The pointer shows the press; the emulator is then the user's to use.

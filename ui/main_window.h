@@ -6,6 +6,8 @@
 #include "session/project_session.h"
 #include "ui/busy_pointer.h"
 #include "ui/main_dialogs.h"
+#include "ui/main_status_bar.h"
+#include "ui/run_controls.h"
 #include "ui/source_text.h"
 
 #include <QMainWindow>
@@ -49,7 +51,7 @@ public:
     SourceEditor &editor() { return *SourceCode; }
     LogFormatter &log() { return *m_log; }
     Asker &dialogs() { return m_dialogs; }
-    QString statusText() const;
+    QString statusText() const { return sbStatusBar->text(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -76,7 +78,7 @@ private:
     void pressButton(ProjectSession::Command command, const std::function<void()> &action);
     bool bringWaitingDialogForward();
 
-    void build();
+    void build(bool andRun = false);
     void upload();
 
     // Reaching the compile errors, and lines.
@@ -108,5 +110,6 @@ private:
     FindBar *m_findBar = nullptr;
     QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build reported them
     MainStatusBar *sbStatusBar = nullptr;
+    RunControls *m_runControls = nullptr;
     QPointer<frmOptions> m_options;
 };

@@ -1,6 +1,5 @@
-// How the main window runs its commands: one at a time, Build, Run and
-// Upload without input but Esc, closing while one runs, and what the window
-// shows of what they report.
+// How the main window runs its commands: one at a time, Build and Upload
+// without input but Esc, closing meanwhile, and what the window shows.
 #include "ui/main_window.h"
 
 #include "deploy/phone_address_dialog.h"
@@ -80,7 +79,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    if (!m_session.maySourceBeLeft()) {
+    if (!m_session.mayEndEmulator() || !m_session.maySourceBeLeft()) {
         event->ignore();
         return;
     }
@@ -101,23 +100,23 @@ bool frmMain::askStopAndClose()
     m_askingToStop = true;
     const bool yes = m_dialogs.askYesNo(QStringLiteral("実行中の処理を中止して終了しますか?"), Asker::Default::No);
     m_askingToStop = false;
-    if (!yes)
-        return false;
-    m_session.stop();
-    return true;
+    if (yes)
+        m_session.stop();
+    return yes;
 }
 
-void frmMain::build()
+void frmMain::build(bool andRun)
 {
     // The marks of the last build go as the next one starts.
     m_compileErrors.clear();
     SourceCode->clearLineMarks();
     m_log->removeLinks();
-    m_session.build();
+    andRun ? m_session.buildAndRun() : m_session.build();
 }
 
 void frmMain::upload()
 {
+    m_lastActionSucceeded = false;  // an upload the user called off reports nothing
     m_session.upload();
     showProject();
     if (m_lastActionSucceeded && phoneAddressAfterUpload(m_placement))
@@ -128,6 +127,7 @@ void frmMain::showProject()
 {
     if (const OpenedProject *project = m_session.project())
         sbStatusBar->setProject(project->name, project->settings.TargetProfile);
+    m_runControls->refresh();
 }
 
 void frmMain::OpenProject(const QString &name)
@@ -160,6 +160,7 @@ void frmMain::processEvents()
 void frmMain::report(const Event &event)
 {
     m_log->show(event);
+    m_runControls->refresh();
     if (const auto *diagnostic = std::get_if<Diagnostic>(&event))
         markCompileError(diagnostic->error);
     else if (const auto *budget = std::get_if<Budget>(&event))

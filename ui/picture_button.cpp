@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 PictureButton::PictureButton(const QString &releasedPicture, const QString &pressedPicture, QWidget *parent)
     : QLabel(parent)
@@ -13,6 +15,9 @@ PictureButton::PictureButton(const QString &releasedPicture, const QString &pres
     const qreal ratio = qApp->devicePixelRatio();
     m_released = renderPicture(releasedPicture, size, ratio);
     m_pressedPicture = renderPicture(pressedPicture, size, ratio);
+    QStyleOption option;
+    option.initFrom(this);
+    m_greyed = style()->generatedIconPixmap(QIcon::Disabled, m_released, &option);
     setFixedSize(size);
     showPicture(false);
 }
@@ -20,7 +25,15 @@ PictureButton::PictureButton(const QString &releasedPicture, const QString &pres
 void PictureButton::showPicture(bool pressed)
 {
     m_pressed = pressed;
-    setPixmap(pressed ? m_pressedPicture : m_released);
+    setPixmap(pressed ? m_pressedPicture : m_actionable ? m_released : m_greyed);
+}
+
+void PictureButton::setActionable(bool actionable)
+{
+    if (actionable == m_actionable)
+        return;
+    m_actionable = actionable;
+    showPicture(m_pressed);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent *event)

@@ -13,6 +13,10 @@ public:
     PictureButton(const QString &releasedPicture, const QString &pressedPicture, QWidget *parent = nullptr);
 
     bool isShowingPressed() const { return m_pressed; }
+    // Greyed while it cannot act now; a click still comes, so the window can
+    // say why nothing happens.
+    void setActionable(bool actionable);
+    bool isActionable() const { return m_actionable; }
 
 Q_SIGNALS:
     void mouseDown();
@@ -28,7 +32,9 @@ private:
 
     QPixmap m_released;
     QPixmap m_pressedPicture;
+    QPixmap m_greyed;
     bool m_pressed = false;
+    bool m_actionable = true;
 };
 
 // A picture of 32 by 32 pixels at position, drawn from an SVG resource.

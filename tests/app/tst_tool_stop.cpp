@@ -19,27 +19,27 @@ namespace {
 // The console program: quenvel.exe has no console and runs no action without a window.
 const QString kProgram = QStringLiteral("/quenvel-cli.exe");
 
-// A JDK whose compiler hangs: its folder carries the marker, and the child it
-// leaves behind carries it on its command line.
-bool writeHangingJdk(const QString &folder, const QString &marker)
+// A JDK whose compiler (or launcher) hangs: its folder carries the marker,
+// and the child it leaves behind carries it on its command line.
+bool writeHangingJdk(const QString &folder, const QString &marker, const QString &tool)
 {
-    const QString javac = folder + QStringLiteral("/bin/javac.exe");
-    return QDir().mkpath(folder + QStringLiteral("/bin")) && QFile::copy(fakesDir() + QStringLiteral("/fake_tool.exe"), javac)
-           && writeBytes(folder + QStringLiteral("/bin/javac.args"),
+    const QString path = folder + QStringLiteral("/bin/") + tool + QStringLiteral(".exe");
+    return QDir().mkpath(folder + QStringLiteral("/bin")) && QFile::copy(fakesDir() + QStringLiteral("/fake_tool.exe"), path)
+           && writeBytes(folder + QStringLiteral("/bin/") + tool + QStringLiteral(".args"),
                          QStringLiteral("child=%1-child\r\nsleep=120000\r\n").arg(marker).toUtf8());
 }
 #else
 const QString kProgram = QStringLiteral("/quenvel");
 
-// A JDK whose compiler hangs: it leaves a child behind and then sleeps,
-// each with the marker as its name.
-bool writeHangingJdk(const QString &folder, const QString &marker)
+// A JDK whose compiler (or launcher) hangs: it leaves a child behind and
+// then sleeps, each with the marker as its name.
+bool writeHangingJdk(const QString &folder, const QString &marker, const QString &tool)
 {
-    const QString javac = folder + QStringLiteral("/bin/javac");
+    const QString path = folder + QStringLiteral("/bin/") + tool;
     const QString script =
         QStringLiteral("#!/bin/bash\n(exec -a %1-child /bin/sleep 120) &\nexec -a %1-tool /bin/sleep 120\n").arg(marker);
-    return writeBytes(javac, script.toUtf8())
-           && QFile::setPermissions(javac, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return writeBytes(path, script.toUtf8())
+           && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // Whether the process has its own handler for the signal yet.
@@ -72,13 +72,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("signal");  // 0: killed from outside, as a task manager does
         QTest::addColumn<int>("lagMs");   // how long the guardian holds back each round
+        QTest::addColumn<QString>("action");
 #ifdef Q_OS_WIN
-        QTest::newRow("killed: no tool left running, nor a child it started") << 0 << 0;
+        QTest::newRow("killed: no tool left running, nor a child it started") << 0 << 0 << "--build";
+        QTest::newRow("killed during a run: no emulator left, nor its child") << 0 << 0 << "--run";
 #else
-        QTest::newRow("SIGTERM stops the tool with its child and exits 128+15") << int(SIGTERM) << 0;
-        QTest::newRow("SIGKILL leaves no tool running, nor a child it started") << int(SIGKILL) << 0;
+        QTest::newRow("SIGTERM stops the tool with its child and exits 128+15") << int(SIGTERM) << 0 << "--build";
+        QTest::newRow("SIGKILL leaves no tool running, nor a child it started") << int(SIGKILL) << 0 << "--build";
+        QTest::newRow("SIGTERM during a run stops the emulator with its child") << int(SIGTERM) << 0 << "--run";
+        QTest::newRow("SIGKILL during a run leaves no emulator, nor its child") << int(SIGKILL) << 0 << "--run";
         // The program is gone while the tool's registration still waits unread.
-        QTest::newRow("SIGKILL before a lagging guardian has read the tool") << int(SIGKILL) << 3000;
+        QTest::newRow("SIGKILL before a lagging guardian has read the tool") << int(SIGKILL) << 3000 << "--build";
 #endif
     }
 
@@ -86,14 +90,19 @@ private Q_SLOTS:
     {
         QFETCH(int, signal);
         QFETCH(int, lagMs);
-        const QString marker = QStringLiteral("quenvel-javac-%1-%2").arg(QCoreApplication::applicationPid()).arg(signal);
+        QFETCH(QString, action);
+        const bool run = action == QLatin1String("--run");
+        const QString tool = run ? QStringLiteral("java") : QStringLiteral("javac");
+        const QString marker =
+            QStringLiteral("quenvel-%1-%2-%3").arg(tool).arg(QCoreApplication::applicationPid()).arg(signal);
         const auto cleanUp = qScopeGuard([&] { killProcessesWith(marker); });
         // On Windows the tool's command line holds its folder, and so the marker.
         QTemporaryDir jdk(QDir::tempPath() + QLatin1Char('/') + marker + QStringLiteral("-tool-XXXXXX"));
         ProjectSandbox::Options options;
         options.javaPath = jdk.path();
         ProjectSandbox box(options);
-        QVERIFY(box.isValid() && writeHangingJdk(jdk.path(), marker) && copyProgram(box));
+        QVERIFY(box.isValid() && writeHangingJdk(jdk.path(), marker, tool) && copyProgram(box));
+        QVERIFY(!run || box.writeFile(QStringLiteral("bin/Hello.jam"), "AppClass = Hello\r\n"));
 
         QProcess quenvel;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -102,13 +111,13 @@ private Q_SLOTS:
         if (lagMs > 0)
             environment.insert(QStringLiteral("QUENVEL_TEST_GUARDIAN"), QStringLiteral("lag:%1").arg(lagMs));
         quenvel.setProcessEnvironment(environment);
-        quenvel.start(box.appDir() + kProgram, {QStringLiteral("--build"), box.name()});
+        quenvel.start(box.appDir() + kProgram, {action, box.name()});
         const auto toolRuns = [&] {
             return !processesWith(marker + QStringLiteral("-tool")).isEmpty()
                    && !processesWith(marker + QStringLiteral("-child")).isEmpty();
         };
         QVERIFY2(QTest::qWaitFor([&] { return toolRuns() || quenvel.state() == QProcess::NotRunning; }, 20000),
-                 "javac did not start");
+                 "the tool did not start");
         QVERIFY2(quenvel.state() == QProcess::Running, quenvel.readAll().constData());
 
 #ifdef Q_OS_WIN
@@ -121,8 +130,8 @@ private Q_SLOTS:
             QCOMPARE(quenvel.exitStatus(), QProcess::NormalExit);
             QCOMPARE(quenvel.exitCode(), 128 + signal);
             const QString log = QString::fromUtf8(quenvel.readAllStandardOutput());
-            const QString javac = Toolchain::fromSettings(box.settings(), box.store.style()).javac;
-            QVERIFY2(log.contains(javac + QStringLiteral(" を中止しました。\n")), qPrintable(log));
+            const Toolchain tools = Toolchain::fromSettings(box.settings(), box.store.style());
+            QVERIFY2(log.contains((run ? tools.java : tools.javac) + QStringLiteral(" を中止しました。\n")), qPrintable(log));
         }
 #endif
         for (const QString &suffix : {QStringLiteral("-tool"), QStringLiteral("-child")})

@@ -134,6 +134,8 @@ void WindowRoadTest::newBuildRunUpload()
     // Run.
     const qsizetype afterBuild = window.log().text().size();
     QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Run")), Qt::LeftButton);
+    // The Run is back at once; the emulator without a display ends by itself.
+    QTRY_VERIFY_WITH_TIMEOUT(!window.session().isRunning(), 60000);
     const QString runLog = window.log().text().mid(afterBuild);
     QVERIFY2(runLog.contains(QStringLiteral(" com.nttdocomo.dojaemu.tests.Tester jam phone1color bin/Hello.jam\r\n")),
              qPrintable(runLog));

@@ -135,9 +135,10 @@ void MainWindowTest::menusInEachLanguage_data()
     QTest::addColumn<QStringList>("file");
     QTest::addColumn<QStringList>("edit");
     QTest::addColumn<QStringList>("search");
+    QTest::addColumn<QStringList>("run");
     QTest::addColumn<QStringList>("help");
     QTest::newRow("Japanese") << false
-                              << QStringList{"ファイル(&F)", "編集(&E)", "検索(&S)", "ヘルプ(&H)"}
+                              << QStringList{"ファイル(&F)", "編集(&E)", "検索(&S)", "実行(&R)", "ヘルプ(&H)"}
                               << QStringList{"プロジェクトの新規作成(&N)\tCtrl+N", "プロジェクトを開く(&O)...", "-",
                                              "保存(&S)\tCtrl+S", "ビルド結果の削除(&D)...", "プロジェクトの設定(&T)...", "ケータイで開くアドレス(&Q)...", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
                                              " (hidden)", "- (hidden)", "終了(&X)"}
@@ -145,12 +146,14 @@ void MainWindowTest::menusInEachLanguage_data()
                                              "元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y", "すべて選択(&A)\tCtrl+A"}
                               << QStringList{"検索(&F)...\tCtrl+F", "置換(&R)...\tCtrl+H", "行へ移動(&G)...\tCtrl+G", "-",
                                              "次のエラー(&N)\tF8", "前のエラー(&P)\tShift+F8"}
+                              << QStringList{"ビルドして実行\tF5", "実行の停止\tShift+F5", "エミュレータを前面に\tCtrl+F5"}
                               << QStringList{"目次(&C)\tF1", "-", "バージョン情報(&A)"};
-    QTest::newRow("English") << true << QStringList{"File", "Edit", "Search", "Help"}
+    QTest::newRow("English") << true << QStringList{"File", "Edit", "Search", "Run", "Help"}
                              << QStringList{"New", "Open", "-", "Save", "Clean...", "Project Settings...", "Phone Address...", "-", "Properties", "-", " (hidden)",
                                             " (hidden)", " (hidden)", "- (hidden)", "Exit"}
                              << QStringList{"Cut", "Copy", "Paste", "-", "Undo", "Redo", "Select All"}
                              << QStringList{"Find...", "Replace...", "Go to Line...", "-", "Next Error", "Previous Error"}
+                             << QStringList{"Build and Run", "Stop", "Bring Emulator to Front"}
                              << QStringList{"Index", "-", "Version"};
 }
 
@@ -161,6 +164,7 @@ void MainWindowTest::menusInEachLanguage()
     QFETCH(QStringList, file);
     QFETCH(QStringList, edit);
     QFETCH(QStringList, search);
+    QFETCH(QStringList, run);
     QFETCH(QStringList, help);
     Fixture f(english ? UiLanguage::English : UiLanguage::Japanese);
     QVERIFY(f.window->Form_Load());
@@ -179,6 +183,7 @@ void MainWindowTest::menusInEachLanguage()
     QCOMPARE(texts("mnuFile"), file);
     QCOMPARE(texts("mnuEdit"), edit);
     QCOMPARE(texts("mnuSearch"), search);
+    QCOMPARE(texts("mnuRun"), run);
     QCOMPARE(texts("mnuHelp"), help);
     QCOMPARE(f.window->windowTitle(), QStringLiteral("Quenvel"));
 }
@@ -343,7 +348,7 @@ void MainWindowTest::stoppingAnAction_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("stops");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("Esc stops the tool") << "Esc" << 1 << false;
+    QTest::newRow("Esc stops the transfer") << "Esc" << 1 << false;
     QTest::newRow("close box, Yes: stop, then close") << "Yes" << 1 << true;
     QTest::newRow("close box, No: go on, stay open") << "No" << 0 << false;
 }
@@ -372,7 +377,7 @@ void MainWindowTest::stoppingAnAction()
         QVERIFY(f.window->isVisible());
     };
 
-    f.press("Run");
+    f.press("Upload");
 
     QCOMPARE(f.runners.stops, stops);
     QCOMPARE(f.ftp.aborts, stops);
@@ -386,14 +391,17 @@ void MainWindowTest::statusTexts_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("during");  // empty: the action does not start; " busy": the busy pointer shows
     QTest::addColumn<QString>("after");
-    QTest::newRow("Build with no project open") << "000" << "Compile" << "" << "プロジェクトが開かれていません。";
-    QTest::newRow("Run with no project open") << "000" << "Run" << "" << "プロジェクトが開かれていません。";
-    QTest::newRow("Run before a build") << "100" << "Run" << "" << "先にビルドしてください。";
-    QTest::newRow("Upload before a run") << "110" << "Upload" << "" << "先に実行してください。";
-    QTest::newRow("Build names itself, busy") << "111" << "Compile" << "ビルド中 busy" << "ｽﾃｰﾀｽ";
+    // Which of Build, Run and Upload look able to act, during and after: a
+    // button that cannot act now is greyed.
+    QTest::addColumn<QString>("looks");
+    QTest::newRow("Build with no project open") << "000" << "Compile" << "" << "プロジェクトが開かれていません。" << "|---";
+    QTest::newRow("Run with no project open") << "000" << "Run" << "" << "プロジェクトが開かれていません。" << "|---";
+    QTest::newRow("Run before a build") << "100" << "Run" << "" << "先にビルドしてください。" << "|B--";
+    QTest::newRow("Upload before a run") << "110" << "Upload" << "" << "先に実行してください。" << "|BR-";
+    QTest::newRow("Build names itself, busy") << "111" << "Compile" << "ビルド中 busy" << "ｽﾃｰﾀｽ" << "---|BRU";
     // The emulator is the user's to use.
-    QTest::newRow("Run names itself, not busy") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ";
-    QTest::newRow("Upload names itself, not busy") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ";
+    QTest::newRow("Run names itself, not busy") << "111" << "Run" << "実行中" << "ｽﾃｰﾀｽ" << "BRU|BRU";
+    QTest::newRow("Upload names itself, not busy") << "111" << "Upload" << "アップロード中" << "ｽﾃｰﾀｽ" << "---|BRU";
 }
 
 void MainWindowTest::statusTexts()
@@ -406,11 +414,23 @@ void MainWindowTest::statusTexts()
         f.window->OpenProject(f.box.name());
     f.window->session().flags() = {flags[1] == '1', flags[2] == '1'};
     QStringList seen;
-    f.during = [&] { seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : ""); };
+    const auto looks = [&] {
+        QString letters;
+        for (const char *name : {"Compile", "Run", "Upload"})
+            letters += f.child<PictureButton>(name)->isActionable() ? QLatin1Char(name[0] == 'C' ? 'B' : name[0]) : QLatin1Char('-');
+        return letters;
+    };
+    QString looked;
+    f.during = [&] {
+        seen << f.window->statusText() + (QGuiApplication::overrideCursor() ? " busy" : "");
+        if (looked.isEmpty())
+            looked = looks();
+    };
 
     f.press(qPrintable(button));
 
     QTEST(seen.value(0), "during");
+    QTEST(looked + QLatin1Char('|') + looks(), "looks");
     QTEST(f.window->statusText(), "after");
     QVERIFY(!QGuiApplication::overrideCursor());
     // A note why nothing ran gives way to the plain status again; the one

@@ -5,17 +5,23 @@ import java.awt.Color;
 import java.awt.Dimension;
 import java.awt.EventQueue;
 import java.awt.FontMetrics;
+import java.awt.Point;
 import java.awt.Graphics;
 import java.awt.KeyboardFocusManager;
 import java.awt.Window;
 import java.awt.event.KeyEvent;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
+import java.io.File;
+import java.io.IOException;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
 import java.util.HashMap;
 import java.util.Map;
 import javax.swing.JComponent;
 import javax.swing.JFrame;
 import javax.swing.SwingUtilities;
+import javax.swing.Timer;
 import javax.swing.WindowConstants;
 
 import com.nttdocomo.dojaemu.EventThread;
@@ -89,7 +95,14 @@ final class HandsetWindow extends JComponent {
         frame.getContentPane().add(this, BorderLayout.CENTER);
         frame.setResizable(false);
         frame.pack();
-        frame.setLocationRelativeTo(null);
+        Point place = placeAsked(System.getProperty("quenvel.emulator.at"));
+        if (place != null)
+            frame.setLocation(place);
+        else
+            frame.setLocationRelativeTo(null);
+        String front = System.getProperty("quenvel.emulator.front");
+        if (front != null)
+            watchFrontRequests(new File(front));
         // Every key typed into the window is the handset's, whichever part of
         // the window has the focus, from the moment it opens.
         KeyboardFocusManager.getCurrentKeyboardFocusManager().addKeyEventDispatcher(this::dispatch);
@@ -97,6 +110,44 @@ final class HandsetWindow extends JComponent {
         frame.setVisible(true);
         frame.toFront();
         requestFocusInWindow();
+    }
+
+    // "x,y" on the desktop, as the IDE asks to keep its editor free.
+    static Point placeAsked(String text) {
+        if (text == null)
+            return null;
+        String[] parts = text.split(",");
+        if (parts.length != 2)
+            return null;
+        try {
+            return new Point(Integer.parseInt(parts[0].trim()), Integer.parseInt(parts[1].trim()));
+        } catch (NumberFormatException e) {
+            return null;
+        }
+    }
+
+    // The IDE writes new content into the file to bring this window forward.
+    private void watchFrontRequests(File file) {
+        final String[] seen = {readRequest(file)};
+        Timer poll = new Timer(200, e -> {
+            String now = readRequest(file);
+            if (now.equals(seen[0]))
+                return;
+            seen[0] = now;
+            frame.setExtendedState(frame.getExtendedState() & ~java.awt.Frame.ICONIFIED);
+            frame.toFront();
+            frame.requestFocus();
+            requestFocusInWindow();
+        });
+        poll.start();
+    }
+
+    private static String readRequest(File file) {
+        try {
+            return new String(Files.readAllBytes(file.toPath()), StandardCharsets.US_ASCII);
+        } catch (IOException e) {
+            return "";
+        }
     }
 
     private boolean dispatch(KeyEvent e) {
