@@ -44,6 +44,9 @@ const QHash<int, QString> &japaneseTable()
         {1032, QStringLiteral("ビルド結果の削除(&D)...")},
         {1033, QStringLiteral("プロジェクトの設定(&T)...")},
         {1034, QStringLiteral("ケータイで開くアドレス(&Q)...")},
+        {1035, QStringLiteral("新しいクラス(&L)...")},
+        {1036, QStringLiteral("ファイルの削除")},
+        {1037, QStringLiteral("ファイルから検索(&I)...")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -91,6 +94,9 @@ const QHash<int, QString> &englishTable()
         {1032, QStringLiteral("Clean...")},
         {1033, QStringLiteral("Project Settings...")},
         {1034, QStringLiteral("Phone Address...")},
+        {1035, QStringLiteral("New Class...")},
+        {1036, QStringLiteral("Remove File")},
+        {1037, QStringLiteral("Find in Files...")},
     };
     return table;
 }
