@@ -93,6 +93,11 @@ void WindowRoadTest::newBuildRunUpload()
     const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class Hello extends IApplication {\r\n"
                                           "    public void start() {\r\n    }\r\n}\r\n");
     QCOMPARE(window.editor().sourceText(), source);
+    // One source: the editor alone, filling the place it always had.
+    const auto *tabs = window.findChild<EditorTabs *>();
+    QCOMPARE(QRect(window.editor().mapTo(window.centralWidget(), QPoint()), window.editor().size()), tabs->geometry());
+    QVERIFY(!window.findChild<QTreeWidget *>(QStringLiteral("ProjectFiles"))->isVisible());
+    QVERIFY(!window.findChild<QTabBar *>(QStringLiteral("EditorTabBar"))->isVisible());
     QCOMPARE(window.log().text(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello"));
 
