@@ -79,7 +79,8 @@ EditorTabs::Open &EditorTabs::add(const QString &relative, SourceEditor *editor)
     });
     m_stack->addWidget(editor);
     m_open.push_back(std::move(open));
-    m_tabs->addTab(relative);
+    m_tabs->addTab(QString());
+    updateTitle(int(m_open.size()) - 1);
     return *m_open.back();
 }
 
@@ -133,7 +134,7 @@ void EditorTabs::refreshFiles()
     // One source shows the editor alone, as the program always did.
     if (sources.size() > 1 && m_files->isHidden()) {
         m_files->show();
-        m_splitter->setSizes({width() / 4, width() - width() / 4});
+        m_splitter->setSizes({width() / 3, width() - width() / 3});
     } else if (sources.size() <= 1) {
         m_files->hide();
     }
@@ -211,7 +212,9 @@ void EditorTabs::updateTitle(int index)
 {
     const Open &open = *m_open[index];
     const bool modified = open.editor->document()->isModified();
-    m_tabs->setTabText(index, modified ? open.relative + QStringLiteral(" *") : open.relative);
+    const QString name = open.relative.section(QLatin1Char('/'), -1);
+    m_tabs->setTabText(index, modified ? name + QStringLiteral(" *") : name);
+    m_tabs->setTabToolTip(index, open.relative);
     m_files->setModified(open.relative, modified);
 }
 

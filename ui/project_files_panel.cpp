@@ -1,5 +1,8 @@
 #include "ui/project_files_panel.h"
 
+#include <QHash>
+#include <QTreeWidgetItemIterator>
+
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -12,6 +15,7 @@ ProjectFilesPanel::ProjectFilesPanel(QWidget *parent)
     setObjectName(QStringLiteral("ProjectFiles"));
     setHeaderHidden(true);
     setRootIsDecorated(true);
+    setIndentation(12);
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem *item) {
         if (const QString path = item->data(0, kPathRole).toString(); !path.isEmpty())
             Q_EMIT sourceChosen(path);
@@ -23,8 +27,19 @@ void ProjectFilesPanel::showFiles(const QList<ProjectFile> &sources, const QList
 {
     clear();
     m_sources = new QTreeWidgetItem(this, {QStringLiteral("src")});
+    // Files in a package folder under one item named as the package.
+    QHash<QString, QTreeWidgetItem *> packages;
     for (const ProjectFile &file : sources) {
-        auto *item = new QTreeWidgetItem(m_sources, {file.path});
+        const QString folder = file.path.section(QLatin1Char('/'), 0, -2);
+        QTreeWidgetItem *parent = m_sources;
+        if (!folder.isEmpty()) {
+            QTreeWidgetItem *&package = packages[folder];
+            if (!package)
+                package = new QTreeWidgetItem(m_sources, {QString(folder).replace(QLatin1Char('/'), QLatin1Char('.'))});
+            parent = package;
+        }
+        auto *item = new QTreeWidgetItem(parent, {file.path.section(QLatin1Char('/'), -1)});
+        item->setToolTip(0, file.path);
         item->setData(0, kPathRole, file.path);
         if (file.path == mainSource) {
             QFont bold = item->font(0);
@@ -40,9 +55,10 @@ void ProjectFilesPanel::showFiles(const QList<ProjectFile> &sources, const QList
 
 void ProjectFilesPanel::setModified(const QString &relative, bool modified)
 {
-    for (int i = 0; m_sources && i < m_sources->childCount(); ++i) {
-        QTreeWidgetItem *item = m_sources->child(i);
-        if (item->data(0, kPathRole).toString() == relative)
-            item->setText(0, modified ? relative + QStringLiteral(" *") : relative);
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if ((*it)->data(0, kPathRole).toString() != relative)
+            continue;
+        const QString name = relative.section(QLatin1Char('/'), -1);
+        (*it)->setText(0, modified ? name + QStringLiteral(" *") : name);
     }
 }

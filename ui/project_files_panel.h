@@ -4,8 +4,9 @@
 
 #include <QTreeWidget>
 
-// The project's files beside the editors: the sources below src, the main
-// one first in bold, and the resources below res with their sizes in bytes.
+// The project's files beside the editors: the sources below src, those in a
+// package folder under its package, the main one in bold, and the resources
+// below res with their sizes in bytes.
 // A source opens with a double click or Enter.
 class ProjectFilesPanel : public QTreeWidget
 {
