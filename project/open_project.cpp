@@ -11,6 +11,7 @@
 #include "project/project_messages.h"
 #include "project/project_name.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -54,6 +55,9 @@ Opening OpenProject(Services &services, const QString &requestedName, const QStr
     const Result<ProjectRecord> before = store.readProjectRecord(name);
     const QString appClass = before ? before->settings.AppClass : QString();
     const QString mainFile = paths.sourceFileAt(classSourcePath(mainClass(name, appClass)));
+    if (!QFileInfo(mainFile).isFile() && mainClass(name, appClass) != name)
+        return Opening::failure(QStringLiteral("プロジェクトの設定のAppClass(%1)のソースファイル %2 がありません。")
+                                    .arg(appClass, QDir::toNativeSeparators(mainFile)));
     if (!QFileInfo(mainFile).isFile())
         return Opening::failure(kNotAProject);
 

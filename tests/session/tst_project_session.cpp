@@ -1,4 +1,5 @@
 #include "app/code_page.h"
+#include "app/project_files.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
@@ -7,6 +8,7 @@
 #include "session/project_session.h"
 #include "ui/source_text.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -240,8 +242,11 @@ private Q_SLOTS:
         };
         ProjectSession session(box.services());
         QCOMPARE(session.open(box.name()), !opened.isEmpty());
-        if (opened.isEmpty())
+        if (opened.isEmpty()) {
+            QCOMPARE(box.bench.messages, QStringList{QStringLiteral("プロジェクトの設定のAppClass(%1)のソースファイル %2 がありません。")
+                                                         .arg(appClass, QDir::toNativeSeparators(box.inProject(QStringLiteral("src/") + classSourcePath(appClass))))});
             return;
+        }
         QCOMPARE(box.bench.source, QString::fromLatin1(readBytes(box.inProject(QStringLiteral("src/") + opened))));
         box.bench.modified = true;
         session.build();
