@@ -3,6 +3,7 @@
 #include "app/project_settings.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The questions an action asks the user, and the messages it shows: dialogs
@@ -17,8 +18,9 @@ public:
 
     // A message box with one OK button, titled Quenvel.
     virtual void showMessage(const QString &text) = 0;
-    // "変更を保存しますか?" with Yes, No and Cancel.
-    virtual SaveAnswer askSaveChanges() = 0;
+    // "変更を保存しますか?" with Yes, No and Cancel; the files, when given,
+    // are named below the question, one a line.
+    virtual SaveAnswer askSaveChanges(const QStringList &files) = 0;
     // A question with Yes and No, titled Quenvel; true for Yes.
     virtual bool askYesNo(const QString &question, Default answer = Default::Yes) = 0;
     // frmProject.LoadProject: the chosen entry, or empty.

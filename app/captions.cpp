@@ -48,6 +48,9 @@ const QHash<int, QString> &japaneseTable()
         {1036, QStringLiteral("ビルドして実行")},
         {1037, QStringLiteral("実行の停止")},
         {1038, QStringLiteral("エミュレータを前面に")},
+        {1039, QStringLiteral("新しいクラス(&L)...")},
+        {1047, QStringLiteral("ファイルの削除")},
+        {1048, QStringLiteral("ファイルから検索(&I)...")},
         {1040, QStringLiteral("新規作成")},
         {1041, QStringLiteral("開く")},
         {1042, QStringLiteral("保存")},
@@ -99,6 +102,9 @@ const QHash<int, QString> &englishTable()
         {1036, QStringLiteral("Build and Run")},
         {1037, QStringLiteral("Stop")},
         {1038, QStringLiteral("Bring Emulator to Front")},
+        {1039, QStringLiteral("New Class...")},
+        {1047, QStringLiteral("Remove File")},
+        {1048, QStringLiteral("Find in Files...")},
     };
     return table;
 }

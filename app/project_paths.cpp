@@ -17,6 +17,11 @@ QString ProjectPaths::sourceFile() const
     return m_style.join(m_folder, {QStringLiteral("src"), m_name + QStringLiteral(".java")});
 }
 
+QString ProjectPaths::sourceFileAt(const QString &relative) const
+{
+    return m_style.join(m_folder, QStringList{QStringLiteral("src")} + relative.split(QLatin1Char('/')));
+}
+
 QString ProjectPaths::product(const QString &extension) const
 {
     return m_style.join(m_folder, {QStringLiteral("bin"), m_name + extension});

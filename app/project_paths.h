@@ -25,6 +25,8 @@ public:
     // The shrinker's output, before the preverifier, when the project shrinks.
     QString shrunkFolder() const { return subfolder(QStringLiteral("shrunkclasses")); }
     QString sourceFile() const;  // src/<name>.java
+    // A file below src, given '/'-separated (jp/example/Game.java).
+    QString sourceFileAt(const QString &relative) const;
     QString archive() const { return product(QStringLiteral(".jar")); }
     QString descriptor() const { return product(QStringLiteral(".jam")); }
     QString page() const { return product(QStringLiteral(".htm")); }

@@ -1,6 +1,7 @@
 #include "app/project_settings.h"
 
 #include "app/code_page.h"
+#include "app/java_names.h"
 #include "app/profile_file.h"
 
 #include <QRegularExpression>
@@ -23,6 +24,7 @@ constexpr struct {
     {"UseBrowser", &ProjectSettings::UseBrowser},     {"TargetDevice", &ProjectSettings::TargetDevice},
     {"DrawArea", &ProjectSettings::DrawArea},         {"AppTrace", &ProjectSettings::AppTrace},
     {"TargetProfile", &ProjectSettings::TargetProfile}, {"Shrink", &ProjectSettings::Shrink},
+    {"AppClass", &ProjectSettings::AppClass},
 };
 
 // The keys a DoJa descriptor may hold (DOJA-NOTES).
@@ -46,7 +48,7 @@ const QStringList &writerKeys()
 {
     static const QStringList keys = {
         QStringLiteral("PackageURL"), QStringLiteral("AppSize"),          QStringLiteral("AppVer"),
-        QStringLiteral("AppClass"),   QStringLiteral("LastModified"),     QStringLiteral("KvmVer"),
+        QStringLiteral("LastModified"), QStringLiteral("KvmVer"),
         QStringLiteral("ProfileVer"), QStringLiteral("ConfigurationVer"),
     };
     return keys;
@@ -98,6 +100,8 @@ QString formProblem(const QString &key, const QString &value)
         return oneOf(key, value, QStringLiteral("launch"));
     if (key == QLatin1String("AppTrace") || key == QLatin1String("Shrink"))
         return oneOf(key, value, QStringLiteral("On"));
+    if (key == QLatin1String("AppClass") && !value.isEmpty() && !isQualifiedJavaClassName(value))
+        return QStringLiteral("AppClassはパッケージ名つきのクラス名で書いてください(例: jp.example.Game)。");
     if (key == QLatin1String("TargetProfile") && !value.isEmpty() && !kDojaProfiles.contains(value))
         return QStringLiteral("対象プロファイル「%1」はありません。").arg(value);
     return {};

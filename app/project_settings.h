@@ -28,6 +28,7 @@ struct ProjectSettings {
     QString AppTrace;       // "On" or empty
     QString TargetProfile;  // one of kDojaProfiles, or empty
     QString Shrink;         // "On" or empty: Build shrinks the classes; never a descriptor line
+    QString AppClass;       // the main class, with its package; empty: the project name
     QList<ExtraDescriptorLine> extraLines;
 
     bool operator==(const ProjectSettings &) const = default;

@@ -3,6 +3,7 @@
 #include "app/result.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct OpenedProject;
@@ -22,6 +23,15 @@ public:
     virtual Result<std::optional<QString>> read(const QString &path) = 0;
     // Writes the editor's text to path unless it is empty, and logs how it went.
     virtual SaveOutcome save(const QString &path) = 0;
+    // Besides the main file: the sources open in editors of their own that
+    // hold unsaved changes, as paths on disk. None where there is one editor.
+    virtual QStringList changedOtherFiles() const { return {}; }
+    // Writes the editor of one of them, and logs how it went.
+    virtual SaveOutcome saveOther(const QString &path)
+    {
+        Q_UNUSED(path);
+        return SaveOutcome::NothingToSave;
+    }
 };
 
 // File > Save: the editor's text to the open project's source file;
@@ -30,5 +40,11 @@ SaveOutcome mnuFileSave_Click(Services &services, const OpenedProject *project);
 
 // Before the editor text is replaced or the window closes: asks about
 // unsaved edits that Save could write (a project is open, the text is not
-// empty). False when the user chose Cancel, or Save and the save failed.
+// empty), once for every file, naming them when another file than the main
+// one has some. False when the user chose Cancel, or Save and a save failed.
 bool maySourceBeLeft(Services &services, const OpenedProject *project);
+
+// Build's saves: every changed file in the order of the source tree, the
+// main file always, as the one editor always did. False when one failed;
+// the others are saved all the same.
+bool saveAllSources(Services &services, const OpenedProject &project);

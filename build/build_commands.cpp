@@ -62,15 +62,16 @@ QString commandLineSettingsProblem(const Toolchain &tools)
     return {};
 }
 
-QString compileCommandLine(const Toolchain &tools)
+QString compileCommandLine(const Toolchain &tools, const QStringList &sources)
 {
+    const QStringList arguments = sources.isEmpty() ? QStringList{QStringLiteral("src") + tools.style.separator + QStringLiteral("*.java")} : sources;
     const PathStyle &style = tools.style;
     return quoted(tools.javac)
            + QStringLiteral(" -d tmpclasses")
            + QStringLiteral(" -classpath ") + tools.classPath + style.listSeparator
            + folderPiece(style, QStringLiteral("."), QStringLiteral("src"))
            + QStringLiteral(" -bootclasspath ") + tools.bootClassPath
-           + QStringLiteral(" src") + style.separator + QStringLiteral("*.java");
+           + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
 }
 
 QString preverifyCommandLine(const Toolchain &tools, const QString &classes)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 struct Toolchain;
 
@@ -9,8 +10,9 @@ struct Toolchain;
 // carry a settings value are quoted; the class paths go in as they stand,
 // since they carry their own quotes. project is the project's name.
 
-// Run in the project folder.
-QString compileCommandLine(const Toolchain &tools);
+// Run in the project folder; sources are its source arguments, src/*.java
+// when none are given.
+QString compileCommandLine(const Toolchain &tools, const QStringList &sources = {});
 // Run in the project folder; classes is the folder of classes it checks.
 QString preverifyCommandLine(const Toolchain &tools, const QString &classes = QStringLiteral("tmpclasses"));
 // Run in the project's classes folder.

@@ -3,6 +3,7 @@
 #include "app/clock.h"
 #include "app/line_ends.h"
 #include "app/opened_project.h"
+#include "app/project_files.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/source_document.h"
@@ -70,7 +71,7 @@ BuildOutcome Build::run()
 {
     m_events.report(SessionEvents::LogCleared{});
     // Compiling the file on disk would build what the user does not see.
-    if (m_services.document.save(m_paths.sourceFile()) == SaveOutcome::Failed) {
+    if (!saveAllSources(m_services, m_project)) {
         failCompile();
         return m_outcome;
     }
@@ -185,7 +186,7 @@ bool Build::compile()
         AppendLogLine(m_events, ready.error());
         return failCompile();
     }
-    const QString line = compileCommandLine(m_tools);
+    const QString line = compileCommandLine(m_tools, sourceWildcards(projectSourceFiles(m_paths.sourceFolder()), m_tools.style));
     logCommand(m_events, line);
     m_runner = m_services.runners.CreateCommandRunner();
     if (!m_runner) {

@@ -125,12 +125,6 @@ QList<CompilerMessage> OutputParser::finish()
     return m_messages;
 }
 
-QString lastPathSegment(const QString &path)
-{
-    const qsizetype slash = qMax(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
-    return path.mid(slash + 1);
-}
-
 } // namespace
 
 QList<CompilerMessage> parseCompilerOutput(const QString &output)
@@ -155,10 +149,4 @@ int columnInLine(const CompilerMessage &message, const QString &line)
     if (quoted.isEmpty() || !own.startsWith(quoted))
         return qMin(message.column, int(line.size()) + 1);
     return indentOf(line) + qMax(message.column - indentOf(message.sourceLine), 1);
-}
-
-bool namesSourceFile(const QString &printedFile, const QString &sourcePath)
-{
-    // The compiler prints the path it was given; Windows names ignore case.
-    return lastPathSegment(printedFile).compare(lastPathSegment(sourcePath), Qt::CaseInsensitive) == 0;
 }

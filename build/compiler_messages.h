@@ -27,7 +27,3 @@ QList<CompilerMessage> parseCompilerOutput(const QString &output);
 // The column of the message in the editor's line, which may differ from the
 // quoted line in its indent (ecj quotes its lines without it).
 int columnInLine(const CompilerMessage &message, const QString &line);
-
-// True when the printed file is the source file: the same name, whatever
-// folder or separator the compiler printed.
-bool namesSourceFile(const QString &printedFile, const QString &sourcePath);

@@ -3,6 +3,7 @@
 #include "app/code_page.h"
 #include "app/line_ends.h"
 #include "app/opened_project.h"
+#include "app/project_files.h"
 #include "app/settings_store.h"
 #include "app/text_file.h"
 #include "build/jam_writer.h"
@@ -113,8 +114,15 @@ void EditReader::readField(const JamLine &line, const QString &key)
     // holds for a value set since in the settings file.
     if (line.value.isEmpty() || line.value == m_written.value(key.toLower()))
         return;
-    take(line, projectSettingProblem(key, line.value), [&] {
-        const bool ownName = key == QLatin1String("AppName") && line.value == m_project.name;
+    QString problem = projectSettingProblem(key, line.value);
+    // A main class without its source would leave a project that cannot be opened.
+    if (problem.isEmpty() && key == QLatin1String("AppClass")
+        && !QFileInfo(m_project.paths.sourceFileAt(classSourcePath(line.value))).isFile())
+        problem = QStringLiteral("%1がありません").arg(QDir::toNativeSeparators(m_project.paths.sourceFileAt(classSourcePath(line.value))));
+    take(line, problem, [&] {
+        // The project's name is what the writer puts there when nothing is set.
+        const bool ownName = (key == QLatin1String("AppName") || key == QLatin1String("AppClass"))
+                             && line.value == m_project.name;
         setProjectSettingValue(m_edits.settings, key, ownName ? QString() : line.value);
     });
 }

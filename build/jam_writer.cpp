@@ -2,6 +2,7 @@
 
 #include "app/line_ends.h"
 #include "app/opened_project.h"
+#include "app/project_files.h"
 #include "app/text_file.h"
 
 #include <QFileInfo>
@@ -88,7 +89,7 @@ QString MakeJamText(const OpenedProject &project, const QDateTime &now)
     lines << QStringLiteral("AppName = ") + effectiveAppName(project);
     lines << QStringLiteral("AppVer = %1.%2").arg(project.major).arg(project.minor);
     lines << QStringLiteral("AppParam = ") + settings.AppParam;
-    lines << QStringLiteral("AppClass = ") + project.name;
+    lines << QStringLiteral("AppClass = ") + mainClass(project);
     lines << QStringLiteral("SPsize = ") + settings.SPsize;
     const bool aprilAsMarch = settings.TargetProfile.isEmpty() || settings.TargetProfile == kDojaProfiles.first();
     lines << QStringLiteral("LastModified = ") + lastModified(now, aprilAsMarch);

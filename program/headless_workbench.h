@@ -31,7 +31,7 @@ public:
     void setSourceModified(bool modified) override { m_modified = modified; }
 
     void showMessage(const QString &text) override;
-    SaveAnswer askSaveChanges() override { return SaveAnswer::Discard; }
+    SaveAnswer askSaveChanges(const QStringList &) override { return SaveAnswer::Discard; }
     // No one is there to answer: the question goes to err, and the answer is No.
     bool askYesNo(const QString &question, Default answer = Default::Yes) override;
     QString chooseProject(const QString &, const QString &) override { return {}; }

@@ -3,6 +3,7 @@
 #include "app/asker.h"
 #include "app/fs_helpers.h"
 #include "app/line_ends.h"
+#include "app/project_files.h"
 #include "app/services.h"
 #include "app/settings_store.h"
 #include "app/source_document.h"
@@ -10,6 +11,7 @@
 #include "project/project_messages.h"
 #include "project/project_name.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -48,10 +50,18 @@ Opening OpenProject(Services &services, const QString &requestedName, const QStr
     // The project is the one whose source is read, whatever DOJA_PATH the
     // settings file names by the time it is recorded.
     const ProjectPaths paths(dojaPath, name, style);
-    if (!QFileInfo(paths.sourceFile()).isFile())
+    // A main class in a package is named in the project's settings; the
+    // recording below reports a settings file that cannot be read.
+    const Result<ProjectRecord> before = store.readProjectRecord(name);
+    const QString appClass = before ? before->settings.AppClass : QString();
+    const QString mainFile = paths.sourceFileAt(classSourcePath(mainClass(name, appClass)));
+    if (!QFileInfo(mainFile).isFile() && mainClass(name, appClass) != name)
+        return Opening::failure(QStringLiteral("プロジェクトの設定のAppClass(%1)のソースファイル %2 がありません。")
+                                    .arg(appClass, QDir::toNativeSeparators(mainFile)));
+    if (!QFileInfo(mainFile).isFile())
         return Opening::failure(kNotAProject);
 
-    const Result<std::optional<QString>> text = services.document.read(paths.sourceFile());
+    const Result<std::optional<QString>> text = services.document.read(mainFile);
     // Declined, nothing is opened and nothing changes.
     if (text && !*text)
         return std::optional<ProjectOpening>();

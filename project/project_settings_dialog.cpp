@@ -124,6 +124,7 @@ void ProjectSettingsDialog::createLayout()
 
 void ProjectSettingsDialog::load(const ProjectSettings &settings)
 {
+    m_appClass = settings.AppClass;
     txtAppName->setText(settings.AppName);
     txtAppParam->setText(settings.AppParam);
     txtSPsize->setText(settings.SPsize);
@@ -180,6 +181,7 @@ ProjectSettings ProjectSettingsDialog::settings() const
     s.AppTrace = checkValue(chkAppTrace, QStringLiteral("On"));
     s.TargetProfile = cboTargetProfile->currentData().toString();
     s.Shrink = checkValue(chkShrink, QStringLiteral("On"));
+    s.AppClass = m_appClass;
     s.extraLines = parseExtraLines(txtExtraLines->toPlainText());
     return s;
 }

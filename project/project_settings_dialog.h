@@ -52,4 +52,6 @@ private:
     // value the box cannot show is kept, and its problem shown, not mended
     // behind the user's back.
     QHash<const QCheckBox *, QString> m_loadedChecks;
+    // Set in the settings file only; the dialog keeps it as it stands.
+    QString m_appClass;
 };

@@ -1,6 +1,7 @@
 #include "session/project_session.h"
 
 #include "app/asker.h"
+#include "app/project_files.h"
 #include "app/settings_store.h"
 #include "app/workbench.h"
 #include "build/build_folders.h"
@@ -15,6 +16,8 @@
 #include "project/open_project.h"
 
 #include <QEventLoop>
+#include <QDir>
+#include <QFile>
 #include <utility>
 
 // One action at a time: the flag holds from an action's start to its end,
@@ -168,6 +171,47 @@ void ProjectSession::waitForEmulator()
     m_waitingForEmulator = &wait;
     wait.exec();
     m_waitingForEmulator = nullptr;
+}
+
+QStringList ProjectSession::sources() const
+{
+    return m_project ? projectSourceFiles(m_project->paths.sourceFolder()) : QStringList();
+}
+
+QString ProjectSession::mainSource() const
+{
+    return m_project ? mainSourcePath(*m_project) : QString();
+}
+
+SaveOutcome ProjectSession::saveOther(const QString &path)
+{
+    const Busy busy(m_busy);
+    return m_services.document.saveOther(path);
+}
+
+std::optional<QString> ProjectSession::newClass(const QString &name)
+{
+    Result<QString> made = makeNewClass(m_project->paths, name);
+    if (!made) {
+        m_services.asker.showMessage(made.error());
+        return std::nullopt;
+    }
+    return *made;
+}
+
+bool ProjectSession::removeSource(const QString &path)
+{
+    if (path == mainSourceFile(*m_project)) {
+        m_services.asker.showMessage(QStringLiteral("メインのクラスのファイルは削除できません。"));
+        return false;
+    }
+    if (!m_services.asker.askYesNo(QStringLiteral("%1 を削除しますか?").arg(path), Asker::Default::No))
+        return false;
+    if (QFile file(path); !file.remove()) {
+        m_services.asker.showMessage(QStringLiteral("%1 を削除できませんでした。%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    return true;
 }
 
 void ProjectSession::build()

@@ -76,6 +76,16 @@ public:
     // Asks about unsaved edits before the editor's text goes.
     bool maySourceBeLeft();
 
+    // The project's sources below src in tree order; the main one's path.
+    QStringList sources() const;
+    QString mainSource() const;
+    // File > Save on a source other than the main one.
+    SaveOutcome saveOther(const QString &path);
+    // File > New class: the file made for it; none when refused, with a message.
+    std::optional<QString> newClass(const QString &name);
+    // File > Remove file: a source other than the main one goes once the user agrees.
+    bool removeSource(const QString &path);
+
     // The buttons; each assumes its refusal is empty. How each ended, its
     // ActionEnded event tells.
     void build();

@@ -44,6 +44,14 @@ public:
         m_busy.give();
         return saved;
     }
+    QStringList changedOtherFiles() const override { return m_document.changedOtherFiles(); }
+    SaveOutcome saveOther(const QString &path) override
+    {
+        m_busy.take();
+        const SaveOutcome saved = m_document.saveOther(path);
+        m_busy.give();
+        return saved;
+    }
 
 private:
     SourceDocument &m_document;

@@ -19,9 +19,10 @@ void MainDialogs::showMessage(const QString &text)
     showQuenvelMessage(text, m_window);
 }
 
-Asker::SaveAnswer MainDialogs::askSaveChanges()
+Asker::SaveAnswer MainDialogs::askSaveChanges(const QStringList &files)
 {
-    const auto answer = askQuenvel(QStringLiteral("変更を保存しますか?"),
+    const QString question = QStringLiteral("変更を保存しますか?");
+    const auto answer = askQuenvel(files.isEmpty() ? question : question + QStringLiteral("\n\n") + files.join(QLatin1Char('\n')),
                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_window);
     if (answer == QMessageBox::Yes)
         return SaveAnswer::Save;

@@ -23,7 +23,7 @@ public:
     QWidget *waitingDialog() const;
 
     void showMessage(const QString &text) override;
-    SaveAnswer askSaveChanges() override;
+    SaveAnswer askSaveChanges(const QStringList &files) override;
     bool askYesNo(const QString &question, Default answer = Default::Yes) override;
     QString chooseProject(const QString &listingPattern, const QString &current) override;
     QString createNewProject() override;

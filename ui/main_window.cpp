@@ -7,6 +7,7 @@
 #include "deploy/phone_address_dialog.h"
 #include "ui/about_dialog.h"
 #include "ui/edit_commands.h"
+#include "ui/editor_tabs.h"
 #include "ui/find_bar.h"
 #include "ui/help_window.h"
 #include "ui/log_formatter.h"
@@ -23,7 +24,8 @@ frmMain::frmMain(SettingsStore &store, CommandRunnerFactory &runners, FtpClientF
     , m_placement(placement)
     , m_language(language)
     , SourceCode(new SourceEditor)
-    , m_sourceText(*SourceCode, m_dialogs, *this)
+    , m_tabs(new EditorTabs(SourceCode, m_dialogs, *this, m_session))
+    , m_document{*m_tabs, m_busy}
     , m_session(Services{store, *SourceCode, m_dialogs, m_document, *this, runners, ftp, clock})
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -59,16 +61,14 @@ void frmMain::createControls()
     makePictureLabel(client, QStringLiteral("Image3"), QStringLiteral(":/images/icon3.svg"), QPoint(toPixels(5520), toPixels(120)));
     makePictureLabel(client, QStringLiteral("Image2"), QStringLiteral(":/images/icon2.svg"), QPoint(toPixels(6000), 0));
 
-    SourceCode->setParent(client);
     setUpPane(SourceCode, QStringLiteral("SourceCode"));
-    SourceCode->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
+    m_tabs->setParent(client);
+    m_tabs->setGeometry(0, toPixels(600), toPixels(6495), toPixels(4815));
     Log = new LogPane(client);
     setUpPane(Log, QStringLiteral("Log"));
     Log->setGeometry(0, toPixels(5520), toPixels(6495), toPixels(2055));
     m_log = new LogFormatter(Log);
-    connect(m_log, &LogFormatter::linkActivated, this, &frmMain::goToError);
-    m_findBar = new FindBar(SourceCode);
-    SourceCode->setBottomPanel(m_findBar);
+    connect(m_log, &LogFormatter::linkActivated, m_tabs, &EditorTabs::goToDiagnostic);
 }
 
 void frmMain::createMenus()
@@ -95,7 +95,9 @@ void frmMain::createMenus()
             Qt::CTRL | Qt::Key_N);
     addItem(mnuFile, "mnuFileOpen", "1002", [this] { runAction([this] { projectOpened(m_session.openChosen()); }); });
     mnuFile->addSeparator();
-    addItem(mnuFile, "mnuFileSave", "1004", [this] { runAction([this] { (void)m_session.save(); }); }, Qt::CTRL | Qt::Key_S);
+    addItem(mnuFile, "mnuFileSave", "1004", [this] { runAction([this] { m_fileCommands.saveCurrent(); }); }, Qt::CTRL | Qt::Key_S);
+    addItem(mnuFile, "mnuFileNewClass", "1039", [this] { runCommand(Command::ProjectSettings, [this] { m_fileCommands.newClass(); }); });
+    addItem(mnuFile, "mnuFileRemove", "1047", [this] { runCommand(Command::ProjectSettings, [this] { m_fileCommands.removeCurrent(); }); });
     addItem(mnuFile, "mnuFileClean", "1032", [this] { runCommand(Command::Clean, [this] { m_session.clean(); }); });
     addItem(mnuFile, "mnuFileProjectSettings", "1033",
             [this] { runCommand(Command::ProjectSettings, [this] { m_session.editSettings(); }); });
@@ -114,22 +116,24 @@ void frmMain::createMenus()
     addItem(mnuFile, "mnuFileExit", "1012", [this] { close(); });
 
     QMenu *mnuEdit = addMenu("mnuEdit", "1013");
-    addItem(mnuEdit, "mnuEditCut", "1015", [this] { CutToClipboard(SourceCode); }, Qt::CTRL | Qt::Key_X);
-    addItem(mnuEdit, "mnuEditCopy", "1016", [this] { CopyToClipboard(SourceCode); }, Qt::CTRL | Qt::Key_C);
-    addItem(mnuEdit, "mnuEditPaste", "1017", [this] { PasteFromClipboard(SourceCode); }, Qt::CTRL | Qt::Key_V);
+    addItem(mnuEdit, "mnuEditCut", "1015", [this] { CutToClipboard(m_tabs->current()); }, Qt::CTRL | Qt::Key_X);
+    addItem(mnuEdit, "mnuEditCopy", "1016", [this] { CopyToClipboard(m_tabs->current()); }, Qt::CTRL | Qt::Key_C);
+    addItem(mnuEdit, "mnuEditPaste", "1017", [this] { PasteFromClipboard(m_tabs->current()); }, Qt::CTRL | Qt::Key_V);
     mnuEdit->addSeparator();
-    addItem(mnuEdit, "mnuEditUndo", "1014", [this] { SourceCode->undo(); }, Qt::CTRL | Qt::Key_Z);
-    QAction *redo = addItem(mnuEdit, "mnuEditRedo", "1030", [this] { SourceCode->redo(); });
+    addItem(mnuEdit, "mnuEditUndo", "1014", [this] { m_tabs->current()->undo(); }, Qt::CTRL | Qt::Key_Z);
+    QAction *redo = addItem(mnuEdit, "mnuEditRedo", "1030", [this] { m_tabs->current()->redo(); });
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    addItem(mnuEdit, "mnuEditSelectAll", "1031", [this] { SourceCode->selectAll(); }, Qt::CTRL | Qt::Key_A);
+    addItem(mnuEdit, "mnuEditSelectAll", "1031", [this] { m_tabs->current()->selectAll(); }, Qt::CTRL | Qt::Key_A);
 
     QMenu *mnuSearch = addMenu("mnuSearch", "1024");
-    addItem(mnuSearch, "mnuSearchFind", "1025", [this] { m_findBar->openFind(); }, Qt::CTRL | Qt::Key_F);
-    addItem(mnuSearch, "mnuSearchReplace", "1026", [this] { m_findBar->openReplace(); }, Qt::CTRL | Qt::Key_H);
-    addItem(mnuSearch, "mnuSearchGoToLine", "1027", [this] { askLineAndGo(); }, Qt::CTRL | Qt::Key_G);
+    addItem(mnuSearch, "mnuSearchFind", "1025", [this] { m_tabs->findBar()->openFind(); }, Qt::CTRL | Qt::Key_F);
+    addItem(mnuSearch, "mnuSearchReplace", "1026", [this] { m_tabs->findBar()->openReplace(); }, Qt::CTRL | Qt::Key_H);
+    addItem(mnuSearch, "mnuSearchInFiles", "1048", [this] { runCommand(Command::ProjectSettings, [this] { m_fileCommands.findInFiles(); }); },
+            Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+    addItem(mnuSearch, "mnuSearchGoToLine", "1027", [this] { m_fileCommands.askLineAndGo(); }, Qt::CTRL | Qt::Key_G);
     mnuSearch->addSeparator();
     const auto nextError = [this](bool forward) {
-        if (!SourceCode->goToNextLineMark(forward))
+        if (!m_tabs->goToNextDiagnostic(forward))
             sbStatusBar->showNote(QStringLiteral("エラーはありません。"));
     };
     addItem(mnuSearch, "mnuSearchNextError", "1028", [nextError] { nextError(true); }, Qt::Key_F8);
@@ -145,10 +149,9 @@ void frmMain::createStatusBar()
 {
     sbStatusBar = new MainStatusBar(this);
     setStatusBar(sbStatusBar);
-    connect(SourceCode->document(), &QTextDocument::modificationChanged, sbStatusBar, &MainStatusBar::setModified);
-    connect(m_findBar, &FindBar::said, sbStatusBar, [this](const QString &note) { sbStatusBar->showNote(note); });
-    connect(SourceCode, &CodeEditor::lineMarksChanged, this,
-            [this] { sbStatusBar->setErrorCount(SourceCode->lineMarkCount()); });
+    connect(m_tabs, &EditorTabs::currentModifiedChanged, sbStatusBar, &MainStatusBar::setModified);
+    connect(m_tabs, &EditorTabs::said, sbStatusBar, [this](const QString &note) { sbStatusBar->showNote(note); });
+    connect(m_tabs, &EditorTabs::diagnosticsChanged, sbStatusBar, &MainStatusBar::setErrorCount);
 }
 
 void frmMain::connectButtons()

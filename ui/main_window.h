@@ -5,6 +5,7 @@
 #include "build/session_events.h"
 #include "session/project_session.h"
 #include "ui/busy_pointer.h"
+#include "ui/file_commands.h"
 #include "ui/main_dialogs.h"
 #include "ui/main_status_bar.h"
 #include "ui/run_controls.h"
@@ -16,7 +17,7 @@
 
 class Clock;
 class CommandRunnerFactory;
-class FindBar;
+class EditorTabs;
 class FtpClientFactory;
 class LogFormatter;
 class LogPane;
@@ -81,10 +82,7 @@ private:
     void build(bool andRun = false);
     void upload();
 
-    // Reaching the compile errors, and lines.
-    void markCompileError(const CompilerMessage &error);
-    void goToError(int index);
-    void askLineAndGo();
+
 
     SettingsStore &m_store;
     PlacementStore &m_placement;
@@ -92,9 +90,10 @@ private:
     MainDialogs m_dialogs{this, m_store};
     BusyPointer m_busy;
     SourceEditor *SourceCode;
-    SourceText m_sourceText;
-    BusySourceDocument m_document{m_sourceText, m_busy};
+    EditorTabs *m_tabs;
+    BusySourceDocument m_document;
     ProjectSession m_session;
+    FileCommands m_fileCommands{this, m_session, *m_tabs, SourceCode};
     bool m_busyForPress = false;
     bool m_inputBlocked = false;
     bool m_closePending = false;
@@ -107,8 +106,6 @@ private:
     PictureButton *Upload = nullptr;
     LogPane *Log = nullptr;
     LogFormatter *m_log = nullptr;
-    FindBar *m_findBar = nullptr;
-    QList<CompilerMessage> m_compileErrors;  // those in the source file, as the last build reported them
     MainStatusBar *sbStatusBar = nullptr;
     RunControls *m_runControls = nullptr;
     QPointer<frmOptions> m_options;

@@ -4,6 +4,7 @@
 
 #include "deploy/phone_address_dialog.h"
 #include "ui/action_input_filter.h"
+#include "ui/editor_tabs.h"
 #include "ui/log_formatter.h"
 #include "ui/main_status_bar.h"
 #include "ui/source_editor.h"
@@ -108,8 +109,7 @@ bool frmMain::askStopAndClose()
 void frmMain::build(bool andRun)
 {
     // The marks of the last build go as the next one starts.
-    m_compileErrors.clear();
-    SourceCode->clearLineMarks();
+    m_tabs->clearDiagnostics();
     m_log->removeLinks();
     andRun ? m_session.buildAndRun() : m_session.build();
 }
@@ -142,6 +142,7 @@ void frmMain::projectOpened(bool opened)
         return;
     sbStatusBar->setBudget({});
     showProject();
+    m_tabs->showProject();
     activateWindow();
     SourceCode->setFocus();
 }
@@ -161,9 +162,10 @@ void frmMain::report(const Event &event)
 {
     m_log->show(event);
     m_runControls->refresh();
-    if (const auto *diagnostic = std::get_if<Diagnostic>(&event))
-        markCompileError(diagnostic->error);
-    else if (const auto *budget = std::get_if<Budget>(&event))
+    if (const auto *diagnostic = std::get_if<Diagnostic>(&event)) {
+        if (m_tabs->addDiagnostic(diagnostic->error))
+            m_log->link(diagnostic->error);
+    } else if (const auto *budget = std::get_if<Budget>(&event))
         sbStatusBar->setBudget(budget->lines);
     else if (const auto *progress = std::get_if<Progress>(&event)) {
         if (progress->stage == Progress::Stage::ToolStarting)

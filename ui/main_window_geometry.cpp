@@ -2,6 +2,7 @@
 #include "ui/main_window.h"
 
 #include "app/window_placement.h"
+#include "ui/editor_tabs.h"
 #include "ui/source_editor.h"
 #include "ui/start_placement.h"
 
@@ -35,7 +36,7 @@ void frmMain::Form_Resize()
     setMinimumSize(minimum);
     if (size().width() < minimum.width() || size().height() < minimum.height())
         resize(size().expandedTo(minimum));
-    SourceCode->setGeometry(0, toPixels(600), toPixels(layout.sourceWidth), toPixels(layout.sourceHeight));
+    m_tabs->setGeometry(0, toPixels(600), toPixels(layout.sourceWidth), toPixels(layout.sourceHeight));
     // The rule's outer height counts the menu and status bars the client area
     // lacks: the log ends where the client area does, its scroll bar in view.
     const int logTop = toPixels(layout.logTop);

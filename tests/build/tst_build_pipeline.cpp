@@ -1,5 +1,6 @@
 #include "app/code_page.h"
 #include "app/opened_project.h"
+#include "app/project_files.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "build/build_folders.h"
@@ -87,6 +88,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("dojaPath");
         QTest::addColumn<QStringList>("classPaths");  // CLASSPATH and BOOTCLASSPATH; none: the defaults
         QTest::addColumn<QStringList>("lines");  // compile, preverify, package, resources, emulator
+        QTest::addColumn<QStringList>("sources");  // below src; none: the compile line as without packages
 
         QTest::newRow("windows defaults")
             << true << QStringLiteral(R"(D:\sdk)") << QStringList()
@@ -94,21 +96,32 @@ private Q_SLOTS:
                            R"("D:\sdk\bin\preverify" -classpath tmpclasses;"D:\sdk\lib\dojaapi.jar" -d classes tmpclasses)",
                            R"("c:\jdk1.3.1\bin\jar" cMf ..\bin\Hello.jar *)",
                            R"("c:\jdk1.3.1\bin\jar" uMf ..\bin\Hello.jar *)",
-                           R"("c:\jdk1.3.1\bin\java" -classpath "D:\sdk\lib\dojatest.zip";"D:\sdk\lib\kenv.zip";.;"D:\sdk\lib\dojaapi.jar" -Dkvem.home="D:\sdk"  com.nttdocomo.dojaemu.tests.Tester jam phone1color bin\Hello.jam)"};
+                           R"("c:\jdk1.3.1\bin\java" -classpath "D:\sdk\lib\dojatest.zip";"D:\sdk\lib\kenv.zip";.;"D:\sdk\lib\dojaapi.jar" -Dkvem.home="D:\sdk"  com.nttdocomo.dojaemu.tests.Tester jam phone1color bin\Hello.jam)"}
+            << QStringList();
         QTest::newRow("windows: class paths by hand go in verbatim, a trailing backslash doubles")
             << true << QStringLiteral(R"(D:\sdk\)") << QStringList{R"("E:\my libs\a.jar";b.jar)", R"(E:\boot.jar)"}
             << QStringList{R"("c:\jdk1.3.1\bin\javac" -d tmpclasses -classpath "E:\my libs\a.jar";b.jar;.\src\ -bootclasspath E:\boot.jar src\*.java)",
                            R"("D:\sdk\\bin\preverify" -classpath tmpclasses;"D:\sdk\\lib\dojaapi.jar" -d classes tmpclasses)",
                            R"("c:\jdk1.3.1\bin\jar" cMf ..\bin\Hello.jar *)",
                            R"("c:\jdk1.3.1\bin\jar" uMf ..\bin\Hello.jar *)",
-                           R"("c:\jdk1.3.1\bin\java" -classpath "D:\sdk\\lib\dojatest.zip";"D:\sdk\\lib\kenv.zip";"E:\my libs\a.jar";b.jar -Dkvem.home="D:\sdk\"  com.nttdocomo.dojaemu.tests.Tester jam phone1color bin\Hello.jam)"};
+                           R"("c:\jdk1.3.1\bin\java" -classpath "D:\sdk\\lib\dojatest.zip";"D:\sdk\\lib\kenv.zip";"E:\my libs\a.jar";b.jar -Dkvem.home="D:\sdk\"  com.nttdocomo.dojaemu.tests.Tester jam phone1color bin\Hello.jam)"}
+            << QStringList();
         QTest::newRow("posix sdk folder with blanks")
             << false << QStringLiteral("/home/u/my sdk") << QStringList()
             << QStringList{R"("c:\jdk1.3.1/bin/javac" -d tmpclasses -classpath .:"/home/u/my sdk/lib/dojaapi.jar":./src/ -bootclasspath .:"/home/u/my sdk/lib/dojaapi.jar" src/*.java)",
                            R"("/home/u/my sdk/bin/preverify" -classpath tmpclasses:"/home/u/my sdk/lib/dojaapi.jar" -d classes tmpclasses)",
                            R"("c:\jdk1.3.1/bin/jar" cMf ../bin/Hello.jar *)",
                            R"("c:\jdk1.3.1/bin/jar" uMf ../bin/Hello.jar *)",
-                           R"("c:\jdk1.3.1/bin/java" -classpath "/home/u/my sdk/lib/dojatest.zip":"/home/u/my sdk/lib/kenv.zip":.:"/home/u/my sdk/lib/dojaapi.jar" -Dkvem.home="/home/u/my sdk"  com.nttdocomo.dojaemu.tests.Tester jam phone1color bin/Hello.jam)"};
+                           R"("c:\jdk1.3.1/bin/java" -classpath "/home/u/my sdk/lib/dojatest.zip":"/home/u/my sdk/lib/kenv.zip":.:"/home/u/my sdk/lib/dojaapi.jar" -Dkvem.home="/home/u/my sdk"  com.nttdocomo.dojaemu.tests.Tester jam phone1color bin/Hello.jam)"}
+            << QStringList();
+        QTest::newRow("windows packages: one wildcard per folder holding sources, in one call")
+            << true << QStringLiteral(R"(D:\sdk)") << QStringList()
+            << QStringList{R"("c:\jdk1.3.1\bin\javac" -d tmpclasses -classpath .;"D:\sdk\lib\dojaapi.jar";.\src\ -bootclasspath .;"D:\sdk\lib\dojaapi.jar" src\*.java src\jp\example\*.java src\jp\example\parts\*.java)"}
+            << QStringList{"Hello.java", "jp/example/Game.java", "jp/example/Stage.java", "jp/example/parts/Ship.java"};
+        QTest::newRow("posix: no sources in src itself, no wildcard for it")
+            << false << QStringLiteral("/sdk") << QStringList()
+            << QStringList{R"("c:\jdk1.3.1/bin/javac" -d tmpclasses -classpath .:"/sdk/lib/dojaapi.jar":./src/ -bootclasspath .:"/sdk/lib/dojaapi.jar" src/jp/example/*.java)"}
+            << QStringList{"jp/example/Game.java"};
     }
 
     void commandLines()
@@ -124,9 +137,12 @@ private Q_SLOTS:
         s.BOOTCLASSPATH = classPaths.value(1, defaultClassPath(dojaPath, style));
         const Toolchain tools = Toolchain::fromSettings(s, style);
         const QString name = QStringLiteral("Hello");
-        QTEST((QStringList{compileCommandLine(tools), preverifyCommandLine(tools), packageCommandLine(tools, name),
-                           resourceCommandLine(tools, name), emulatorCommandLine(tools, name)}),
-              "lines");
+        QFETCH(QStringList, sources);
+        QFETCH(QStringList, lines);
+        const QString compile = compileCommandLine(tools, sources.isEmpty() ? QStringList() : sourceWildcards(sources, style));
+        const QStringList all{compile, preverifyCommandLine(tools), packageCommandLine(tools, name),
+                              resourceCommandLine(tools, name), emulatorCommandLine(tools, name)};
+        QCOMPARE(all.first(lines.size()), lines);
     }
 
     void roads_data()
@@ -337,9 +353,9 @@ private Q_SLOTS:
             << QStringList{"次は使えないため取り込みませんでした: SPsize = " + QString(32, u'9') + "…(",
                            "!" + QString(40, u'9')}
             << QStringList{"SPsize = "} << QStringList{"!SPsize=9"} << "lib/dojaapi.jar";
-        QTest::newRow("the writer's own lines are written anew, and named")
+        QTest::newRow("the writer's own lines are written anew, and named; a main class without its file is refused")
             << "" << "AppClass = Other\r\nKvmVer = CLDC-1.0" << QStringList()
-            << QStringList{"の次の値はビルドが書くため、書き直します: AppClass、KvmVer"}
+            << QStringList{"の次の値はビルドが書くため、書き直します: KvmVer", "次は使えないため取り込みませんでした: AppClass = Other(", "src/Other.javaがありません)"}
             << QStringList{"AppClass = Hello", "KvmVer = "} << QStringList{"!AppClass"} << "lib/dojaapi.jar";
         QTest::newRow("a descriptor too large to be one is not read")
             << "" << QString(70 * 1024, u'x') + "\r\nSPsize = 7" << QStringList()

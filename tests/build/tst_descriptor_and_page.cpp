@@ -115,11 +115,23 @@ private Q_SLOTS:
         telephone.extraLines = {{QStringLiteral("UseTelephone"), QStringLiteral("call")}};
         ProjectSettings profile;
         profile.TargetProfile = QStringLiteral("DoJa-2.0");
+        ProjectSettings packaged;
+        packaged.AppClass = QStringLiteral("jp.example.Game");
         QTest::newRow("the writer's own descriptor holds none") << none << QString() << none << QStringList() << 0;
         QTest::newRow("a typed SPsize, its key in any case")
             << none << "spsize = 1024" << sized << QStringList{"spsize = 1024"} << 0;
         QTest::newRow("the project's own name typed back is no name of its own")
             << named << "appname = Test" << none << QStringList{"appname = Test"} << 0;
+        QTest::newRow("a typed main class in a package becomes AppClass")
+            << none << "AppClass = jp.example.Game" << packaged << QStringList{"AppClass = jp.example.Game"} << 0;
+        QTest::newRow("the project's name as main class repeats what the writer writes")
+            << none << "appclass = Test" << none << QStringList() << 0;
+        QTest::newRow("the project's name typed over a package class takes the setting back")
+            << packaged << "AppClass = Test" << none << QStringList{"AppClass = Test"} << 0;
+        QTest::newRow("a main class that is no class name is refused")
+            << packaged << "AppClass = jp..Game" << packaged << QStringList() << 1;
+        QTest::newRow("a main class without its source is refused")
+            << none << "AppClass = jp.example.Gone" << none << QStringList() << 1;
         QTest::newRow("an unknown key becomes an extra line")
             << none << "UseTelephone = call" << telephone << QStringList{"UseTelephone = call"} << 0;
         QTest::newRow("a typed ProfileVer becomes the target")
@@ -138,6 +150,8 @@ private Q_SLOTS:
         QFETCH(QString, lines);
         Project p;
         p.project.settings = before;
+        for (const QString &source : {QStringLiteral("jp/example/Game.java"), QStringLiteral("Test.java")})
+            QVERIFY(writeBytes(p.project.paths.sourceFileAt(source), "class X {}\r\n"));
         // Typed above the writer's lines: the first of a key counts.
         const QString jam = lines + QStringLiteral("\r\n") + MakeJamText(p.project, QDateTime(QDate(2001, 9, 4), QTime()));
         const DescriptorEdits edits = findHandEdits(jam, p.project);

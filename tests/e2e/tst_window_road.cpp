@@ -8,6 +8,7 @@
 #include "fixed_clock.h"
 #include "ftp_test_server.h"
 #include "test_paths.h"
+#include "ui/editor_tabs.h"
 #include "ui/log_formatter.h"
 #include "ui/main_window.h"
 #include "ui/picture_button.h"
@@ -27,7 +28,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLocale>
+#include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -45,6 +48,7 @@ class WindowRoadTest : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void newBuildRunUpload();
+    void severalFilesInPackages();
 };
 
 void WindowRoadTest::newBuildRunUpload()
@@ -89,6 +93,11 @@ void WindowRoadTest::newBuildRunUpload()
     const QString source = QStringLiteral("import com.nttdocomo.ui.*;\r\npublic class Hello extends IApplication {\r\n"
                                           "    public void start() {\r\n    }\r\n}\r\n");
     QCOMPARE(window.editor().sourceText(), source);
+    // One source: the editor alone, filling the place it always had.
+    const auto *tabs = window.findChild<EditorTabs *>();
+    QCOMPARE(QRect(window.editor().mapTo(window.centralWidget(), QPoint()), window.editor().size()), tabs->geometry());
+    QVERIFY(!window.findChild<QTreeWidget *>(QStringLiteral("ProjectFiles"))->isVisible());
+    QVERIFY(!window.findChild<QTabBar *>(QStringLiteral("EditorTabBar"))->isVisible());
     QCOMPARE(window.log().text(), QStringLiteral("プロジェクト [Hello] は読みこまれました\r\n"));
     QCOMPARE(window.findChild<QLabel *>(QStringLiteral("sbProject"))->text(), QStringLiteral("Hello"));
     // The user made it to type in it.
@@ -170,6 +179,73 @@ void WindowRoadTest::newBuildRunUpload()
     QVERIFY(!address->findChild<QCheckBox *>(QStringLiteral("chkShowAfterUpload"))->isChecked());
     QVERIFY(address->findChild<QLabel *>(QStringLiteral("lblAddress"))->text().contains(
         QStringLiteral("http://www.example.com/i/Hello.htm")));
+}
+
+// A game of five classes in two packages, its main class named in the
+// settings: the file list, a second editor, Build saving both, an error in
+// the second file reached with F8.
+void WindowRoadTest::severalFilesInPackages()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (!QFile::exists(standinDir() + QStringLiteral("/jdk/bin/javac")))
+        QSKIP("the stand-in JDK has not been assembled");
+    QTemporaryDir dir;
+    const QString doja = dir.filePath(QStringLiteral("doja"));
+    QVERIFY(copyTree(standinDir() + QStringLiteral("/doja"), doja));
+    const QString folder = doja + QStringLiteral("/apps/Quest");
+    QVERIFY(copyTree(sourceDir() + QStringLiteral("/tests/standin/apps/Quest"), folder));
+    const QString appDir = dir.filePath(QStringLiteral("app"));
+    QVERIFY(writeBytes(appDir + QStringLiteral("/Tovra.ini"),
+                       QStringLiteral("[Global]\r\nJAVA_PATH=%1/jdk\r\nDOJA_PATH=%2\r\n[Quest]\r\nAppClass=jp.example.quest.Quest\r\n")
+                           .arg(standinDir(), doja).toUtf8()));
+    SettingsStore store(appDir, PathStyle::posix());
+    ProcessCommandRunnerFactory runners;
+    CurlFtpClientFactory ftp(10, 10);
+    FixedClock clock;
+    NoPlacement placement;
+    frmMain window(store, runners, ftp, clock, placement, UiLanguage::Japanese);
+    DialogDriver driver;
+    QVERIFY(window.Form_Load());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    window.OpenProject(QStringLiteral("Quest"));
+    QVERIFY(window.editor().sourceText().startsWith(QStringLiteral("package jp.example.quest;")));
+    auto *files = window.findChild<QTreeWidget *>(QStringLiteral("ProjectFiles"));
+    QVERIFY(files && files->isVisible());
+    // Two packages under src, their files by name.
+    QCOMPARE(files->topLevelItem(0)->childCount(), 2);
+    QCOMPARE(files->topLevelItem(0)->child(1)->text(0), QStringLiteral("jp.example.quest.parts"));
+    QCOMPARE(files->topLevelItem(0)->child(1)->childCount(), 3);
+    const QString board = QStringLiteral("jp/example/quest/Board.java");
+    QTreeWidgetItem *boardItem = files->findItems(QStringLiteral("Board.java"), Qt::MatchExactly | Qt::MatchRecursive).value(0);
+    QVERIFY(boardItem);
+    Q_EMIT files->itemActivated(boardItem, 0);
+    auto *tabs = window.findChild<EditorTabs *>();
+    QVERIFY(tabs->current() != &window.editor());
+    QCOMPARE(tabs->currentFile(), folder + QStringLiteral("/src/") + board);
+
+    // Both edited: the second file loses a semicolon on its line 20.
+    tabs->current()->setSourceText(tabs->current()->sourceText().replace(QStringLiteral("ship.move(1);"), QStringLiteral("ship.move(1)")));
+    tabs->current()->setSourceModified(true);
+    QCOMPARE(window.findChild<QTabBar *>(QStringLiteral("EditorTabBar"))->tabText(1), QStringLiteral("Board.java *"));
+    window.editor().setSourceText(window.editor().sourceText() + QStringLiteral("// edited\r\n"));
+    window.editor().setSourceModified(true);
+    QTest::mouseClick(window.findChild<PictureButton *>(QStringLiteral("Compile")), Qt::LeftButton);
+    const QString log = window.log().text();
+    QVERIFY2(log.startsWith(QStringLiteral("%1/src/%2を保存しました。\r\n%1/src/jp/example/quest/Quest.javaを保存しました。\r\n\r\n")
+                                .arg(folder, board)),
+             qPrintable(log));
+    QVERIFY2(log.contains(QStringLiteral(" src/jp/example/quest/*.java src/jp/example/quest/parts/*.java\r\n")), qPrintable(log));
+    QVERIFY(readBytes(folder + QStringLiteral("/src/") + board).contains("ship.move(1)\n"));
+    QVERIFY2(window.statusText().contains(QStringLiteral("エラー 1件")), qPrintable(window.statusText()));
+
+    // F8 from the main file opens the second one at its error.
+    window.findChild<QTabBar *>(QStringLiteral("EditorTabBar"))->setCurrentIndex(0);
+    QCOMPARE(tabs->current(), &window.editor());
+    window.findChild<QAction *>(QStringLiteral("mnuSearchNextError"))->trigger();
+    QCOMPARE(tabs->currentFile(), folder + QStringLiteral("/src/") + board);
+    QCOMPARE(tabs->current()->textCursor().blockNumber() + 1, 20);
 }
 
 QTEST_MAIN(WindowRoadTest)

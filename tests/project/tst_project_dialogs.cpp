@@ -232,7 +232,9 @@ void ProjectDialogsTest::settingsDialogAnswers_data()
 
     const QStringList full = {"AppName=ゲーム", "AppParam=a b", "SPsize=512,512", "UseNetwork=http",
                               "UseBrowser=launch", "TargetDevice=N503iS", "DrawArea=240x240", "AppTrace=On",
-                              "TargetProfile=DoJa-2.0", "UseTelephone=call", "GetUtn=terminalid"};
+                              "TargetProfile=DoJa-2.0", "UseTelephone=call", "GetUtn=terminalid",
+                              // No field shows it; the dialog keeps it as it was.
+                              "AppClass=jp.example.Game"};
     const int open = -1, accepted = QDialog::Accepted, rejected = QDialog::Rejected;
     QTest::newRow("empty defaults round-trip") << QStringList() << QStringList() << "" << QStringList() << "" << open;
     QTest::newRow("every field round-trips") << full << QStringList() << "" << full << "" << open;

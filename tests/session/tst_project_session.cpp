@@ -1,12 +1,16 @@
 #include "app/code_page.h"
+#include "app/project_files.h"
 #include "app/settings_store.h"
 #include "app/toolchain.h"
 #include "build/build_commands.h"
 #include "file_bytes.h"
 #include "project_sandbox.h"
 #include "session/project_session.h"
+#include "ui/source_text.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -79,6 +83,41 @@ bool addGame(ProjectSandbox &box)
                       *toCodePage(templateSource(QStringLiteral("Game"))))
            && box.store.WriteIniString(QStringLiteral("Game"), QStringLiteral("minor"), QStringLiteral("5"));
 }
+
+// The window's editors as the actions see them: the main file through the
+// sandbox's document, each other file open in an editor of its own.
+class Editors : public SourceDocument
+{
+public:
+    struct Editor : Workbench {
+        QString text;
+        bool modified = false;
+        QString sourceText() const override { return text; }
+        void setSourceText(const QString &t) override { text = t; modified = false; }
+        bool isSourceModified() const override { return modified; }
+        void setSourceModified(bool m) override { modified = m; }
+    };
+
+    Editors(SourceDocument &main, SessionEvents &events) : m_main(main), m_events(events) {}
+    Result<std::optional<QString>> read(const QString &path) override { return m_main.read(path); }
+    SaveOutcome save(const QString &path) override { return m_main.save(path); }
+    QStringList changedOtherFiles() const override
+    {
+        QStringList changed;
+        for (auto it = others.cbegin(); it != others.cend(); ++it) {
+            if (it->modified)
+                changed << it.key();
+        }
+        return changed;
+    }
+    SaveOutcome saveOther(const QString &path) override { return SaveSource(others[path], m_events, path); }
+
+    QMap<QString, Editor> others;  // by path on disk
+
+private:
+    SourceDocument &m_main;
+    SessionEvents &m_events;
+};
 
 } // namespace
 
@@ -160,6 +199,154 @@ private Q_SLOTS:
         if (steps.contains(QLatin1String("clean yes")) && steps.last() == QLatin1String("clean yes"))
             QVERIFY(!QFileInfo::exists(box.inProject(QStringLiteral("bin/Hello.jar"))));
         QCOMPARE(session.project() ? session.project()->name : QString(), opened ? box.name() : QString());
+    }
+
+    // Sources below src in package folders, and a main class named in the settings.
+    void packages_data()
+    {
+        QTest::addColumn<QString>("appClass");  // the setting; empty: none
+        QTest::addColumn<QStringList>("sources");  // below src, beside Hello.java
+        QTest::addColumn<QString>("wildcards");    // the compile line's sources; empty: the project does not open
+        QTest::addColumn<QString>("opened");       // below src, the file the editor shows
+        QTest::newRow("no setting: package folders beside the project's own file")
+            << QString() << QStringList{"jp/Util.java", "jp/example/Board.java"}
+            << "src/*.java src/jp/*.java src/jp/example/*.java" << "Hello.java";
+        QTest::newRow("main class in a package, none in src itself")
+            << "jp.example.Game" << QStringList{"jp/example/Game.java", "jp/example/parts/Ship.java"}
+            << "src/jp/example/*.java src/jp/example/parts/*.java" << "jp/example/Game.java";
+        QTest::newRow("main class named but missing: no project")
+            << "jp.example.Gone" << QStringList{"jp/example/Game.java"} << QString() << QString();
+        QTest::newRow("main class that is no class name: the project's own file opens, the build refuses")
+            << "jp..Game" << QStringList() << QString("-") << "Hello.java";
+    }
+
+    void packages()
+    {
+        QFETCH(QString, appClass);
+        QFETCH(QStringList, sources);
+        QFETCH(QString, wildcards);
+        QFETCH(QString, opened);
+        ProjectSandbox box;
+        QVERIFY(box.isValid() && box.writeProject());
+        if (!appClass.isEmpty())
+            QVERIFY(box.store.WriteIniString(box.name(), QStringLiteral("AppClass"), appClass));
+        if (!appClass.isEmpty() && opened != QLatin1String("Hello.java"))
+            QVERIFY(QFile::remove(box.inProject(QStringLiteral("src/Hello.java"))));
+        for (const QString &source : sources)
+            QVERIFY(box.writeFile(QStringLiteral("src/") + source, "class X {}\r\n" + source.toLatin1() + "\r\n"));
+        QStringList compiled;
+        box.runners.answer = [&](const QString &line) {
+            compiled << line;
+            if (line.contains(QLatin1String("jar\" cMf")))
+                box.writeFile(QStringLiteral("bin/Hello.jar"), "PK");
+            return CommandResult{};
+        };
+        ProjectSession session(box.services());
+        QCOMPARE(session.open(box.name()), !opened.isEmpty());
+        if (opened.isEmpty()) {
+            QCOMPARE(box.bench.messages, QStringList{QStringLiteral("プロジェクトの設定のAppClass(%1)のソースファイル %2 がありません。")
+                                                         .arg(appClass, QDir::toNativeSeparators(box.inProject(QStringLiteral("src/") + classSourcePath(appClass))))});
+            return;
+        }
+        QCOMPARE(box.bench.source, QString::fromLatin1(readBytes(box.inProject(QStringLiteral("src/") + opened))));
+        box.bench.modified = true;
+        session.build();
+        const QString mainFile = box.inProject(QStringLiteral("src/") + opened);
+        QVERIFY2(box.bench.log.startsWith(mainFile + QStringLiteral("を保存しました。\r\n")), qPrintable(box.bench.log));
+        if (wildcards == QLatin1String("-")) {
+            QVERIFY(compiled.isEmpty());
+            QCOMPARE(box.bench.results, QList<bool>{false});
+            return;
+        }
+        QVERIFY(!compiled.isEmpty());
+        QVERIFY2(compiled.first().endsWith(QLatin1Char(' ') + wildcards), qPrintable(compiled.first()));
+        const QString mainClass = appClass.isEmpty() ? box.name() : appClass;
+        QVERIFY(readBytes(box.inProject(QStringLiteral("bin/Hello.jam"))).contains("\r\nAppClass = " + mainClass.toLatin1() + "\r\n"));
+    }
+
+    // Several sources, some open and changed: what Build saves, what leaving
+    // asks, and the files New class and Remove file make and take.
+    void multiFileRoads_data()
+    {
+        QTest::addColumn<QStringList>("edited");  // below src; Hello.java is the main file's editor
+        QTest::addColumn<QString>("step");        // build, leave, leave save, new <Name>, remove <file> [yes]
+        QTest::addColumn<QStringList>("saved");   // below src, in the order of the log's save lines
+        QTest::addColumn<QStringList>("named");   // by the question about unsaved changes
+        QTest::addColumn<QStringList>("after");   // the sources below src after the step
+        QTest::addColumn<int>("messages");
+        const QStringList tree{"A.java", "Hello.java", "jp/Board.java"};
+        QTest::newRow("build saves every changed file in tree order, the main file always")
+            << QStringList{"jp/Board.java", "A.java"} << "build" << QStringList{"A.java", "Hello.java", "jp/Board.java"}
+            << QStringList() << tree << 0;
+        QTest::newRow("build with only the main file's editor saves it alone, as with one file")
+            << QStringList{} << "build" << QStringList{"Hello.java"} << QStringList() << tree << 0;
+        QTest::newRow("leaving asks once, naming the changed files; No saves none")
+            << QStringList{"Hello.java", "jp/Board.java"} << "leave" << QStringList()
+            << QStringList{"Hello.java", "jp/Board.java"} << tree << 0;
+        QTest::newRow("leaving with Save saves them all")
+            << QStringList{"jp/Board.java"} << "leave save" << QStringList{"jp/Board.java"}
+            << QStringList{"jp/Board.java"} << tree << 0;
+        QTest::newRow("a new class is made in src")
+            << QStringList{} << "new Enemy" << QStringList() << QStringList()
+            << QStringList{"A.java", "Enemy.java", "Hello.java", "jp/Board.java"} << 0;
+        QTest::newRow("a new class of a name there in another case is refused")
+            << QStringList{} << "new a" << QStringList() << QStringList() << tree << 1;
+        QTest::newRow("a new class that is no class name is refused")
+            << QStringList{} << "new 2d" << QStringList() << QStringList() << tree << 1;
+        QTest::newRow("removing a file asks; No keeps it")
+            << QStringList{} << "remove jp/Board.java" << QStringList() << QStringList() << tree << 0;
+        QTest::newRow("removing a file asks; Yes removes it")
+            << QStringList{} << "remove jp/Board.java yes" << QStringList() << QStringList()
+            << QStringList{"A.java", "Hello.java"} << 0;
+        QTest::newRow("the main file is never removed")
+            << QStringList{} << "remove Hello.java yes" << QStringList() << QStringList() << tree << 1;
+    }
+
+    void multiFileRoads()
+    {
+        QFETCH(QStringList, edited);
+        QFETCH(QString, step);
+        ProjectSandbox box;
+        QVERIFY(box.isValid() && box.writeProject());
+        for (const QString &file : {QStringLiteral("A.java"), QStringLiteral("jp/Board.java")})
+            QVERIFY(box.writeFile(QStringLiteral("src/") + file, "class X {}\r\n"));
+        box.runners.answer = [](const QString &) { return CommandResult{}; };
+        Editors editors(box.document, box.bench);
+        ProjectSession session(Services{box.store, box.bench, box.bench, editors, box.bench, box.runners, box.ftp, box.clock});
+        QVERIFY(session.open(box.name()));
+        const ProjectPaths &paths = session.project()->paths;
+        for (const QString &file : edited) {
+            if (file == QLatin1String("Hello.java")) {
+                box.bench.source += QStringLiteral("// more\r\n");
+                box.bench.modified = true;
+            } else {
+                editors.others[paths.sourceFileAt(file)] = {};
+                editors.others[paths.sourceFileAt(file)].text = QStringLiteral("class Y {}\r\n");
+                editors.others[paths.sourceFileAt(file)].modified = true;
+            }
+        }
+        const QStringList words = step.split(QLatin1Char(' '));
+        box.bench.yesNoAnswer = words.contains(QLatin1String("yes"));
+        box.bench.saveAnswer = words.contains(QLatin1String("save")) ? Asker::SaveAnswer::Save : Asker::SaveAnswer::Discard;
+        if (words[0] == QLatin1String("build"))
+            session.build();
+        else if (words[0] == QLatin1String("leave"))
+            QVERIFY(session.maySourceBeLeft());
+        else if (words[0] == QLatin1String("new"))
+            (void)session.newClass(words[1]);
+        else if (words[0] == QLatin1String("remove"))
+            (void)session.removeSource(paths.sourceFileAt(words[1]));
+
+        QStringList saved;
+        static const QRegularExpression saveLine(QStringLiteral("^(.*)を保存しました。$"), QRegularExpression::MultilineOption);
+        for (auto it = saveLine.globalMatch(QString(box.bench.log).remove(QLatin1Char('\r'))); it.hasNext();)
+            saved << it.next().captured(1).mid(paths.sourceFolder().size() + 1);
+        QTEST(saved, "saved");
+        QTEST(box.bench.namedInQuestion, "named");
+        QTEST(session.sources(), "after");
+        QTEST(int(box.bench.messages.size()), "messages");
+        if (words[0] == QLatin1String("new") && box.bench.messages.isEmpty())
+            QCOMPARE(readBytes(paths.sourceFileAt(words[1] + QStringLiteral(".java"))), "public class " + words[1].toLatin1() + " {\r\n}\r\n");
     }
 
     // Whether unsaved edits may be left is the source text's table; here only

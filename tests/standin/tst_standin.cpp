@@ -315,6 +315,10 @@ private Q_SLOTS:
         QTest::newRow("desktop and emulator classes are out of the application's reach")
             << "Walls" << QString() << QStringList() << QString() << "missing missing missing made found made\n" + started("Walls")
             << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray() << QRect();
+        QTest::newRow("five classes in two packages, the main class in one of them")
+            << "Quest" << "AppClass=jp.example.quest.Quest" << QStringList() << QString()
+            << "ship 4 rock 5 score 10\n" + started("jp.example.quest.Quest")
+            << QSize(240, 240) << Probes{{{120, 120}, lime}} << QByteArray() << QByteArray() << QRect();
         QTest::newRow("keys tapped between two polls count in the next, once")
             << "Taps" << QString() << QStringList() << "1,2,#,3,#"
             << started("Taps") + "press 1\nrelease 1\npress 2\nrelease 2\npress 11\npoll 1 2 11\nrelease 11\n"
@@ -339,8 +343,11 @@ private Q_SLOTS:
         QVERIFY(project.setFixture());
         const Outcome built = project.build();
         QVERIFY2(built.exitCode == 0, qPrintable(built.out));
+        // The descriptor names the main class the settings name, in its package.
+        const QString mainClass = ini.startsWith(QLatin1String("AppClass=")) ? ini.mid(9) : app;
+        QVERIFY(readBytes(project.descriptorPath()).contains("\r\nAppClass = " + mainClass.toLatin1() + "\r\n"));
         // What the archive holds: class files of major version 45, the 1.1 format.
-        const QByteArray main = readBytes(project.box.inProject(QStringLiteral("classes/%1.class").arg(app)));
+        const QByteArray main = readBytes(project.box.inProject(QStringLiteral("classes/%1.class").arg(QString(mainClass).replace(QLatin1Char('.'), QLatin1Char('/')))));
         QCOMPARE(main.left(4) + main.mid(6, 2), QByteArray("\xca\xfe\xba\xbe\0\x2d", 6));
 
         HttpServer server;

@@ -31,6 +31,7 @@ public:
     QString newProjectAnswer;
     SaveAnswer saveAnswer = SaveAnswer::Discard;
     int saveQuestions = 0;
+    QStringList namedInQuestion;  // by the last question about unsaved changes
     QStringList questions;
     bool yesNoAnswer = false;
     std::optional<ProjectSettings> settingsAnswer;
@@ -60,7 +61,12 @@ public:
     bool isSourceModified() const override { return modified; }
     void setSourceModified(bool m) override { modified = m; }
     void showMessage(const QString &text) override { messages << text; }
-    SaveAnswer askSaveChanges() override { ++saveQuestions; return saveAnswer; }
+    SaveAnswer askSaveChanges(const QStringList &files) override
+    {
+        ++saveQuestions;
+        namedInQuestion = files;
+        return saveAnswer;
+    }
     bool askYesNo(const QString &question, Default) override { questions << question; return yesNoAnswer; }
     QString chooseProject(const QString &pattern, const QString &current) override
     {

@@ -140,19 +140,19 @@ void MainWindowTest::menusInEachLanguage_data()
     QTest::newRow("Japanese") << false
                               << QStringList{"ファイル(&F)", "編集(&E)", "検索(&S)", "実行(&R)", "ヘルプ(&H)"}
                               << QStringList{"プロジェクトの新規作成(&N)\tCtrl+N", "プロジェクトを開く(&O)...", "-",
-                                             "保存(&S)\tCtrl+S", "ビルド結果の削除(&D)...", "プロジェクトの設定(&T)...", "ケータイで開くアドレス(&Q)...", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
+                                             "保存(&S)\tCtrl+S", "新しいクラス(&L)...", "ファイルの削除", "ビルド結果の削除(&D)...", "プロジェクトの設定(&T)...", "ケータイで開くアドレス(&Q)...", "-", "プロパティ(&I)", "-", " (hidden)", " (hidden)",
                                              " (hidden)", "- (hidden)", "終了(&X)"}
                               << QStringList{"切り取り(&T)\tCtrl+X", "コピー(&C)\tCtrl+C", "貼り付け(&P)\tCtrl+V", "-",
                                              "元に戻す(&U)\tCtrl+Z", "やり直し(&R)\tCtrl+Y", "すべて選択(&A)\tCtrl+A"}
-                              << QStringList{"検索(&F)...\tCtrl+F", "置換(&R)...\tCtrl+H", "行へ移動(&G)...\tCtrl+G", "-",
+                              << QStringList{"検索(&F)...\tCtrl+F", "置換(&R)...\tCtrl+H", "ファイルから検索(&I)...\tCtrl+Shift+F", "行へ移動(&G)...\tCtrl+G", "-",
                                              "次のエラー(&N)\tF8", "前のエラー(&P)\tShift+F8"}
                               << QStringList{"ビルドして実行\tF5", "実行の停止\tShift+F5", "エミュレータを前面に\tCtrl+F5"}
                               << QStringList{"目次(&C)\tF1", "-", "バージョン情報(&A)"};
     QTest::newRow("English") << true << QStringList{"File", "Edit", "Search", "Run", "Help"}
-                             << QStringList{"New", "Open", "-", "Save", "Clean...", "Project Settings...", "Phone Address...", "-", "Properties", "-", " (hidden)",
+                             << QStringList{"New", "Open", "-", "Save", "New Class...", "Remove File", "Clean...", "Project Settings...", "Phone Address...", "-", "Properties", "-", " (hidden)",
                                             " (hidden)", " (hidden)", "- (hidden)", "Exit"}
                              << QStringList{"Cut", "Copy", "Paste", "-", "Undo", "Redo", "Select All"}
-                             << QStringList{"Find...", "Replace...", "Go to Line...", "-", "Next Error", "Previous Error"}
+                             << QStringList{"Find...", "Replace...", "Find in Files...", "Go to Line...", "-", "Next Error", "Previous Error"}
                              << QStringList{"Build and Run", "Stop", "Bring Emulator to Front"}
                              << QStringList{"Index", "-", "Version"};
 }
