@@ -113,11 +113,8 @@ private Q_SLOTS:
         sized.SPsize = QStringLiteral("1024");
         ProjectSettings telephone;
         telephone.extraLines = {{QStringLiteral("UseTelephone"), QStringLiteral("call")}};
-        ProjectSettings profile;
-        profile.TargetProfile = QStringLiteral("DoJa-2.0");
         ProjectSettings packaged;
         packaged.AppClass = QStringLiteral("jp.example.Game");
-        QTest::newRow("the writer's own descriptor holds none") << none << QString() << none << QStringList() << 0;
         QTest::newRow("a typed SPsize, its key in any case")
             << none << "spsize = 1024" << sized << QStringList{"spsize = 1024"} << 0;
         QTest::newRow("the project's own name typed back is no name of its own")
@@ -134,14 +131,10 @@ private Q_SLOTS:
             << none << "AppClass = jp.example.Gone" << none << QStringList() << 1;
         QTest::newRow("an unknown key becomes an extra line")
             << none << "UseTelephone = call" << telephone << QStringList{"UseTelephone = call"} << 0;
-        QTest::newRow("a typed ProfileVer becomes the target")
-            << none << "ProfileVer = DoJa-2.0\nConfigurationVer = CLDC-1.0" << profile << QStringList{"ProfileVer = DoJa-2.0"} << 0;
         QTest::newRow("what the writer writes itself is no edit")
             << none << "AppVer = 9.9\nLastModified = x\nProfileVer = DoJa-9" << none << QStringList() << 0;
         QTest::newRow("an empty line takes no setting away")
             << sized << "SPsize = " << sized << QStringList() << 0;
-        QTest::newRow("a value the handset cannot read is refused, the settings stay")
-            << sized << "SPsize = 1k\nDrawArea = big" << sized << QStringList() << 2;
     }
 
     void handEdits()

@@ -27,8 +27,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("webUrl");
         QTest::addColumn<QString>("address");
         QTest::newRow("host and folder go on http://") << "www.example.net/i" << "http://www.example.net/i/Hello.htm";
-        QTest::newRow("typed with http:// is used as typed") << "http://www.example.net/i"
-                                                             << "http://www.example.net/i/Hello.htm";
         QTest::newRow("typed with https:// is used as typed") << "https://www.example.net" << "https://www.example.net/Hello.htm";
         QTest::newRow("a scheme in capitals is a scheme") << "HTTP://www.example.net" << "HTTP://www.example.net/Hello.htm";
         QTest::newRow("a host named like a scheme is a host") << "https.example.net" << "http://https.example.net/Hello.htm";

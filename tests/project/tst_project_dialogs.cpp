@@ -238,12 +238,8 @@ void ProjectDialogsTest::settingsDialogAnswers_data()
     const int open = -1, accepted = QDialog::Accepted, rejected = QDialog::Rejected;
     QTest::newRow("empty defaults round-trip") << QStringList() << QStringList() << "" << QStringList() << "" << open;
     QTest::newRow("every field round-trips") << full << QStringList() << "" << full << "" << open;
-    QTest::newRow("UseNetwork checked is http") << QStringList() << QStringList{"chkUseNetwork"} << ""
-                                                << QStringList{"UseNetwork=http"} << "" << open;
-    QTest::newRow("UseBrowser checked is launch") << QStringList() << QStringList{"chkUseBrowser"} << ""
-                                                  << QStringList{"UseBrowser=launch"} << "" << open;
-    QTest::newRow("AppTrace checked is On") << QStringList() << QStringList{"chkAppTrace"} << ""
-                                            << QStringList{"AppTrace=On"} << "" << open;
+    QTest::newRow("checked is http, launch and On") << QStringList() << QStringList{"chkUseNetwork", "chkUseBrowser", "chkAppTrace"}
+                                                   << "" << QStringList{"UseNetwork=http", "UseBrowser=launch", "AppTrace=On"} << "" << open;
     QTest::newRow("unchecked is empty") << QStringList{"UseNetwork=http", "AppTrace=On"}
                                         << QStringList{"chkUseNetwork", "chkAppTrace"} << "" << QStringList() << ""
                                         << open;
