@@ -355,7 +355,7 @@ private Q_SLOTS:
             << QStringList{"SPsize = "} << QStringList{"!SPsize=9"} << "lib/dojaapi.jar";
         QTest::newRow("the writer's own lines are written anew, and named; a main class without its file is refused")
             << "" << "AppClass = Other\r\nKvmVer = CLDC-1.0" << QStringList()
-            << QStringList{"の次の値はビルドが書くため、書き直します: KvmVer", "次は使えないため取り込みませんでした: AppClass = Other(", "src/Other.javaがありません)"}
+            << QStringList{"の次の値はビルドが書くため、書き直します: KvmVer", "次は使えないため取り込みませんでした: AppClass = Other(", "Other.javaがありません)"}
             << QStringList{"AppClass = Hello", "KvmVer = "} << QStringList{"!AppClass"} << "lib/dojaapi.jar";
         QTest::newRow("a descriptor too large to be one is not read")
             << "" << QString(70 * 1024, u'x') + "\r\nSPsize = 7" << QStringList()
