@@ -25,9 +25,36 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#ifndef SERVICE_CLASSPATH
-#error SERVICE_CLASSPATH must name the classes of the service
+#ifndef ECJ_JAR
+#error ECJ_JAR must name the archive of the Eclipse compiler
 #endif
+
+/* The service's files lie beside this client (jdk/lib) and in jdk/bin, in
+ * the build tree or wherever the stand-ins were installed. */
+static char libFolder[PATH_MAX];
+static char serviceJar[PATH_MAX];
+static char classPath[2 * PATH_MAX];
+static char javacScript[PATH_MAX];
+static char jarScript[PATH_MAX];
+static char clientPath[PATH_MAX];
+
+static int findOwnFiles(void)
+{
+    ssize_t n = readlink("/proc/self/exe", clientPath, sizeof clientPath - 1);
+    if (n <= 0)
+        return -1;
+    clientPath[n] = '\0';
+    snprintf(libFolder, sizeof libFolder, "%s", clientPath);
+    char *slash = strrchr(libFolder, '/');
+    if (!slash)
+        return -1;
+    *slash = '\0';
+    int ok = snprintf(serviceJar, sizeof serviceJar, "%s/standin-javac.jar", libFolder) < (int)sizeof serviceJar
+             && snprintf(classPath, sizeof classPath, "%s:%s", serviceJar, ECJ_JAR) < (int)sizeof classPath
+             && snprintf(javacScript, sizeof javacScript, "%s/../bin/javac", libFolder) < (int)sizeof javacScript
+             && snprintf(jarScript, sizeof jarScript, "%s/../bin/jar", libFolder) < (int)sizeof jarScript;
+    return ok ? 0 : -1;
+}
 
 enum { OUT = 1, ERR = 2, EXIT = 3, COLD = 4 };
 
@@ -49,7 +76,7 @@ static int socketPath(char *path, size_t size)
         return -1;
     /* One service per stand-in tree: the name is a hash of its classes' path. */
     uint32_t hash = 2166136261u;
-    for (const char *c = SERVICE_CLASSPATH; *c; ++c)
+    for (const char *c = classPath; *c; ++c)
         hash = (hash ^ (unsigned char)*c) * 16777619u;
     int n = snprintf(path, size, "%s/%08x.sock", folder, hash);
     return n > 0 && (size_t)n < sizeof(((struct sockaddr_un *)0)->sun_path) ? 0 : -1;
@@ -89,8 +116,8 @@ static void startService(const char *path)
     dup2(null, 0);
     dup2(null, 1);
     dup2(null, 2);
-    execl(JAVA, JAVA, "-Xshare:auto", "-XX:+UseSerialGC", "-Xss4m", "-classpath", SERVICE_CLASSPATH, "StandinService", path,
-          SERVICE_WATCHED, (char *)NULL);
+    execl(JAVA, JAVA, "-Xshare:auto", "-XX:+UseSerialGC", "-Xss4m", "-classpath", classPath, "StandinService", path,
+          serviceJar, ECJ_JAR, javacScript, jarScript, clientPath, (char *)NULL);
     _exit(1);
 }
 
@@ -180,8 +207,9 @@ static int callService(int fd, const char *tool, int argc, char **argv)
 int main(int argc, char **argv)
 {
     char path[PATH_MAX];
+    const int found = findOwnFiles();
     if (argc == 2 && strcmp(argv[1], "--stop") == 0) {
-        int fd = socketPath(path, sizeof path) == 0 ? connectTo(path) : -1;
+        int fd = found == 0 && socketPath(path, sizeof path) == 0 ? connectTo(path) : -1;
         if (fd >= 0 && sendText(fd, "stop") == 0) {
             char done;
             while (read(fd, &done, 1) > 0) {
@@ -195,7 +223,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const char *off = getenv("QUENVEL_STANDIN_SERVICE");
-    if ((!off || strcmp(off, "off") != 0) && socketPath(path, sizeof path) == 0) {
+    if (found == 0 && (!off || strcmp(off, "off") != 0) && socketPath(path, sizeof path) == 0) {
         int fd = connectTo(path);
         if (fd < 0) {
             startService(path);
