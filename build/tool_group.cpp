@@ -2,12 +2,6 @@
 
 #include <QProcess>
 
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
 #include <cerrno>
 #include <csignal>
 #include <sys/types.h>
@@ -23,82 +17,6 @@
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #endif
-#endif
-
-#ifdef Q_OS_WIN
-
-ToolGroup::ToolGroup()
-{
-    m_job = CreateJobObjectW(nullptr, nullptr);
-    if (!m_job) {
-        m_unguarded = qt_error_string(int(GetLastError()));
-        return;
-    }
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (!SetInformationJobObject(m_job, JobObjectExtendedLimitInformation, &limits, sizeof limits)) {
-        m_unguarded = qt_error_string(int(GetLastError()));
-        CloseHandle(m_job);
-        m_job = nullptr;
-    }
-}
-
-ToolGroup::~ToolGroup()
-{
-    // Closing the last handle ends whatever the tool left running, and the
-    // system closes it when the program dies.
-    if (m_job)
-        CloseHandle(m_job);
-}
-
-void ToolGroup::prepare(QProcess &process)
-{
-    m_process = &process;
-    if (!m_job)
-        return;
-    // Suspended until it is in the job, so nothing it starts can escape.
-    process.setCreateProcessArgumentsModifier([this](QProcess::CreateProcessArguments *arguments) {
-        arguments->flags |= CREATE_SUSPENDED;
-        m_startInfo = arguments->processInformation;
-    });
-}
-
-void ToolGroup::started(QProcess &)
-{
-    auto *info = static_cast<PROCESS_INFORMATION *>(m_startInfo);
-    m_startInfo = nullptr;
-    if (!info)
-        return;
-    m_assigned = AssignProcessToJobObject(m_job, info->hProcess) != 0;
-    if (!m_assigned)
-        m_unguarded = qt_error_string(int(GetLastError()));
-    ResumeThread(info->hThread);
-}
-
-void ToolGroup::terminate()
-{
-    kill();
-}
-
-void ToolGroup::kill()
-{
-    if (m_assigned)
-        TerminateJobObject(m_job, 1);
-    else if (m_process)
-        m_process->kill();
-}
-
-bool ToolGroup::isEmpty() const
-{
-    if (!m_assigned)
-        return true;
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
-    if (!QueryInformationJobObject(m_job, JobObjectBasicAccountingInformation, &accounting, sizeof accounting, nullptr))
-        return true;
-    return accounting.ActiveProcesses == 0;
-}
-
-#else
 
 #ifdef Q_OS_LINUX
 namespace {
@@ -323,7 +241,7 @@ bool hasLiveMember(pid_t group)
     while (const dirent *entry = readdir(processes)) {
         if (entry->d_name[0] < '1' || entry->d_name[0] > '9')
             continue;
-        char path[64];
+        char path[sizeof "/proc//stat" + sizeof entry->d_name];
         snprintf(path, sizeof path, "/proc/%s/stat", entry->d_name);
         const int fd = open(path, O_RDONLY | O_CLOEXEC);
         if (fd < 0)
@@ -439,8 +357,6 @@ bool ToolGroup::isEmpty() const
     return false;
 #endif
 }
-
-#endif
 
 QString ToolGroup::unguardedReason() const
 {
